@@ -1,0 +1,92 @@
+#include "driver/cmdline.h"
+
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+
+#include "input/chars.h"
+
+namespace zep {
+
+void ctitle(Store& s, const char* title, int width) {
+    std::fprintf(s.out, "\n");
+    int len = static_cast<int>(std::strlen(title));
+    for (int i = 0; i < (width - len) / 2; i++) std::fputc(' ', s.out);
+    std::fprintf(s.out, "%s\n\n", title);
+}
+
+void help(Store& s) {
+    std::fprintf(s.out,
+                 "           Z E P -- Linear Programming\n"
+                 "Program usage: \t\tzep filename\n"
+                 "where 'filename' is a file containing the following LP model description:\n"
+                 "   1.  'MIN' or 'MAX' for type of optimization.\n"
+                 "   2.  A row label for the objective function.\n"
+                 "   3.  A linear expression for the objective function\n"
+                 "   4.  Up to %d constraints of the form:\n"
+                 "\t  Row label   Linear expression    Relation   Non-negative constant\n"
+                 "where: Label or variable name p 1-%d letters and digits, beginning with letter\n"
+                 "       Label p a name, followed by a ')'  [e.g.  ROW1) ]\n"
+                 "       Linear expression p linear sum of variables multiplied by constants\n"
+                 "\t  [e.g., 2X - 13.5ALPHA+ZETA].  The model may use up to %d variables.\n"
+                 "       Relation p the characters '<=', '>=', or '='\n"
+                 "Model description is free-form.  Names may not contain blanks.\n"
+                 "\n"
+                 "User options can be invoked using the form:\tzep -options filename\n"
+                 "where 'options' is a string of one or more of the following characters\n"
+                 "\tr = display Ranging reports\n"
+                 "\tf = display Final simplex tableau\n"
+                 "\te = do not Echo input data\n"
+                 "\ti = Input model in matrix format, rather than above algebraic format\n"
+                 "\tm = do not display LP Model\n"
+                 "\tx = display variables eXchanged at each iteration\n",
+                 max_cons, 8, max_names);
+}
+
+static void takeOption(Store& s, char letter) {
+    switch (Tolower(letter)) {
+    case 'e': s.echo = !s.echo; break;
+    case 'f': s.last_tableau = 1; break;
+    case 'i': s.inputMatrix = 1; break;
+    case 'm': s.dispModel = !s.dispModel; break;
+    case 'r': s.show_range = 1; break;
+    case 't': s.debug = 1; break;
+    case 'x': s.show_exchanges = 1; break;
+    default: std::fprintf(s.out, "Unknown option '%c'\n", letter); break;
+    }
+}
+
+int getArg(Store& s, int argc, char** argv) {
+    if (argc <= 1) {
+        help(s);
+        return 0;
+    }
+    const char* name = "";
+    for (int k = 1; k < argc; k++) {
+        if (argv[k][0] == '-') {
+            for (const char* p = argv[k] + 1; *p; p++) takeOption(s, *p);
+        } else {
+            name = argv[k];
+        }
+    }
+    // buf holds the name for the matrix reader's first line; a longer name
+    // would not fit, so it is refused rather than cut to another file's name.
+    if (std::strlen(name) >= sizeof s.buf) {
+        std::fprintf(s.out, "Data file name longer than %d characters\n",
+                     static_cast<int>(sizeof s.buf) - 1);
+        return 0;
+    }
+    std::strcpy(s.buf, name);
+    // A directory opens for reading but yields no text; it is no model file.
+    std::error_code ec;
+    bool readable = s.buf[0] && !std::filesystem::is_directory(s.buf, ec);
+    s.luin = readable ? std::fopen(s.buf, "r") : nullptr;
+    if (!s.luin) {
+        std::fprintf(s.out, "Data file %s not found\n", s.buf);
+        return 0;
+    }
+    ctitle(s, "*** ZEP - LINEAR PROGRAMMING ***", 70);
+    return 1;
+}
+
+} // namespace zep

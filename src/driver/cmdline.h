@@ -1,0 +1,12 @@
+// The command line, the usage text and the centred title.
+#pragma once
+
+#include "store/store.h"
+
+namespace zep {
+
+int getArg(Store& s, int argc, char** argv);
+void help(Store& s);
+void ctitle(Store& s, const char* title, int width);
+
+} // namespace zep

@@ -1,0 +1,10 @@
+// The command-line run: options, defaults, reader, standard form, tableau.
+#pragma once
+
+#include "store/store.h"
+
+namespace zep {
+
+void commandLineRun(Store& s, int argc, char** argv);
+
+} // namespace zep

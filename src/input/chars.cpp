@@ -1,0 +1,34 @@
+#include "input/chars.h"
+
+namespace zep {
+
+// Only plain ASCII letters change; bytes above 127 are negative as signed
+// characters and pass through untouched.
+int Toupper(char c) {
+    auto v = static_cast<signed char>(c);
+    if (v >= 'a' && v <= 'z') return v - 'a' + 'A';
+    return v;
+}
+
+int Tolower(char c) {
+    auto v = static_cast<signed char>(c);
+    if (v >= 'A' && v <= 'Z') return v - 'A' + 'a';
+    return v;
+}
+
+char* strupr(char* s) {
+    for (char* p = s; *p; p++) *p = static_cast<char>(Toupper(*p));
+    return s;
+}
+
+// Compares exactly n positions; a NUL ends the comparison only by
+// differing from the other string's character.
+int strnicmp(const char* a, const char* b, int n) {
+    for (int i = 0; i < n; i++) {
+        int d = Toupper(a[i]) - Toupper(b[i]);
+        if (d != 0) return d;
+    }
+    return 0;
+}
+
+} // namespace zep

@@ -1,0 +1,169 @@
+// The matrix-form reader: whitespace-separated items in a fixed order.
+// Every item is checked as it is read; a file that cannot be the model it
+// claims to be is refused with one "Matrix input error" line.
+#include "input/matrix.h"
+
+#include <cctype>
+#include <cerrno>
+#include <climits>
+#include <cmath>
+#include <cstdarg>
+#include <cstdlib>
+#include <cstring>
+
+#include "input/chars.h"
+
+namespace zep {
+
+namespace {
+
+constexpr int sense_max = sense_size - 1;
+constexpr int varname_max = name_size - 1;
+constexpr int label_max = label_size - 1;
+constexpr int word_max = buf_size - 1;
+
+[[noreturn]] void refuse(Store& s, const char* fmt, ...) {
+    std::fputs("Matrix input error: ", s.out);
+    va_list ap;
+    va_start(ap, fmt);
+    std::vfprintf(s.out, fmt, ap);
+    va_end(ap);
+    std::fputc('\n', s.out);
+    throw ProcessEnd{255};
+}
+
+// Reads the next word into dst (at most max characters kept). Returns its
+// full length, or -1 at end of input. Nothing is stored past dst[max].
+int readWord(Store& s, char* dst, int max) {
+    int c;
+    do c = std::getc(s.luin);
+    while (c != EOF && std::isspace(c));
+    if (c == EOF) return -1;
+    int len = 0;
+    for (; c != EOF && !std::isspace(c); c = std::getc(s.luin)) {
+        if (len < max) dst[len] = static_cast<char>(c);
+        len++;
+    }
+    dst[len < max ? len : max] = '\0';
+    return len;
+}
+
+// The text of a word for a message: the word itself, or a note that it
+// was too long to show.
+const char* shown(const char* word, int len) {
+    return len > word_max ? "(a word of over 99 characters)" : word;
+}
+
+void word(Store& s, char* dst, int max, const char* what) {
+    int len = readWord(s, dst, max);
+    if (len < 0) refuse(s, "expected %s, but the file ended", what);
+    if (len > max) refuse(s, "%s is longer than %d characters", what, max);
+}
+
+double number(Store& s, const char* what) {
+    char text[buf_size];
+    int len = readWord(s, text, word_max);
+    if (len < 0) refuse(s, "expected %s, but the file ended", what);
+    char* end = nullptr;
+    double v = std::strtod(text, &end);
+    if (len > word_max || end == text || *end != '\0' || !std::isfinite(v))
+        refuse(s, "expected %s, found '%s'", what, shown(text, len));
+    return v;
+}
+
+int count(Store& s, const char* what, int max) {
+    char text[buf_size];
+    int len = readWord(s, text, word_max);
+    if (len < 0) refuse(s, "expected %s, but the file ended", what);
+    char* end = nullptr;
+    errno = 0;
+    long v = std::strtol(text, &end, 10);
+    if (len > word_max || end == text || *end != '\0')
+        refuse(s, "expected %s, found '%s'", what, shown(text, len));
+    if (errno == ERANGE || v < 0 || v > max)
+        refuse(s, "%s must be from 0 to %d, found %s", what, max, text);
+    return static_cast<int>(v);
+}
+
+void readVarnames(Store& s) {
+    char what[64];
+    for (int k = 1; k <= s.num_vars; k++) {
+        std::snprintf(what, sizeof what, "variable name %d", k);
+        word(s, s.varname[k], varname_max, what);
+        strupr(s.varname[k]);
+        for (int i = 1; i < k; i++)
+            if (std::strcmp(s.varname[i], s.varname[k]) == 0)
+                refuse(s, "variable name %s is given twice", s.varname[k]);
+    }
+}
+
+void readRowName(Store& s, int i) {
+    char what[64];
+    if (i == 0)
+        std::snprintf(what, sizeof what, "the objective row's name");
+    else
+        std::snprintf(what, sizeof what, "the name of row %d", i);
+    word(s, s.rname[i], label_max, what);
+    strupr(s.rname[i]);
+    for (int k = 0; k < i; k++)
+        if (std::strcmp(s.rname[k], s.rname[i]) == 0)
+            refuse(s, "row name %s is given twice", s.rname[i]);
+}
+
+void readRow(Store& s, int i) {
+    char what[64];
+    readRowName(s, i);
+    for (int j = 1; j <= s.num_vars; j++) {
+        std::snprintf(what, sizeof what, "coefficient %d of row %s", j, s.rname[i]);
+        s.a_mat[i][j] = number(s, what);
+    }
+    if (i == 0) return;
+    std::snprintf(what, sizeof what, "the relation of row %s", s.rname[i]);
+    word(s, s.buf, word_max, what);
+    s.row_type[i] = s.buf[0] == '<' ? 1 : s.buf[0] == '>' ? -1 : 0;
+    std::snprintf(what, sizeof what, "the right-hand side of row %s", s.rname[i]);
+    s.rrhs[i] = number(s, what);
+    if (s.rrhs[i] < 0) refuse(s, "the right-hand side of row %s is negative", s.rname[i]);
+    s.a_mat[i][0] = s.rrhs[i];
+}
+
+// A model variable may not take the name that the standard form will give
+// an added column, or names and column numbers would part ways.
+void refuseAddedNames(Store& s) {
+    char added[name_size + 8];
+    for (int r = 1; r <= s.num_cons; r++) {
+        const char* prefixes[2] = {s.row_type[r] > 0 ? "SLK:" : s.row_type[r] < 0 ? "SRP:" : "ART:",
+                                   s.row_type[r] < 0 ? "ART:" : nullptr};
+        for (const char* prefix : prefixes) {
+            if (!prefix) continue;
+            std::snprintf(added, sizeof added, "%s%s", prefix, s.rname[r]);
+            for (int k = 1; k <= s.num_vars; k++)
+                if (std::strcmp(s.varname[k], added) == 0)
+                    refuse(s, "variable name %s is also the name of an added column", added);
+        }
+    }
+}
+
+} // namespace
+
+void generate2(Store& s) {
+    // A file without a single item is the empty model.
+    int len = readWord(s, s.minmax, sense_max);
+    if (len > sense_max) refuse(s, "the sense word is longer than %d characters", sense_max);
+    if (len >= 0) {
+        s.num_vars = count(s, "the number of variables", max_names);
+        s.num_cons = count(s, "the number of constraints", max_cons);
+    }
+    s.z_mult = strnicmp(s.minmax, "max", 3) == 0 ? -1.0 : 1.0;
+    std::fprintf(s.out, "Processing %d variables and %d constraints from file %s\n", s.num_vars,
+                 s.num_cons, s.buf);
+    s.last_col = s.num_vars;
+    s.last_row = s.num_cons;
+    if (len < 0) return;
+    readVarnames(s);
+    for (int i = 0; i <= s.num_cons; i++) readRow(s, i);
+    refuseAddedNames(s);
+    s.nnames = s.num_vars;
+}
+
+} // namespace zep

@@ -1,0 +1,13 @@
+// Standard form: slack, surplus and artificial columns, the starting basis,
+// the phase and the phase-1 row.
+#pragma once
+
+#include "store/store.h"
+
+namespace zep {
+
+void setprob(Store& s);
+int addslk(Store& s, const char* prefix, const char* label);
+void hit_max(Store& s, int code);
+
+} // namespace zep
