@@ -1,0 +1,11 @@
+// The solve operation: matrix-form model, standard form, simplex, report.
+#pragma once
+
+#include "store/store.h"
+
+namespace zep {
+
+void solve(Store& s);
+void solveRun(Store& s, int argc, char** argv);
+
+} // namespace zep

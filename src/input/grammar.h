@@ -1,0 +1,11 @@
+// The algebraic model reader.
+#pragma once
+
+#include "store/store.h"
+
+namespace zep {
+
+void generate3(Store& s);
+int checkLabel(Store& s);
+
+} // namespace zep

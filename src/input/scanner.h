@@ -1,0 +1,13 @@
+// The token scanner and the input-error exit.
+#pragma once
+
+#include "store/store.h"
+
+namespace zep {
+
+void chset(Store& s);
+int getTok(Store& s);
+double tokValue(Store& s);
+[[noreturn]] void errExit(Store& s, int n);
+
+} // namespace zep

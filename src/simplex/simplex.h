@@ -1,0 +1,16 @@
+// The two-phase driver and pricing.
+#pragma once
+
+#include "store/store.h"
+
+namespace zep {
+
+void simplex(Store& s);
+void opt(Store& s);
+void incoming(Store& s);
+void outgoing(Store& s);
+void infeas(Store& s);
+void prt_stat(Store& s);
+[[noreturn]] void err_exit(Store& s, int code);
+
+} // namespace zep
