@@ -2,17 +2,67 @@
 
 #include <memory>
 
+#include "input/chars.h"
 #include "store/store.h"
 
 namespace {
 
-TEST(Store, StartValues) {
+TEST(Store, ProcessStartValues) {
     auto s = std::make_unique<zep::Store>();
     EXPECT_EQ(s->echo, 1);
     EXPECT_EQ(s->dispModel, 1);
     EXPECT_EQ(s->eps_print, 1e-6);
-    EXPECT_EQ(s->num_cons, 0);
+    EXPECT_EQ(s->inputMatrix + s->show_range + s->debug + s->last_tableau + s->show_exchanges, 0);
     EXPECT_EQ(s->infinity, 0.0);
+    EXPECT_EQ(s->a_mat[31][80], 0.0);
+}
+
+TEST(InitParam, SetsTolerancesAndBoundsButNotEpsPrint) {
+    auto s = std::make_unique<zep::Store>();
+    s->eps_print = 0.5;
+    s->col_status[3] = 2;
+    zep::initParam(*s);
+    EXPECT_EQ(s->infinity, 1e30);
+    EXPECT_EQ(s->eps_infe, 1e-5);
+    EXPECT_EQ(s->eps_ratio, 1e-12);
+    EXPECT_EQ(s->eps_pivot, 1e-5);
+    EXPECT_EQ(s->eps_price, 1e-5);
+    EXPECT_EQ(s->eps_print, 0.5);
+    EXPECT_EQ(s->col_status[3], 2);
+    for (int j = 0; j < zep::tab_cols; j++) {
+        EXPECT_EQ(s->upperb[j], 1e30);
+        EXPECT_EQ(s->lowerb[j], 0.0);
+    }
+}
+
+TEST(InitParam, ClearsOnlyRowsUpToNumCons) {
+    auto s = std::make_unique<zep::Store>();
+    s->num_cons = 2;
+    for (int r = 0; r < 4; r++) s->a_mat[r][80] = 7;
+    s->cost[80] = 7;
+    s->isart[80] = 1;
+    zep::initParam(*s);
+    EXPECT_EQ(s->a_mat[0][80], 0.0);
+    EXPECT_EQ(s->a_mat[2][80], 0.0);
+    EXPECT_EQ(s->a_mat[3][80], 7.0);
+    EXPECT_EQ(s->cost[80], 0.0);
+    EXPECT_EQ(s->isart[80], 0);
+}
+
+TEST(Chars, CaseConversionLeavesHighBytesAlone) {
+    EXPECT_EQ(zep::Toupper('a'), 'A');
+    EXPECT_EQ(zep::Toupper('Z'), 'Z');
+    EXPECT_EQ(zep::Toupper('1'), '1');
+    EXPECT_EQ(zep::Toupper(static_cast<char>(0xE1)), -31);
+    EXPECT_EQ(zep::Tolower('Q'), 'q');
+    EXPECT_EQ(zep::Tolower(static_cast<char>(0xC1)), -63);
+}
+
+TEST(Chars, StrnicmpComparesExactlyNPositions) {
+    EXPECT_EQ(zep::strnicmp("Maximize", "max", 3), 0);
+    EXPECT_EQ(zep::strnicmp("MIN", "max", 3), 'I' - 'A');
+    EXPECT_LT(zep::strnicmp("MA", "max", 3), 0);
+    EXPECT_EQ(zep::strnicmp("ab", "AB", 3), 0);
 }
 
 } // namespace

@@ -1,0 +1,1 @@
+zep -i examples/no-such-model.mat

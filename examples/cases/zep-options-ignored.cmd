@@ -1,0 +1,1 @@
+zep -RFTXq examples/profit.mat -I

@@ -1,0 +1,1 @@
+zep -i examples/refuse-truncated.mat

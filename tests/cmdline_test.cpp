@@ -1,0 +1,108 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "driver/cmdline.h"
+#include "support.h"
+
+namespace {
+
+using zep::testing::Harness;
+
+struct ArgCase {
+    std::vector<std::string> args;
+    int result;
+    int echo, inputMatrix, last_tableau, show_range, debug, show_exchanges, dispModel;
+    const char* output_start;
+};
+
+int callGetArg(Harness& h, std::vector<std::string> args) {
+    args.insert(args.begin(), "zep");
+    std::vector<char*> argv;
+    for (auto& a : args) argv.push_back(a.data());
+    if (h.s().luin) std::fclose(h.s().luin);
+    h.s().luin = nullptr;
+    int result = zep::getArg(h.s(), static_cast<int>(argv.size()), argv.data());
+    if (!h.s().luin) h.s().luin = std::tmpfile(); // the harness closes it
+    return result;
+}
+
+class GetArgOptions : public ::testing::TestWithParam<ArgCase> {};
+
+TEST_P(GetArgOptions, SetsSwitchesAndReportsUnknownLetters) {
+    const ArgCase& c = GetParam();
+    Harness h;
+    EXPECT_EQ(callGetArg(h, c.args), c.result);
+    zep::Store& s = h.s();
+    EXPECT_EQ(s.echo, c.echo);
+    EXPECT_EQ(s.inputMatrix, c.inputMatrix);
+    EXPECT_EQ(s.last_tableau, c.last_tableau);
+    EXPECT_EQ(s.show_range, c.show_range);
+    EXPECT_EQ(s.debug, c.debug);
+    EXPECT_EQ(s.show_exchanges, c.show_exchanges);
+    EXPECT_EQ(s.dispModel, c.dispModel);
+    EXPECT_EQ(h.output().rfind(c.output_start, 0), 0u) << h.output();
+}
+
+const char* banner = "\n                   *** ZEP - LINEAR PROGRAMMING ***\n\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, GetArgOptions,
+    ::testing::Values(
+        ArgCase{{"-EX", "examples/profit.mat"}, 1, 0, 0, 0, 0, 0, 1, 1, banner},
+        ArgCase{{"-ex", "examples/profit.mat"}, 1, 0, 0, 0, 0, 0, 1, 1, banner},
+        ArgCase{{"-ee", "examples/profit.mat"}, 1, 1, 0, 0, 0, 0, 0, 1, banner},
+        ArgCase{{"-mm", "-m", "examples/profit.mat"}, 1, 1, 0, 0, 0, 0, 0, 0, banner},
+        ArgCase{{"examples/profit.mat", "-frti"}, 1, 1, 1, 1, 1, 1, 0, 1, banner},
+        ArgCase{{"-q", "examples/profit.mat"}, 1, 1, 0, 0, 0, 0, 0, 1, "Unknown option 'q'\n\n"},
+        ArgCase{{"-Q", "examples/profit.mat"}, 1, 1, 0, 0, 0, 0, 0, 1, "Unknown option 'Q'\n\n"},
+        ArgCase{{"-", "examples/profit.mat"}, 1, 1, 0, 0, 0, 0, 0, 1, banner},
+        ArgCase{{"-i"}, 0, 1, 1, 0, 0, 0, 0, 1, "Data file  not found\n"},
+        ArgCase{{"examples/"}, 0, 1, 0, 0, 0, 0, 0, 1, "Data file examples/ not found\n"}));
+
+TEST(GetArg, LastOfTwoFileNamesIsOpened) {
+    Harness h;
+    EXPECT_EQ(callGetArg(h, {"examples/no-such-file", "examples/profit.mat"}), 1);
+    EXPECT_STREQ(h.s().buf, "examples/profit.mat");
+    EXPECT_EQ(std::fgetc(h.s().luin), 'M');
+}
+
+TEST(GetArg, NameThatDoesNotFitTheBufferIsRefused) {
+    Harness h;
+    std::string fits(99, 'x'), too_long(100, 'x');
+    EXPECT_EQ(callGetArg(h, {fits}), 0);
+    EXPECT_EQ(h.output(), "Data file " + fits + " not found\n");
+    Harness h2;
+    EXPECT_EQ(callGetArg(h2, {too_long}), 0);
+    EXPECT_EQ(h2.output(), "Data file name longer than 99 characters\n");
+}
+
+TEST(GetArg, NoArgumentsPrintsUsageOnly) {
+    Harness h;
+    EXPECT_EQ(callGetArg(h, {}), 0);
+    EXPECT_EQ(h.output().rfind("           Z E P -- Linear Programming\n", 0), 0u);
+    EXPECT_EQ(h.output().find("Data file"), std::string::npos);
+}
+
+struct TitleCase {
+    const char* title;
+    int width;
+    const char* expected;
+};
+
+class CentredTitle : public ::testing::TestWithParam<TitleCase> {};
+
+TEST_P(CentredTitle, IndentsByHalfTheSpareWidth) {
+    Harness h;
+    zep::ctitle(h.s(), GetParam().title, GetParam().width);
+    EXPECT_EQ(h.output(), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, CentredTitle,
+                         ::testing::Values(TitleCase{"ABCD", 9, "\n  ABCD\n\n"},
+                                           TitleCase{"ABCD", 8, "\n  ABCD\n\n"},
+                                           TitleCase{"ABCD", 4, "\nABCD\n\n"},
+                                           TitleCase{"ABCDEF", 4, "\nABCDEF\n\n"}));
+
+} // namespace
