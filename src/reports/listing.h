@@ -5,6 +5,9 @@
 
 namespace zep {
 
+// The scratch buffer in which showModel composes each piece of a line.
+constexpr int term_size = 80;
+
 void outTerm(Store& s, const char* text, int mode);
 void makeTerm(Store& s, double v, int first, const char* name, char* out);
 void outLhs(Store& s, int row, const double* coef, char* out);

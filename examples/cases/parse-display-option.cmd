@@ -1,0 +1,1 @@
+zep-parse -m examples/profit.lp

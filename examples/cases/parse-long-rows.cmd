@@ -1,0 +1,1 @@
+zep-parse examples/listing-long-rows.lp

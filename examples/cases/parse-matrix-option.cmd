@@ -1,0 +1,1 @@
+zep-parse -i examples/profit.lp

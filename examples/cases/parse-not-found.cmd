@@ -1,0 +1,1 @@
+zep-parse examples/no-such-model.lp

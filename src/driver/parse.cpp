@@ -1,0 +1,24 @@
+#include "driver/parse.h"
+
+#include "driver/cmdline.h"
+#include "input/grammar.h"
+#include "reports/listing.h"
+#include "stdform/stdform.h"
+
+namespace zep {
+
+// Always the algebraic reader and always the listing: neither inputMatrix
+// nor dispModel is consulted.
+void parse(Store& s) {
+    generate3(s);
+    setprob(s);
+    showModel(s);
+}
+
+void parseRun(Store& s, int argc, char** argv) {
+    if (getArg(s, argc, argv) != 1) throw ProcessEnd{0};
+    initParam(s);
+    parse(s);
+}
+
+} // namespace zep

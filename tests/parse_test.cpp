@@ -1,0 +1,94 @@
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+#include "driver/parse.h"
+#include "input/grammar.h"
+#include "support.h"
+
+namespace {
+
+using zep::testing::Harness;
+
+// Lists an algebraic model as parse does, without echo.
+std::string listing(const std::string& model, void (*setup)(zep::Store&) = nullptr) {
+    Harness h(model);
+    h.s().echo = 0;
+    zep::initParam(h.s());
+    if (setup) setup(h.s());
+    EXPECT_EQ(h.run(zep::parse), -1);
+    return h.output();
+}
+
+TEST(Parse, ListsWhateverTheMatrixAndDisplaySwitchesSay) {
+    std::string plain = listing("MIN C) X C1) X >= 1");
+    std::string switched = listing("MIN C) X C1) X >= 1", [](zep::Store& s) {
+        s.inputMatrix = 1;
+        s.dispModel = 0;
+    });
+    EXPECT_EQ(plain, "\n                           *** LP MODEL ***\n\n"
+                     "Minimize C)        X\n"
+                     "subject to:\n"
+                     "C1)       X >= 1\n"
+                     "\n");
+    EXPECT_EQ(switched, plain);
+}
+
+// A random model whose coefficients are exact in single precision. The
+// objective names every variable, so that the listing keeps the column
+// order, and every row keeps a term, so that its listing has a left-hand side.
+std::string randomModel(std::mt19937& rng) {
+    std::uniform_int_distribution<int> count(1, 12), coef(-40, 40), rhs(0, 400), rel(0, 2);
+    auto term = [&](bool nonzero, int j) {
+        int k = coef(rng);
+        if (nonzero && k == 0) k = 1;
+        return " " + std::to_string(k * 0.25) + " V" + std::to_string(j);
+    };
+    int vars = count(rng), cons = count(rng) - 1;
+    std::string text = rng() % 2 ? "MAX OBJ)" : "MIN OBJ)";
+    for (int j = 1; j <= vars; j++) text += term(true, j);
+    for (int r = 1; r <= cons; r++) {
+        text += "\nROW" + std::to_string(r) + ")";
+        for (int j = 1; j <= vars; j++) text += term(j == 1, j);
+        text += std::string(" ") + "<>="[rel(rng)] + "= " + std::to_string(rhs(rng) * 0.5);
+    }
+    return text + "\n";
+}
+
+// The listing without its title and its "subject to:" line is a model again.
+std::string asModel(std::string listed) {
+    listed.erase(0, listed.find("*** LP MODEL ***\n\n") + 18);
+    listed.erase(listed.find("subject to:\n"), 12);
+    return listed;
+}
+
+TEST(Parse, ListedModelReadsBackAsItself) {
+    std::mt19937 rng(20240611);
+    int wrapped = 0;
+    for (int trial = 0; trial < 200; trial++) {
+        std::string model = randomModel(rng), listed = asModel(listing(model));
+        wrapped += listed.find("\n        ") != std::string::npos;
+        Harness first(model), again(listed);
+        for (Harness* h : {&first, &again}) {
+            h->s().echo = 0;
+            zep::initParam(h->s());
+            ASSERT_EQ(h->run(zep::generate3), -1) << model;
+        }
+        const zep::Store &a = first.s(), &b = again.s();
+        ASSERT_EQ(a.num_vars, b.num_vars) << model;
+        ASSERT_EQ(a.num_cons, b.num_cons) << model;
+        EXPECT_EQ(a.z_mult, b.z_mult);
+        for (int r = 0; r <= a.num_cons; r++) {
+            EXPECT_STREQ(a.rname[r], b.rname[r]);
+            EXPECT_EQ(a.row_type[r], b.row_type[r]) << model;
+            for (int j = 0; j <= a.num_vars; j++) {
+                EXPECT_EQ(a.a_mat[r][j], b.a_mat[r][j]) << model << "row " << r << " col " << j;
+            }
+        }
+        for (int j = 1; j <= a.num_vars; j++) EXPECT_STREQ(a.varname[j], b.varname[j]);
+    }
+    EXPECT_GT(wrapped, 50);
+}
+
+} // namespace
