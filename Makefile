@@ -6,7 +6,7 @@ build:
 	cmake --build --preset release
 
 run: build
-	./build/release/zep -i examples/profit.mat
+	./build/release/zep examples/profit.lp
 
 test:
 	cmake --preset release

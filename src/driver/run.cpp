@@ -1,6 +1,7 @@
 #include "driver/run.h"
 
 #include "driver/cmdline.h"
+#include "input/grammar.h"
 #include "input/matrix.h"
 #include "simplex/tableau.h"
 #include "stdform/stdform.h"
@@ -13,8 +14,7 @@ void commandLineRun(Store& s, int argc, char** argv) {
     if (s.inputMatrix) {
         generate2(s);
     } else {
-        std::fprintf(s.out, "The algebraic reader is not built yet; use option i\n");
-        throw ProcessEnd{255};
+        generate3(s);
     }
     setprob(s);
     tableau(s);

@@ -1,0 +1,1 @@
+zep examples/crlf-line-ends.lp

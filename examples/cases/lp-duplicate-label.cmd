@@ -1,0 +1,1 @@
+zep examples/duplicate-label.lp

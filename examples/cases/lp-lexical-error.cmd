@@ -1,0 +1,1 @@
+zep examples/lexical-error.lp

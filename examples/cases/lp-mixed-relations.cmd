@@ -1,0 +1,1 @@
+zep examples/mixed-relations.lp

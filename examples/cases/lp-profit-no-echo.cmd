@@ -1,0 +1,1 @@
+zep -e examples/profit.lp

@@ -1,0 +1,1 @@
+zep -e examples/relation-in-objective.lp

@@ -1,0 +1,1 @@
+zep examples/relation-in-objective.lp

@@ -1,0 +1,121 @@
+// The algebraic model reader: an automaton over the scanner's token types
+// whose transitions check the order of the tokens and pick the action that
+// stores each one.
+#include "input/grammar.h"
+
+#include <cstring>
+
+#include "input/chars.h"
+#include "input/names.h"
+#include "input/scanner.h"
+
+namespace zep {
+
+namespace {
+
+// One row per grammar state, one column per token type (0 is never
+// returned by the scanner; 1 name, 2 number, 3 number with a point,
+// 4 relation, 5 label). An entry n >= 0 is the next state, whose action
+// then runs; an entry -n raises input error n.
+constexpr signed char tokState[10][6] = {
+    {0, 1, -2, -2, -2, -2},     // 0 start
+    {0, -3, -3, -3, -3, 2},     // 1 after the sense keyword
+    {0, 4, 3, 3, -4, -5},       // 2 after the objective label
+    {0, 4, -6, -6, -7, -7},     // 3 after a coefficient in the objective
+    {0, -8, 3, 3, -4, 5},       // 4 after a variable in the objective
+    {0, 7, 6, 6, -9, -10},      // 5 after a constraint label
+    {0, 7, -6, -6, -7, -11},    // 6 after a coefficient in a constraint
+    {0, -8, 6, 6, 8, -11},      // 7 after a variable in a constraint
+    {0, -12, 9, 9, -13, -14},   // 8 after a relation
+    {0, -15, -15, -15, -15, 5}, // 9 after a right-hand side
+};
+
+// The pending coefficient carries the last number to the variable after it.
+using Action = void (*)(Store& s, double& pending);
+
+void senseKeyword(Store& s, double&) {
+    if (strnicmp(s.buf, "max", 3) == 0) {
+        s.z_mult = -1.0;
+    } else if (strnicmp(s.buf, "min", 3) == 0) {
+        s.z_mult = 1.0;
+    } else {
+        errExit(s, 2);
+    }
+    strupr(s.buf);
+    std::memcpy(s.minmax, s.buf, 3);
+}
+
+void constraintLabel(Store& s, double& pending) {
+    s.num_cons++;
+    if (s.num_cons > max_cons) errExit(s, 16);
+    pending = 1.0;
+    s.tokLen--;
+    s.buf[s.tokLen] = '\0';
+    if (s.tokLen == 0) errExit(s, 20);
+    char* label = s.rname[s.num_cons];
+    std::memset(label, 0, label_size);
+    std::memcpy(label, s.buf, static_cast<size_t>(s.tokLen));
+    if (checkLabel(s) != 1) errExit(s, 19);
+}
+
+// The objective's label makes row 0.
+void objectiveLabel(Store& s, double& pending) {
+    s.num_cons = -1;
+    constraintLabel(s, pending);
+}
+
+void coefficient(Store& s, double& pending) {
+    pending = tokValue(s);
+}
+
+// A store, not a sum: a variable named twice in a row keeps its last
+// coefficient.
+void variable(Store& s, double& pending) {
+    int k = nameNum(s);
+    if (k < 0) errExit(s, 17);
+    s.a_mat[s.num_cons][k] = pending;
+}
+
+// Only the first character of the relation counts.
+void relation(Store& s, double&) {
+    s.row_type[s.num_cons] = s.buf[0] == '<' ? 1 : s.buf[0] == '>' ? -1 : 0;
+}
+
+void rightHandSide(Store& s, double&) {
+    double rhs = tokValue(s);
+    s.rrhs[s.num_cons] = rhs;
+    s.a_mat[s.num_cons][0] = rhs;
+    if (rhs < 0) errExit(s, 12);
+}
+
+// The action run on entering each state; state 0 has none.
+constexpr Action actions[10] = {
+    nullptr,         senseKeyword, objectiveLabel, coefficient, variable,
+    constraintLabel, coefficient,  variable,       relation,    rightHandSide,
+};
+
+} // namespace
+
+void generate3(Store& s) {
+    chset(s);
+    int state = 0;
+    s.buf[0] = '\0';
+    double pending = 1.0;
+    for (int t = getTok(s); t >= 0; t = getTok(s)) {
+        state = tokState[state][t];
+        if (state < 0) errExit(s, -state);
+        actions[state](s, pending);
+    }
+    // Whatever state the input ends in, what was stored so far is the model.
+    s.last_row = s.num_cons;
+    s.num_vars = s.nnames;
+    s.last_col = s.num_vars;
+}
+
+int checkLabel(Store& s) {
+    for (int r = 0; r < s.num_cons; r++)
+        if (std::strncmp(s.rname[r], s.rname[s.num_cons], label_size) == 0) return 0;
+    return 1;
+}
+
+} // namespace zep

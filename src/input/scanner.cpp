@@ -1,0 +1,173 @@
+// The token scanner of the algebraic reader: a finite automaton over
+// character classes that echoes the model text as it reads it, and the
+// input-error exit that both the scanner and the grammar end a run with.
+#include "input/scanner.h"
+
+#include <array>
+#include <cstdlib>
+#include <cstring>
+
+#include "input/chars.h"
+
+namespace zep {
+
+namespace {
+
+// Character classes: 1 letter, 2 digit, 3 point, 4 sign, 5 blank,
+// 6 relation character, 7 ")". Every other byte (carriage return and the
+// bytes from 128 up among them) has no class and is a lexical error.
+constexpr int letter = 1;
+constexpr int digit = 2;
+constexpr int point = 3;
+constexpr int sign = 4;
+constexpr int blank = 5;
+constexpr int relation_char = 6;
+constexpr int close_paren = 7;
+constexpr int no_class = 254;
+
+constexpr std::array<signed char, 256> classes = [] {
+    std::array<signed char, 256> t{};
+    for (auto& c : t) c = static_cast<signed char>(no_class);
+    for (int c = 'A'; c <= 'Z'; c++) t[c] = letter;
+    for (int c = 'a'; c <= 'z'; c++) t[c] = letter;
+    for (int c = '0'; c <= '9'; c++) t[c] = digit;
+    t['.'] = point;
+    t['+'] = t['-'] = sign;
+    t['\0'] = t['\t'] = t['\n'] = t[' '] = blank;
+    t['<'] = t['='] = t['>'] = relation_char;
+    t[')'] = close_paren;
+    return t;
+}();
+
+// Scanner states: 0 start, 1 name, 2 number, 3 number with a point,
+// 4 relation, 5 label; a token's type is the state it ends in.
+constexpr int end_of_token = -1;
+constexpr int lexical_error = -2;
+constexpr int end_of_input = -3;
+
+// One row per state. Column 0 is the longest token that may end in the
+// state; columns 1 to 7 give, per character class, the next state, or
+// -1 (the character ends the token) or -2 (lexical error).
+constexpr signed char lhstate[6][8] = {
+    {1, 1, 2, 3, 2, 0, 4, 5},        // start
+    {8, 1, 1, 1, -1, -1, -1, 5},     // name
+    {99, -1, 2, 3, -1, 2, -1, -1},   // number
+    {99, -1, 3, -2, -1, 3, -1, -1},  // number with a point
+    {2, -1, -1, -1, -1, 4, 4, -1},   // relation
+    {9, -1, -1, -1, -1, -1, -1, -1}, // label
+};
+
+// Input error messages, by error number.
+constexpr const char* errorMsgs[21] = {
+    "Syntax error",
+    "Syntax error on input",
+    "Begin a problem with 'MIN' or 'MAX'",
+    "Objective function label missing",
+    "Relation (<,=,>) not used in objective function",
+    "Objective function missing",
+    "Two numbers may not be adjacent",
+    "No variable for coefficient",
+    "Two variable names may not be adjacent",
+    "No left-hand-side for constraint",
+    "Two labels may not be adjacent",
+    "Label unexpectedly encountered",
+    "Righthand-side not a nonnegative constant",
+    "Two relations (<,=,>) may not be adjacent",
+    "Righthand side missing",
+    "Constraint label missing",
+    "Maximum number of constraints exceeded",
+    "Maximum number of variables exceeded",
+    "Element too long.\n(Variable and row names limited to 8 characters.)",
+    "Duplicate row name",
+    "Label must begin with letter",
+};
+
+int classOf(const Store& s, int c) {
+    return static_cast<unsigned char>(s.chtype[c]);
+}
+
+int nextState(const Store& s, int state, int c) {
+    if (c == EOF) return end_of_input;
+    int cls = classOf(s, c);
+    if (cls == no_class) return lexical_error;
+    return lhstate[state][cls];
+}
+
+// A token that outgrows buf goes on being counted but no longer stored;
+// tokLen stops one past the 99 characters buf holds, which is over every
+// state's maximum, so the token ends in input error 18.
+void keep(Store& s, int c) {
+    if (s.tokLen < buf_size - 1) s.buf[s.tokLen] = static_cast<char>(Toupper(static_cast<char>(c)));
+    if (s.tokLen < buf_size) s.tokLen++;
+}
+
+void consume(Store& s, int c) {
+    if (s.echo) std::fputc(c, s.out);
+    if (c == '\n') {
+        s.errCol = 0;
+        return;
+    }
+    s.errCol++;
+    if (classOf(s, c) != blank) keep(s, c);
+}
+
+void endToken(Store& s, int state) {
+    s.buf[s.tokLen < buf_size ? s.tokLen : buf_size - 1] = '\0';
+    if (s.tokLen > lhstate[state][0]) errExit(s, 18);
+}
+
+// A sign or a point without digits stands for a coefficient of one.
+struct UnitToken {
+    const char* text;
+    int len;
+    double value;
+};
+constexpr UnitToken unitTokens[] = {
+    {"", 0, 1.0}, {"+", 1, 1.0}, {".", 1, 1.0}, {"-", 1, -1.0}, {"+.", 2, 1.0}, {"-.", 2, -1.0},
+};
+
+} // namespace
+
+void chset(Store& s) {
+    std::memcpy(s.chtype, classes.data(), classes.size());
+}
+
+int getTok(Store& s) {
+    s.tokLen = 0;
+    int state = 0;
+    int previous;
+    int c;
+    do {
+        previous = state;
+        c = std::getc(s.luin);
+        state = nextState(s, previous, c);
+        if (state >= 0) consume(s, c);
+    } while (state >= 0);
+
+    if (state == end_of_token) {
+        std::ungetc(c, s.luin);
+    } else if (state == lexical_error) {
+        std::fprintf(s.out, "Error in column %d\n", s.errCol);
+        errExit(s, 1);
+    } else if (previous == 0) {
+        return end_of_input;
+    }
+    endToken(s, previous);
+    return previous;
+}
+
+double tokValue(Store& s) {
+    for (const UnitToken& u : unitTokens)
+        if (s.tokLen == u.len && std::strncmp(s.buf, u.text, static_cast<size_t>(u.len)) == 0)
+            return u.value;
+    return std::atof(s.buf);
+}
+
+void errExit(Store& s, int n) {
+    std::fprintf(s.out, "\n");
+    for (int i = 1; i < s.errCol; i++) std::fputc(' ', s.out);
+    std::fprintf(s.out, "^\nInput Error %d>> %s\nProcessing terminated\n", n, errorMsgs[n]);
+    throw ProcessEnd{255};
+}
+
+} // namespace zep
