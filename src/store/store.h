@@ -33,6 +33,7 @@ struct Store {
 
     // The tableau and its per-row and per-column tables.
     double a_mat[tab_rows][tab_cols] = {};
+    double a_read[tab_rows][tab_cols] = {}; // rows 0 to num_cons as read; the simplex keeps off it
     double cost[tab_cols] = {};
     double upperb[tab_cols] = {};
     double lowerb[tab_cols] = {};
@@ -89,6 +90,7 @@ struct Store {
     int best_col = 0;
     double min_cbar = 0.0;
     double direction = 0.0;
+    int bland = 0; // smallest-subscript rule, on while the cycling guard breaks a cycle
 
     // Engine working values: ratio test and pivot.
     double element = 0.0;

@@ -1,0 +1,53 @@
+#!/bin/bash
+# Whole-process times on the benchmark models: zep-solve against glpsol
+# (with its default settings, as a user would run it), and a program that
+# only starts and exits, as the floor. The three run in turn, RUNS times
+# each per model (default 101); the table gives the median wall-clock time
+# of one run in milliseconds, as a Markdown table.
+#
+#   bench/process.sh [BUILD_DIR]        BUILD_DIR defaults to build/release
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build/release}
+runs=${RUNS:-101}
+
+for prog in zep-solve bench/zep_floor bench/zep_bench_models_write; do
+    [ -x "$build/$prog" ] || { echo "missing $build/$prog: build $build first"; exit 1; }
+done
+command -v glpsol >/dev/null || { echo "glpsol not found (Debian package glpk-utils)"; exit 1; }
+
+dir=$(mktemp -d)
+trap 'rm -rf "$dir"' EXIT
+models=$("$build/bench/zep_bench_models_write" "$dir")
+
+# Appends the milliseconds of one run of the command to the file $1.
+time_run() {
+    local log=$1
+    shift
+    local start=$EPOCHREALTIME
+    "$@" >/dev/null 2>&1 || { echo "failed: $*"; exit 1; }
+    local end=$EPOCHREALTIME
+    echo "$start $end" | awk '{ printf "%.4f\n", ($2 - $1) * 1000 }' >> "$log"
+}
+
+median() { sort -g "$1" | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+
+echo "| model | zep-solve (ms) | glpsol (ms) | zep-solve/glpsol | floor (ms) |" \
+     "zep-solve - floor | glpsol - floor |"
+echo "|---|---|---|---|---|---|---|"
+for model in $models; do
+    : > "$dir/zep.log"
+    : > "$dir/glpsol.log"
+    : > "$dir/floor.log"
+    for ((k = 0; k < runs; k++)); do
+        time_run "$dir/zep.log" "$build/zep-solve" "$dir/$model.mat"
+        time_run "$dir/glpsol.log" glpsol --lp "$dir/$model.lp"
+        time_run "$dir/floor.log" "$build/bench/zep_floor"
+    done
+    zep=$(median "$dir/zep.log")
+    glp=$(median "$dir/glpsol.log")
+    flo=$(median "$dir/floor.log")
+    awk -v m="$model" -v z="$zep" -v g="$glp" -v f="$flo" 'BEGIN {
+        printf "| %s | %.3f | %.3f | %.2f | %.3f | %.3f | %.3f |\n", m, z, g, z / g, f, z - f, g - f
+    }'
+done

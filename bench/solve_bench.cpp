@@ -1,0 +1,153 @@
+// Side by side on the same models: zep's solve from the matrix-form text
+// in a fresh store; zep's reading of the text alone; zep's engine alone
+// (standard form and simplex on a store that holds the model as read);
+// GLPK's glp_simplex through its API; and zep's check of the answer on the
+// store that one solve leaves. After the runs a summary table gives each
+// model's CPU time per solve and the zep/GLPK ratios.
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "models.h"
+#include "simplex/verify.h"
+#include "solvers.h"
+
+namespace {
+
+using zep::bench::Model;
+
+FILE* sink() {
+    static FILE* null_out = std::fopen("/dev/null", "w");
+    return null_out;
+}
+
+bool agree(double a, double b) {
+    return std::fabs(a - b) <= 1e-6 * std::fmax(1.0, std::fabs(b));
+}
+
+void zepBench(benchmark::State& state, const Model& model) {
+    std::string text = zep::bench::matrixText(model);
+    double z = zep::bench::zepObjective(*zep::bench::zepSolve(text, sink()));
+    if (!agree(z, zep::bench::glpkSolve(model))) {
+        state.SkipWithError("zep and GLPK disagree on the optimum");
+        return;
+    }
+    for (auto _ : state) benchmark::DoNotOptimize(zep::bench::zepSolve(text, sink()));
+    state.counters["objective"] = z;
+}
+
+void readBench(benchmark::State& state, const Model& model) {
+    std::string text = zep::bench::matrixText(model);
+    for (auto _ : state) benchmark::DoNotOptimize(zep::bench::zepRead(text, sink()));
+}
+
+void engineBench(benchmark::State& state, const Model& model) {
+    auto read = zep::bench::zepRead(zep::bench::matrixText(model), sink());
+    auto s = std::make_unique<zep::Store>();
+    for (auto _ : state) {
+        *s = *read;
+        zep::bench::zepEngine(*s);
+        benchmark::DoNotOptimize(s->end_stat);
+    }
+}
+
+void glpkBench(benchmark::State& state, const Model& model) {
+    double z = zep::bench::glpkSolve(model);
+    for (auto _ : state) benchmark::DoNotOptimize(zep::bench::glpkSolve(model));
+    state.counters["objective"] = z;
+}
+
+void checkBench(benchmark::State& state, const Model& model) {
+    auto s = zep::bench::zepSolve(zep::bench::matrixText(model), sink());
+    if (!zep::outcome_holds(*s)) {
+        state.SkipWithError("the check refuses zep's answer");
+        return;
+    }
+    for (auto _ : state) benchmark::DoNotOptimize(zep::outcome_holds(*s));
+}
+
+// The console report, then one Markdown table of the per-model times.
+class SummaryReporter : public benchmark::ConsoleReporter {
+  public:
+    explicit SummaryReporter(const std::vector<Model>& in_order) : models(in_order) {}
+
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) {
+            bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+            if (run.error_occurred || (run.run_type == Run::RT_Aggregate && !median)) continue;
+            // CPU time, which other work on the machine disturbs less.
+            seconds[run.run_name.function_name] =
+                run.GetAdjustedCPUTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
+        }
+    }
+
+    void Finalize() override {
+        ConsoleReporter::Finalize();
+        std::string table = "\n| model | rows | vars | columns | zep solve (us) | read (us) | "
+                            "engine (us) | GLPK (us) | solve/GLPK | engine/GLPK | check (us) | "
+                            "check/solve |\n"
+                            "|---|---|---|---|---|---|---|---|---|---|---|---|\n";
+        for (const Model& model : models) table += row(model);
+        GetOutputStream() << table << std::flush;
+    }
+
+  private:
+    double time(const std::string& name) const {
+        auto found = seconds.find(name);
+        return found == seconds.end() ? std::nan("") : found->second;
+    }
+
+    std::string row(const Model& model) const {
+        double zep_t = time("zep/" + model.name);
+        double read_t = time("read/" + model.name);
+        double engine_t = time("engine/" + model.name);
+        double glpk_t = time("glpk/" + model.name);
+        double check_t = time("check/" + model.name);
+        char line[240];
+        std::snprintf(
+            line, sizeof line,
+            "| %s | %d | %d | %d | %.1f | %.1f | %.1f | %.1f | %.2f | %.2f | %.2f | %.3f |\n",
+            model.name.c_str(), model.m, model.n, zep::bench::namedColumns(model), zep_t * 1e6,
+            read_t * 1e6, engine_t * 1e6, glpk_t * 1e6, zep_t / glpk_t, engine_t / glpk_t,
+            check_t * 1e6, check_t / zep_t);
+        return line;
+    }
+
+    std::vector<Model> models;
+    std::map<std::string, double> seconds;
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    glp_term_out(GLP_OFF);
+    std::vector<Model> models = zep::bench::benchModels();
+    for (const Model& model : models) {
+        if (model.m > zep::max_cons || zep::bench::namedColumns(model) > zep::max_names) {
+            std::fprintf(stderr, "model %s exceeds zep's capacity\n", model.name.c_str());
+            return 1;
+        }
+        benchmark::RegisterBenchmark(("zep/" + model.name).c_str(), zepBench, model)
+            ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark(("read/" + model.name).c_str(), readBench, model)
+            ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark(("engine/" + model.name).c_str(), engineBench, model)
+            ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark(("glpk/" + model.name).c_str(), glpkBench, model)
+            ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark(("check/" + model.name).c_str(), checkBench, model)
+            ->Unit(benchmark::kMicrosecond);
+    }
+    SummaryReporter reporter(models);
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,39 @@
+# Installation: the programs, the library with its headers, the manual page
+# and a CMake package, so that find_package(zep) gives the target zep::zep.
+include(CMakePackageConfigHelpers)
+
+foreach(prog zep zep-solve zep-parse)
+  if(TARGET ${prog}-bin)
+    install(TARGETS ${prog}-bin RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  endif()
+endforeach()
+
+# The headers include one another as "store/store.h" and so on, relative to
+# src/; they keep that layout under include/zep/, which the exported target
+# puts on the include path.
+file(GLOB ZEP_HEADERS CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/*/*.h)
+foreach(header ${ZEP_HEADERS})
+  get_filename_component(dir ${header} DIRECTORY)
+  get_filename_component(subsystem ${dir} NAME)
+  install(FILES ${header} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/zep/${subsystem})
+endforeach()
+
+install(TARGETS zep EXPORT zepTargets ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
+
+set(ZEP_PACKAGE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/zep)
+install(EXPORT zepTargets NAMESPACE zep:: DESTINATION ${ZEP_PACKAGE_DIR})
+configure_package_config_file(${PROJECT_SOURCE_DIR}/cmake/zepConfig.cmake.in
+                              ${PROJECT_BINARY_DIR}/zepConfig.cmake
+                              INSTALL_DESTINATION ${ZEP_PACKAGE_DIR})
+write_basic_package_version_file(${PROJECT_BINARY_DIR}/zepConfigVersion.cmake
+                                 COMPATIBILITY SameMajorVersion)
+install(FILES ${PROJECT_BINARY_DIR}/zepConfig.cmake ${PROJECT_BINARY_DIR}/zepConfigVersion.cmake
+        DESTINATION ${ZEP_PACKAGE_DIR})
+
+# One page describes all three programs; zep-solve and zep-parse lead to it.
+install(FILES ${PROJECT_SOURCE_DIR}/man/zep.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+foreach(prog zep-solve zep-parse)
+  if(TARGET ${prog}-bin)
+    install(FILES ${PROJECT_SOURCE_DIR}/man/${prog}.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  endif()
+endforeach()

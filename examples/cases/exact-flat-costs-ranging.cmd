@@ -1,0 +1,1 @@
+zep-solve -r examples/exact-flat-costs.mat

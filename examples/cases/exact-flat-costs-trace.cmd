@@ -1,0 +1,1 @@
+zep-solve -x examples/exact-flat-costs.mat

@@ -1,0 +1,16 @@
+#include <cstdio>
+#include <memory>
+
+#include "driver/solve.h"
+
+int main(int argc, char** argv) {
+    auto s = std::make_unique<zep::Store>();
+    int status = 0;
+    try {
+        zep::solveRun(*s, argc, argv);
+    } catch (const zep::ProcessEnd& end) {
+        status = end.status;
+    }
+    std::fflush(s->out);
+    return status;
+}

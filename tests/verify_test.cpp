@@ -1,0 +1,194 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "input/matrix.h"
+#include "simplex/simplex.h"
+#include "simplex/verify.h"
+#include "stdform/stdform.h"
+#include "support.h"
+
+namespace {
+
+using zep::Store;
+using zep::testing::Harness;
+
+const char* const profit = "MAX 2 2\nX Y\nPROFIT 2 3\nC1 1 1 <= 4\nC2 1 3 <= 6\n";
+
+// The standard form of the model in h, as solve builds it.
+void load(Harness& h) {
+    zep::initParam(h.s());
+    zep::generate2(h.s());
+    zep::keep_model(h.s());
+    zep::setprob(h.s());
+}
+
+void solved(Harness& h) {
+    load(h);
+    zep::simplex(h.s());
+}
+
+TEST(Verify, OptimumOfProfitModelHolds) {
+    Harness h(profit);
+    solved(h);
+    ASSERT_EQ(h.s().end_stat, 1);
+    EXPECT_TRUE(zep::outcome_holds(h.s()));
+}
+
+TEST(Verify, KeepModelCopiesRowsAsRead) {
+    Harness h(profit);
+    solved(h);
+    EXPECT_EQ(h.s().a_read[2][2], 3.0);
+    EXPECT_EQ(h.s().a_read[1][0], 4.0);
+    EXPECT_NE(h.s().a_mat[2][2], 3.0);
+}
+
+// Wrong optima, each made from the right one by one fault.
+struct Fault {
+    const char* what;
+    void (*apply)(Store&);
+};
+
+class WrongOptimum : public ::testing::TestWithParam<Fault> {};
+
+TEST_P(WrongOptimum, Fails) {
+    Harness h(profit);
+    solved(h);
+    GetParam().apply(h.s());
+    EXPECT_FALSE(zep::outcome_holds(h.s())) << GetParam().what;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, WrongOptimum,
+    ::testing::Values(
+        Fault{"a basic value off, so a row breaks", [](Store& s) { s.a_mat[1][0] += 0.001; }},
+        Fault{"the objective entry off", [](Store& s) { s.a_mat[0][0] += 0.001; }},
+        Fault{"a dual lost to a flush", [](Store& s) { s.a_mat[0][4] = 0; }},
+        Fault{"a slack dual of the wrong sign", [](Store& s) { s.a_mat[0][3] = -1.5; }}));
+
+TEST(Verify, StartingBasisClaimedOptimalFails) {
+    Harness h(profit);
+    load(h);
+    h.s().end_stat = 1;
+    EXPECT_FALSE(zep::outcome_holds(h.s()));
+}
+
+// Residuals are judged against the magnitudes of their own terms, so the
+// same relative error passes or fails whatever the model's scale.
+class ScaledProfit : public ::testing::TestWithParam<double> {};
+
+TEST_P(ScaledProfit, RoundingNoisePassesAndRealErrorFails) {
+    double k = GetParam();
+    char text[200];
+    std::snprintf(text, sizeof text, "MAX 2 2\nX Y\nP %g %g\nC1 %g %g <= %g\nC2 %g %g <= %g\n",
+                  2 * k, 3 * k, k, k, 4 * k, k, 3 * k, 6 * k);
+    Harness h(text);
+    solved(h);
+    ASSERT_EQ(h.s().end_stat, 1);
+    double x = h.s().a_mat[1][0];
+    h.s().a_mat[1][0] = x * (1 + 1e-13);
+    EXPECT_TRUE(zep::outcome_holds(h.s()));
+    h.s().a_mat[1][0] = x * (1 + 1e-7);
+    EXPECT_FALSE(zep::outcome_holds(h.s()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Scales, ScaledProfit, ::testing::Values(0.001, 1.0, 10000.0));
+
+// Phase 1 leaves the artificial of C1 basic at 0 and phase 2 keeps X out,
+// though X's phase-2 reduced cost is negative: the phase-1 duals prove X
+// zero at every feasible point, so the optimum P = 0 holds.
+TEST(Verify, OptimumWithArtificialKeptOutHolds) {
+    Harness h("MAX 1 2\nX\nP 1\nC1 -1 = 0\nC2 1 <= 5\n");
+    solved(h);
+    ASSERT_EQ(h.s().end_stat, 1);
+    ASSERT_EQ(h.s().a_mat[0][0], 0.0);
+    EXPECT_TRUE(zep::outcome_holds(h.s()));
+}
+
+TEST(Verify, CertifiedInfeasibilityHolds) {
+    Harness h("MAX 1 2\nX\nP 1\nC1 1 <= 3\nC2 1 >= 8\n");
+    solved(h);
+    ASSERT_EQ(h.s().end_stat, 2);
+    EXPECT_TRUE(zep::outcome_holds(h.s()));
+}
+
+TEST(Verify, InfeasibilityOfFeasibleModelFails) {
+    Harness h("MAX 1 2\nX\nP 1\nC1 1 <= 8\nC2 1 >= 3\n");
+    load(h);
+    h.s().end_stat = 2;
+    EXPECT_FALSE(zep::outcome_holds(h.s()));
+}
+
+// Rows of a million that contradict each other by 0.00002: too little,
+// against their magnitudes, for the check to tell from rounding, so the
+// exact re-solve decides.
+TEST(Verify, InfeasibilityWithinTheRoundingOfLargeRowsFails) {
+    Harness h("MIN 1 2\nX\nP 1\nC1 1 <= 1000000\nC2 1 >= 1000000.00002\n");
+    solved(h);
+    ASSERT_EQ(h.s().end_stat, 2);
+    EXPECT_FALSE(zep::outcome_holds(h.s()));
+    zep::verify(h.s());
+    EXPECT_EQ(h.s().end_stat, 2);
+    EXPECT_NE(h.output().find(zep::exact_note), std::string::npos);
+}
+
+TEST(Verify, UnboundedRayHolds) {
+    Harness h("MAX 2 1\nX Y\nP 1 1\nC1 1 -1 <= 1\n");
+    solved(h);
+    ASSERT_EQ(h.s().end_stat, 3);
+    EXPECT_TRUE(zep::outcome_holds(h.s()));
+}
+
+TEST(Verify, RayThatBreaksARowFails) {
+    Harness h(profit);
+    load(h);
+    h.s().end_stat = 3;
+    h.s().piv_col = 1;
+    h.s().direction = 1.0;
+    EXPECT_FALSE(zep::outcome_holds(h.s()));
+}
+
+TEST(Verify, RayThatDoesNotImproveFails) {
+    Harness h("MAX 2 1\nX Y\nP 0 1\nC1 1 -1 <= 1\n");
+    load(h);
+    h.s().end_stat = 3;
+    h.s().piv_col = 1;
+    h.s().direction = 1.0;
+    EXPECT_FALSE(zep::outcome_holds(h.s()));
+}
+
+TEST(Verify, CheckedAnswerPrintsNothing) {
+    Harness h(profit);
+    solved(h);
+    std::string before = h.output();
+    zep::verify(h.s());
+    EXPECT_EQ(h.output(), before);
+    EXPECT_EQ(h.s().pivots, 2);
+}
+
+const char* const flat_costs = "MIN 3 2\nX1 X2 X3\nCOST -0.0087 670 0.005\n"
+                               "C1 9000 1000 8000 >= 1040000\nC2 0.1 0 40 = 210\n";
+
+TEST(Verify, FailedAnswerIsSolvedAgainAndMarked) {
+    Harness h(flat_costs);
+    solved(h);
+    ASSERT_FALSE(zep::outcome_holds(h.s()));
+    std::string before = h.output();
+    zep::verify(h.s());
+    EXPECT_EQ(h.output(), before + zep::exact_note + "\n");
+    EXPECT_EQ(h.s().end_stat, 1);
+    EXPECT_EQ(-h.s().a_mat[0][0], -18.27);
+}
+
+TEST(Verify, OptionFPrintsTheExactTableauAfterTheMark) {
+    Harness h(flat_costs);
+    solved(h);
+    h.s().last_tableau = 1;
+    std::string before = h.output();
+    zep::verify(h.s());
+    std::string added = h.output().substr(before.size());
+    EXPECT_EQ(added.rfind(std::string(zep::exact_note) + "\n\n  Name ", 0), 0u);
+    EXPECT_NE(added.find("        18.270"), std::string::npos);
+}
+
+} // namespace
