@@ -54,20 +54,35 @@ const char* shown(const char* word, int len) {
     return len > word_max ? "(a word of over 99 characters)" : word;
 }
 
-void word(Store& s, char* dst, int max, const char* what) {
+// Where an item stands, for a refusal: composed only when one is printed,
+// since reading a model is otherwise dominated by composing these texts.
+struct Item {
+    const char* format; // takes the number, then the row name
+    int number = 0;
+    const char* row = "";
+};
+
+struct Described {
+    char text[64];
+    explicit Described(const Item& item) {
+        std::snprintf(text, sizeof text, item.format, item.number, item.row);
+    }
+};
+
+void word(Store& s, char* dst, int max, const Item& item) {
     int len = readWord(s, dst, max);
-    if (len < 0) refuse(s, "expected %s, but the file ended", what);
-    if (len > max) refuse(s, "%s is longer than %d characters", what, max);
+    if (len < 0) refuse(s, "expected %s, but the file ended", Described(item).text);
+    if (len > max) refuse(s, "%s is longer than %d characters", Described(item).text, max);
 }
 
-double number(Store& s, const char* what) {
+double number(Store& s, const Item& item) {
     char text[buf_size];
     int len = readWord(s, text, word_max);
-    if (len < 0) refuse(s, "expected %s, but the file ended", what);
+    if (len < 0) refuse(s, "expected %s, but the file ended", Described(item).text);
     char* end = nullptr;
     double v = std::strtod(text, &end);
     if (len > word_max || end == text || *end != '\0' || !std::isfinite(v))
-        refuse(s, "expected %s, found '%s'", what, shown(text, len));
+        refuse(s, "expected %s, found '%s'", Described(item).text, shown(text, len));
     return v;
 }
 
@@ -86,10 +101,8 @@ int count(Store& s, const char* what, int max) {
 }
 
 void readVarnames(Store& s) {
-    char what[64];
     for (int k = 1; k <= s.num_vars; k++) {
-        std::snprintf(what, sizeof what, "variable name %d", k);
-        word(s, s.varname[k], varname_max, what);
+        word(s, s.varname[k], varname_max, Item{"variable name %d", k});
         strupr(s.varname[k]);
         for (int i = 1; i < k; i++)
             if (std::strcmp(s.varname[i], s.varname[k]) == 0)
@@ -98,12 +111,8 @@ void readVarnames(Store& s) {
 }
 
 void readRowName(Store& s, int i) {
-    char what[64];
-    if (i == 0)
-        std::snprintf(what, sizeof what, "the objective row's name");
-    else
-        std::snprintf(what, sizeof what, "the name of row %d", i);
-    word(s, s.rname[i], label_max, what);
+    Item item = i == 0 ? Item{"the objective row's name%.0d"} : Item{"the name of row %d", i};
+    word(s, s.rname[i], label_max, item);
     strupr(s.rname[i]);
     for (int k = 0; k < i; k++)
         if (std::strcmp(s.rname[k], s.rname[i]) == 0)
@@ -111,18 +120,13 @@ void readRowName(Store& s, int i) {
 }
 
 void readRow(Store& s, int i) {
-    char what[64];
     readRowName(s, i);
-    for (int j = 1; j <= s.num_vars; j++) {
-        std::snprintf(what, sizeof what, "coefficient %d of row %s", j, s.rname[i]);
-        s.a_mat[i][j] = number(s, what);
-    }
+    for (int j = 1; j <= s.num_vars; j++)
+        s.a_mat[i][j] = number(s, Item{"coefficient %d of row %s", j, s.rname[i]});
     if (i == 0) return;
-    std::snprintf(what, sizeof what, "the relation of row %s", s.rname[i]);
-    word(s, s.buf, word_max, what);
+    word(s, s.buf, word_max, Item{"the relation of row %.0d%s", 0, s.rname[i]});
     s.row_type[i] = s.buf[0] == '<' ? 1 : s.buf[0] == '>' ? -1 : 0;
-    std::snprintf(what, sizeof what, "the right-hand side of row %s", s.rname[i]);
-    s.rrhs[i] = number(s, what);
+    s.rrhs[i] = number(s, Item{"the right-hand side of row %.0d%s", 0, s.rname[i]});
     if (s.rrhs[i] < 0) refuse(s, "the right-hand side of row %s is negative", s.rname[i]);
     s.a_mat[i][0] = s.rrhs[i];
 }
@@ -132,7 +136,9 @@ void readRow(Store& s, int i) {
 void refuseAddedNames(Store& s) {
     char added[name_size + 8];
     for (int r = 1; r <= s.num_cons; r++) {
-        const char* prefixes[2] = {s.row_type[r] > 0 ? "SLK:" : s.row_type[r] < 0 ? "SRP:" : "ART:",
+        const char* prefixes[2] = {s.row_type[r] > 0   ? "SLK:"
+                                   : s.row_type[r] < 0 ? "SRP:"
+                                                       : "ART:",
                                    s.row_type[r] < 0 ? "ART:" : nullptr};
         for (const char* prefix : prefixes) {
             if (!prefix) continue;
