@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "differential.h"
+#include "simplex/verify.h"
 
 namespace {
 
@@ -217,7 +218,8 @@ TEST(RandomDifferential, FreshModelsAgreeWithGlpsol) {
     ASSERT_NE(mkdtemp(tmpl.data()), nullptr);
     fs::path dir = tmpl;
     RandomModels models(seed);
-    for (int i = 0, count = diffCount(); i < count; i++) {
+    int count = diffCount(), resolved = 0;
+    for (int i = 0; i < count; i++) {
         MatModel m = models.next();
         std::string mat = (dir / "model.mat").string();
         std::FILE* f = std::fopen(mat.c_str(), "w");
@@ -225,9 +227,15 @@ TEST(RandomDifferential, FreshModelsAgreeWithGlpsol) {
         std::fclose(f);
         SCOPED_TRACE("seed " + std::to_string(seed) + ", model " + std::to_string(i) + ":\n" +
                      matText(m));
-        zep::testing::expectAgrees(m, zep::testing::solveFile(mat), glpsolAnswer(dir, m));
+        auto solved = zep::testing::solveFile(mat);
+        zep::testing::expectAgrees(m, solved, glpsolAnswer(dir, m));
+        resolved += solved.output.find(zep::exact_note) != std::string::npos;
         if (HasFailure()) break;
     }
+    // Models of ordinary scale are answered right by the floating-point
+    // rules; a check that sent more than one in a hundred to the exact
+    // re-solve would be judging rounding noise.
+    EXPECT_LE(resolved * 100, count) << resolved << " of " << count << " re-solved";
     fs::remove_all(dir);
 }
 
