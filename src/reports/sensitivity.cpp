@@ -1,98 +1,41 @@
-// Cost and right-hand-side ranging of an optimal tableau. The objective is
-// minimised internally (row 0 holds z_mult times the coefficients), and
-// z_mult turns ratios and limits back into the sense of the model.
+// The cost and right-hand-side ranging tables of an optimal tableau.
 #include "reports/sensitivity.h"
 
-#include <cmath>
 #include <cstdio>
 
 #include "driver/cmdline.h"
-#include "reports/added_columns.h"
-#include "simplex/artificial.h"
+#include "reports/ranging.h"
 
 namespace zep {
 
 namespace {
 
-// Each text stands in for the whole upper field it replaces, so that the
-// lower field keeps its column.
-constexpr const char* cost_no_upper = "    +Infinity             ";
-constexpr const char* rhs_no_upper = "    +Infinity              ";
+// Each text stands in for the whole field it replaces, so that the field
+// after it keeps its column.
+constexpr const char* no_upper = "    +Infinity             ";
+constexpr const char* no_lower_field = "    -Infinity             ";
+constexpr const char* no_lower = "    -Infinity";
 
-// One side of a range: the smallest ratio found so far and the column or
-// row that gives it (0 while none does).
-struct Bound {
-    double ratio;
-    int at;
-};
-
-// While an artificial stays basic the engine lets no column enter that
-// would raise it; such a column is zero in every feasible point, so it
-// neither limits a cost range nor has one.
-bool neverEnters(const Store& s, int j) {
-    return artificialBasic(s) && raisesArtificials(s, j);
+void printCostLimits(Store& s, const RangeLine& line, const char* lower_none) {
+    if (line.upper.column)
+        std::fprintf(s.out, "%13.3lf %-12.12s", line.upper.value, s.varname[line.upper.column]);
+    else
+        std::fprintf(s.out, "%s", no_upper);
+    if (line.lower.column)
+        std::fprintf(s.out, "%13.3lf %-12.12s\n", line.lower.value, s.varname[line.lower.column]);
+    else
+        std::fprintf(s.out, "%s\n", lower_none);
 }
 
-void costLimits(Store& s, double cost, Bound up, Bound lo) {
-    if (up.ratio < s.infinity)
-        std::fprintf(s.out, "%13.3lf %-12.12s", cost + up.ratio, s.varname[up.at]);
+void printRhsLimits(Store& s, const RangeLine& line) {
+    if (line.upper.column)
+        std::fprintf(s.out, "%13.2lf %-12.12s ", line.upper.value, s.varname[line.upper.column]);
     else
-        std::fprintf(s.out, "%s", cost_no_upper);
-    if (lo.ratio > -s.infinity)
-        std::fprintf(s.out, "%13.3lf %-12.12s\n", cost + lo.ratio, s.varname[lo.at]);
+        std::fprintf(s.out, "%s ", no_upper);
+    if (line.lower.column)
+        std::fprintf(s.out, "%13.2lf %-12.12s\n", line.lower.value, s.varname[line.lower.column]);
     else
-        std::fprintf(s.out, "    -Infinity             \n");
-}
-
-// Right-hand-side ranging of a row whose added column j is basic, in row k:
-// only that column's level w moves with the right-hand side.
-void basicAddedLimits(Store& s, int i, int j, int k) {
-    double w = s.a_mat[k][s.rhs_col];
-    if (s.row_type[i] > 0) {
-        std::fprintf(s.out, "%s%13.2lf %-12.12s\n", rhs_no_upper, s.rrhs[i] - w, s.varname[j]);
-    } else if (s.row_type[i] < 0) {
-        std::fprintf(s.out, "%13.2lf %-12.12s     -Infinity\n", s.rrhs[i] + w, s.varname[j]);
-    } else {
-        // A basic artificial has to stay at zero for the equality to hold,
-        // so its row's right-hand side cannot move either way.
-        std::fprintf(s.out, "%13.2lf %-12.12s %13.2lf %-12.12s\n", s.rrhs[i], s.varname[j],
-                     s.rrhs[i], s.varname[j]);
-    }
-}
-
-// Right-hand-side ranging of a row whose added column j is nonbasic: the
-// level of row k's basic variable moves by sigma times a_mat[k][j] per unit
-// of right-hand side (a surplus column enters its row with -1, hence sigma
-// -1 for a ">=" row), and the nearest level to reach zero on each side
-// limits. Equal ratios take the highest row.
-void nonbasicAddedLimits(Store& s, int i, int j) {
-    double sigma = s.row_type[i] < 0 ? -1.0 : 1.0;
-    Bound pos{s.infinity, 0}, neg{-s.infinity, 0};
-    for (int k = 1; k <= s.num_cons; k++) {
-        double a = s.a_mat[k][j];
-        if (a == 0) continue;
-        double q = s.a_mat[k][s.rhs_col] * sigma / a;
-        if (s.isart[s.basis_index[k]]) {
-            // A basic artificial may not leave zero in either direction.
-            pos = {0, k};
-            neg = {0, k};
-        } else if (q > 0 || (q == 0 && sigma * a > 0)) {
-            // A level already at zero limits the side on which it falls.
-            if (q <= pos.ratio) pos = {q, k};
-        } else if (q >= neg.ratio) {
-            neg = {q, k};
-        }
-    }
-    if (neg.ratio > -s.infinity)
-        std::fprintf(s.out, "%13.2lf %-12.12s ", s.rrhs[i] - neg.ratio,
-                     s.varname[s.basis_index[neg.at]]);
-    else
-        std::fprintf(s.out, "%s", rhs_no_upper);
-    if (pos.ratio < s.infinity)
-        std::fprintf(s.out, "%13.2lf %-12.12s\n", s.rrhs[i] - pos.ratio,
-                     s.varname[s.basis_index[pos.at]]);
-    else
-        std::fprintf(s.out, "    -Infinity\n");
+        std::fprintf(s.out, "%s\n", no_lower);
 }
 
 } // namespace
@@ -118,41 +61,14 @@ void range_cost(Store& s) {
     }
 }
 
-// A change of v's cost shifts the reduced cost of every nonbasic column j by
-// the change times v's row entry in j; the nearest one to turn attractive
-// on each side would enter there. Equal ratios keep the lowest column, and
-// a ratio of exactly 0 limits neither side.
 void range_cb(Store& s, int v) {
-    int r = s.col_status[v];
-    Bound up{s.infinity, 0}, lo{-s.infinity, 0};
-    for (int j = 1; j <= s.last_col; j++) {
-        if (s.col_status[j] > 0 || s.isart[j] || neverEnters(s, j)) continue;
-        double e = s.a_mat[r][j];
-        if (std::fabs(e) <= s.eps_pivot) continue;
-        double side = s.col_status[j] < 0 ? -1.0 : 1.0;
-        double q = s.a_mat[0][j] / e * s.z_mult;
-        if (s.z_mult * side * e >= 0) {
-            if (q > 0 && q < up.ratio) up = {q, j};
-        } else if (q < 0 && q > lo.ratio) {
-            lo = {q, j};
-        }
-    }
-    costLimits(s, s.cost[v], up, lo);
+    printCostLimits(s, basic_cost_range(s, v), no_lower_field);
 }
 
-// A nonbasic variable enters itself once its cost has moved by its reduced
-// cost in the improving direction; the other direction has no limit.
+// A nonbasic variable's line ends after its one limit.
 void range_cnb(Store& s, int v) {
-    if (neverEnters(s, v)) {
-        costLimits(s, s.cost[v], {s.infinity, 0}, {-s.infinity, 0});
-        return;
-    }
-    double side = s.col_status[v] != 0 ? -1.0 : 1.0;
-    double limit = s.cost[v] - s.z_mult * s.a_mat[0][v];
-    if (s.z_mult * side < 0)
-        std::fprintf(s.out, "%13.3lf %-12.12s    -Infinity\n", limit, s.varname[v]);
-    else
-        std::fprintf(s.out, "%s%13.3lf %-12.12s\n", cost_no_upper, limit, s.varname[v]);
+    RangeLine line = nonbasic_cost_range(s, v);
+    printCostLimits(s, line, line.upper.column ? no_lower : no_lower_field);
 }
 
 void range_rhs(Store& s) {
@@ -163,11 +79,7 @@ void range_rhs(Store& s) {
                         "   ------------------------\n");
     for (int i = 1; i <= s.num_cons; i++) {
         std::fprintf(s.out, "%2d. %-8s %13.2lf", i, s.rname[i], s.rrhs[i]);
-        int j = addedColumn(s, i);
-        if (s.col_status[j] > 0)
-            basicAddedLimits(s, i, j, s.col_status[j]);
-        else
-            nonbasicAddedLimits(s, i, j);
+        printRhsLimits(s, rhs_range(s, i));
     }
 }
 

@@ -7,8 +7,8 @@
 #include <cstdio>
 
 #include "driver/cmdline.h"
-#include "reports/added_columns.h"
 #include "reports/sensitivity.h"
+#include "reports/values.h"
 
 namespace zep {
 
@@ -17,21 +17,9 @@ namespace {
 // A constraint marginal value of smaller magnitude prints as a point.
 constexpr double marginal_zero = 0.0001;
 
-double variableValue(const Store& s, int j) {
-    if (s.col_status[j] == -1) return s.upperb[j] + s.lowerb[j];
-    if (s.col_status[j] > 0) return s.a_mat[s.col_status[j]][s.rhs_col] + s.lowerb[j];
-    return s.lowerb[j];
-}
-
-// The level of a slack or surplus column: its row's value when basic, else
-// 0 (these columns have no upper bound to sit at).
-double basicLevel(const Store& s, int k) {
-    return s.col_status[k] > 0 ? s.a_mat[s.col_status[k]][s.rhs_col] : 0;
-}
-
 void variableLine(Store& s, int j) {
     std::fprintf(s.out, "%2d. %-8.8s", j, s.varname[j]);
-    double x = variableValue(s, j);
+    double x = variable_value(s, j);
     if (x >= s.eps_infe)
         std::fprintf(s.out, " %16.4lf %15.3lf", x, s.cost[j]);
     else
@@ -52,26 +40,8 @@ void variableSummary(Store& s) {
     for (int j = 1; j <= s.num_vars; j++) variableLine(s, j);
 }
 
-struct RowSummary {
-    const char* relation;
-    const char* tag;
-    double slack;
-    double marginal;
-};
-
-// A slack or artificial column enters its row with +1 and a surplus column
-// with -1, hence the opposite sign of a ">=" row's marginal value.
-RowSummary summarize(const Store& s, int r) {
-    int t = s.row_type[r];
-    if (t > 0) return {"<=", "SLK", basicLevel(s, t), -s.z_mult * s.a_mat[0][t]};
-    if (t < 0) return {">=", "SRP", basicLevel(s, -t), s.z_mult * s.a_mat[0][-t]};
-    double marginal = -s.z_mult * s.a_mat[0][artificialColumn(s, r)];
-    if (s.isart[s.basis_index[r]]) return {" =", "ART", s.a_mat[r][s.rhs_col], marginal};
-    return {" =", "   ", 0, marginal};
-}
-
 void constraintLine(Store& s, int r) {
-    RowSummary row = summarize(s, r);
+    RowSummary row = row_summary(s, r);
     std::fprintf(s.out, "%2d. %-8.8s  %2.2s %15.3lf", r, s.rname[r], row.relation, s.rrhs[r]);
     if (row.slack == 0)
         std::fprintf(s.out, "            .         ");
@@ -93,7 +63,7 @@ void constraintSummary(Store& s) {
 } // namespace
 
 void var_summ(Store& s) {
-    double value = -s.z_mult * s.a_mat[0][s.rhs_col];
+    double value = objective_value(s);
     std::fprintf(s.out, "Solution OPTIMAL in %d iterations:    %3.3s %s = %lg\n", s.pivots,
                  s.minmax, s.rname[0], value);
     variableSummary(s);
