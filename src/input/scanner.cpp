@@ -105,6 +105,7 @@ void consume(Store& s, int c) {
     if (s.echo) std::fputc(c, s.out);
     if (c == '\n') {
         s.errCol = 0;
+        s.errLine++;
         return;
     }
     s.errCol++;
@@ -163,7 +164,12 @@ double tokValue(Store& s) {
     return std::atof(s.buf);
 }
 
+const char* inputErrorText(int n) {
+    return errorMsgs[n];
+}
+
 void errExit(Store& s, int n) {
+    s.errNum = n;
     std::fprintf(s.out, "\n");
     for (int i = 1; i < s.errCol; i++) std::fputc(' ', s.out);
     std::fprintf(s.out, "^\nInput Error %d>> %s\nProcessing terminated\n", n, errorMsgs[n]);

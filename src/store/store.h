@@ -108,6 +108,8 @@ struct Store {
     signed char chtype[256] = {};
     int tokLen = 0;
     int errCol = 0;
+    int errLine = 1; // the line of errCol, for callers that report an error's place
+    int errNum = 0;  // the input error that ended the run, 0 while none has
 
     // Line composer of the model listing.
     char outBuf[out_buf_size] = {};

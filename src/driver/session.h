@@ -1,0 +1,52 @@
+// One run of zep on a model text held in memory, its output kept in
+// memory: the setting of every library call, test and fuzz target.
+#pragma once
+
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "store/store.h"
+
+namespace zep {
+
+// Where a session's model stream stands in its text.
+struct TextInput {
+    std::string_view text;
+    std::size_t at = 0;
+};
+
+class Session {
+  public:
+    // The text is read in place: it must outlive the session.
+    explicit Session(std::string_view text = "");
+    ~Session();
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    Store& store() { return *s; }
+    const Store& store() const { return *s; }
+
+    // Everything written to the store's output so far.
+    std::string output();
+
+    // Runs op on the store; returns the status it ended the process with,
+    // or -1 when it returned.
+    template <class Op> int run(Op op) {
+        try {
+            op(*s);
+        } catch (const ProcessEnd& end) {
+            return end.status;
+        }
+        return -1;
+    }
+
+  private:
+    std::unique_ptr<Store> s;
+    TextInput input;
+    char* text = nullptr;
+    std::size_t size = 0;
+};
+
+} // namespace zep
