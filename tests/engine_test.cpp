@@ -49,7 +49,7 @@ class Tableau {
     }
 
     Harness h;
-    Store& s = h.s();
+    Store& s = h.store();
 };
 
 // Pricing
@@ -356,7 +356,7 @@ INSTANTIATE_TEST_SUITE_P(Thresholds, Infeas,
 // Whole runs on models
 
 int solveText(Harness& h) {
-    zep::initParam(h.s());
+    zep::initParam(h.store());
     return h.run([](Store& s) {
         zep::generate2(s);
         zep::setprob(s);
@@ -375,27 +375,27 @@ double value(const Store& s, int j) {
 TEST(Simplex, ProfitModelIsOptimalAfterTwoSteps) {
     Harness h("MAX 2 2 X Y PROFIT 2 3 C1 1 1 <= 4 C2 1 3 <= 6");
     ASSERT_EQ(solveText(h), -1);
-    EXPECT_EQ(h.s().end_stat, 1);
-    EXPECT_EQ(h.s().pivots, 2);
-    EXPECT_DOUBLE_EQ(objective(h.s()), 9);
-    EXPECT_DOUBLE_EQ(value(h.s(), 1), 3);
-    EXPECT_DOUBLE_EQ(value(h.s(), 2), 1);
+    EXPECT_EQ(h.store().end_stat, 1);
+    EXPECT_EQ(h.store().pivots, 2);
+    EXPECT_DOUBLE_EQ(objective(h.store()), 9);
+    EXPECT_DOUBLE_EQ(value(h.store(), 1), 3);
+    EXPECT_DOUBLE_EQ(value(h.store(), 2), 1);
 }
 
 TEST(Simplex, InfeasiblePhaseOneSkipsPhaseTwo) {
     Harness h("MIN 1 2 X COST 1 C1 1 <= 1 C2 1 >= 2");
-    h.s().show_exchanges = 1;
+    h.store().show_exchanges = 1;
     ASSERT_EQ(solveText(h), -1);
-    EXPECT_EQ(h.s().end_stat, 2);
-    EXPECT_EQ(h.s().phase, 1);
+    EXPECT_EQ(h.store().end_stat, 2);
+    EXPECT_EQ(h.store().phase, 1);
     EXPECT_EQ(h.output().find("BEGIN PHASE 2"), std::string::npos);
 }
 
 TEST(Simplex, OptimalAtOnceTracesOneTableauAndIterationZero) {
     Harness h("MIN 1 1 X COST 1 C1 1 <= 1");
-    h.s().debug = 1;
+    h.store().debug = 1;
     ASSERT_EQ(solveText(h), -1);
-    EXPECT_EQ(h.s().pivots, 0);
+    EXPECT_EQ(h.store().pivots, 0);
     std::string out = h.output();
     EXPECT_NE(out.find("\nIteration 0  Objective =      -0.000 \n"), std::string::npos);
     EXPECT_EQ(out.find("Row Bas"), out.rfind("Row Bas")); // a single tableau
@@ -404,23 +404,23 @@ TEST(Simplex, OptimalAtOnceTracesOneTableauAndIterationZero) {
 TEST(Simplex, UnboundedCountsTheFinalStep) {
     Harness h("MAX 2 1 X Y P 2 1 C1 1 -1 <= 1");
     ASSERT_EQ(solveText(h), -1);
-    EXPECT_EQ(h.s().end_stat, 3);
-    EXPECT_EQ(h.s().pivots, 2);
-    EXPECT_STREQ(h.s().varname[h.s().piv_col], "Y");
+    EXPECT_EQ(h.store().end_stat, 3);
+    EXPECT_EQ(h.store().pivots, 2);
+    EXPECT_STREQ(h.store().varname[h.store().piv_col], "Y");
 }
 
 TEST(Simplex, StepCapIsErrorExit3) {
     Harness h("MAX 2 2 X Y PROFIT 2 3 C1 1 1 <= 4 C2 1 3 <= 6");
-    zep::initParam(h.s());
+    zep::initParam(h.store());
     ASSERT_EQ(h.run([](Store& s) {
         zep::generate2(s);
         zep::setprob(s);
     }),
               -1);
-    h.s().obj_row = 0;
-    h.s().pivots = zep::step_cap - 1;
+    h.store().obj_row = 0;
+    h.store().pivots = zep::step_cap - 1;
     EXPECT_EQ(h.run(zep::opt), 255);
-    EXPECT_EQ(h.s().pivots, zep::step_cap);
+    EXPECT_EQ(h.store().pivots, zep::step_cap);
     std::string out = h.output();
     EXPECT_EQ(out.substr(out.size() - 20), ">>>ERROR EXIT 3 <<<\n");
 }
@@ -431,7 +431,7 @@ TEST(ArtificialLeftBasic, DoesNotRiseInPhaseTwo) {
     // MAX P) X  C1) -X = 0  C2) X <= 5: X must stay 0.
     Harness h("MAX 1 2 X P 1 C1 -1 = 0 C2 1 <= 5");
     ASSERT_EQ(solveText(h), -1);
-    Store& s = h.s();
+    Store& s = h.store();
     EXPECT_EQ(s.end_stat, 1);
     EXPECT_EQ(s.col_status[1], 0);
     EXPECT_EQ(objective(s), 0.0);
@@ -443,7 +443,7 @@ TEST(ArtificialLeftBasic, LeavesAtZeroWhenTinyEntryPassesPricing) {
     // enter; the artificial of C1 must leave at 0 rather than rise to 5.
     Harness h("MAX 1 2 X P 1 C1 -0.00001 = 0 C2 1 <= 500000");
     ASSERT_EQ(solveText(h), -1);
-    Store& s = h.s();
+    Store& s = h.store();
     EXPECT_EQ(s.end_stat, 1);
     EXPECT_EQ(s.basis_index[1], 1);
     EXPECT_EQ(value(s, 1), 0.0);
@@ -506,13 +506,13 @@ const char* beale = "MIN 4 3 X1 X2 X3 X4 COST -0.75 20 -0.5 6 "
 
 TEST(Cycling, BealesExampleCyclesWithoutTheGuard) {
     Harness h(beale);
-    zep::initParam(h.s());
+    zep::initParam(h.store());
     ASSERT_EQ(h.run([](Store& s) {
         zep::generate2(s);
         zep::setprob(s);
     }),
               -1);
-    Store& s = h.s();
+    Store& s = h.store();
     s.obj_row = 0;
     std::vector<int> start(s.col_status, s.col_status + s.last_col + 1);
     for (int round = 1; round <= 2; round++) {
@@ -532,7 +532,7 @@ TEST(Cycling, BealesExampleCyclesWithoutTheGuard) {
 TEST(Cycling, GuardSolvesBealesExample) {
     Harness h(beale);
     ASSERT_EQ(solveText(h), -1);
-    Store& s = h.s();
+    Store& s = h.store();
     EXPECT_EQ(s.end_stat, 1);
     EXPECT_DOUBLE_EQ(objective(s), -1.25); // glpsol agrees
     EXPECT_DOUBLE_EQ(value(s, 1), 1);
@@ -563,22 +563,22 @@ TEST(CycleGuard, LeavesDegenerateModelThatDoesNotCycleAlone) {
     std::string model =
         zep::testing::readFile(ZEP_SOURCE_DIR "/tests/corpus/limit-30-degenerate.mat");
     Harness plain(model), guarded(model);
-    zep::initParam(plain.s());
+    zep::initParam(plain.store());
     ASSERT_EQ(plain.run([](Store& s) {
         zep::generate2(s);
         zep::setprob(s);
     }),
               -1);
-    ASSERT_EQ(plain.s().phase, 1);
-    int degenerate = plainPhase(plain.s(), plain.s().ph1_row);
-    zep::infeas(plain.s());
-    degenerate += plainPhase(plain.s(), 0);
+    ASSERT_EQ(plain.store().phase, 1);
+    int degenerate = plainPhase(plain.store(), plain.store().ph1_row);
+    zep::infeas(plain.store());
+    degenerate += plainPhase(plain.store(), 0);
     EXPECT_GT(degenerate, 5);
     ASSERT_EQ(solveText(guarded), -1);
-    EXPECT_EQ(guarded.s().pivots, plain.s().pivots);
-    for (int r = 0; r <= plain.s().last_row; r++)
-        for (int c = 0; c <= plain.s().last_col; c++)
-            ASSERT_EQ(guarded.s().a_mat[r][c], plain.s().a_mat[r][c]) << r << ", " << c;
+    EXPECT_EQ(guarded.store().pivots, plain.store().pivots);
+    for (int r = 0; r <= plain.store().last_row; r++)
+        for (int c = 0; c <= plain.store().last_col; c++)
+            ASSERT_EQ(guarded.store().a_mat[r][c], plain.store().a_mat[r][c]) << r << ", " << c;
 }
 
 TEST(CycleGuard, TurnsBlandOnOnlyWhenBasisRecursAndOffWhenObjectiveMoves) {

@@ -13,12 +13,12 @@ using zep::testing::Harness;
 
 // Reads the model in h, builds its standard form and solves it exactly.
 Store& solvedExactly(Harness& h) {
-    zep::initParam(h.s());
-    zep::generate2(h.s());
-    zep::keep_model(h.s());
-    zep::setprob(h.s());
-    zep::exact_simplex(h.s());
-    return h.s();
+    zep::initParam(h.store());
+    zep::generate2(h.store());
+    zep::keep_model(h.store());
+    zep::setprob(h.store());
+    zep::exact_simplex(h.store());
+    return h.store();
 }
 
 double objective(const Store& s) {

@@ -24,18 +24,18 @@ void nameModel(zep::Store& s, const std::vector<const char*>& vars,
 
 TEST(LineComposer, LineOfExactly78CharactersFits) {
     Harness h;
-    outTerm(h.s(), std::string(70, 'a').c_str(), 1);
-    outTerm(h.s(), std::string(8, 'b').c_str(), 0);
-    outTerm(h.s(), "", -1);
+    outTerm(h.store(), std::string(70, 'a').c_str(), 1);
+    outTerm(h.store(), std::string(8, 'b').c_str(), 0);
+    outTerm(h.store(), "", -1);
     EXPECT_EQ(h.output(), std::string(70, 'a') + std::string(8, 'b') + "\n");
 }
 
 TEST(LineComposer, PieceReaching79StartsIndentedLine) {
     Harness h;
-    outTerm(h.s(), std::string(70, 'a').c_str(), 1);
-    outTerm(h.s(), " bbbbbbbb", 0);
-    EXPECT_EQ(h.s().outLen, 17);
-    outTerm(h.s(), "", -1);
+    outTerm(h.store(), std::string(70, 'a').c_str(), 1);
+    outTerm(h.store(), " bbbbbbbb", 0);
+    EXPECT_EQ(h.store().outLen, 17);
+    outTerm(h.store(), "", -1);
     EXPECT_EQ(h.output(), std::string(70, 'a') + "\n         bbbbbbbb\n");
 }
 
@@ -43,14 +43,14 @@ TEST(LineComposer, WrapsOnlyBetweenPiecesAndKeepsLinesWithin78) {
     Harness h;
     std::string all = "Minimize ";
     std::set<std::size_t> boundaries = {all.size()};
-    outTerm(h.s(), all.c_str(), 1);
+    outTerm(h.store(), all.c_str(), 1);
     for (int k = 0; k < 40; k++) {
         std::string piece = " + " + std::to_string(k * 37 % 1000) + " VAR" + std::to_string(k);
-        outTerm(h.s(), piece.c_str(), 0);
+        outTerm(h.store(), piece.c_str(), 0);
         all += piece;
         boundaries.insert(all.size());
     }
-    outTerm(h.s(), "", -1);
+    outTerm(h.store(), "", -1);
 
     std::string out = h.output(), joined;
     std::size_t start = 0, lines = 0;
@@ -70,22 +70,22 @@ TEST(LineComposer, WrapsOnlyBetweenPiecesAndKeepsLinesWithin78) {
 
 TEST(LineComposer, ModeOneDiscardsUnwrittenTextAndOtherModesDoNothing) {
     Harness h;
-    outTerm(h.s(), "lost", 1);
-    outTerm(h.s(), "kept", 1);
-    outTerm(h.s(), "ignored", 2);
-    outTerm(h.s(), "ignored", -2);
-    outTerm(h.s(), "ignored", -1);
+    outTerm(h.store(), "lost", 1);
+    outTerm(h.store(), "kept", 1);
+    outTerm(h.store(), "ignored", 2);
+    outTerm(h.store(), "ignored", -2);
+    outTerm(h.store(), "ignored", -1);
     EXPECT_EQ(h.output(), "kept\n");
-    EXPECT_EQ(h.s().outLen, 0);
-    EXPECT_STREQ(h.s().outBuf, "");
+    EXPECT_EQ(h.store().outLen, 0);
+    EXPECT_STREQ(h.store().outBuf, "");
 }
 
 TEST(LineComposer, OversizedPieceStaysInsideLineBuffer) {
     Harness h;
-    outTerm(h.s(), std::string(300, 'x').c_str(), 1);
-    EXPECT_EQ(h.s().outLen, 127);
-    EXPECT_EQ(std::strlen(h.s().outBuf), 127u);
-    outTerm(h.s(), "", -1);
+    outTerm(h.store(), std::string(300, 'x').c_str(), 1);
+    EXPECT_EQ(h.store().outLen, 127);
+    EXPECT_EQ(std::strlen(h.store().outBuf), 127u);
+    outTerm(h.store(), "", -1);
     EXPECT_EQ(h.output(), "\n        " + std::string(119, 'x') + "\n");
 }
 
@@ -113,14 +113,14 @@ TEST(TermText, FollowsThresholdTable) {
     Harness h;
     for (const TermCase& c : cases) {
         char out[zep::term_size];
-        zep::makeTerm(h.s(), c.v, c.first, "X", out);
+        zep::makeTerm(h.store(), c.v, c.first, "X", out);
         EXPECT_STREQ(out, c.text) << c.v << " first " << c.first;
     }
 }
 
 TEST(RowText, CoefficientsWithinPrintToleranceAreLeftOut) {
     Harness h;
-    zep::Store& s = h.s();
+    zep::Store& s = h.store();
     nameModel(s, {"X", "Y", "Z"}, {"OBJ", "C1"});
     s.a_mat[1][1] = 0.000001;
     s.a_mat[1][2] = -2;
@@ -136,7 +136,7 @@ TEST(RowText, CoefficientsWithinPrintToleranceAreLeftOut) {
 
 TEST(RowText, RowWithAllTermsLeftOutShowsLabelRelationAndRhs) {
     Harness h;
-    zep::Store& s = h.s();
+    zep::Store& s = h.store();
     nameModel(s, {"X"}, {"OBJ", "C1"});
     s.a_mat[1][0] = 1.000025;
     s.row_type[1] = -4;
@@ -149,7 +149,7 @@ TEST(RowText, RowWithAllTermsLeftOutShowsLabelRelationAndRhs) {
 
 TEST(RowText, EightCharacterLabelFillsTheFieldExactly) {
     Harness h;
-    zep::Store& s = h.s();
+    zep::Store& s = h.store();
     nameModel(s, {"X"}, {"OBJ", "ABCDEFGH"});
     s.a_mat[1][1] = 1;
     s.a_mat[1][0] = 3;
@@ -162,7 +162,7 @@ TEST(RowText, EightCharacterLabelFillsTheFieldExactly) {
 
 TEST(Listing, ModelWithoutConstraints) {
     Harness h;
-    zep::Store& s = h.s();
+    zep::Store& s = h.store();
     nameModel(s, {"X", "Y"}, {"COST"});
     s.z_mult = 1.0;
     s.cost[1] = -3;
@@ -177,7 +177,7 @@ TEST(Listing, ModelWithoutConstraints) {
 
 TEST(Listing, MaximisationWithConstraints) {
     Harness h;
-    zep::Store& s = h.s();
+    zep::Store& s = h.store();
     nameModel(s, {"X", "Y"}, {"PROFIT", "C1", "C2"});
     s.z_mult = -1.0;
     s.cost[1] = 2;

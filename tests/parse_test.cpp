@@ -14,9 +14,9 @@ using zep::testing::Harness;
 // Lists an algebraic model as parse does, without echo.
 std::string listing(const std::string& model, void (*setup)(zep::Store&) = nullptr) {
     Harness h(model);
-    h.s().echo = 0;
-    zep::initParam(h.s());
-    if (setup) setup(h.s());
+    h.store().echo = 0;
+    zep::initParam(h.store());
+    if (setup) setup(h.store());
     EXPECT_EQ(h.run(zep::parse), -1);
     return h.output();
 }
@@ -71,11 +71,11 @@ TEST(Parse, ListedModelReadsBackAsItself) {
         wrapped += listed.find("\n        ") != std::string::npos;
         Harness first(model), again(listed);
         for (Harness* h : {&first, &again}) {
-            h->s().echo = 0;
-            zep::initParam(h->s());
+            h->store().echo = 0;
+            zep::initParam(h->store());
             ASSERT_EQ(h->run(zep::generate3), -1) << model;
         }
-        const zep::Store &a = first.s(), &b = again.s();
+        const zep::Store &a = first.store(), &b = again.store();
         ASSERT_EQ(a.num_vars, b.num_vars) << model;
         ASSERT_EQ(a.num_cons, b.num_cons) << model;
         EXPECT_EQ(a.z_mult, b.z_mult);

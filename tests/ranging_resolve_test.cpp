@@ -56,7 +56,7 @@ struct Outcome {
 
 Outcome solveModel(const Model& m) {
     Harness h(m.text());
-    zep::Store& s = h.s();
+    zep::Store& s = h.store();
     std::snprintf(s.buf, sizeof s.buf, "m.mat");
     s.show_range = 1;
     zep::initParam(s);

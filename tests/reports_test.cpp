@@ -73,7 +73,7 @@ std::vector<std::string> lines(const std::string& text) {
 }
 
 std::string report(Harness& h, void (*op)(Store&)) {
-    op(h.s());
+    op(h.store());
     return h.output();
 }
 
@@ -84,7 +84,7 @@ std::string variableLine(Harness& h, int j) {
 }
 
 std::string constraintLine(Harness& h, int r) {
-    return lines(report(h, zep::var_summ)).at(5 + h.s().num_vars + 5 + r);
+    return lines(report(h, zep::var_summ)).at(5 + h.store().num_vars + 5 + r);
 }
 
 // The ranging tables: title (3 lines) and two heading lines before the
@@ -118,8 +118,8 @@ class VariableValue : public ::testing::TestWithParam<ValueCase> {};
 
 TEST_P(VariableValue, PrintsANumberFromEpsInfeUpAndAPointBelow) {
     Harness h;
-    profitOptimum(h.s());
-    h.s().a_mat[1][0] = GetParam().x;
+    profitOptimum(h.store());
+    h.store().a_mat[1][0] = GetParam().x;
     EXPECT_EQ(variableLine(h, 1), GetParam().line);
 }
 
@@ -146,7 +146,7 @@ class VariableMarginal : public ::testing::TestWithParam<MarginCase> {};
 
 TEST_P(VariableMarginal, PrintsFromEpsPriceUpInTheModelsSense) {
     Harness h;
-    Store& s = h.s();
+    Store& s = h.store();
     profitOptimum(s);
     s.z_mult = GetParam().z_mult;
     s.a_mat[0][2] = GetParam().d;
@@ -175,8 +175,8 @@ class ConstraintMarginal : public ::testing::TestWithParam<RowMarginCase> {};
 
 TEST_P(ConstraintMarginal, UsesTheFixedThresholdOfOneTenThousandth) {
     Harness h;
-    profitOptimum(h.s());
-    h.s().a_mat[0][3] = GetParam().entry;
+    profitOptimum(h.store());
+    h.store().a_mat[0][3] = GetParam().entry;
     EXPECT_EQ(constraintLine(h, 1),
               std::string(" 1. C1        <=           4.000            .         ") +
                   GetParam().tail);
@@ -192,7 +192,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ConstraintSummary, TinyBasicSlackIsANumberNotAPoint) {
     Harness h;
-    Store& s = h.s();
+    Store& s = h.store();
     profitOptimum(s);
     // SLK:C2 basic in row 2 at 1e-12 in place of Y.
     s.col_status[2] = 0;
@@ -227,7 +227,7 @@ void surplusThenEquality(Store& s) {
 
 TEST(ConstraintSummary, GreaterThenEqualityRowsTakeSurplusAndArtificialColumns) {
     Harness h;
-    Store& s = h.s();
+    Store& s = h.store();
     surplusThenEquality(s);
     s.a_mat[0][5] = 0.25; // column 5, not 4, gives row 2's marginal value
     std::vector<std::string> out = lines(report(h, zep::var_summ));
@@ -238,7 +238,7 @@ TEST(ConstraintSummary, GreaterThenEqualityRowsTakeSurplusAndArtificialColumns) 
 
 TEST(ConstraintSummary, EqualityRowWithArtificialBasicShowsItsLevel) {
     Harness h;
-    Store& s = h.s();
+    Store& s = h.store();
     surplusThenEquality(s);
     // ART:R2 stays basic in row 2 at a level within the feasibility tolerance.
     s.col_status[1] = 0;
@@ -250,7 +250,7 @@ TEST(ConstraintSummary, EqualityRowWithArtificialBasicShowsItsLevel) {
 
 TEST(SolutionReport, ModelWithoutConstraintsEndsWithTheHeadings) {
     Harness h;
-    Store& s = h.s();
+    Store& s = h.store();
     zep::initParam(s);
     std::strcpy(s.minmax, "MINIMIZE");
     s.z_mult = 1.0;
@@ -276,7 +276,7 @@ TEST(SolutionReport, ModelWithoutConstraintsEndsWithTheHeadings) {
 
 TEST(SolutionReport, LongNamesAreCutAndLongObjectiveLabelsFillTheUnitField) {
     Harness h;
-    Store& s = h.s();
+    Store& s = h.store();
     profitOptimum(s);
     std::strcpy(s.varname[1], "LONGERNAME12");
     std::strcpy(s.rname[0], "PROFITS8");
@@ -289,7 +289,7 @@ TEST(SolutionReport, LongNamesAreCutAndLongObjectiveLabelsFillTheUnitField) {
 
 TEST(SolutionReport, OptimalWithRangingOffEndsAtTheLastConstraint) {
     Harness h;
-    profitOptimum(h.s());
+    profitOptimum(h.store());
     std::string out = report(h, zep::out_opt);
     std::string last = " 2. C2        <=           6.000            .                    0.500\n";
     ASSERT_GT(out.size(), last.size());
@@ -298,8 +298,8 @@ TEST(SolutionReport, OptimalWithRangingOffEndsAtTheLastConstraint) {
 
 TEST(SolutionReport, OptimalWithRangingOnAddsBothTables) {
     Harness h;
-    profitOptimum(h.s());
-    h.s().show_range = 1;
+    profitOptimum(h.store());
+    h.store().show_range = 1;
     std::vector<std::string> out = lines(report(h, zep::out_opt));
     ASSERT_EQ(out.size(), 15u + 7u + 7u);
     EXPECT_EQ(out.at(16), "                    *** SENSITIVITY OF THE PROFIT VALUES ***");
@@ -310,7 +310,7 @@ TEST(SolutionReport, OptimalWithRangingOnAddsBothTables) {
 // eps_infe, and row 2 a slack.
 TEST(InfeasibleReport, ListsEveryArtificialAboveEpsInfeWithItsRhs) {
     Harness h;
-    Store& s = h.s();
+    Store& s = h.store();
     zep::initParam(s);
     s.num_vars = 1;
     setNames(s, {"X", "ART:A", "SLK:B", "ART:C", "SRP:LONGNAME", "ART:LONGNAME"});
@@ -339,7 +339,7 @@ TEST(InfeasibleReport, ListsEveryArtificialAboveEpsInfeWithItsRhs) {
 
 TEST(UnboundedReport, NamesTheColumnThatLastEntered) {
     Harness h;
-    Store& s = h.s();
+    Store& s = h.store();
     setNames(s, {"X", "Y", "SRP:C1"});
     s.piv_col = 3;
     EXPECT_EQ(report(h, zep::out_unbnd), "UNBOUNDED PROBLEM\n"
@@ -373,7 +373,7 @@ class BasicCostRange : public ::testing::TestWithParam<CostCase> {};
 
 TEST_P(BasicCostRange, Limits) {
     Harness h;
-    Store& s = h.s();
+    Store& s = h.store();
     costRangingTableau(s);
     for (int j = 2; j <= 4; j++) {
         s.a_mat[0][j] = GetParam().reduced.at(static_cast<std::size_t>(j - 2));
@@ -416,7 +416,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(CostRanging, ArtificialAndBasicColumnsNeverLimit) {
     Harness h;
-    Store& s = h.s();
+    Store& s = h.store();
     costRangingTableau(s);
     s.isart[2] = 1;
     s.a_mat[0][2] = 1;
@@ -431,7 +431,7 @@ TEST(CostRanging, ArtificialAndBasicColumnsNeverLimit) {
 
 TEST(CostRanging, MaximisationReversesTheSides) {
     Harness h;
-    Store& s = h.s();
+    Store& s = h.store();
     costRangingTableau(s);
     s.z_mult = -1.0;
     s.a_mat[0][2] = 2;
@@ -455,7 +455,7 @@ class NonbasicCostRange : public ::testing::TestWithParam<NonbasicCase> {};
 
 TEST_P(NonbasicCostRange, OwnNameOnTheImprovingSide) {
     Harness h;
-    Store& s = h.s();
+    Store& s = h.store();
     costRangingTableau(s);
     s.z_mult = GetParam().z_mult;
     s.cost[2] = 5;
@@ -473,7 +473,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(RhsRanging, BasicSlackLimitsOnlyTheLowerSide) {
     Harness h;
-    Store& s = h.s();
+    Store& s = h.store();
     profitOptimum(s);
     s.col_status[2] = 0;
     setBasis(s, {1, 4});
@@ -484,7 +484,7 @@ TEST(RhsRanging, BasicSlackLimitsOnlyTheLowerSide) {
 
 TEST(RhsRanging, BasicSurplusLimitsOnlyTheUpperSide) {
     Harness h;
-    Store& s = h.s();
+    Store& s = h.store();
     surplusThenEquality(s);
     s.col_status[2] = 0;
     setBasis(s, {3, 1});
@@ -494,7 +494,7 @@ TEST(RhsRanging, BasicSurplusLimitsOnlyTheUpperSide) {
 
 TEST(RhsRanging, EqualityRowAfterGreaterRowUsesColumnNumVarsPlusThree) {
     Harness h;
-    Store& s = h.s();
+    Store& s = h.store();
     surplusThenEquality(s);
     // Column 4 (ART:R1) would give other limits if it were taken instead.
     s.a_mat[1][4] = 4;
@@ -505,7 +505,7 @@ TEST(RhsRanging, EqualityRowAfterGreaterRowUsesColumnNumVarsPlusThree) {
 
 TEST(RhsRanging, EqualRatiosTakeTheHighestRow) {
     Harness h;
-    Store& s = h.s();
+    Store& s = h.store();
     profitOptimum(s);
     s.a_mat[1][3] = 1;
     s.a_mat[2][3] = 2;
@@ -517,7 +517,7 @@ TEST(RhsRanging, EqualRatiosTakeTheHighestRow) {
 
 TEST(RhsRanging, OnlyExactZerosAreSkipped) {
     Harness h;
-    Store& s = h.s();
+    Store& s = h.store();
     profitOptimum(s);
     s.a_mat[1][3] = 1e-9;
     s.a_mat[2][3] = -1e-9;
@@ -532,7 +532,7 @@ TEST(RhsRanging, OnlyExactZerosAreSkipped) {
 // once, lowering it keeps the basis down to 0, where X leaves.
 TEST(RhsRanging, DegenerateRowOfAGreaterRowLimitsItsUpperSide) {
     Harness h;
-    Store& s = h.s();
+    Store& s = h.store();
     zep::initParam(s);
     s.z_mult = 1.0;
     s.num_vars = 2;
@@ -555,7 +555,7 @@ TEST(RhsRanging, DegenerateRowOfAGreaterRowLimitsItsUpperSide) {
 // no right-hand side that moves it can keep the basis.
 TEST(RhsRanging, BasicArtificialPinsItsOwnEqualityRow) {
     Harness h;
-    Store& s = h.s();
+    Store& s = h.store();
     surplusThenEquality(s);
     s.col_status[1] = 0;
     setBasis(s, {2, 5});
@@ -566,7 +566,7 @@ TEST(RhsRanging, BasicArtificialPinsItsOwnEqualityRow) {
 
 TEST(RhsRanging, BasicArtificialPinsEveryRowThatMovesIt) {
     Harness h;
-    Store& s = h.s();
+    Store& s = h.store();
     surplusThenEquality(s);
     s.col_status[1] = 0;
     setBasis(s, {2, 5});
@@ -599,14 +599,14 @@ void artificialHoldsXOut(Store& s) {
 
 TEST(CostRanging, ColumnHeldOutByABasicArtificialHasNoRange) {
     Harness h;
-    artificialHoldsXOut(h.s());
+    artificialHoldsXOut(h.store());
     EXPECT_EQ(costLine(h, 1),
               " 1. X                1.000     +Infinity                 -Infinity             ");
 }
 
 TEST(CostRanging, ColumnHeldOutByABasicArtificialDoesNotLimit) {
     Harness h;
-    Store& s = h.s();
+    Store& s = h.store();
     artificialHoldsXOut(s);
     s.a_mat[0][1] = 1; // X would enter first once Y's cost fell by 1
     s.a_mat[0][4] = 3;
@@ -616,7 +616,7 @@ TEST(CostRanging, ColumnHeldOutByABasicArtificialDoesNotLimit) {
 
 TEST(CostRanging, ColumnsBlockedOnlyWhileAnArtificialIsBasic) {
     Harness h;
-    Store& s = h.s();
+    Store& s = h.store();
     artificialHoldsXOut(s);
     s.isart[3] = 0; // the same tableau with an ordinary column in row 1
     EXPECT_EQ(costLine(h, 1), " 1. X                1.000         0.000 X               -Infinity");
@@ -624,7 +624,7 @@ TEST(CostRanging, ColumnsBlockedOnlyWhileAnArtificialIsBasic) {
 
 TEST(Ranging, ModelWithoutConstraintsPrintsHeadingsAndVariables) {
     Harness h;
-    Store& s = h.s();
+    Store& s = h.store();
     zep::initParam(s);
     s.z_mult = -1.0;
     s.num_vars = 1;

@@ -14,7 +14,7 @@ namespace {
 using zep::testing::Harness;
 
 int build(Harness& h) {
-    zep::initParam(h.s());
+    zep::initParam(h.store());
     return h.run([](zep::Store& s) {
         zep::generate2(s);
         zep::setprob(s);
@@ -24,7 +24,7 @@ int build(Harness& h) {
 TEST(SetProb, FourRowMinimisingModelGetsPhaseOneRow) {
     Harness h("MIN 2 3 X Y COST 1 2 C1 1 1 <= 4 C2 1 -1 >= 1 C3 1 0 = 2");
     ASSERT_EQ(build(h), -1);
-    zep::Store& s = h.s();
+    zep::Store& s = h.store();
     EXPECT_EQ(s.last_col, 6);
     EXPECT_STREQ(s.varname[3], "SLK:C1");
     EXPECT_STREQ(s.varname[4], "SRP:C2");
@@ -51,7 +51,7 @@ TEST(SetProb, FourRowMinimisingModelGetsPhaseOneRow) {
 TEST(SetProb, MaximisingModelNegatesRowZeroAndKeepsCostAsRead) {
     Harness h("MAX 2 1 X Y P 2 -3 C1 1 1 <= 4");
     ASSERT_EQ(build(h), -1);
-    zep::Store& s = h.s();
+    zep::Store& s = h.store();
     EXPECT_EQ(s.cost[1], 2.0);
     EXPECT_EQ(s.cost[2], -3.0);
     EXPECT_EQ(s.a_mat[0][1], -2.0);
@@ -65,7 +65,7 @@ TEST(SetProb, MaximisingModelNegatesRowZeroAndKeepsCostAsRead) {
 TEST(SetProb, SurplusBeforeSlackAndAddedColumnNumbering) {
     Harness h("MIN 2 2 X Y C 1 1 R1 1 2 >= 5 R2 1 1 <= 9");
     ASSERT_EQ(build(h), -1);
-    zep::Store& s = h.s();
+    zep::Store& s = h.store();
     EXPECT_EQ(s.row_type[1], -3);
     EXPECT_EQ(s.row_type[2], 5);
     EXPECT_EQ(s.basis_index[1], 4);
@@ -77,7 +77,7 @@ TEST(SetProb, SurplusBeforeSlackAndAddedColumnNumbering) {
 TEST(SetProb, AllEqualityRowsSumEveryColumn) {
     Harness h("MIN 2 3 X Y C 1 1 R1 1 2 = 1 R2 3 -1 = 2 R3 0.5 4 = 4");
     ASSERT_EQ(build(h), -1);
-    zep::Store& s = h.s();
+    zep::Store& s = h.store();
     EXPECT_EQ(s.a_mat[4][0], 7.0);
     EXPECT_EQ(s.a_mat[4][1], -4.5);
     EXPECT_EQ(s.a_mat[4][2], -5.0);
@@ -87,9 +87,9 @@ TEST(SetProb, AllEqualityRowsSumEveryColumn) {
 TEST(SetProb, NoConstraintsMeansPhaseTwoAndNoAddedColumns) {
     Harness h("MIN 1 0 X C 1");
     ASSERT_EQ(build(h), -1);
-    EXPECT_EQ(h.s().phase, 2);
-    EXPECT_EQ(h.s().last_col, 1);
-    EXPECT_EQ(h.s().last_row, 0);
+    EXPECT_EQ(h.store().phase, 2);
+    EXPECT_EQ(h.store().last_col, 1);
+    EXPECT_EQ(h.store().last_row, 0);
 }
 
 std::string wideModel(int vars, int rows) {
@@ -108,9 +108,9 @@ std::string wideModel(int vars, int rows) {
 TEST(SetProb, FiftyNamesFitAndTheFiftyFirstEndsWithStatusTwo) {
     Harness fits(wideModel(20, 30));
     ASSERT_EQ(build(fits), -1);
-    EXPECT_EQ(fits.s().nnames, 50);
-    EXPECT_EQ(fits.s().last_col, 50);
-    EXPECT_EQ(fits.s().last_row, 30);
+    EXPECT_EQ(fits.store().nnames, 50);
+    EXPECT_EQ(fits.store().last_col, 50);
+    EXPECT_EQ(fits.store().last_row, 30);
 
     Harness full(wideModel(21, 30));
     EXPECT_EQ(build(full), 2);
@@ -123,9 +123,9 @@ TEST(SetProb, ThirtyRowsNeedingPhaseOneUseTheLastTableauRow) {
     for (int r = 1; r <= 30; r++) t += " R" + std::to_string(r) + " 1 = 1";
     Harness h(t);
     ASSERT_EQ(build(h), -1);
-    EXPECT_EQ(h.s().ph1_row, 31);
-    EXPECT_EQ(h.s().a_mat[31][0], 30.0);
-    EXPECT_EQ(h.s().a_mat[31][1], -30.0);
+    EXPECT_EQ(h.store().ph1_row, 31);
+    EXPECT_EQ(h.store().a_mat[31][0], 30.0);
+    EXPECT_EQ(h.store().a_mat[31][1], -30.0);
 }
 
 // Counts the blocks of a dump by their heading lines.
@@ -139,7 +139,7 @@ int blocks(const std::string& out) {
 TEST(Tableau, BlocksOfFiftyColumns) {
     for (int last : {0, 49, 50}) {
         Harness h;
-        zep::Store& s = h.s();
+        zep::Store& s = h.store();
         s.last_col = last;
         s.last_row = 1;
         zep::tableau(s);
@@ -151,7 +151,7 @@ TEST(Tableau, BlocksOfFiftyColumns) {
 
 TEST(Tableau, WideValueWidensItsCellOnly) {
     Harness h;
-    zep::Store& s = h.s();
+    zep::Store& s = h.store();
     s.last_col = 1;
     s.a_mat[0][1] = 1e9;
     s.basis_index[0] = 0;

@@ -1,54 +1,25 @@
-// Helpers for tests: a store that reads a text and captures its output.
+// Tests run zep's operations in an in-memory session.
 #pragma once
 
-#include <cstdio>
-#include <cstdlib>
-#include <memory>
+#include <gtest/gtest.h>
+
 #include <string>
 
-#include "store/store.h"
+#include "driver/session.h"
 
 namespace zep::testing {
 
-// A store whose model file holds the given text and whose output is kept
-// in memory; output() returns everything written so far.
-class Harness {
-  public:
-    explicit Harness(const std::string& input = "") : store(std::make_unique<Store>()) {
-        store->luin = std::tmpfile();
-        std::fwrite(input.data(), 1, input.size(), store->luin);
-        std::rewind(store->luin);
-        store->out = open_memstream(&text, &size);
-    }
-    ~Harness() {
-        std::fclose(store->out);
-        std::free(text);
-        std::fclose(store->luin);
-    }
-    Harness(const Harness&) = delete;
-    Harness& operator=(const Harness&) = delete;
+using Harness = Session;
 
-    Store& s() { return *store; }
-    std::string output() {
-        std::fflush(store->out);
-        return std::string(text, size);
+// Names each case of a parameterised test after its parameter's name
+// field, with every character that a test name cannot hold made '_'.
+struct ByName {
+    template <class T> std::string operator()(const ::testing::TestParamInfo<T>& info) const {
+        std::string name = info.param.name;
+        for (char& c : name)
+            if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+        return name;
     }
-
-    // Runs op and returns the status it ended the process with, or -1 when
-    // it returned normally.
-    template <class Op> int run(Op op) {
-        try {
-            op(*store);
-        } catch (const ProcessEnd& end) {
-            return end.status;
-        }
-        return -1;
-    }
-
-  private:
-    std::unique_ptr<Store> store;
-    char* text = nullptr;
-    std::size_t size = 0;
 };
 
 } // namespace zep::testing

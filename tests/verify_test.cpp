@@ -17,30 +17,30 @@ const char* const profit = "MAX 2 2\nX Y\nPROFIT 2 3\nC1 1 1 <= 4\nC2 1 3 <= 6\n
 
 // The standard form of the model in h, as solve builds it.
 void load(Harness& h) {
-    zep::initParam(h.s());
-    zep::generate2(h.s());
-    zep::keep_model(h.s());
-    zep::setprob(h.s());
+    zep::initParam(h.store());
+    zep::generate2(h.store());
+    zep::keep_model(h.store());
+    zep::setprob(h.store());
 }
 
 void solved(Harness& h) {
     load(h);
-    zep::simplex(h.s());
+    zep::simplex(h.store());
 }
 
 TEST(Verify, OptimumOfProfitModelHolds) {
     Harness h(profit);
     solved(h);
-    ASSERT_EQ(h.s().end_stat, 1);
-    EXPECT_TRUE(zep::outcome_holds(h.s()));
+    ASSERT_EQ(h.store().end_stat, 1);
+    EXPECT_TRUE(zep::outcome_holds(h.store()));
 }
 
 TEST(Verify, KeepModelCopiesRowsAsRead) {
     Harness h(profit);
     solved(h);
-    EXPECT_EQ(h.s().a_read[2][2], 3.0);
-    EXPECT_EQ(h.s().a_read[1][0], 4.0);
-    EXPECT_NE(h.s().a_mat[2][2], 3.0);
+    EXPECT_EQ(h.store().a_read[2][2], 3.0);
+    EXPECT_EQ(h.store().a_read[1][0], 4.0);
+    EXPECT_NE(h.store().a_mat[2][2], 3.0);
 }
 
 // Wrong optima, each made from the right one by one fault.
@@ -54,8 +54,8 @@ class WrongOptimum : public ::testing::TestWithParam<Fault> {};
 TEST_P(WrongOptimum, Fails) {
     Harness h(profit);
     solved(h);
-    GetParam().apply(h.s());
-    EXPECT_FALSE(zep::outcome_holds(h.s())) << GetParam().what;
+    GetParam().apply(h.store());
+    EXPECT_FALSE(zep::outcome_holds(h.store())) << GetParam().what;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -69,8 +69,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Verify, StartingBasisClaimedOptimalFails) {
     Harness h(profit);
     load(h);
-    h.s().end_stat = 1;
-    EXPECT_FALSE(zep::outcome_holds(h.s()));
+    h.store().end_stat = 1;
+    EXPECT_FALSE(zep::outcome_holds(h.store()));
 }
 
 // Residuals are judged against the magnitudes of their own terms, so the
@@ -84,12 +84,12 @@ TEST_P(ScaledProfit, RoundingNoisePassesAndRealErrorFails) {
                   2 * k, 3 * k, k, k, 4 * k, k, 3 * k, 6 * k);
     Harness h(text);
     solved(h);
-    ASSERT_EQ(h.s().end_stat, 1);
-    double x = h.s().a_mat[1][0];
-    h.s().a_mat[1][0] = x * (1 + 1e-13);
-    EXPECT_TRUE(zep::outcome_holds(h.s()));
-    h.s().a_mat[1][0] = x * (1 + 1e-7);
-    EXPECT_FALSE(zep::outcome_holds(h.s()));
+    ASSERT_EQ(h.store().end_stat, 1);
+    double x = h.store().a_mat[1][0];
+    h.store().a_mat[1][0] = x * (1 + 1e-13);
+    EXPECT_TRUE(zep::outcome_holds(h.store()));
+    h.store().a_mat[1][0] = x * (1 + 1e-7);
+    EXPECT_FALSE(zep::outcome_holds(h.store()));
 }
 
 INSTANTIATE_TEST_SUITE_P(Scales, ScaledProfit, ::testing::Values(0.001, 1.0, 10000.0));
@@ -100,23 +100,23 @@ INSTANTIATE_TEST_SUITE_P(Scales, ScaledProfit, ::testing::Values(0.001, 1.0, 100
 TEST(Verify, OptimumWithArtificialKeptOutHolds) {
     Harness h("MAX 1 2\nX\nP 1\nC1 -1 = 0\nC2 1 <= 5\n");
     solved(h);
-    ASSERT_EQ(h.s().end_stat, 1);
-    ASSERT_EQ(h.s().a_mat[0][0], 0.0);
-    EXPECT_TRUE(zep::outcome_holds(h.s()));
+    ASSERT_EQ(h.store().end_stat, 1);
+    ASSERT_EQ(h.store().a_mat[0][0], 0.0);
+    EXPECT_TRUE(zep::outcome_holds(h.store()));
 }
 
 TEST(Verify, CertifiedInfeasibilityHolds) {
     Harness h("MAX 1 2\nX\nP 1\nC1 1 <= 3\nC2 1 >= 8\n");
     solved(h);
-    ASSERT_EQ(h.s().end_stat, 2);
-    EXPECT_TRUE(zep::outcome_holds(h.s()));
+    ASSERT_EQ(h.store().end_stat, 2);
+    EXPECT_TRUE(zep::outcome_holds(h.store()));
 }
 
 TEST(Verify, InfeasibilityOfFeasibleModelFails) {
     Harness h("MAX 1 2\nX\nP 1\nC1 1 <= 8\nC2 1 >= 3\n");
     load(h);
-    h.s().end_stat = 2;
-    EXPECT_FALSE(zep::outcome_holds(h.s()));
+    h.store().end_stat = 2;
+    EXPECT_FALSE(zep::outcome_holds(h.store()));
 }
 
 // Rows of a million that contradict each other by 0.00002: too little,
@@ -125,45 +125,45 @@ TEST(Verify, InfeasibilityOfFeasibleModelFails) {
 TEST(Verify, InfeasibilityWithinTheRoundingOfLargeRowsFails) {
     Harness h("MIN 1 2\nX\nP 1\nC1 1 <= 1000000\nC2 1 >= 1000000.00002\n");
     solved(h);
-    ASSERT_EQ(h.s().end_stat, 2);
-    EXPECT_FALSE(zep::outcome_holds(h.s()));
-    zep::verify(h.s());
-    EXPECT_EQ(h.s().end_stat, 2);
+    ASSERT_EQ(h.store().end_stat, 2);
+    EXPECT_FALSE(zep::outcome_holds(h.store()));
+    zep::verify(h.store());
+    EXPECT_EQ(h.store().end_stat, 2);
     EXPECT_NE(h.output().find(zep::exact_note), std::string::npos);
 }
 
 TEST(Verify, UnboundedRayHolds) {
     Harness h("MAX 2 1\nX Y\nP 1 1\nC1 1 -1 <= 1\n");
     solved(h);
-    ASSERT_EQ(h.s().end_stat, 3);
-    EXPECT_TRUE(zep::outcome_holds(h.s()));
+    ASSERT_EQ(h.store().end_stat, 3);
+    EXPECT_TRUE(zep::outcome_holds(h.store()));
 }
 
 TEST(Verify, RayThatBreaksARowFails) {
     Harness h(profit);
     load(h);
-    h.s().end_stat = 3;
-    h.s().piv_col = 1;
-    h.s().direction = 1.0;
-    EXPECT_FALSE(zep::outcome_holds(h.s()));
+    h.store().end_stat = 3;
+    h.store().piv_col = 1;
+    h.store().direction = 1.0;
+    EXPECT_FALSE(zep::outcome_holds(h.store()));
 }
 
 TEST(Verify, RayThatDoesNotImproveFails) {
     Harness h("MAX 2 1\nX Y\nP 0 1\nC1 1 -1 <= 1\n");
     load(h);
-    h.s().end_stat = 3;
-    h.s().piv_col = 1;
-    h.s().direction = 1.0;
-    EXPECT_FALSE(zep::outcome_holds(h.s()));
+    h.store().end_stat = 3;
+    h.store().piv_col = 1;
+    h.store().direction = 1.0;
+    EXPECT_FALSE(zep::outcome_holds(h.store()));
 }
 
 TEST(Verify, CheckedAnswerPrintsNothing) {
     Harness h(profit);
     solved(h);
     std::string before = h.output();
-    zep::verify(h.s());
+    zep::verify(h.store());
     EXPECT_EQ(h.output(), before);
-    EXPECT_EQ(h.s().pivots, 2);
+    EXPECT_EQ(h.store().pivots, 2);
 }
 
 const char* const flat_costs = "MIN 3 2\nX1 X2 X3\nCOST -0.0087 670 0.005\n"
@@ -172,20 +172,20 @@ const char* const flat_costs = "MIN 3 2\nX1 X2 X3\nCOST -0.0087 670 0.005\n"
 TEST(Verify, FailedAnswerIsSolvedAgainAndMarked) {
     Harness h(flat_costs);
     solved(h);
-    ASSERT_FALSE(zep::outcome_holds(h.s()));
+    ASSERT_FALSE(zep::outcome_holds(h.store()));
     std::string before = h.output();
-    zep::verify(h.s());
+    zep::verify(h.store());
     EXPECT_EQ(h.output(), before + zep::exact_note + "\n");
-    EXPECT_EQ(h.s().end_stat, 1);
-    EXPECT_EQ(-h.s().a_mat[0][0], -18.27);
+    EXPECT_EQ(h.store().end_stat, 1);
+    EXPECT_EQ(-h.store().a_mat[0][0], -18.27);
 }
 
 TEST(Verify, OptionFPrintsTheExactTableauAfterTheMark) {
     Harness h(flat_costs);
     solved(h);
-    h.s().last_tableau = 1;
+    h.store().last_tableau = 1;
     std::string before = h.output();
-    zep::verify(h.s());
+    zep::verify(h.store());
     std::string added = h.output().substr(before.size());
     EXPECT_EQ(added.rfind(std::string(zep::exact_note) + "\n\n  Name ", 0), 0u);
     EXPECT_NE(added.find("        18.270"), std::string::npos);

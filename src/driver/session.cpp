@@ -19,29 +19,42 @@ ssize_t readText(void* cookie, char* dst, std::size_t n) {
     return static_cast<ssize_t>(k);
 }
 
+// Seeking lets a reader look ahead at the start of the text and go back.
+int seekText(void* cookie, off64_t* offset, int whence) {
+    auto* in = static_cast<TextInput*>(cookie);
+    off64_t base = whence == SEEK_SET   ? 0
+                   : whence == SEEK_CUR ? static_cast<off64_t>(in->at)
+                                        : static_cast<off64_t>(in->text.size());
+    off64_t to = base + *offset;
+    if (to < 0 || to > static_cast<off64_t>(in->text.size())) return -1;
+    in->at = static_cast<std::size_t>(to);
+    *offset = to;
+    return 0;
+}
+
 } // namespace
 
 Session::Session(std::string_view model_text) : s(std::make_unique<Store>()) {
     input.text = model_text;
-    s->out = open_memstream(&text, &size);
+    s->out = open_memstream(&out_text, &out_size);
     if (!s->out) throw std::bad_alloc();
-    s->luin = fopencookie(&input, "r", cookie_io_functions_t{readText, nullptr, nullptr, nullptr});
+    s->luin = fopencookie(&input, "r", cookie_io_functions_t{readText, nullptr, seekText, nullptr});
     if (!s->luin) {
         std::fclose(s->out);
-        std::free(text);
+        std::free(out_text);
         throw std::bad_alloc();
     }
 }
 
 Session::~Session() {
     std::fclose(s->out);
-    std::free(text);
-    std::fclose(s->luin);
+    std::free(out_text);
+    if (s->luin) std::fclose(s->luin);
 }
 
 std::string Session::output() {
     std::fflush(s->out);
-    return std::string(text, size);
+    return std::string(out_text, out_size);
 }
 
 } // namespace zep

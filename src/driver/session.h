@@ -11,15 +11,14 @@
 
 namespace zep {
 
-// Where a session's model stream stands in its text.
+// A session's model text and how far its stream has read.
 struct TextInput {
-    std::string_view text;
+    std::string text;
     std::size_t at = 0;
 };
 
 class Session {
   public:
-    // The text is read in place: it must outlive the session.
     explicit Session(std::string_view text = "");
     ~Session();
     Session(const Session&) = delete;
@@ -45,8 +44,8 @@ class Session {
   private:
     std::unique_ptr<Store> s;
     TextInput input;
-    char* text = nullptr;
-    std::size_t size = 0;
+    char* out_text = nullptr;
+    std::size_t out_size = 0;
 };
 
 } // namespace zep
