@@ -40,6 +40,7 @@ struct LpReader {
     int row = -1;       // the row being read; -1 between constraints
     double sign = 1;    // of the pending term or right-hand side
     double coef = 1;    // pending coefficient
+    int coefLine = 0;   // where the pending coefficient stands
     bool terms = false; // the row has a term
 };
 
@@ -151,8 +152,10 @@ void addTerm(Store& s, LpReader& r, const Token& name) {
 // The row in hand ends here (at a new section or at the end of the file).
 void closeRow(Store& s, LpReader& r) {
     if (r.section == Section::objective) {
-        if (r.state == RowState::coefficient)
+        if (r.state == RowState::coefficient) {
+            r.m.line = r.coefLine;
             refuseLine(s, r.m, "a constant in the objective is not supported");
+        }
         if (r.state == RowState::sign) refuseLine(s, r.m, "a sign without a term");
         if (s.rname[0][0] == '\0') labelRow(s, r.m, 0, "OBJ");
     } else if (r.section == Section::constraints && r.row > 0) {
@@ -194,6 +197,7 @@ void rowToken(Store& s, LpReader& r, const Token& t) {
             r.state = RowState::sign;
         } else if (t.kind == Tok::number) {
             r.coef = t.value;
+            r.coefLine = r.m.line;
             r.state = RowState::coefficient;
         } else if (t.kind == Tok::name) {
             addTerm(s, r, t);
@@ -308,6 +312,8 @@ void boundLine(Store& s, LpReader& r) {
 bool sectionKeyword(Store& s, LpReader& r) {
     const char* at = r.p;
     Token t = nextToken(s, r);
+    if (same(t, "semi") && strnicmp(r.p, "-continuous", 11) == 0)
+        refuseLine(s, r.m, "semi-continuous variables are not supported");
     if (t.kind != Tok::name || (*r.p != '\0' && *r.p != ' ' && *r.p != '\t')) {
         r.p = at;
         return false;
@@ -330,7 +336,7 @@ bool sectionKeyword(Store& s, LpReader& r) {
         refuseLine(s, r.m, "integer variables (a General section) are not supported");
     } else if (same(t, "bin") || same(t, "binary") || same(t, "binaries")) {
         refuseLine(s, r.m, "binary variables (a Binary section) are not supported");
-    } else if (same(t, "semi") || same(t, "semis") || same(t, "semi-continuous")) {
+    } else if (same(t, "semi") || same(t, "semis")) {
         refuseLine(s, r.m, "semi-continuous variables are not supported");
     } else if (same(t, "sos")) {
         refuseLine(s, r.m, "special ordered sets are not supported");

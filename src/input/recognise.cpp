@@ -1,8 +1,9 @@
 // Telling the forms apart. The matrix form keeps every file whose second
 // and third words are counts (or absent); MPS opens with NAME, ROWS or
-// OBJSENSE in column 1; the LP format opens with Maximize or Minimize and
-// shows one of its own marks (a "label:", a "\" comment or a Subject To
-// line) where the algebraic form would have its objective's "LABEL)".
+// OBJSENSE in column 1; the LP format opens with Subject To, or with
+// Maximize or Minimize followed by anything but the algebraic form's
+// objective "LABEL)", and shows one of its own marks (a "label:", a "\"
+// comment or a Subject To line).
 // Every other file is read as the algebraic form.
 #include "input/recognise.h"
 
@@ -102,7 +103,7 @@ std::string withoutLpComments(std::string_view text) {
     return out;
 }
 
-// A line opens the constraints of the LP format.
+// A line of the text opens the constraints of the LP format.
 bool constraintsLine(std::string_view text) {
     std::size_t at = 0;
     while (at < text.size()) {
@@ -122,7 +123,8 @@ bool constraintsLine(std::string_view text) {
 bool lpForm(std::string_view text) {
     std::string plain = withoutLpComments(text);
     std::string_view first = word(plain, 0);
-    if (lpSenseWord(first.data(), static_cast<int>(first.size())) == 0) return false;
+    if (lpSenseWord(first.data(), static_cast<int>(first.size())) == 0)
+        return constraintsLine(plain.substr(0, plain.find('\n', first.data() - plain.data())));
     // The algebraic form's objective label: letters, digits and points, then ")".
     std::size_t at = static_cast<std::size_t>(first.data() + first.size() - plain.data());
     while (at < plain.size() && space(plain[at])) at++;
