@@ -215,6 +215,8 @@ void rowToken(Store& s, LpReader& r, const Token& t) {
             addTerm(s, r, t);
             return;
         }
+        // The constant may show itself only on a later line; name its own.
+        r.m.line = r.coefLine;
         if (objective) refuseLine(s, r.m, "a constant in the objective is not supported");
         if (t.kind == Tok::relation && !r.terms)
             refuseLine(s, r.m, "ranges (a constraint bounded on both sides) are not supported");

@@ -50,7 +50,7 @@ void refuseFieldCount(Store& s, MpsReader& r, const char* original) {
     constexpr int starts[3] = {4, 14, 39};
     int len = static_cast<int>(std::strlen(original));
     for (int start : starts) {
-        if (len <= start) continue;
+        if (len <= start || original[start - 1] != ' ') continue;
         char name[9] = {};
         std::snprintf(name, sizeof name, "%.8s", original + start);
         for (int end = static_cast<int>(std::strlen(name)); end > 0 && name[end - 1] == ' ';)
