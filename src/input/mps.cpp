@@ -50,7 +50,10 @@ void refuseFieldCount(Store& s, MpsReader& r, const char* original) {
     constexpr int starts[3] = {4, 14, 39};
     int len = static_cast<int>(std::strlen(original));
     for (int start : starts) {
-        if (len <= start || original[start - 1] != ' ') continue;
+        // A fixed field stands between blanks: the gap before it and the two after.
+        auto blankAt = [&](int i) { return i >= len || original[i] == ' '; };
+        if (len <= start || !blankAt(start - 1) || !blankAt(start + 8) || !blankAt(start + 9))
+            continue;
         char name[9] = {};
         std::snprintf(name, sizeof name, "%.8s", original + start);
         for (int end = static_cast<int>(std::strlen(name)); end > 0 && name[end - 1] == ' ';)
