@@ -21,6 +21,7 @@ constexpr int number_max = 99; // longest number the algebraic form reads
 struct Number {
     char text[400];
     Number(double v, bool fixed) {
+        if (v == 0) v = 0; // a negative zero is written as 0
         auto end = fixed ? std::to_chars(text, text + sizeof text - 1, v, std::chars_format::fixed)
                          : std::to_chars(text, text + sizeof text - 1, v);
         *end.ptr = '\0';
