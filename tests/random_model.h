@@ -25,14 +25,17 @@ inline unsigned testSeed(const char* variable, unsigned fixed) {
 
 class RandomModels {
   public:
-    explicit RandomModels(unsigned seed) : rng(seed) {}
+    explicit RandomModels(unsigned seed, bool plain_numbers = false)
+        : rng(seed), plain(plain_numbers) {}
 
     int upTo(int n) { return std::uniform_int_distribution<int>(0, n)(rng); }
 
     // A coefficient: mostly small whole numbers, some zeros, fractions,
-    // full-precision values, tiny and large magnitudes.
+    // full-precision values, tiny and large magnitudes; only small whole
+    // numbers for plain models.
     double number() {
         double sign = upTo(3) == 0 ? -1 : 1;
+        if (plain) return sign * upTo(9);
         switch (upTo(7)) {
         case 0:
             return 0;
@@ -63,7 +66,7 @@ class RandomModels {
         }
     }
 
-    // Fills the store with a model as a reader leaves it; rhs_sign -1 lets
+    // Fills the store with a model as a reader leaves it; negative_rhs lets
     // right-hand sides be negative.
     void fill(Store& s, int max_vars, int max_cons, bool negative_rhs = false) {
         initParam(s);
@@ -90,6 +93,7 @@ class RandomModels {
 
   private:
     std::mt19937 rng;
+    bool plain;
 };
 
 } // namespace zep::testing
