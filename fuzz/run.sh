@@ -1,9 +1,9 @@
 #!/bin/bash
-# Builds the fuzz targets of both model readers with clang++ and runs each
+# Builds the fuzz targets of the four model readers with clang++ and runs each
 # for a bounded time, seeded from the models in examples/. The run fails on
 # any crash, sanitizer report or input that takes over one second; the
 # input is then left in fuzz/ (crash-*, timeout-*, leak-*). The corpora
-# grow in fuzz/corpus-algebraic and fuzz/corpus-matrix from run to run.
+# grow in fuzz/corpus-READER from run to run.
 #
 #   fuzz/run.sh [seconds per target, default 60] [build directory, default build/fuzz]
 set -euo pipefail
@@ -27,3 +27,5 @@ fuzz() {
 
 fuzz algebraic lp -dict=fuzz/algebraic.dict
 fuzz matrix mat
+fuzz lp_format lp -dict=fuzz/lp_format.dict
+fuzz mps mps -dict=fuzz/mps.dict
