@@ -17,7 +17,7 @@ namespace zep {
 
 namespace {
 
-enum class Tok { end, name, number, relation, sign, colon, other };
+enum class Tok { end, name, number, relation, sign, colon };
 
 struct Token {
     Tok kind = Tok::end;

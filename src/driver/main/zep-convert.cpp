@@ -13,5 +13,6 @@ int main(int argc, char** argv) {
     }
     std::fflush(s->out);
     std::fflush(stderr);
+    if (s->luin) std::fclose(s->luin);
     return status;
 }
