@@ -9,21 +9,18 @@
 #include <vector>
 
 #include "driver/convert.h"
-#include "input/grammar.h"
-#include "input/lp_format.h"
+#include "input/form.h"
 #include "input/matrix.h"
-#include "input/mps.h"
-#include "input/recognise.h"
 #include "random_model.h"
 #include "reports/model_writer.h"
 #include "support.h"
 
 namespace {
 
-using zep::Form;
+using zep::ModelForm;
 using zep::testing::Harness;
 
-std::string written(zep::Store& s, Form to) {
+std::string written(zep::Store& s, ModelForm to) {
     char* text = nullptr;
     std::size_t size = 0;
     std::FILE* out = s.out;
@@ -37,14 +34,12 @@ std::string written(zep::Store& s, Form to) {
 }
 
 // Reads the text as zep-convert does, by the form it recognises.
-int readBack(Harness& h, Form& form) {
+int readBack(Harness& h, ModelForm& form) {
     std::snprintf(h.s().buf, sizeof h.s().buf, "back");
     h.s().echo = 0;
     zep::initParam(h.s());
-    form = zep::recogniseForm(h.s());
-    void (*readers[])(zep::Store&) = {zep::generate2, zep::generate3, zep::readLpFormat,
-                                      zep::readMps};
-    return h.run(readers[static_cast<int>(form)]);
+    form = zep::modelForm(h.s());
+    return h.run(zep::readModel);
 }
 
 void expectSameModel(const zep::Store& a, const zep::Store& b) {
@@ -70,14 +65,15 @@ TEST(ConvertRoundTrip, EveryFormReadsBackAsTheSameModel) {
     for (int k = 0; k < 300; k++) {
         auto model = std::make_unique<zep::Store>();
         random.fill(*model, 20, 30);
-        for (Form to : {Form::matrix, Form::algebraic, Form::lp, Form::mps}) {
+        for (ModelForm to :
+             {ModelForm::matrix, ModelForm::algebraic, ModelForm::lp, ModelForm::mps}) {
             char why[160];
             ASSERT_TRUE(zep::writable(*model, to, why, sizeof why)) << why;
             std::string text = written(*model, to);
             SCOPED_TRACE(std::string("model ") + std::to_string(k) + " in the " +
                          form_names[static_cast<int>(to)] + " form:\n" + text);
             Harness h(text);
-            Form found;
+            ModelForm found;
             ASSERT_EQ(readBack(h, found), -1) << h.output();
             EXPECT_EQ(found, to);
             expectSameModel(*model, h.s());
@@ -100,13 +96,13 @@ TEST(ConvertRoundTrip, LongRowsWrapAndStillReadBack) {
     }
     model->row_type[1] = -1;
     model->rrhs[1] = model->a_mat[1][0] = 1e-7;
-    for (Form to : {Form::algebraic, Form::lp}) {
+    for (ModelForm to : {ModelForm::algebraic, ModelForm::lp}) {
         std::string text = written(*model, to);
         for (std::size_t at = 0, end; (end = text.find('\n', at)) != std::string::npos;
              at = end + 1)
             EXPECT_LE(end - at, 78u) << text.substr(at, end - at);
         Harness h(text);
-        Form found;
+        ModelForm found;
         ASSERT_EQ(readBack(h, found), -1) << h.output() << text;
         expectSameModel(*model, h.s());
     }
@@ -114,7 +110,7 @@ TEST(ConvertRoundTrip, LongRowsWrapAndStillReadBack) {
 
 struct Unwritable {
     const char* matrix;
-    Form to;
+    ModelForm to;
     const char* why;
 };
 
@@ -133,19 +129,19 @@ TEST_P(ConvertRefusal, SaysWhatTheFormCannotHold) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, ConvertRefusal,
     ::testing::Values(
-        Unwritable{"MIN 1 0 2X Z 1", Form::lp,
+        Unwritable{"MIN 1 0 2X Z 1", ModelForm::lp,
                    "the variable name 2X cannot be written in the LP format"},
-        Unwritable{"MIN 1 0 X END 1", Form::lp,
+        Unwritable{"MIN 1 0 X END 1", ModelForm::lp,
                    "the row label END cannot be written in the LP format"},
-        Unwritable{"MIN 1 0 A:B Z 1", Form::lp,
+        Unwritable{"MIN 1 0 A:B Z 1", ModelForm::lp,
                    "the variable name A:B cannot be written in the LP format"},
-        Unwritable{"MIN 1 0 LONGERTHAN8 Z 1", Form::algebraic,
+        Unwritable{"MIN 1 0 LONGERTHAN8 Z 1", ModelForm::algebraic,
                    "the variable name LONGERTHAN8 cannot be written in the algebraic form"},
-        Unwritable{"MIN 1 0 X_1 Z 1", Form::algebraic,
+        Unwritable{"MIN 1 0 X_1 Z 1", ModelForm::algebraic,
                    "the variable name X_1 cannot be written in the algebraic form"},
-        Unwritable{"MIN 1 0 X Z 1e-120", Form::algebraic,
+        Unwritable{"MIN 1 0 X Z 1e-120", ModelForm::algebraic,
                    "a number of row Z has over 99 digits, more than the algebraic form reads"},
-        Unwritable{"MIN 0 1 Z C <= 1", Form::lp,
+        Unwritable{"MIN 0 1 Z C <= 1", ModelForm::lp,
                    "a constraint without variables cannot be written in the LP format"}));
 
 TEST(ConvertRefusal, MpsAndTheMatrixFormHoldEveryModelZepReads) {
@@ -153,8 +149,8 @@ TEST(ConvertRefusal, MpsAndTheMatrixFormHoldEveryModelZepReads) {
     zep::initParam(h.s());
     ASSERT_EQ(h.run(zep::generate2), -1);
     char why[160];
-    EXPECT_TRUE(zep::writable(h.s(), Form::mps, why, sizeof why));
-    EXPECT_TRUE(zep::writable(h.s(), Form::matrix, why, sizeof why));
+    EXPECT_TRUE(zep::writable(h.s(), ModelForm::mps, why, sizeof why));
+    EXPECT_TRUE(zep::writable(h.s(), ModelForm::matrix, why, sizeof why));
 }
 
 // One run of zep-convert with its model output and its messages apart.

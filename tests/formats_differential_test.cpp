@@ -22,7 +22,7 @@ namespace {
 namespace fs = std::filesystem;
 using zep::testing::Answer;
 
-void writeFile(zep::Store& s, zep::Form to, const fs::path& path) {
+void writeFile(zep::Store& s, zep::ModelForm to, const fs::path& path) {
     std::FILE* out = s.out;
     s.out = std::fopen(path.c_str(), "w");
     zep::writeModel(s, to);
@@ -88,8 +88,8 @@ TEST(FormatsDifferential, RandomModelsInBothFormatsAgreeWithGlpsol) {
         do random.fill(*model, 8, 8, true);
         while (model->num_cons == 0);
         fs::path lp = dir / "model.lp", mps = dir / "model.mps", sol = dir / "model.sol";
-        writeFile(*model, zep::Form::lp, lp);
-        writeFile(*model, zep::Form::mps, mps);
+        writeFile(*model, zep::ModelForm::lp, lp);
+        writeFile(*model, zep::ModelForm::mps, mps);
         SCOPED_TRACE("model " + std::to_string(k) + ":\n" + zep::testing::readFile(lp.string()));
         Answer byLp = glpsol("--lp " + lp.string(), sol);
         Answer byMps = glpsol(glpsolMps(mps, dir / "glpsol.mps"), sol);

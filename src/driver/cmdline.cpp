@@ -43,16 +43,36 @@ void help(Store& s) {
                  max_cons, 8, max_names);
 }
 
+void version(Store& s) {
+    std::fprintf(s.out, "zep %s\n", ZEP_VERSION);
+}
+
 static void takeOption(Store& s, char letter) {
     switch (Tolower(letter)) {
-    case 'e': s.echo = !s.echo; break;
-    case 'f': s.last_tableau = 1; break;
-    case 'i': s.inputMatrix = 1; break;
-    case 'm': s.dispModel = !s.dispModel; break;
-    case 'r': s.show_range = 1; break;
-    case 't': s.debug = 1; break;
-    case 'x': s.show_exchanges = 1; break;
-    default: std::fprintf(s.out, "Unknown option '%c'\n", letter); break;
+    case 'e':
+        s.echo = !s.echo;
+        break;
+    case 'f':
+        s.last_tableau = 1;
+        break;
+    case 'i':
+        s.inputMatrix = 1;
+        break;
+    case 'm':
+        s.dispModel = !s.dispModel;
+        break;
+    case 'r':
+        s.show_range = 1;
+        break;
+    case 't':
+        s.debug = 1;
+        break;
+    case 'x':
+        s.show_exchanges = 1;
+        break;
+    default:
+        std::fprintf(s.out, "Unknown option '%c'\n", letter);
+        break;
     }
 }
 
@@ -63,6 +83,14 @@ int getArg(Store& s, int argc, char** argv) {
     }
     const char* name = "";
     for (int k = 1; k < argc; k++) {
+        if (std::strcmp(argv[k], "--help") == 0) {
+            help(s);
+            return 0;
+        }
+        if (std::strcmp(argv[k], "--version") == 0) {
+            version(s);
+            return 0;
+        }
         if (argv[k][0] == '-') {
             for (const char* p = argv[k] + 1; *p; p++) takeOption(s, *p);
         } else {

@@ -4,11 +4,8 @@
 #include <filesystem>
 #include <system_error>
 
-#include "input/grammar.h"
-#include "input/lp_format.h"
-#include "input/matrix.h"
-#include "input/mps.h"
-#include "input/recognise.h"
+#include "driver/cmdline.h"
+#include "input/form.h"
 #include "reports/model_writer.h"
 
 namespace zep {
@@ -27,10 +24,12 @@ void convertHelp(std::FILE* out) {
 
 struct FormName {
     const char* name;
-    Form form;
+    ModelForm form;
 };
-constexpr FormName form_names[] = {
-    {"lp", Form::lp}, {"mps", Form::mps}, {"matrix", Form::matrix}, {"algebraic", Form::algebraic}};
+constexpr FormName form_names[] = {{"lp", ModelForm::lp},
+                                   {"mps", ModelForm::mps},
+                                   {"matrix", ModelForm::matrix},
+                                   {"algebraic", ModelForm::algebraic}};
 
 [[noreturn]] void misuse(std::FILE* messages, const char* fmt, const char* arg) {
     std::fprintf(messages, "zep-convert: ");
@@ -39,28 +38,11 @@ constexpr FormName form_names[] = {
     throw ProcessEnd{status_usage};
 }
 
-void readAny(Store& s) {
-    switch (recogniseForm(s)) {
-    case Form::matrix:
-        generate2(s);
-        return;
-    case Form::algebraic:
-        generate3(s);
-        return;
-    case Form::lp:
-        readLpFormat(s);
-        return;
-    case Form::mps:
-        readMps(s);
-        return;
-    }
-}
-
 } // namespace
 
 void convertRun(Store& s, int argc, char** argv, std::FILE* messages) {
     const char* file = nullptr;
-    const Form* to = nullptr;
+    const ModelForm* to = nullptr;
     for (int k = 1; k < argc; k++) {
         const char* arg = argv[k];
         if (std::strcmp(arg, "--help") == 0) {
@@ -68,7 +50,7 @@ void convertRun(Store& s, int argc, char** argv, std::FILE* messages) {
             throw ProcessEnd{0};
         }
         if (std::strcmp(arg, "--version") == 0) {
-            std::fprintf(s.out, "zep %s\n", ZEP_VERSION);
+            version(s);
             throw ProcessEnd{0};
         }
         if (std::strncmp(arg, "--to=", 5) == 0) {
@@ -99,7 +81,7 @@ void convertRun(Store& s, int argc, char** argv, std::FILE* messages) {
     s.out = messages;
     s.echo = 0;
     initParam(s);
-    readAny(s);
+    readModel(s);
     char why[160];
     if (!writable(s, *to, why, sizeof why)) {
         std::fprintf(messages, "zep-convert: %s\n", why);

@@ -1,10 +1,7 @@
 #include "driver/solve.h"
 
 #include "driver/cmdline.h"
-#include "input/lp_format.h"
-#include "input/matrix.h"
-#include "input/mps.h"
-#include "input/recognise.h"
+#include "input/form.h"
 #include "reports/solution.h"
 #include "simplex/simplex.h"
 #include "simplex/tableau.h"
@@ -12,22 +9,6 @@
 #include "stdform/stdform.h"
 
 namespace zep {
-
-// The LP format and MPS by their own markers; every other file as before.
-void readModel(Store& s) {
-    switch (recogniseForm(s)) {
-    case Form::lp:
-        readLpFormat(s);
-        return;
-    case Form::mps:
-        readMps(s);
-        return;
-    case Form::matrix:
-    case Form::algebraic:
-        generate2(s);
-        return;
-    }
-}
 
 void solve(Store& s) {
     readModel(s);

@@ -1,10 +1,9 @@
-// Telling the forms apart. The matrix form keeps every file whose second
-// and third words are counts (or absent); MPS opens with NAME, ROWS or
+// The marks of the LP format and MPS. The matrix form keeps every file
+// whose second and third words are counts (or absent); MPS opens with NAME, ROWS or
 // OBJSENSE in column 1; the LP format opens with Subject To, or with
 // Maximize or Minimize followed by anything but the algebraic form's
 // objective "LABEL)", and shows one of its own marks (a "label:", a "\"
 // comment or a Subject To line).
-// Every other file is read as the algebraic form.
 #include "input/recognise.h"
 
 #include <cctype>
@@ -22,22 +21,12 @@ namespace {
 
 constexpr long look_max = 1L << 20; // how much of a file decides its form
 
-// The whole file (up to look_max bytes), with the stream put back.
+// The text from where the stream stands, up to look_max bytes.
 std::string contents(Store& s) {
-    long at = std::ftell(s.luin);
-    if (at < 0) {
-        std::FILE* copy = std::tmpfile();
-        if (!copy) return {};
-        for (int c = std::getc(s.luin); c != EOF; c = std::getc(s.luin)) std::fputc(c, copy);
-        std::rewind(copy);
-        s.luin = copy;
-        at = 0;
-    }
     std::string text;
     for (int c = std::getc(s.luin); c != EOF && static_cast<long>(text.size()) < look_max;
          c = std::getc(s.luin))
         text += static_cast<char>(c);
-    std::fseek(s.luin, at, SEEK_SET);
     return text;
 }
 
@@ -71,7 +60,7 @@ bool same(std::string_view w, const char* keyword) {
 }
 
 // A matrix file begins with its sense word and two counts.
-bool matrixForm(std::string_view text) {
+bool matrixHeader(std::string_view text) {
     std::string_view second = word(text, 1), third = word(text, 2);
     return second.empty() || (countWord(second) && (third.empty() || countWord(third)));
 }
@@ -139,12 +128,12 @@ bool lpForm(std::string_view text) {
 
 } // namespace
 
-Form recogniseForm(Store& s) {
+std::optional<ModelForm> markedForm(Store& s) {
     std::string text = contents(s);
-    if (matrixForm(text)) return Form::matrix;
-    if (mpsForm(text)) return Form::mps;
-    if (lpForm(text)) return Form::lp;
-    return Form::algebraic;
+    if (matrixHeader(text)) return std::nullopt;
+    if (mpsForm(text)) return ModelForm::mps;
+    if (lpForm(text)) return ModelForm::lp;
+    return std::nullopt;
 }
 
 } // namespace zep

@@ -1,15 +1,15 @@
-// Which of the four forms a model file is in, told by each form's own
-// markers.
+// The LP format and MPS, told by their own marks.
 #pragma once
 
-#include "store/store.h"
+#include <optional>
+
+#include "input/form.h"
 
 namespace zep {
 
-enum class Form { matrix, algebraic, lp, mps };
-
-// Looks at the model file without consuming it. A stream that cannot be
-// rewound (a pipe) is first copied to a temporary file, which becomes luin.
-Form recogniseForm(Store& s);
+// The LP format or MPS when the file, read from where it stands, shows
+// their marks; a file that begins as a matrix-form header (a word and two
+// counts) shows neither. Consumes what it reads.
+std::optional<ModelForm> markedForm(Store& s);
 
 } // namespace zep

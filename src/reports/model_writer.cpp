@@ -159,20 +159,20 @@ bool refuse(char* why, std::size_t size, const char* what, const char* name, con
 
 } // namespace
 
-bool writable(const Store& s, Form to, char* why, std::size_t size) {
-    const char* form = to == Form::lp ? "LP format" : "algebraic form";
-    if (to == Form::mps || to == Form::matrix) return true;
+bool writable(const Store& s, ModelForm to, char* why, std::size_t size) {
+    const char* form = to == ModelForm::lp ? "LP format" : "algebraic form";
+    if (to == ModelForm::mps || to == ModelForm::matrix) return true;
     if (s.num_vars == 0 && s.num_cons > 0) {
         std::snprintf(why, size, "a constraint without variables cannot be written in the %s",
                       form);
         return false;
     }
-    bool (*fits)(const char*) = to == Form::lp ? lpName : algebraicName;
+    bool (*fits)(const char*) = to == ModelForm::lp ? lpName : algebraicName;
     for (int r = 0; r <= s.num_cons; r++)
         if (!fits(s.rname[r])) return refuse(why, size, "row label", s.rname[r], form);
     for (int j = 1; j <= s.num_vars; j++)
         if (!fits(s.varname[j])) return refuse(why, size, "variable name", s.varname[j], form);
-    if (to == Form::algebraic)
+    if (to == ModelForm::algebraic)
         for (int r = 0; r <= s.num_cons; r++)
             for (int j = 0; j <= s.num_vars; j++)
                 if (std::strlen(Number(std::fabs(s.a_mat[r][j]), true).text) > number_max) {
@@ -185,18 +185,18 @@ bool writable(const Store& s, Form to, char* why, std::size_t size) {
     return true;
 }
 
-void writeModel(Store& s, Form to) {
+void writeModel(Store& s, ModelForm to) {
     switch (to) {
-    case Form::lp:
+    case ModelForm::lp:
         writeLp(s);
         return;
-    case Form::mps:
+    case ModelForm::mps:
         writeMps(s);
         return;
-    case Form::matrix:
+    case ModelForm::matrix:
         writeMatrix(s);
         return;
-    case Form::algebraic:
+    case ModelForm::algebraic:
         writeAlgebraic(s);
         return;
     }
