@@ -49,30 +49,14 @@ void version(Store& s) {
 
 static void takeOption(Store& s, char letter) {
     switch (Tolower(letter)) {
-    case 'e':
-        s.echo = !s.echo;
-        break;
-    case 'f':
-        s.last_tableau = 1;
-        break;
-    case 'i':
-        s.inputMatrix = 1;
-        break;
-    case 'm':
-        s.dispModel = !s.dispModel;
-        break;
-    case 'r':
-        s.show_range = 1;
-        break;
-    case 't':
-        s.debug = 1;
-        break;
-    case 'x':
-        s.show_exchanges = 1;
-        break;
-    default:
-        std::fprintf(s.out, "Unknown option '%c'\n", letter);
-        break;
+    case 'e': s.echo = !s.echo; break;
+    case 'f': s.last_tableau = 1; break;
+    case 'i': s.inputMatrix = 1; break;
+    case 'm': s.dispModel = !s.dispModel; break;
+    case 'r': s.show_range = 1; break;
+    case 't': s.debug = 1; break;
+    case 'x': s.show_exchanges = 1; break;
+    default: std::fprintf(s.out, "Unknown option '%c'\n", letter); break;
     }
 }
 
