@@ -9,6 +9,7 @@
 #include <initializer_list>
 
 #include "input/chars.h"
+#include "input/names.h"
 
 namespace zep {
 
@@ -32,24 +33,6 @@ void checkSpelling(Store& s, const NamedModel& m, const char* kept, const char* 
 
 const char* relationText(int relation) {
     return relation > 0 ? "<=" : relation < 0 ? ">=" : "=";
-}
-
-// A variable may not take the name that the standard form gives a column
-// it adds, or names and column numbers would part ways.
-void refuseAddedNames(Store& s, const NamedModel& m) {
-    char added[name_size + label_size];
-    for (int r = 1; r <= s.num_cons; r++) {
-        const char* first = s.row_type[r] > 0 ? "SLK:" : s.row_type[r] < 0 ? "SRP:" : "ART:";
-        const char* second = s.row_type[r] < 0 ? "ART:" : nullptr;
-        for (const char* prefix : {first, second}) {
-            if (!prefix) continue;
-            std::snprintf(added, sizeof added, "%s%s", prefix, s.rname[r]);
-            for (int k = 1; k <= s.num_vars; k++)
-                if (std::strcmp(s.varname[k], added) == 0)
-                    refuseLine(s, m, "the variable name %s is also the name of an added column",
-                               m.varSpelling[k]);
-        }
-    }
 }
 
 } // namespace
@@ -159,7 +142,9 @@ void setSense(Store& s, double z_mult) {
 }
 
 void finishNamedModel(Store& s, NamedModel& m) {
-    refuseAddedNames(s, m);
+    if (int k = addedNameClash(s))
+        refuseLine(s, m, "the variable name %s is also the name of an added column",
+                   m.varSpelling[k]);
     s.nnames = s.num_vars;
     s.last_col = s.num_vars;
     s.last_row = s.num_cons;
