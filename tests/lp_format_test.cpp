@@ -256,7 +256,9 @@ TEST(LpFormatReader, RefusesANulByteAndAnOverlongLine) {
     Harness nul(std::string("Minimize\n z: x\0 + y\n", 18));
     EXPECT_EQ(read(nul), 255);
     EXPECT_EQ(lastLine(nul), "LP format input error, line 2: the line holds a NUL byte");
-    Harness wide("Minimize\n z: x" + std::string(5000, ' ') + "\n");
+    Harness fits("Minimize\n z: x" + std::string(4095 - 5, ' ') + "\r\n");
+    EXPECT_EQ(read(fits), -1) << lastLine(fits);
+    Harness wide("Minimize\n z: x" + std::string(4096 - 5, ' ') + "\n");
     EXPECT_EQ(read(wide), 255);
     EXPECT_EQ(lastLine(wide),
               "LP format input error, line 2: the line is longer than 4095 characters");

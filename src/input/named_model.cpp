@@ -54,6 +54,7 @@ bool nextLine(Store& s, NamedModel& m) {
         m.text[len++] = static_cast<char>(c);
     }
     if (len > 0 && m.text[len - 1] == '\r') len--;
+    if (len > line_max) refuseLine(s, m, "the line is longer than %d characters", line_max);
     m.text[len] = '\0';
     return true;
 }
