@@ -37,7 +37,7 @@ template <class Op> std::unique_ptr<Store> runOn(const std::string& text, FILE* 
 } // namespace
 
 std::unique_ptr<Store> zepSolve(const std::string& text, FILE* out) {
-    return runOn(text, out, solve);
+    return runOn(text, out, [](Store& s) { solve(s); });
 }
 
 std::unique_ptr<Store> zepRead(const std::string& text, FILE* out) {

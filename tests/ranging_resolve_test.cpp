@@ -60,7 +60,7 @@ Outcome solveModel(const Model& m) {
     std::snprintf(s.buf, sizeof s.buf, "m.mat");
     s.show_range = 1;
     zep::initParam(s);
-    EXPECT_EQ(h.run(zep::solve), -1);
+    EXPECT_EQ(h.run([](zep::Store& st) { zep::solve(st); }), -1);
     Outcome o{s.end_stat, {}, {}};
     for (int r = 1; r <= s.num_cons; r++) o.basis.push_back(s.basis_index[r]);
     std::sort(o.basis.begin(), o.basis.end());
