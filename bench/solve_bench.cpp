@@ -52,7 +52,7 @@ void engineBench(benchmark::State& state, const Model& model) {
     for (auto _ : state) {
         *s = *read;
         zep::bench::zepEngine(*s);
-        benchmark::DoNotOptimize(s->end_stat);
+        benchmark::DoNotOptimize(s->engine.end_stat);
     }
 }
 

@@ -27,7 +27,7 @@ template <class Op> std::unique_ptr<Store> runOn(const std::string& text, FILE* 
     try {
         op(*s);
     } catch (const ProcessEnd&) {
-        s->end_stat = 0; // ended before an outcome
+        s->engine.end_stat = 0; // ended before an outcome
     }
     std::fclose(s->luin);
     s->luin = nullptr;
@@ -50,7 +50,7 @@ void zepEngine(Store& s) {
 }
 
 double zepObjective(const Store& s) {
-    return s.end_stat == 1 ? -s.z_mult * s.a_mat[0][0] : std::nan("");
+    return s.engine.end_stat == 1 ? -s.model.z_mult * s.tab.a_mat[0][0] : std::nan("");
 }
 
 } // namespace zep::bench

@@ -14,13 +14,13 @@
 namespace {
 
 void takeOptions(zep::Store& s, std::uint8_t bits) {
-    if (bits & 0x01) s.echo = !s.echo;
-    if (bits & 0x02) s.last_tableau = 1;
-    if (bits & 0x04) s.show_range = 1;
-    if (bits & 0x08) s.debug = 1;
-    if (bits & 0x10) s.show_exchanges = 1;
-    if (bits & 0x20) s.inputMatrix = 1;
-    if (bits & 0x40) s.dispModel = !s.dispModel;
+    if (bits & 0x01) s.opt.echo = !s.opt.echo;
+    if (bits & 0x02) s.opt.last_tableau = 1;
+    if (bits & 0x04) s.opt.show_range = 1;
+    if (bits & 0x08) s.opt.debug = 1;
+    if (bits & 0x10) s.opt.show_exchanges = 1;
+    if (bits & 0x20) s.opt.inputMatrix = 1;
+    if (bits & 0x40) s.opt.dispModel = !s.opt.dispModel;
 }
 
 void throughLibrary(std::string_view text, std::uint8_t bits) {

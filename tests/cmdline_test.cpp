@@ -35,13 +35,13 @@ TEST_P(GetArgOptions, SetsSwitchesAndReportsUnknownLetters) {
     Harness h;
     EXPECT_EQ(callGetArg(h, c.args), c.result);
     zep::Store& s = h.store();
-    EXPECT_EQ(s.echo, c.echo);
-    EXPECT_EQ(s.inputMatrix, c.inputMatrix);
-    EXPECT_EQ(s.last_tableau, c.last_tableau);
-    EXPECT_EQ(s.show_range, c.show_range);
-    EXPECT_EQ(s.debug, c.debug);
-    EXPECT_EQ(s.show_exchanges, c.show_exchanges);
-    EXPECT_EQ(s.dispModel, c.dispModel);
+    EXPECT_EQ(s.opt.echo, c.echo);
+    EXPECT_EQ(s.opt.inputMatrix, c.inputMatrix);
+    EXPECT_EQ(s.opt.last_tableau, c.last_tableau);
+    EXPECT_EQ(s.opt.show_range, c.show_range);
+    EXPECT_EQ(s.opt.debug, c.debug);
+    EXPECT_EQ(s.opt.show_exchanges, c.show_exchanges);
+    EXPECT_EQ(s.opt.dispModel, c.dispModel);
     EXPECT_EQ(h.output().rfind(c.output_start, 0), 0u) << h.output();
 }
 

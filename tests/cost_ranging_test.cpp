@@ -16,11 +16,11 @@ using namespace zep::testing;
 // up per case.
 void costRangingTableau(Store& s) {
     zep::initParam(s);
-    s.z_mult = 1.0;
-    s.num_vars = 1;
+    s.model.z_mult = 1.0;
+    s.model.num_vars = 1;
     setNames(s, {"X", "A", "B", "C"});
     setLabels(s, {"OBJ", "R1"});
-    s.cost[1] = 10;
+    s.tab.cost[1] = 10;
     setBasis(s, {1});
 }
 
@@ -41,8 +41,8 @@ TEST_P(BasicCostRange, Limits) {
     Store& s = h.store();
     costRangingTableau(s);
     for (int j = 2; j <= 4; j++) {
-        s.a_mat[0][j] = GetParam().reduced.at(static_cast<std::size_t>(j - 2));
-        s.a_mat[1][j] = GetParam().entries.at(static_cast<std::size_t>(j - 2));
+        s.tab.a_mat[0][j] = GetParam().reduced.at(static_cast<std::size_t>(j - 2));
+        s.tab.a_mat[1][j] = GetParam().entries.at(static_cast<std::size_t>(j - 2));
     }
     EXPECT_EQ(costLine(h, 1), std::string(" 1. X               10.000 ") + GetParam().limits);
 }
@@ -83,13 +83,13 @@ TEST(CostRanging, ArtificialAndBasicColumnsNeverLimit) {
     Harness h;
     Store& s = h.store();
     costRangingTableau(s);
-    s.isart[2] = 1;
-    s.a_mat[0][2] = 1;
-    s.a_mat[1][2] = 1;
-    s.col_status[3] = 0;
+    s.tab.isart[2] = 1;
+    s.tab.a_mat[0][2] = 1;
+    s.tab.a_mat[1][2] = 1;
+    s.tab.col_status[3] = 0;
     setBasis(s, {1, 3});
-    s.a_mat[0][3] = 1;
-    s.a_mat[1][3] = 1;
+    s.tab.a_mat[0][3] = 1;
+    s.tab.a_mat[1][3] = 1;
     EXPECT_EQ(costLine(h, 1),
               " 1. X               10.000     +Infinity                 -Infinity             ");
 }
@@ -98,11 +98,11 @@ TEST(CostRanging, MaximisationReversesTheSides) {
     Harness h;
     Store& s = h.store();
     costRangingTableau(s);
-    s.z_mult = -1.0;
-    s.a_mat[0][2] = 2;
-    s.a_mat[1][2] = 1;
-    s.a_mat[0][3] = 3;
-    s.a_mat[1][3] = -1;
+    s.model.z_mult = -1.0;
+    s.tab.a_mat[0][2] = 2;
+    s.tab.a_mat[1][2] = 1;
+    s.tab.a_mat[0][3] = 3;
+    s.tab.a_mat[1][3] = -1;
     EXPECT_EQ(costLine(h, 1),
               " 1. X               10.000        13.000 B                   8.000 A           ");
 }
@@ -122,9 +122,9 @@ TEST_P(NonbasicCostRange, OwnNameOnTheImprovingSide) {
     Harness h;
     Store& s = h.store();
     costRangingTableau(s);
-    s.z_mult = GetParam().z_mult;
-    s.cost[2] = 5;
-    s.a_mat[0][2] = 1.5;
+    s.model.z_mult = GetParam().z_mult;
+    s.tab.cost[2] = 5;
+    s.tab.a_mat[0][2] = 1.5;
     zep::range_cnb(s, 2);
     EXPECT_EQ(h.output(), std::string(GetParam().limits) + "\n");
 }
@@ -140,16 +140,16 @@ INSTANTIATE_TEST_SUITE_P(
 // at zero and holds X out of the basis (its phase-1 entry is 1).
 void artificialHoldsXOut(Store& s) {
     zep::initParam(s);
-    s.z_mult = -1.0;
-    s.num_vars = 2;
+    s.model.z_mult = -1.0;
+    s.model.num_vars = 2;
     setNames(s, {"X", "Y", "ART:C1", "SLK:C2"});
     setLabels(s, {"P", "C1", "C2"});
-    s.ph1_row = s.last_row = 3;
-    s.isart[3] = 1;
-    s.cost[1] = s.cost[2] = 1;
-    s.row_type[1] = 0;
-    s.row_type[2] = 4;
-    s.rrhs[2] = 5;
+    s.tab.ph1_row = s.tab.last_row = 3;
+    s.tab.isart[3] = 1;
+    s.tab.cost[1] = s.tab.cost[2] = 1;
+    s.tab.row_type[1] = 0;
+    s.tab.row_type[2] = 4;
+    s.model.rrhs[2] = 5;
     setRow(s, 0, {5, -1, 0, 0, 1});
     setRow(s, 1, {0, -1, 0, 1, 0});
     setRow(s, 2, {5, 1, 1, 0, 1});
@@ -168,8 +168,8 @@ TEST(CostRanging, ColumnHeldOutByABasicArtificialDoesNotLimit) {
     Harness h;
     Store& s = h.store();
     artificialHoldsXOut(s);
-    s.a_mat[0][1] = 1; // X would enter first once Y's cost fell by 1
-    s.a_mat[0][4] = 3;
+    s.tab.a_mat[0][1] = 1; // X would enter first once Y's cost fell by 1
+    s.tab.a_mat[0][4] = 3;
     EXPECT_EQ(costLine(h, 2),
               " 2. Y                1.000     +Infinity                    -2.000 SLK:C2      ");
 }
@@ -178,7 +178,7 @@ TEST(CostRanging, ColumnsBlockedOnlyWhileAnArtificialIsBasic) {
     Harness h;
     Store& s = h.store();
     artificialHoldsXOut(s);
-    s.isart[3] = 0; // the same tableau with an ordinary column in row 1
+    s.tab.isart[3] = 0; // the same tableau with an ordinary column in row 1
     EXPECT_EQ(costLine(h, 1), " 1. X                1.000         0.000 X               -Infinity");
 }
 

@@ -35,19 +35,19 @@ TEST(Cycling, BealesExampleCyclesWithoutTheGuard) {
     }),
               -1);
     Store& s = h.store();
-    s.obj_row = 0;
-    std::vector<int> start(s.col_status, s.col_status + s.last_col + 1);
+    s.tab.obj_row = 0;
+    std::vector<int> start(s.tab.col_status, s.tab.col_status + s.tab.last_col + 1);
     for (int round = 1; round <= 2; round++) {
         for (int step = 1; step <= 6; step++) {
             zep::incoming(s);
-            ASSERT_EQ(s.optimal, 0);
+            ASSERT_EQ(s.engine.optimal, 0);
             zep::outgoing(s);
             zep::ratio_test(s);
-            ASSERT_EQ(s.unbounded, 0);
+            ASSERT_EQ(s.engine.unbounded, 0);
             zep::pivot(s);
-            EXPECT_EQ(s.a_mat[0][0], 0.0);
+            EXPECT_EQ(s.tab.a_mat[0][0], 0.0);
         }
-        EXPECT_EQ(std::vector<int>(s.col_status, s.col_status + s.last_col + 1), start);
+        EXPECT_EQ(std::vector<int>(s.tab.col_status, s.tab.col_status + s.tab.last_col + 1), start);
     }
 }
 
@@ -55,29 +55,29 @@ TEST(Cycling, GuardSolvesBealesExample) {
     Harness h(beale);
     ASSERT_EQ(runEngine(h), -1);
     Store& s = h.store();
-    EXPECT_EQ(s.end_stat, 1);
+    EXPECT_EQ(s.engine.end_stat, 1);
     EXPECT_DOUBLE_EQ(objective(s), -1.25); // glpsol agrees
     EXPECT_DOUBLE_EQ(value(s, 1), 1);
     EXPECT_DOUBLE_EQ(value(s, 3), 1);
-    EXPECT_EQ(s.bland, 0);
+    EXPECT_EQ(s.engine.bland, 0);
 }
 
 // The phase loop without the cycling guard: pricing, ratio test and pivot
 // until the phase ends; gives the number of steps that left the objective
 // where it was.
 int plainPhase(Store& s, int obj_row) {
-    s.obj_row = obj_row;
+    s.tab.obj_row = obj_row;
     int degenerate = 0;
     for (;;) {
         zep::incoming(s);
-        if (s.optimal) return degenerate;
+        if (s.engine.optimal) return degenerate;
         zep::outgoing(s);
-        s.pivots++;
+        s.engine.pivots++;
         zep::ratio_test(s);
-        if (s.unbounded) return degenerate;
-        double before = s.a_mat[obj_row][0];
+        if (s.engine.unbounded) return degenerate;
+        double before = s.tab.a_mat[obj_row][0];
         zep::pivot(s);
-        degenerate += s.a_mat[obj_row][0] == before;
+        degenerate += s.tab.a_mat[obj_row][0] == before;
     }
 }
 
@@ -91,16 +91,17 @@ TEST(CycleGuard, LeavesDegenerateModelThatDoesNotCycleAlone) {
         zep::setprob(s);
     }),
               -1);
-    ASSERT_EQ(plain.store().phase, 1);
-    int degenerate = plainPhase(plain.store(), plain.store().ph1_row);
+    ASSERT_EQ(plain.store().tab.phase, 1);
+    int degenerate = plainPhase(plain.store(), plain.store().tab.ph1_row);
     zep::infeas(plain.store());
     degenerate += plainPhase(plain.store(), 0);
     EXPECT_GT(degenerate, 5);
     ASSERT_EQ(runEngine(guarded), -1);
-    EXPECT_EQ(guarded.store().pivots, plain.store().pivots);
-    for (int r = 0; r <= plain.store().last_row; r++)
-        for (int c = 0; c <= plain.store().last_col; c++)
-            ASSERT_EQ(guarded.store().a_mat[r][c], plain.store().a_mat[r][c]) << r << ", " << c;
+    EXPECT_EQ(guarded.store().engine.pivots, plain.store().engine.pivots);
+    for (int r = 0; r <= plain.store().tab.last_row; r++)
+        for (int c = 0; c <= plain.store().tab.last_col; c++)
+            ASSERT_EQ(guarded.store().tab.a_mat[r][c], plain.store().tab.a_mat[r][c])
+                << r << ", " << c;
 }
 
 TEST(CycleGuard, TurnsBlandOnOnlyWhenBasisRecursAndOffWhenObjectiveMoves) {
@@ -108,18 +109,18 @@ TEST(CycleGuard, TurnsBlandOnOnlyWhenBasisRecursAndOffWhenObjectiveMoves) {
     t.basic(1, 1);
     zep::CycleGuard g;
     zep::guardStart(t.s, g);
-    t.basic(1, 2), t.s.col_status[1] = 0;
+    t.basic(1, 2), t.s.tab.col_status[1] = 0;
     zep::guardStep(t.s, g);
-    EXPECT_EQ(t.s.bland, 0);
-    t.basic(1, 1), t.s.col_status[2] = 0;
+    EXPECT_EQ(t.s.engine.bland, 0);
+    t.basic(1, 1), t.s.tab.col_status[2] = 0;
     zep::guardStep(t.s, g);
-    EXPECT_EQ(t.s.bland, 0); // the mark moved on to the second basis
-    t.basic(1, 2), t.s.col_status[1] = 0;
+    EXPECT_EQ(t.s.engine.bland, 0); // the mark moved on to the second basis
+    t.basic(1, 2), t.s.tab.col_status[1] = 0;
     zep::guardStep(t.s, g);
-    EXPECT_EQ(t.s.bland, 1);
-    t.s.a_mat[0][0] = 1;
+    EXPECT_EQ(t.s.engine.bland, 1);
+    t.s.tab.a_mat[0][0] = 1;
     zep::guardStep(t.s, g);
-    EXPECT_EQ(t.s.bland, 0);
+    EXPECT_EQ(t.s.engine.bland, 0);
 }
 
 } // namespace

@@ -164,8 +164,8 @@ inline void expectAgrees(const MatModel& m, const SolveRun& run, const Answer& w
     const Store& s = *run.store;
     ASSERT_EQ(run.status, -1) << run.output;
     const char* status[] = {"RUNNING", "OPTIMAL", "INFEASIBLE", "UNBOUNDED"};
-    ASSERT_TRUE(s.end_stat >= 0 && s.end_stat <= 3);
-    ASSERT_EQ(status[s.end_stat], want.status) << run.output;
+    ASSERT_TRUE(s.engine.end_stat >= 0 && s.engine.end_stat <= 3);
+    ASSERT_EQ(status[s.engine.end_stat], want.status) << run.output;
     if (want.status == "INFEASIBLE") {
         EXPECT_NE(run.output.find("PROBLEM INFEASIBLE\n"), std::string::npos);
         return;
@@ -174,7 +174,7 @@ inline void expectAgrees(const MatModel& m, const SolveRun& run, const Answer& w
         EXPECT_NE(run.output.find("UNBOUNDED PROBLEM\n"), std::string::npos);
         return;
     }
-    double z = -s.z_mult * s.a_mat[0][0];
+    double z = -s.model.z_mult * s.tab.a_mat[0][0];
     EXPECT_NEAR(z, want.objective, 1e-6 * std::fmax(1, std::fabs(want.objective)));
     expectPrintedPointOptimal(m, run.output, want.objective);
 }

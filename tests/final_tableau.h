@@ -20,49 +20,49 @@ namespace zep::testing {
 // Final tableaux are written here by hand: row r from column 0 on.
 inline void setRow(Store& s, int r, std::initializer_list<double> entries) {
     int c = 0;
-    for (double e : entries) s.a_mat[r][c++] = e;
+    for (double e : entries) s.tab.a_mat[r][c++] = e;
 }
 
 inline void setBasis(Store& s, std::initializer_list<int> columns) {
     int r = 1;
     for (int j : columns) {
-        s.basis_index[r] = j;
-        s.col_status[j] = r++;
+        s.tab.basis_index[r] = j;
+        s.tab.col_status[j] = r++;
     }
 }
 
 inline void setNames(Store& s, std::initializer_list<const char*> columns) {
     int j = 1;
-    for (const char* name : columns) std::strcpy(s.varname[j++], name);
-    s.nnames = s.last_col = j - 1;
+    for (const char* name : columns) std::strcpy(s.tab.varname[j++], name);
+    s.tab.nnames = s.tab.last_col = j - 1;
 }
 
 inline void setLabels(Store& s, std::initializer_list<const char*> rows) {
     int r = 0;
-    for (const char* label : rows) std::strcpy(s.rname[r++], label);
-    s.num_cons = s.last_row = r - 1;
+    for (const char* label : rows) std::strcpy(s.model.rname[r++], label);
+    s.model.num_cons = s.tab.last_row = r - 1;
 }
 
 // The optimum of MAX PROFIT) 2X + 3Y, C1) X + Y <= 4, C2) X + 3Y <= 6:
 // X = 3 and Y = 1 are basic, both slacks are at zero.
 inline void profitOptimum(Store& s) {
     zep::initParam(s);
-    std::strcpy(s.minmax, "MAX");
-    s.z_mult = -1.0;
-    s.num_vars = 2;
+    std::strcpy(s.model.minmax, "MAX");
+    s.model.z_mult = -1.0;
+    s.model.num_vars = 2;
     setNames(s, {"X", "Y", "SLK:C1", "SLK:C2"});
     setLabels(s, {"PROFIT", "C1", "C2"});
-    s.cost[1] = 2;
-    s.cost[2] = 3;
-    s.row_type[1] = 3;
-    s.row_type[2] = 4;
-    s.rrhs[1] = 4;
-    s.rrhs[2] = 6;
+    s.tab.cost[1] = 2;
+    s.tab.cost[2] = 3;
+    s.tab.row_type[1] = 3;
+    s.tab.row_type[2] = 4;
+    s.model.rrhs[1] = 4;
+    s.model.rrhs[2] = 6;
     setRow(s, 0, {9, 0, 0, 1.5, 0.5});
     setRow(s, 1, {3, 1, 0, 1.5, -0.5});
     setRow(s, 2, {1, 0, 1, -0.5, 0.5});
     setBasis(s, {1, 2});
-    s.pivots = 2;
+    s.engine.pivots = 2;
 }
 
 inline std::vector<std::string> lines(const std::string& text) {
@@ -84,7 +84,7 @@ inline std::string variableLine(Harness& h, int j) {
 }
 
 inline std::string constraintLine(Harness& h, int r) {
-    return lines(report(h, zep::var_summ)).at(5 + h.store().num_vars + 5 + r);
+    return lines(report(h, zep::var_summ)).at(5 + h.store().model.num_vars + 5 + r);
 }
 
 // The ranging tables: title (3 lines) and two heading lines before the
@@ -110,22 +110,22 @@ template <class Case> void printCase(const Case& c, std::ostream* os) {
 // row after both added columns of the ">=" row.
 inline void surplusThenEquality(Store& s) {
     zep::initParam(s);
-    std::strcpy(s.minmax, "MIN");
-    s.z_mult = 1.0;
-    s.num_vars = 2;
+    std::strcpy(s.model.minmax, "MIN");
+    s.model.z_mult = 1.0;
+    s.model.num_vars = 2;
     setNames(s, {"X", "Y", "SRP:R1", "ART:R1", "ART:R2"});
     setLabels(s, {"COST", "R1", "R2"});
-    s.isart[4] = s.isart[5] = 1;
-    s.cost[1] = s.cost[2] = 1;
-    s.row_type[1] = -3;
-    s.row_type[2] = 0;
-    s.rrhs[1] = 2;
-    s.rrhs[2] = 1;
+    s.tab.isart[4] = s.tab.isart[5] = 1;
+    s.tab.cost[1] = s.tab.cost[2] = 1;
+    s.tab.row_type[1] = -3;
+    s.tab.row_type[2] = 0;
+    s.model.rrhs[1] = 2;
+    s.model.rrhs[2] = 1;
     setRow(s, 0, {-2, 0, 0, 1, -1, 0});
     setRow(s, 1, {1, 0, 1, -1, 1, -1});
     setRow(s, 2, {1, 1, 0, 0, 0, 1});
     setBasis(s, {2, 1});
-    s.pivots = 2;
+    s.engine.pivots = 2;
 }
 
 } // namespace zep::testing

@@ -17,26 +17,26 @@ class Tableau {
   public:
     Tableau(int cons, int cols, bool phase1 = false) {
         zep::initParam(s);
-        s.num_cons = cons;
-        s.last_row = phase1 ? cons + 1 : cons;
-        s.ph1_row = cons + 1;
-        s.last_col = cols;
-        s.obj_row = 0;
-        s.phase = 2;
-        for (int j = 1; j <= cols; j++) std::snprintf(s.varname[j], zep::name_size, "C%d", j);
+        s.model.num_cons = cons;
+        s.tab.last_row = phase1 ? cons + 1 : cons;
+        s.tab.ph1_row = cons + 1;
+        s.tab.last_col = cols;
+        s.tab.obj_row = 0;
+        s.tab.phase = 2;
+        for (int j = 1; j <= cols; j++) std::snprintf(s.tab.varname[j], zep::name_size, "C%d", j);
     }
     void row(int r, std::initializer_list<double> values) {
         int c = 0;
-        for (double v : values) s.a_mat[r][c++] = v;
+        for (double v : values) s.tab.a_mat[r][c++] = v;
     }
     void basic(int r, int col) {
-        s.basis_index[r] = col;
-        s.col_status[col] = r;
+        s.tab.basis_index[r] = col;
+        s.tab.col_status[col] = r;
     }
     void enter(int col, double direction = 1.0) {
-        s.piv_col = col;
-        s.best_col = direction > 0 ? col : -col;
-        s.direction = direction;
+        s.engine.piv_col = col;
+        s.engine.best_col = direction > 0 ? col : -col;
+        s.engine.direction = direction;
     }
 
     Harness h;
@@ -55,11 +55,11 @@ inline int runEngine(Harness& h) {
 }
 
 inline double objective(const Store& s) {
-    return -s.z_mult * s.a_mat[0][0];
+    return -s.model.z_mult * s.tab.a_mat[0][0];
 }
 
 inline double value(const Store& s, int j) {
-    return s.col_status[j] > 0 ? s.a_mat[s.col_status[j]][0] : 0;
+    return s.tab.col_status[j] > 0 ? s.tab.a_mat[s.tab.col_status[j]][0] : 0;
 }
 
 } // namespace zep::testing

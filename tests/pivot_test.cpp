@@ -24,10 +24,10 @@ TEST(RatioTest, PrefersFirstRowOnTie) {
     t.basic(1, 2), t.basic(2, 3), t.basic(3, 4);
     t.enter(1);
     zep::ratio_test(t.s);
-    EXPECT_EQ(t.s.best_row, 2);
-    EXPECT_EQ(t.s.min_ratio, 2.0);
-    EXPECT_EQ(t.s.leav_var, 3);
-    EXPECT_EQ(t.s.col_status[3], 0);
+    EXPECT_EQ(t.s.engine.best_row, 2);
+    EXPECT_EQ(t.s.engine.min_ratio, 2.0);
+    EXPECT_EQ(t.s.engine.leav_var, 3);
+    EXPECT_EQ(t.s.tab.col_status[3], 0);
 }
 
 TEST(RatioTest, PrefersArtificialRowOnTie) {
@@ -36,10 +36,10 @@ TEST(RatioTest, PrefersArtificialRowOnTie) {
     t.row(2, {2, 1, 0, 1});
     t.row(3, {4, 2, 0, 0, 1});
     t.basic(1, 2), t.basic(2, 3), t.basic(3, 4);
-    t.s.isart[4] = 1;
+    t.s.tab.isart[4] = 1;
     t.enter(1);
     zep::ratio_test(t.s);
-    EXPECT_EQ(t.s.best_row, 3);
+    EXPECT_EQ(t.s.engine.best_row, 3);
 }
 
 TEST(RatioTest, BlandsRulePrefersSmallerBasicColumnOnTie) {
@@ -47,10 +47,10 @@ TEST(RatioTest, BlandsRulePrefersSmallerBasicColumnOnTie) {
     t.row(1, {2, 1, 0, 0, 1});
     t.row(2, {2, 1, 0, 1});
     t.basic(1, 4), t.basic(2, 3);
-    t.s.bland = 1;
+    t.s.engine.bland = 1;
     t.enter(1);
     zep::ratio_test(t.s);
-    EXPECT_EQ(t.s.best_row, 2);
+    EXPECT_EQ(t.s.engine.best_row, 2);
 }
 
 struct TinyEntryCase {
@@ -69,7 +69,7 @@ TEST_P(RatioTestTinyEntry, TakesPartFromEpsRatioUp) {
     t.basic(1, 2), t.basic(2, 3);
     t.enter(1);
     zep::ratio_test(t.s);
-    EXPECT_EQ(t.s.best_row, GetParam().best_row);
+    EXPECT_EQ(t.s.engine.best_row, GetParam().best_row);
 }
 
 INSTANTIATE_TEST_SUITE_P(Thresholds, RatioTestTinyEntry,
@@ -83,8 +83,8 @@ TEST(RatioTest, DegenerateRowLimitsAtZero) {
     t.basic(1, 2), t.basic(2, 3);
     t.enter(1);
     zep::ratio_test(t.s);
-    EXPECT_EQ(t.s.best_row, 2);
-    EXPECT_EQ(t.s.min_ratio, 0.0);
+    EXPECT_EQ(t.s.engine.best_row, 2);
+    EXPECT_EQ(t.s.engine.min_ratio, 0.0);
 }
 
 TEST(RatioTest, NegativeRowDeclaresUnbounded) {
@@ -94,11 +94,11 @@ TEST(RatioTest, NegativeRowDeclaresUnbounded) {
     t.basic(1, 2), t.basic(2, 3);
     t.enter(1);
     zep::ratio_test(t.s);
-    EXPECT_EQ(t.s.best_row, -1); // (1e30 - 3) / 2 is below 1e30
-    EXPECT_EQ(t.s.unbounded, 1);
-    EXPECT_EQ(t.s.end_stat, 3);
-    EXPECT_EQ(t.s.col_status[2], -1);
-    EXPECT_EQ(t.s.piv_col, 1);
+    EXPECT_EQ(t.s.engine.best_row, -1); // (1e30 - 3) / 2 is below 1e30
+    EXPECT_EQ(t.s.engine.unbounded, 1);
+    EXPECT_EQ(t.s.engine.end_stat, 3);
+    EXPECT_EQ(t.s.tab.col_status[2], -1);
+    EXPECT_EQ(t.s.engine.piv_col, 1);
 }
 
 TEST(RatioTest, NoLimitingRowDeclaresUnbounded) {
@@ -108,10 +108,10 @@ TEST(RatioTest, NoLimitingRowDeclaresUnbounded) {
     t.basic(1, 2), t.basic(2, 3);
     t.enter(1);
     zep::ratio_test(t.s);
-    EXPECT_EQ(t.s.best_row, 0);
-    EXPECT_EQ(t.s.unbounded, 1);
-    EXPECT_EQ(t.s.end_stat, 3);
-    EXPECT_EQ(t.s.col_status[2], 1);
+    EXPECT_EQ(t.s.engine.best_row, 0);
+    EXPECT_EQ(t.s.engine.unbounded, 1);
+    EXPECT_EQ(t.s.engine.end_stat, 3);
+    EXPECT_EQ(t.s.tab.col_status[2], 1);
 }
 
 // Bound flips, on a column given a finite upper bound.
@@ -122,18 +122,18 @@ TEST(Pivot, BoundFlipMovesColumnToItsUpperBound) {
     t.row(1, {6, 1, 1});
     t.row(2, {7, 2});
     t.basic(1, 2);
-    t.s.upperb[1] = 4;
-    t.s.show_exchanges = 1;
+    t.s.tab.upperb[1] = 4;
+    t.s.opt.show_exchanges = 1;
     t.enter(1);
     zep::ratio_test(t.s);
-    EXPECT_EQ(t.s.best_row, 0);
-    EXPECT_EQ(t.s.unbounded, 0);
+    EXPECT_EQ(t.s.engine.best_row, 0);
+    EXPECT_EQ(t.s.engine.unbounded, 0);
     zep::pivot(t.s);
-    EXPECT_EQ(t.s.a_mat[0][0], 14.0);
-    EXPECT_EQ(t.s.a_mat[1][0], 2.0);
-    EXPECT_EQ(t.s.a_mat[2][0], -1.0);
-    EXPECT_EQ(t.s.col_status[1], -1);
-    EXPECT_EQ(t.s.basis_index[1], 2);
+    EXPECT_EQ(t.s.tab.a_mat[0][0], 14.0);
+    EXPECT_EQ(t.s.tab.a_mat[1][0], 2.0);
+    EXPECT_EQ(t.s.tab.a_mat[2][0], -1.0);
+    EXPECT_EQ(t.s.tab.col_status[1], -1);
+    EXPECT_EQ(t.s.tab.basis_index[1], 2);
     EXPECT_EQ(t.h.output(), "");
 }
 
@@ -142,14 +142,14 @@ TEST(Pivot, BoundFlipBackToLowerBound) {
     t.row(0, {14, 0.5});
     t.row(1, {2, 1, 1});
     t.basic(1, 2);
-    t.s.upperb[1] = 1;
-    t.s.col_status[1] = -1;
+    t.s.tab.upperb[1] = 1;
+    t.s.tab.col_status[1] = -1;
     t.enter(1, -1.0);
     zep::ratio_test(t.s); // row 1 would rise to infinity: no limit
-    EXPECT_EQ(t.s.best_row, 0);
+    EXPECT_EQ(t.s.engine.best_row, 0);
     zep::pivot(t.s);
-    EXPECT_EQ(t.s.a_mat[1][0], 3.0);
-    EXPECT_EQ(t.s.col_status[1], 0);
+    EXPECT_EQ(t.s.tab.a_mat[1][0], 3.0);
+    EXPECT_EQ(t.s.tab.col_status[1], 0);
 }
 
 TEST(RatioTest, RowTiedWithOwnBoundBeatsItOnlyWhenArtificial) {
@@ -157,18 +157,18 @@ TEST(RatioTest, RowTiedWithOwnBoundBeatsItOnlyWhenArtificial) {
         Tableau t(1, 2);
         t.row(1, {6, 1, 1});
         t.basic(1, 2);
-        t.s.isart[2] = static_cast<char>(art);
-        t.s.upperb[1] = 6;
+        t.s.tab.isart[2] = static_cast<char>(art);
+        t.s.tab.upperb[1] = 6;
         t.enter(1);
         zep::ratio_test(t.s);
-        EXPECT_EQ(t.s.best_row, art);
+        EXPECT_EQ(t.s.engine.best_row, art);
     }
 }
 
 TEST(Pivot, BoundFlipOfBasicColumnIsErrorExit2) {
     Tableau t(1, 2);
     t.basic(1, 1);
-    t.s.best_row = 0;
+    t.s.engine.best_row = 0;
     t.enter(1);
     EXPECT_EQ(t.h.run(zep::pivot), 255);
     EXPECT_EQ(t.h.output(), ">>>ERROR EXIT 2 <<<\n");
@@ -181,17 +181,17 @@ TEST(Pivot, ExchangeLineNamesLeavingAndEnteringColumns) {
         Tableau t(1, 2);
         t.row(1, {4, 2, 1});
         t.basic(1, 2);
-        t.s.isart[2] = static_cast<char>(art);
-        t.s.show_exchanges = 1;
+        t.s.tab.isart[2] = static_cast<char>(art);
+        t.s.opt.show_exchanges = 1;
         t.enter(1);
         zep::ratio_test(t.s);
         zep::pivot(t.s);
         EXPECT_EQ(t.h.output(), art ? "ARTIFICIAL leaves and C1 enters solution\n"
                                     : "C2 leaves and C1 enters solution\n");
-        EXPECT_EQ(t.s.basis_index[1], 1);
-        EXPECT_EQ(t.s.col_status[1], 1);
-        EXPECT_EQ(t.s.col_status[2], 0);
-        EXPECT_EQ(t.s.a_mat[1][0], 2.0);
+        EXPECT_EQ(t.s.tab.basis_index[1], 1);
+        EXPECT_EQ(t.s.tab.col_status[1], 1);
+        EXPECT_EQ(t.s.tab.col_status[2], 0);
+        EXPECT_EQ(t.s.tab.a_mat[1][0], 2.0);
     }
 }
 
@@ -200,29 +200,29 @@ TEST(PivTabl, FlushesBelowEpsPivotAndKeepsEpsPivotItself) {
     t.row(0, {1, 1, 0, 2e-5, 0.5});
     t.row(1, {1, 1, 5e-6, 1e-5, 0.5 - 9.9e-6});
     t.row(2, {3, 0, 5e-6, 1e-5, 7});
-    t.s.piv_row = 1;
-    t.s.piv_col = 1;
+    t.s.engine.piv_row = 1;
+    t.s.engine.piv_col = 1;
     zep::piv_tabl(t.s);
-    EXPECT_EQ(t.s.a_mat[0][3], 1e-5); // exactly eps_pivot stays
-    EXPECT_EQ(t.s.a_mat[0][4], 0.0);  // 9.9e-6 is flushed
-    EXPECT_EQ(t.s.a_mat[2][2], 0.0);  // flushed although its multiplier is 0
-    EXPECT_EQ(t.s.a_mat[2][3], 1e-5);
-    EXPECT_EQ(t.s.a_mat[1][2], 5e-6); // the pivot row is not flushed
-    EXPECT_EQ(t.s.a_mat[0][1], 0.0);  // the pivot column is a unit vector
-    EXPECT_EQ(t.s.a_mat[1][1], 1.0);
-    EXPECT_EQ(t.s.a_mat[2][1], 0.0);
-    EXPECT_EQ(t.s.a_mat[0][0], 0.0);
+    EXPECT_EQ(t.s.tab.a_mat[0][3], 1e-5); // exactly eps_pivot stays
+    EXPECT_EQ(t.s.tab.a_mat[0][4], 0.0);  // 9.9e-6 is flushed
+    EXPECT_EQ(t.s.tab.a_mat[2][2], 0.0);  // flushed although its multiplier is 0
+    EXPECT_EQ(t.s.tab.a_mat[2][3], 1e-5);
+    EXPECT_EQ(t.s.tab.a_mat[1][2], 5e-6); // the pivot row is not flushed
+    EXPECT_EQ(t.s.tab.a_mat[0][1], 0.0);  // the pivot column is a unit vector
+    EXPECT_EQ(t.s.tab.a_mat[1][1], 1.0);
+    EXPECT_EQ(t.s.tab.a_mat[2][1], 0.0);
+    EXPECT_EQ(t.s.tab.a_mat[0][0], 0.0);
 }
 
 TEST(PivTabl, DividesPivotRowByPivotElement) {
     Tableau t(1, 2);
     t.row(1, {6, 4, 2});
-    t.s.piv_row = 1;
-    t.s.piv_col = 1;
+    t.s.engine.piv_row = 1;
+    t.s.engine.piv_col = 1;
     zep::piv_tabl(t.s);
-    EXPECT_EQ(t.s.piv_elem, 4.0);
-    EXPECT_EQ(t.s.a_mat[1][0], 1.5);
-    EXPECT_EQ(t.s.a_mat[1][2], 0.5);
+    EXPECT_EQ(t.s.engine.piv_elem, 4.0);
+    EXPECT_EQ(t.s.tab.a_mat[1][0], 1.5);
+    EXPECT_EQ(t.s.tab.a_mat[1][2], 0.5);
 }
 
 } // namespace

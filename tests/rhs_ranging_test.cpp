@@ -16,9 +16,9 @@ TEST(RhsRanging, BasicSlackLimitsOnlyTheLowerSide) {
     Harness h;
     Store& s = h.store();
     profitOptimum(s);
-    s.col_status[2] = 0;
+    s.tab.col_status[2] = 0;
     setBasis(s, {1, 4});
-    s.a_mat[2][0] = 2.5;
+    s.tab.a_mat[2][0] = 2.5;
     EXPECT_EQ(rhsLine(h, 2),
               " 2. C2                6.00    +Infinity                       3.50 SLK:C2      ");
 }
@@ -27,9 +27,9 @@ TEST(RhsRanging, BasicSurplusLimitsOnlyTheUpperSide) {
     Harness h;
     Store& s = h.store();
     surplusThenEquality(s);
-    s.col_status[2] = 0;
+    s.tab.col_status[2] = 0;
     setBasis(s, {3, 1});
-    s.a_mat[1][0] = 0.5;
+    s.tab.a_mat[1][0] = 0.5;
     EXPECT_EQ(rhsLine(h, 1), " 1. R1                2.00         2.50 SRP:R1           -Infinity");
 }
 
@@ -38,8 +38,8 @@ TEST(RhsRanging, EqualityRowAfterGreaterRowUsesColumnNumVarsPlusThree) {
     Store& s = h.store();
     surplusThenEquality(s);
     // Column 4 (ART:R1) would give other limits if it were taken instead.
-    s.a_mat[1][4] = 4;
-    s.a_mat[2][4] = 4;
+    s.tab.a_mat[1][4] = 4;
+    s.tab.a_mat[2][4] = 4;
     EXPECT_EQ(rhsLine(h, 2),
               " 2. R2                1.00         2.00 Y                     0.00 X           ");
 }
@@ -48,10 +48,10 @@ TEST(RhsRanging, EqualRatiosTakeTheHighestRow) {
     Harness h;
     Store& s = h.store();
     profitOptimum(s);
-    s.a_mat[1][3] = 1;
-    s.a_mat[2][3] = 2;
-    s.a_mat[1][0] = 2;
-    s.a_mat[2][0] = 4;
+    s.tab.a_mat[1][3] = 1;
+    s.tab.a_mat[2][3] = 2;
+    s.tab.a_mat[1][0] = 2;
+    s.tab.a_mat[2][0] = 4;
     EXPECT_EQ(rhsLine(h, 1),
               " 1. C1                4.00    +Infinity                       2.00 Y           ");
 }
@@ -60,10 +60,10 @@ TEST(RhsRanging, OnlyExactZerosAreSkipped) {
     Harness h;
     Store& s = h.store();
     profitOptimum(s);
-    s.a_mat[1][3] = 1e-9;
-    s.a_mat[2][3] = -1e-9;
-    s.a_mat[1][0] = 1e-9;
-    s.a_mat[2][0] = 1e-9;
+    s.tab.a_mat[1][3] = 1e-9;
+    s.tab.a_mat[2][3] = -1e-9;
+    s.tab.a_mat[1][0] = 1e-9;
+    s.tab.a_mat[2][0] = 1e-9;
     EXPECT_EQ(rhsLine(h, 1),
               " 1. C1                4.00         5.00 Y                     3.00 X           ");
 }
@@ -75,15 +75,15 @@ TEST(RhsRanging, DegenerateRowOfAGreaterRowLimitsItsUpperSide) {
     Harness h;
     Store& s = h.store();
     zep::initParam(s);
-    s.z_mult = 1.0;
-    s.num_vars = 2;
+    s.model.z_mult = 1.0;
+    s.model.num_vars = 2;
     setNames(s, {"X", "Y", "SRP:R1", "ART:R1", "SLK:R2"});
     setLabels(s, {"COST", "R1", "R2"});
-    s.isart[4] = 1;
-    s.row_type[1] = -3;
-    s.row_type[2] = 5;
-    s.rrhs[1] = 2;
-    s.rrhs[2] = 2;
+    s.tab.isart[4] = 1;
+    s.tab.row_type[1] = -3;
+    s.tab.row_type[2] = 5;
+    s.model.rrhs[1] = 2;
+    s.model.rrhs[2] = 2;
     setRow(s, 0, {-2, 0, 1, 1, -1, 0});
     setRow(s, 1, {2, 1, 1, -1, 1, 0});
     setRow(s, 2, {0, 0, -2, 1, -1, 1});
@@ -98,9 +98,9 @@ TEST(RhsRanging, BasicArtificialPinsItsOwnEqualityRow) {
     Harness h;
     Store& s = h.store();
     surplusThenEquality(s);
-    s.col_status[1] = 0;
+    s.tab.col_status[1] = 0;
     setBasis(s, {2, 5});
-    s.a_mat[2][0] = 0;
+    s.tab.a_mat[2][0] = 0;
     EXPECT_EQ(rhsLine(h, 2),
               " 2. R2                1.00         1.00 ART:R2                1.00 ART:R2      ");
 }
@@ -109,10 +109,10 @@ TEST(RhsRanging, BasicArtificialPinsEveryRowThatMovesIt) {
     Harness h;
     Store& s = h.store();
     surplusThenEquality(s);
-    s.col_status[1] = 0;
+    s.tab.col_status[1] = 0;
     setBasis(s, {2, 5});
-    s.a_mat[2][0] = 0;
-    s.a_mat[2][3] = 0.5; // the surplus of R1 moves ART:R2
+    s.tab.a_mat[2][0] = 0;
+    s.tab.a_mat[2][3] = 0.5; // the surplus of R1 moves ART:R2
     EXPECT_EQ(rhsLine(h, 1),
               " 1. R1                2.00         2.00 ART:R2                2.00 ART:R2      ");
 }
@@ -121,12 +121,12 @@ TEST(Ranging, ModelWithoutConstraintsPrintsHeadingsAndVariables) {
     Harness h;
     Store& s = h.store();
     zep::initParam(s);
-    s.z_mult = -1.0;
-    s.num_vars = 1;
+    s.model.z_mult = -1.0;
+    s.model.num_vars = 1;
     setNames(s, {"X"});
     setLabels(s, {"P"});
-    s.cost[1] = -1;
-    s.a_mat[0][1] = 1;
+    s.tab.cost[1] = -1;
+    s.tab.a_mat[0][1] = 1;
     std::vector<std::string> out = lines(report(h, zep::ranger));
     ASSERT_EQ(out.size(), 11u);
     EXPECT_EQ(out.at(5), " 1. X               -1.000         0.000 X               -Infinity");

@@ -103,7 +103,7 @@ TEST(Scanner, NumberOf99DigitsFits) {
     Harness h(std::string(99, '9') + " ");
     zep::chset(h.store());
     EXPECT_EQ(zep::getTok(h.store()), 2);
-    EXPECT_EQ(h.store().tokLen, 99);
+    EXPECT_EQ(h.store().scan.tokLen, 99);
     EXPECT_EQ(std::strlen(h.store().buf), 99u);
 }
 
@@ -112,9 +112,9 @@ TEST(Scanner, OverlongTokenStaysInsideBuf) {
     zep::chset(h.store());
     EXPECT_EQ(h.run([](zep::Store& s) { zep::getTok(s); }), 255);
     EXPECT_EQ(strnlen(h.store().buf, zep::buf_size), static_cast<size_t>(zep::buf_size - 1));
-    EXPECT_LE(h.store().tokLen, zep::buf_size);
-    EXPECT_EQ(h.store().a_mat[0][0], 0.0);
-    EXPECT_EQ(h.store().errCol, 501);
+    EXPECT_LE(h.store().scan.tokLen, zep::buf_size);
+    EXPECT_EQ(h.store().tab.a_mat[0][0], 0.0);
+    EXPECT_EQ(h.store().scan.errCol, 501);
 }
 
 TEST(Scanner, EndOfInputRepeats) {
@@ -131,7 +131,7 @@ TEST(Scanner, DelimiterIsEchoedByTheNextCall) {
     zep::chset(h.store());
     zep::getTok(h.store());
     EXPECT_EQ(h.output(), "X");
-    EXPECT_EQ(h.store().errCol, 1);
+    EXPECT_EQ(h.store().scan.errCol, 1);
     zep::getTok(h.store());
     EXPECT_EQ(h.output(), "X+");
 }
@@ -140,21 +140,21 @@ TEST(Scanner, ColumnRestartsOnEachLine) {
     Harness h("AB\nCDE");
     zep::chset(h.store());
     zep::getTok(h.store());
-    EXPECT_EQ(h.store().errCol, 2);
+    EXPECT_EQ(h.store().scan.errCol, 2);
     zep::getTok(h.store());
-    EXPECT_EQ(h.store().errCol, 3);
+    EXPECT_EQ(h.store().scan.errCol, 3);
 }
 
 TEST(Scanner, EchoOffStillReportsTheError) {
     Harness h("X 1.2.3");
-    h.store().echo = 0;
+    h.store().opt.echo = 0;
     EXPECT_EQ(h.run(scanAll), 255);
     EXPECT_EQ(h.output(), "Error in column 5\n" + report(5, 1, lexical));
 }
 
 TEST(Scanner, EchoOffPrintsNothingOfAGoodText) {
     Harness h("MAX P) X\n");
-    h.store().echo = 0;
+    h.store().opt.echo = 0;
     EXPECT_EQ(scanAll(h.store()).size(), 3u);
     EXPECT_EQ(h.output(), "");
 }
@@ -162,7 +162,7 @@ TEST(Scanner, EchoOffPrintsNothingOfAGoodText) {
 TEST(Scanner, ErrExitPutsTheCaretAtLeastInColumnOne) {
     for (int col : {0, 1}) {
         Harness h;
-        h.store().errCol = col;
+        h.store().scan.errCol = col;
         EXPECT_EQ(h.run([](zep::Store& s) { zep::errExit(s, 3); }), 255);
         EXPECT_EQ(h.output(), report(1, 3, "Objective function label missing"));
     }
@@ -188,9 +188,9 @@ TEST(Scanner, ChsetFillsTheCharacterClasses) {
     zep::chset(h.store());
     for (const ClassCase& c : cases)
         for (int b : c.bytes)
-            EXPECT_EQ(static_cast<unsigned char>(h.store().chtype[b]), c.cls) << "byte " << b;
+            EXPECT_EQ(static_cast<unsigned char>(h.store().scan.chtype[b]), c.cls) << "byte " << b;
     int classed = 0;
-    for (signed char t : h.store().chtype) classed += t != -2;
+    for (signed char t : h.store().scan.chtype) classed += t != -2;
     EXPECT_EQ(classed, 52 + 10 + 1 + 2 + 4 + 3 + 1);
 }
 
@@ -208,7 +208,7 @@ TEST(Scanner, TokValueByToken) {
     Harness h;
     for (const ValueCase& c : cases) {
         std::strcpy(h.store().buf, c.token);
-        h.store().tokLen = static_cast<int>(std::strlen(c.token));
+        h.store().scan.tokLen = static_cast<int>(std::strlen(c.token));
         EXPECT_EQ(zep::tokValue(h.store()), c.value) << c.token;
     }
 }
@@ -216,7 +216,7 @@ TEST(Scanner, TokValueByToken) {
 TEST(Scanner, TokValueKeepsNegativeZero) {
     Harness h;
     std::strcpy(h.store().buf, "-0");
-    h.store().tokLen = 2;
+    h.store().scan.tokLen = 2;
     EXPECT_TRUE(std::signbit(zep::tokValue(h.store())));
 }
 

@@ -36,10 +36,10 @@ TEST_P(Infeas, ArtificialAboveEpsInfeMakesModelInfeasible) {
     t.row(1, {0, 1});
     t.row(2, {GetParam().level, 0, 1});
     t.basic(1, 1), t.basic(2, 2);
-    t.s.isart[2] = GetParam().artificial;
-    t.s.end_stat = 1;
+    t.s.tab.isart[2] = GetParam().artificial;
+    t.s.engine.end_stat = 1;
     zep::infeas(t.s);
-    EXPECT_EQ(t.s.end_stat, GetParam().end_stat);
+    EXPECT_EQ(t.s.engine.end_stat, GetParam().end_stat);
 }
 
 INSTANTIATE_TEST_SUITE_P(Thresholds, Infeas,
@@ -51,8 +51,8 @@ INSTANTIATE_TEST_SUITE_P(Thresholds, Infeas,
 TEST(Simplex, ProfitModelIsOptimalAfterTwoSteps) {
     Harness h("MAX 2 2 X Y PROFIT 2 3 C1 1 1 <= 4 C2 1 3 <= 6");
     ASSERT_EQ(runEngine(h), -1);
-    EXPECT_EQ(h.store().end_stat, 1);
-    EXPECT_EQ(h.store().pivots, 2);
+    EXPECT_EQ(h.store().engine.end_stat, 1);
+    EXPECT_EQ(h.store().engine.pivots, 2);
     EXPECT_DOUBLE_EQ(objective(h.store()), 9);
     EXPECT_DOUBLE_EQ(value(h.store(), 1), 3);
     EXPECT_DOUBLE_EQ(value(h.store(), 2), 1);
@@ -60,18 +60,18 @@ TEST(Simplex, ProfitModelIsOptimalAfterTwoSteps) {
 
 TEST(Simplex, InfeasiblePhaseOneSkipsPhaseTwo) {
     Harness h("MIN 1 2 X COST 1 C1 1 <= 1 C2 1 >= 2");
-    h.store().show_exchanges = 1;
+    h.store().opt.show_exchanges = 1;
     ASSERT_EQ(runEngine(h), -1);
-    EXPECT_EQ(h.store().end_stat, 2);
-    EXPECT_EQ(h.store().phase, 1);
+    EXPECT_EQ(h.store().engine.end_stat, 2);
+    EXPECT_EQ(h.store().tab.phase, 1);
     EXPECT_EQ(h.output().find("BEGIN PHASE 2"), std::string::npos);
 }
 
 TEST(Simplex, OptimalAtOnceTracesOneTableauAndIterationZero) {
     Harness h("MIN 1 1 X COST 1 C1 1 <= 1");
-    h.store().debug = 1;
+    h.store().opt.debug = 1;
     ASSERT_EQ(runEngine(h), -1);
-    EXPECT_EQ(h.store().pivots, 0);
+    EXPECT_EQ(h.store().engine.pivots, 0);
     std::string out = h.output();
     EXPECT_NE(out.find("\nIteration 0  Objective =      -0.000 \n"), std::string::npos);
     EXPECT_EQ(out.find("Row Bas"), out.rfind("Row Bas")); // a single tableau
@@ -80,9 +80,9 @@ TEST(Simplex, OptimalAtOnceTracesOneTableauAndIterationZero) {
 TEST(Simplex, UnboundedCountsTheFinalStep) {
     Harness h("MAX 2 1 X Y P 2 1 C1 1 -1 <= 1");
     ASSERT_EQ(runEngine(h), -1);
-    EXPECT_EQ(h.store().end_stat, 3);
-    EXPECT_EQ(h.store().pivots, 2);
-    EXPECT_STREQ(h.store().varname[h.store().piv_col], "Y");
+    EXPECT_EQ(h.store().engine.end_stat, 3);
+    EXPECT_EQ(h.store().engine.pivots, 2);
+    EXPECT_STREQ(h.store().tab.varname[h.store().engine.piv_col], "Y");
 }
 
 TEST(Simplex, StepCapIsErrorExit3) {
@@ -93,10 +93,10 @@ TEST(Simplex, StepCapIsErrorExit3) {
         zep::setprob(s);
     }),
               -1);
-    h.store().obj_row = 0;
-    h.store().pivots = zep::step_cap - 1;
+    h.store().tab.obj_row = 0;
+    h.store().engine.pivots = zep::step_cap - 1;
     EXPECT_EQ(h.run(zep::opt), 255);
-    EXPECT_EQ(h.store().pivots, zep::step_cap);
+    EXPECT_EQ(h.store().engine.pivots, zep::step_cap);
     std::string out = h.output();
     EXPECT_EQ(out.substr(out.size() - 20), ">>>ERROR EXIT 3 <<<\n");
 }
@@ -108,10 +108,10 @@ TEST(ArtificialLeftBasic, DoesNotRiseInPhaseTwo) {
     Harness h("MAX 1 2 X P 1 C1 -1 = 0 C2 1 <= 5");
     ASSERT_EQ(runEngine(h), -1);
     Store& s = h.store();
-    EXPECT_EQ(s.end_stat, 1);
-    EXPECT_EQ(s.col_status[1], 0);
+    EXPECT_EQ(s.engine.end_stat, 1);
+    EXPECT_EQ(s.tab.col_status[1], 0);
     EXPECT_EQ(objective(s), 0.0);
-    EXPECT_EQ(s.a_mat[1][0], 0.0);
+    EXPECT_EQ(s.tab.a_mat[1][0], 0.0);
 }
 
 TEST(ArtificialLeftBasic, LeavesAtZeroWhenTinyEntryPassesPricing) {
@@ -120,11 +120,11 @@ TEST(ArtificialLeftBasic, LeavesAtZeroWhenTinyEntryPassesPricing) {
     Harness h("MAX 1 2 X P 1 C1 -0.00001 = 0 C2 1 <= 500000");
     ASSERT_EQ(runEngine(h), -1);
     Store& s = h.store();
-    EXPECT_EQ(s.end_stat, 1);
-    EXPECT_EQ(s.basis_index[1], 1);
+    EXPECT_EQ(s.engine.end_stat, 1);
+    EXPECT_EQ(s.tab.basis_index[1], 1);
     EXPECT_EQ(value(s, 1), 0.0);
     EXPECT_EQ(objective(s), 0.0);
-    EXPECT_EQ(s.a_mat[2][0], 500000.0);
+    EXPECT_EQ(s.tab.a_mat[2][0], 500000.0);
 }
 
 TEST(ArtificialLeftBasic, LevelWithinToleranceIsDropped) {
@@ -137,14 +137,14 @@ TEST(ArtificialLeftBasic, LevelWithinToleranceIsDropped) {
     t.row(2, {5, 1, 0, 1});
     t.row(3, {0, 0.000001});
     t.basic(1, 2), t.basic(2, 3);
-    t.s.isart[2] = 1;
+    t.s.tab.isart[2] = 1;
     t.enter(1);
     zep::ratio_test(t.s);
-    EXPECT_EQ(t.s.best_row, 1);
-    EXPECT_EQ(t.s.min_ratio, 0.0);
+    EXPECT_EQ(t.s.engine.best_row, 1);
+    EXPECT_EQ(t.s.engine.min_ratio, 0.0);
     zep::pivot(t.s);
-    EXPECT_EQ(t.s.a_mat[1][0], 0.0);
-    EXPECT_EQ(t.s.a_mat[2][0], 5.0);
+    EXPECT_EQ(t.s.tab.a_mat[1][0], 0.0);
+    EXPECT_EQ(t.s.tab.a_mat[2][0], 5.0);
 }
 
 TEST(ArtificialLeftBasic, PricingIgnoresPhaseOneRowOnceNoArtificialIsBasic) {
@@ -154,25 +154,25 @@ TEST(ArtificialLeftBasic, PricingIgnoresPhaseOneRowOnceNoArtificialIsBasic) {
     t.row(2, {0, 1});
     t.basic(1, 2);
     zep::incoming(t.s);
-    EXPECT_EQ(t.s.best_col, 1);
-    t.s.isart[2] = 1; // the same column is held back while an artificial is basic
+    EXPECT_EQ(t.s.engine.best_col, 1);
+    t.s.tab.isart[2] = 1; // the same column is held back while an artificial is basic
     zep::incoming(t.s);
-    EXPECT_EQ(t.s.best_col, 0);
-    t.s.obj_row = t.s.ph1_row; // but never in phase 1
+    EXPECT_EQ(t.s.engine.best_col, 0);
+    t.s.tab.obj_row = t.s.tab.ph1_row; // but never in phase 1
     t.row(2, {0, -1});
     zep::incoming(t.s);
-    EXPECT_EQ(t.s.best_col, 1);
+    EXPECT_EQ(t.s.engine.best_col, 1);
 }
 
 TEST(ArtificialLeftBasic, PhaseOneRatioTestKeepsLiteralRule) {
     Tableau t(1, 2, true);
     t.row(1, {0, -1, 1});
     t.basic(1, 2);
-    t.s.isart[2] = 1;
-    t.s.obj_row = t.s.ph1_row;
+    t.s.tab.isart[2] = 1;
+    t.s.tab.obj_row = t.s.tab.ph1_row;
     t.enter(1);
     zep::ratio_test(t.s);
-    EXPECT_EQ(t.s.best_row, -1);
+    EXPECT_EQ(t.s.engine.best_row, -1);
 }
 
 } // namespace

@@ -27,7 +27,7 @@ class VariableValue : public ::testing::TestWithParam<ValueCase> {};
 TEST_P(VariableValue, PrintsANumberFromEpsInfeUpAndAPointBelow) {
     Harness h;
     profitOptimum(h.store());
-    h.store().a_mat[1][0] = GetParam().x;
+    h.store().tab.a_mat[1][0] = GetParam().x;
     EXPECT_EQ(variableLine(h, 1), GetParam().line);
 }
 
@@ -56,8 +56,8 @@ TEST_P(VariableMarginal, PrintsFromEpsPriceUpInTheModelsSense) {
     Harness h;
     Store& s = h.store();
     profitOptimum(s);
-    s.z_mult = GetParam().z_mult;
-    s.a_mat[0][2] = GetParam().d;
+    s.model.z_mult = GetParam().z_mult;
+    s.tab.a_mat[0][2] = GetParam().d;
     EXPECT_EQ(variableLine(h, 2),
               std::string(" 2. Y                  1.0000           3.000") + GetParam().tail);
 }
@@ -84,7 +84,7 @@ class ConstraintMarginal : public ::testing::TestWithParam<RowMarginCase> {};
 TEST_P(ConstraintMarginal, UsesTheFixedThresholdOfOneTenThousandth) {
     Harness h;
     profitOptimum(h.store());
-    h.store().a_mat[0][3] = GetParam().entry;
+    h.store().tab.a_mat[0][3] = GetParam().entry;
     EXPECT_EQ(constraintLine(h, 1),
               std::string(" 1. C1        <=           4.000            .         ") +
                   GetParam().tail);
@@ -103,9 +103,9 @@ TEST(ConstraintSummary, TinyBasicSlackIsANumberNotAPoint) {
     Store& s = h.store();
     profitOptimum(s);
     // SLK:C2 basic in row 2 at 1e-12 in place of Y.
-    s.col_status[2] = 0;
+    s.tab.col_status[2] = 0;
     setBasis(s, {1, 4});
-    s.a_mat[2][0] = 1e-12;
+    s.tab.a_mat[2][0] = 1e-12;
     EXPECT_EQ(constraintLine(h, 2),
               " 2. C2        <=           6.000           0.000 (SLK)           0.500");
 }
@@ -114,7 +114,7 @@ TEST(ConstraintSummary, GreaterThenEqualityRowsTakeSurplusAndArtificialColumns) 
     Harness h;
     Store& s = h.store();
     surplusThenEquality(s);
-    s.a_mat[0][5] = 0.25; // column 5, not 4, gives row 2's marginal value
+    s.tab.a_mat[0][5] = 0.25; // column 5, not 4, gives row 2's marginal value
     std::vector<std::string> out = lines(report(h, zep::var_summ));
     EXPECT_EQ(out.at(0), "Solution OPTIMAL in 2 iterations:    MIN COST = 2");
     EXPECT_EQ(out.at(13), " 1. R1        >=           2.000            .                    1.000");
@@ -126,9 +126,9 @@ TEST(ConstraintSummary, EqualityRowWithArtificialBasicShowsItsLevel) {
     Store& s = h.store();
     surplusThenEquality(s);
     // ART:R2 stays basic in row 2 at a level within the feasibility tolerance.
-    s.col_status[1] = 0;
+    s.tab.col_status[1] = 0;
     setBasis(s, {2, 5});
-    s.a_mat[2][0] = 0.000004;
+    s.tab.a_mat[2][0] = 0.000004;
     EXPECT_EQ(constraintLine(h, 2),
               " 2. R2         =           1.000           0.000 (ART)            .");
 }
@@ -137,13 +137,13 @@ TEST(SolutionReport, ModelWithoutConstraintsEndsWithTheHeadings) {
     Harness h;
     Store& s = h.store();
     zep::initParam(s);
-    std::strcpy(s.minmax, "MINIMIZE");
-    s.z_mult = 1.0;
-    s.num_vars = 1;
+    std::strcpy(s.model.minmax, "MINIMIZE");
+    s.model.z_mult = 1.0;
+    s.model.num_vars = 1;
     setNames(s, {"X"});
     setLabels(s, {"C"});
-    s.cost[1] = 4;
-    s.a_mat[0][1] = 4;
+    s.tab.cost[1] = 4;
+    s.tab.a_mat[0][1] = 4;
     EXPECT_EQ(report(h, zep::var_summ),
               "Solution OPTIMAL in 0 iterations:    MIN C = -0\n"
               "\n"
@@ -163,9 +163,9 @@ TEST(SolutionReport, LongNamesAreCutAndLongObjectiveLabelsFillTheUnitField) {
     Harness h;
     Store& s = h.store();
     profitOptimum(s);
-    std::strcpy(s.varname[1], "LONGERNAME12");
-    std::strcpy(s.rname[0], "PROFITS8");
-    std::strcpy(s.rname[1], "CAPACITY");
+    std::strcpy(s.tab.varname[1], "LONGERNAME12");
+    std::strcpy(s.model.rname[0], "PROFITS8");
+    std::strcpy(s.model.rname[1], "CAPACITY");
     std::vector<std::string> out = lines(report(h, zep::var_summ));
     EXPECT_EQ(out.at(4), "Variable            Opt Value   Unit PROFITS8    Marg Value ");
     EXPECT_EQ(out.at(6), " 1. LONGERNA           3.0000           2.000          .   ");
@@ -184,7 +184,7 @@ TEST(SolutionReport, OptimalWithRangingOffEndsAtTheLastConstraint) {
 TEST(SolutionReport, OptimalWithRangingOnAddsBothTables) {
     Harness h;
     profitOptimum(h.store());
-    h.store().show_range = 1;
+    h.store().opt.show_range = 1;
     std::vector<std::string> out = lines(report(h, zep::out_opt));
     ASSERT_EQ(out.size(), 15u + 7u + 7u);
     EXPECT_EQ(out.at(16), "                    *** SENSITIVITY OF THE PROFIT VALUES ***");
@@ -197,19 +197,19 @@ TEST(InfeasibleReport, ListsEveryArtificialAboveEpsInfeWithItsRhs) {
     Harness h;
     Store& s = h.store();
     zep::initParam(s);
-    s.num_vars = 1;
+    s.model.num_vars = 1;
     setNames(s, {"X", "ART:A", "SLK:B", "ART:C", "SRP:LONGNAME", "ART:LONGNAME"});
     setLabels(s, {"OBJ", "A", "B", "C", "LONGNAME"});
-    s.isart[2] = s.isart[4] = s.isart[6] = 1;
-    s.rrhs[1] = 10;
-    s.rrhs[2] = 3;
-    s.rrhs[3] = 5;
-    s.rrhs[4] = 1234.5;
+    s.tab.isart[2] = s.tab.isart[4] = s.tab.isart[6] = 1;
+    s.model.rrhs[1] = 10;
+    s.model.rrhs[2] = 3;
+    s.model.rrhs[3] = 5;
+    s.model.rrhs[4] = 1234.5;
     setBasis(s, {2, 3, 4, 6});
-    s.a_mat[1][0] = 7;
-    s.a_mat[2][0] = 3;
-    s.a_mat[3][0] = 1e-5;
-    s.a_mat[4][0] = std::nextafter(1e-5, 1.0);
+    s.tab.a_mat[1][0] = 7;
+    s.tab.a_mat[2][0] = 3;
+    s.tab.a_mat[3][0] = 1e-5;
+    s.tab.a_mat[4][0] = std::nextafter(1e-5, 1.0);
     EXPECT_EQ(report(h, zep::out_infe),
               "PROBLEM INFEASIBLE\n"
               "The problem is infeasible -- contradictory constraints have been\n"
@@ -226,7 +226,7 @@ TEST(UnboundedReport, NamesTheColumnThatLastEntered) {
     Harness h;
     Store& s = h.store();
     setNames(s, {"X", "Y", "SRP:C1"});
-    s.piv_col = 3;
+    s.engine.piv_col = 3;
     EXPECT_EQ(report(h, zep::out_unbnd), "UNBOUNDED PROBLEM\n"
                                          "Variable SRP:C1 can be increased without limit.\n"
                                          "Please reformulate the model.\n");

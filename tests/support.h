@@ -30,10 +30,10 @@ inline std::string solveText(const std::string& text, const char* file, const ch
     Store& s = h.store();
     std::snprintf(s.buf, sizeof s.buf, "%s", file);
     for (const char* o = options; *o; o++) {
-        if (*o == 'r') s.show_range = 1;
-        if (*o == 'f') s.last_tableau = 1;
-        if (*o == 't') s.debug = 1;
-        if (*o == 'x') s.show_exchanges = 1;
+        if (*o == 'r') s.opt.show_range = 1;
+        if (*o == 'f') s.opt.last_tableau = 1;
+        if (*o == 't') s.opt.debug = 1;
+        if (*o == 'x') s.opt.show_exchanges = 1;
     }
     initParam(s);
     int status = h.run([](Store& st) { solve(st); });

@@ -31,16 +31,16 @@ void solved(Harness& h) {
 TEST(Verify, OptimumOfProfitModelHolds) {
     Harness h(profit);
     solved(h);
-    ASSERT_EQ(h.store().end_stat, 1);
+    ASSERT_EQ(h.store().engine.end_stat, 1);
     EXPECT_TRUE(zep::outcome_holds(h.store()));
 }
 
 TEST(Verify, KeepModelCopiesRowsAsRead) {
     Harness h(profit);
     solved(h);
-    EXPECT_EQ(h.store().a_read[2][2], 3.0);
-    EXPECT_EQ(h.store().a_read[1][0], 4.0);
-    EXPECT_NE(h.store().a_mat[2][2], 3.0);
+    EXPECT_EQ(h.store().model.a_read[2][2], 3.0);
+    EXPECT_EQ(h.store().model.a_read[1][0], 4.0);
+    EXPECT_NE(h.store().tab.a_mat[2][2], 3.0);
 }
 
 // Wrong optima, each made from the right one by one fault.
@@ -61,15 +61,15 @@ TEST_P(WrongOptimum, Fails) {
 INSTANTIATE_TEST_SUITE_P(
     Faults, WrongOptimum,
     ::testing::Values(
-        Fault{"a basic value off, so a row breaks", [](Store& s) { s.a_mat[1][0] += 0.001; }},
-        Fault{"the objective entry off", [](Store& s) { s.a_mat[0][0] += 0.001; }},
-        Fault{"a dual lost to a flush", [](Store& s) { s.a_mat[0][4] = 0; }},
-        Fault{"a slack dual of the wrong sign", [](Store& s) { s.a_mat[0][3] = -1.5; }}));
+        Fault{"a basic value off, so a row breaks", [](Store& s) { s.tab.a_mat[1][0] += 0.001; }},
+        Fault{"the objective entry off", [](Store& s) { s.tab.a_mat[0][0] += 0.001; }},
+        Fault{"a dual lost to a flush", [](Store& s) { s.tab.a_mat[0][4] = 0; }},
+        Fault{"a slack dual of the wrong sign", [](Store& s) { s.tab.a_mat[0][3] = -1.5; }}));
 
 TEST(Verify, StartingBasisClaimedOptimalFails) {
     Harness h(profit);
     load(h);
-    h.store().end_stat = 1;
+    h.store().engine.end_stat = 1;
     EXPECT_FALSE(zep::outcome_holds(h.store()));
 }
 
@@ -84,11 +84,11 @@ TEST_P(ScaledProfit, RoundingNoisePassesAndRealErrorFails) {
                   2 * k, 3 * k, k, k, 4 * k, k, 3 * k, 6 * k);
     Harness h(text);
     solved(h);
-    ASSERT_EQ(h.store().end_stat, 1);
-    double x = h.store().a_mat[1][0];
-    h.store().a_mat[1][0] = x * (1 + 1e-13);
+    ASSERT_EQ(h.store().engine.end_stat, 1);
+    double x = h.store().tab.a_mat[1][0];
+    h.store().tab.a_mat[1][0] = x * (1 + 1e-13);
     EXPECT_TRUE(zep::outcome_holds(h.store()));
-    h.store().a_mat[1][0] = x * (1 + 1e-7);
+    h.store().tab.a_mat[1][0] = x * (1 + 1e-7);
     EXPECT_FALSE(zep::outcome_holds(h.store()));
 }
 
@@ -100,22 +100,22 @@ INSTANTIATE_TEST_SUITE_P(Scales, ScaledProfit, ::testing::Values(0.001, 1.0, 100
 TEST(Verify, OptimumWithArtificialKeptOutHolds) {
     Harness h("MAX 1 2\nX\nP 1\nC1 -1 = 0\nC2 1 <= 5\n");
     solved(h);
-    ASSERT_EQ(h.store().end_stat, 1);
-    ASSERT_EQ(h.store().a_mat[0][0], 0.0);
+    ASSERT_EQ(h.store().engine.end_stat, 1);
+    ASSERT_EQ(h.store().tab.a_mat[0][0], 0.0);
     EXPECT_TRUE(zep::outcome_holds(h.store()));
 }
 
 TEST(Verify, CertifiedInfeasibilityHolds) {
     Harness h("MAX 1 2\nX\nP 1\nC1 1 <= 3\nC2 1 >= 8\n");
     solved(h);
-    ASSERT_EQ(h.store().end_stat, 2);
+    ASSERT_EQ(h.store().engine.end_stat, 2);
     EXPECT_TRUE(zep::outcome_holds(h.store()));
 }
 
 TEST(Verify, InfeasibilityOfFeasibleModelFails) {
     Harness h("MAX 1 2\nX\nP 1\nC1 1 <= 8\nC2 1 >= 3\n");
     load(h);
-    h.store().end_stat = 2;
+    h.store().engine.end_stat = 2;
     EXPECT_FALSE(zep::outcome_holds(h.store()));
 }
 
@@ -125,35 +125,35 @@ TEST(Verify, InfeasibilityOfFeasibleModelFails) {
 TEST(Verify, InfeasibilityWithinTheRoundingOfLargeRowsFails) {
     Harness h("MIN 1 2\nX\nP 1\nC1 1 <= 1000000\nC2 1 >= 1000000.00002\n");
     solved(h);
-    ASSERT_EQ(h.store().end_stat, 2);
+    ASSERT_EQ(h.store().engine.end_stat, 2);
     EXPECT_FALSE(zep::outcome_holds(h.store()));
     zep::verify(h.store());
-    EXPECT_EQ(h.store().end_stat, 2);
+    EXPECT_EQ(h.store().engine.end_stat, 2);
     EXPECT_NE(h.output().find(zep::exact_note), std::string::npos);
 }
 
 TEST(Verify, UnboundedRayHolds) {
     Harness h("MAX 2 1\nX Y\nP 1 1\nC1 1 -1 <= 1\n");
     solved(h);
-    ASSERT_EQ(h.store().end_stat, 3);
+    ASSERT_EQ(h.store().engine.end_stat, 3);
     EXPECT_TRUE(zep::outcome_holds(h.store()));
 }
 
 TEST(Verify, RayThatBreaksARowFails) {
     Harness h(profit);
     load(h);
-    h.store().end_stat = 3;
-    h.store().piv_col = 1;
-    h.store().direction = 1.0;
+    h.store().engine.end_stat = 3;
+    h.store().engine.piv_col = 1;
+    h.store().engine.direction = 1.0;
     EXPECT_FALSE(zep::outcome_holds(h.store()));
 }
 
 TEST(Verify, RayThatDoesNotImproveFails) {
     Harness h("MAX 2 1\nX Y\nP 0 1\nC1 1 -1 <= 1\n");
     load(h);
-    h.store().end_stat = 3;
-    h.store().piv_col = 1;
-    h.store().direction = 1.0;
+    h.store().engine.end_stat = 3;
+    h.store().engine.piv_col = 1;
+    h.store().engine.direction = 1.0;
     EXPECT_FALSE(zep::outcome_holds(h.store()));
 }
 
@@ -163,7 +163,7 @@ TEST(Verify, CheckedAnswerPrintsNothing) {
     std::string before = h.output();
     zep::verify(h.store());
     EXPECT_EQ(h.output(), before);
-    EXPECT_EQ(h.store().pivots, 2);
+    EXPECT_EQ(h.store().engine.pivots, 2);
 }
 
 const char* const flat_costs = "MIN 3 2\nX1 X2 X3\nCOST -0.0087 670 0.005\n"
@@ -176,14 +176,14 @@ TEST(Verify, FailedAnswerIsSolvedAgainAndMarked) {
     std::string before = h.output();
     zep::verify(h.store());
     EXPECT_EQ(h.output(), before + zep::exact_note + "\n");
-    EXPECT_EQ(h.store().end_stat, 1);
-    EXPECT_EQ(-h.store().a_mat[0][0], -18.27);
+    EXPECT_EQ(h.store().engine.end_stat, 1);
+    EXPECT_EQ(-h.store().tab.a_mat[0][0], -18.27);
 }
 
 TEST(Verify, OptionFPrintsTheExactTableauAfterTheMark) {
     Harness h(flat_costs);
     solved(h);
-    h.store().last_tableau = 1;
+    h.store().opt.last_tableau = 1;
     std::string before = h.output();
     zep::verify(h.store());
     std::string added = h.output().substr(before.size());

@@ -27,9 +27,10 @@ namespace {
 // with its place, otherwise the last line it printed.
 std::string endMessage(Session& run) {
     const Store& s = run.store();
-    if (s.errNum > 0)
-        return "Input Error " + std::to_string(s.errNum) + ">> " + inputErrorText(s.errNum) +
-               " (line " + std::to_string(s.errLine) + ", column " + std::to_string(s.errCol) + ")";
+    if (s.scan.errNum > 0)
+        return "Input Error " + std::to_string(s.scan.errNum) + ">> " +
+               inputErrorText(s.scan.errNum) + " (line " + std::to_string(s.scan.errLine) +
+               ", column " + std::to_string(s.scan.errCol) + ")";
     std::string out = run.output();
     while (!out.empty() && out.back() == '\n') out.pop_back();
     return out.substr(out.rfind('\n') + 1);
@@ -93,21 +94,21 @@ std::string matrixText(const Model& m) {
 
 Model modelOf(const Store& s) {
     Model m;
-    m.sense = s.z_mult < 0 ? Sense::maximize : Sense::minimize;
-    m.sense_word = s.minmax;
-    m.objective_label = s.rname[0];
-    for (int j = 1; j <= s.num_vars; j++) {
-        m.variables.emplace_back(s.varname[j]);
-        m.objective.push_back(s.a_mat[0][j]);
+    m.sense = s.model.z_mult < 0 ? Sense::maximize : Sense::minimize;
+    m.sense_word = s.model.minmax;
+    m.objective_label = s.model.rname[0];
+    for (int j = 1; j <= s.model.num_vars; j++) {
+        m.variables.emplace_back(s.tab.varname[j]);
+        m.objective.push_back(s.tab.a_mat[0][j]);
     }
-    for (int r = 1; r <= s.num_cons; r++) {
+    for (int r = 1; r <= s.model.num_cons; r++) {
         Constraint c;
-        c.label = s.rname[r];
-        c.coefficients.assign(&s.a_mat[r][1], &s.a_mat[r][1] + s.num_vars);
-        c.relation = s.row_type[r] > 0   ? Relation::less_equal
-                     : s.row_type[r] < 0 ? Relation::greater_equal
-                                         : Relation::equal;
-        c.rhs = s.rrhs[r];
+        c.label = s.model.rname[r];
+        c.coefficients.assign(&s.tab.a_mat[r][1], &s.tab.a_mat[r][1] + s.model.num_vars);
+        c.relation = s.tab.row_type[r] > 0   ? Relation::less_equal
+                     : s.tab.row_type[r] < 0 ? Relation::greater_equal
+                                             : Relation::equal;
+        c.rhs = s.model.rrhs[r];
         m.constraints.push_back(std::move(c));
     }
     return m;
@@ -121,7 +122,9 @@ std::string afterFirstLine(const std::string& out) {
 
 // A side without a limit is infinite in the answer.
 Range rangeOf(const Store& s, const RangeLine& line) {
-    auto becomes = [&](const Limit& l) { return std::string(l.column ? s.varname[l.column] : ""); };
+    auto becomes = [&](const Limit& l) {
+        return std::string(l.column ? s.tab.varname[l.column] : "");
+    };
     double none = std::numeric_limits<double>::infinity();
     return {line.name,
             line.current,
@@ -134,24 +137,25 @@ Range rangeOf(const Store& s, const RangeLine& line) {
 Answer answerOf(Session& run) {
     const Store& s = run.store();
     Answer a;
-    a.outcome = s.end_stat == 1   ? Outcome::optimal
-                : s.end_stat == 2 ? Outcome::infeasible
-                                  : Outcome::unbounded;
+    a.outcome = s.engine.end_stat == 1   ? Outcome::optimal
+                : s.engine.end_stat == 2 ? Outcome::infeasible
+                                         : Outcome::unbounded;
     a.objective = objective_value(s);
-    a.iterations = s.pivots;
+    a.iterations = s.engine.pivots;
     a.exact = false;
     a.report = afterFirstLine(run.output());
-    if (a.outcome == Outcome::unbounded) a.unbounded_variable = s.varname[s.piv_col];
+    if (a.outcome == Outcome::unbounded) a.unbounded_variable = s.tab.varname[s.engine.piv_col];
     if (a.outcome != Outcome::optimal) return a;
-    for (int j = 1; j <= s.num_vars; j++)
-        a.variables.push_back({s.varname[j], variable_value(s, j), reduced_cost(s, j)});
-    for (int r = 1; r <= s.num_cons; r++) {
+    for (int j = 1; j <= s.model.num_vars; j++)
+        a.variables.push_back({s.tab.varname[j], variable_value(s, j), reduced_cost(s, j)});
+    for (int r = 1; r <= s.model.num_cons; r++) {
         RowSummary row = row_summary(s, r);
-        a.rows.push_back({s.rname[r], row.slack, row.marginal});
+        a.rows.push_back({s.model.rname[r], row.slack, row.marginal});
     }
-    if (!s.show_range) return a;
-    for (int v = 1; v <= s.num_vars; v++) a.cost_ranges.push_back(rangeOf(s, cost_range(s, v)));
-    for (int r = 1; r <= s.num_cons; r++) a.rhs_ranges.push_back(rangeOf(s, rhs_range(s, r)));
+    if (!s.opt.show_range) return a;
+    for (int v = 1; v <= s.model.num_vars; v++)
+        a.cost_ranges.push_back(rangeOf(s, cost_range(s, v)));
+    for (int r = 1; r <= s.model.num_cons; r++) a.rhs_ranges.push_back(rangeOf(s, rhs_range(s, r)));
     return a;
 }
 
@@ -170,10 +174,10 @@ Answer solve(const Model& model, const Options& options) {
     std::string text = matrixText(model);
     Session run(text);
     Store& s = run.store();
-    s.show_range = options.ranging;
-    s.last_tableau = options.final_tableau;
-    s.debug = options.trace;
-    s.show_exchanges = options.exchanges;
+    s.opt.show_range = options.ranging;
+    s.opt.last_tableau = options.final_tableau;
+    s.opt.debug = options.trace;
+    s.opt.show_exchanges = options.exchanges;
     runOrThrow(run, [](Store& st) {
         initParam(st);
         solve(st);

@@ -14,12 +14,12 @@ void solve(Store& s) {
     readModel(s);
     keep_model(s);
     setprob(s);
-    if (s.debug) tableau(s);
+    if (s.opt.debug) tableau(s);
     simplex(s);
     verify(s);
-    if (s.end_stat == 1)
+    if (s.engine.end_stat == 1)
         out_opt(s);
-    else if (s.end_stat == 2)
+    else if (s.engine.end_stat == 2)
         out_infe(s);
     else
         out_unbnd(s);

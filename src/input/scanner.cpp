@@ -83,7 +83,7 @@ constexpr const char* errorMsgs[21] = {
 };
 
 int classOf(const Store& s, int c) {
-    return static_cast<unsigned char>(s.chtype[c]);
+    return static_cast<unsigned char>(s.scan.chtype[c]);
 }
 
 int nextState(const Store& s, int state, int c) {
@@ -97,24 +97,25 @@ int nextState(const Store& s, int state, int c) {
 // tokLen stops one past the 99 characters buf holds, which is over every
 // state's maximum, so the token ends in input error 18.
 void keep(Store& s, int c) {
-    if (s.tokLen < buf_size - 1) s.buf[s.tokLen] = static_cast<char>(Toupper(static_cast<char>(c)));
-    if (s.tokLen < buf_size) s.tokLen++;
+    if (s.scan.tokLen < buf_size - 1)
+        s.buf[s.scan.tokLen] = static_cast<char>(Toupper(static_cast<char>(c)));
+    if (s.scan.tokLen < buf_size) s.scan.tokLen++;
 }
 
 void consume(Store& s, int c) {
-    if (s.echo) std::fputc(c, s.out);
+    if (s.opt.echo) std::fputc(c, s.out);
     if (c == '\n') {
-        s.errCol = 0;
-        s.errLine++;
+        s.scan.errCol = 0;
+        s.scan.errLine++;
         return;
     }
-    s.errCol++;
+    s.scan.errCol++;
     if (classOf(s, c) != blank) keep(s, c);
 }
 
 void endToken(Store& s, int state) {
-    s.buf[s.tokLen < buf_size ? s.tokLen : buf_size - 1] = '\0';
-    if (s.tokLen > lhstate[state][0]) errExit(s, 18);
+    s.buf[s.scan.tokLen < buf_size ? s.scan.tokLen : buf_size - 1] = '\0';
+    if (s.scan.tokLen > lhstate[state][0]) errExit(s, 18);
 }
 
 // A sign or a point without digits stands for a coefficient of one.
@@ -130,11 +131,11 @@ constexpr UnitToken unitTokens[] = {
 } // namespace
 
 void chset(Store& s) {
-    std::memcpy(s.chtype, classes.data(), classes.size());
+    std::memcpy(s.scan.chtype, classes.data(), classes.size());
 }
 
 int getTok(Store& s) {
-    s.tokLen = 0;
+    s.scan.tokLen = 0;
     int state = 0;
     int previous;
     int c;
@@ -148,7 +149,7 @@ int getTok(Store& s) {
     if (state == end_of_token) {
         std::ungetc(c, s.luin);
     } else if (state == lexical_error) {
-        std::fprintf(s.out, "Error in column %d\n", s.errCol);
+        std::fprintf(s.out, "Error in column %d\n", s.scan.errCol);
         errExit(s, 1);
     } else if (previous == 0) {
         return end_of_input;
@@ -159,7 +160,7 @@ int getTok(Store& s) {
 
 double tokValue(Store& s) {
     for (const UnitToken& u : unitTokens)
-        if (s.tokLen == u.len && std::strncmp(s.buf, u.text, static_cast<size_t>(u.len)) == 0)
+        if (s.scan.tokLen == u.len && std::strncmp(s.buf, u.text, static_cast<size_t>(u.len)) == 0)
             return u.value;
     return std::atof(s.buf);
 }
@@ -169,9 +170,9 @@ const char* inputErrorText(int n) {
 }
 
 void errExit(Store& s, int n) {
-    s.errNum = n;
+    s.scan.errNum = n;
     std::fprintf(s.out, "\n");
-    for (int i = 1; i < s.errCol; i++) std::fputc(' ', s.out);
+    for (int i = 1; i < s.scan.errCol; i++) std::fputc(' ', s.out);
     std::fprintf(s.out, "^\nInput Error %d>> %s\nProcessing terminated\n", n, errorMsgs[n]);
     throw ProcessEnd{255};
 }

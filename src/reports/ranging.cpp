@@ -35,13 +35,13 @@ Limit limitAt(double value, const Bound& b, int column) {
 // Right-hand-side ranging of a row whose added column j is basic, in row k:
 // only that column's level w moves with the right-hand side.
 RangeLine basicAddedRange(const Store& s, int i, int j, int k) {
-    double w = s.a_mat[k][s.rhs_col];
-    double b = s.rrhs[i];
-    if (s.row_type[i] > 0) return {s.rname[i], b, no_limit, {b - w, j}};
-    if (s.row_type[i] < 0) return {s.rname[i], b, {b + w, j}, no_limit};
+    double w = s.tab.a_mat[k][s.tab.rhs_col];
+    double b = s.model.rrhs[i];
+    if (s.tab.row_type[i] > 0) return {s.model.rname[i], b, no_limit, {b - w, j}};
+    if (s.tab.row_type[i] < 0) return {s.model.rname[i], b, {b + w, j}, no_limit};
     // A basic artificial has to stay at zero for the equality to hold, so
     // its row's right-hand side cannot move either way.
-    return {s.rname[i], b, {b, j}, {b, j}};
+    return {s.model.rname[i], b, {b, j}, {b, j}};
 }
 
 // Right-hand-side ranging of a row whose added column j is nonbasic: the
@@ -50,13 +50,13 @@ RangeLine basicAddedRange(const Store& s, int i, int j, int k) {
 // -1 for a ">=" row), and the nearest level to reach zero on each side
 // limits. Equal ratios take the highest row.
 RangeLine nonbasicAddedRange(const Store& s, int i, int j) {
-    double sigma = s.row_type[i] < 0 ? -1.0 : 1.0;
-    Bound pos{s.infinity, 0}, neg{-s.infinity, 0};
-    for (int k = 1; k <= s.num_cons; k++) {
-        double a = s.a_mat[k][j];
+    double sigma = s.tab.row_type[i] < 0 ? -1.0 : 1.0;
+    Bound pos{s.tol.infinity, 0}, neg{-s.tol.infinity, 0};
+    for (int k = 1; k <= s.model.num_cons; k++) {
+        double a = s.tab.a_mat[k][j];
         if (a == 0) continue;
-        double q = s.a_mat[k][s.rhs_col] * sigma / a;
-        if (s.isart[s.basis_index[k]]) {
+        double q = s.tab.a_mat[k][s.tab.rhs_col] * sigma / a;
+        if (s.tab.isart[s.tab.basis_index[k]]) {
             // A basic artificial may not leave zero in either direction.
             pos = {0, k};
             neg = {0, k};
@@ -67,15 +67,15 @@ RangeLine nonbasicAddedRange(const Store& s, int i, int j) {
             neg = {q, k};
         }
     }
-    double b = s.rrhs[i];
-    return {s.rname[i], b, limitAt(b - neg.ratio, neg, s.basis_index[neg.at]),
-            limitAt(b - pos.ratio, pos, s.basis_index[pos.at])};
+    double b = s.model.rrhs[i];
+    return {s.model.rname[i], b, limitAt(b - neg.ratio, neg, s.tab.basis_index[neg.at]),
+            limitAt(b - pos.ratio, pos, s.tab.basis_index[pos.at])};
 }
 
 } // namespace
 
 RangeLine cost_range(const Store& s, int v) {
-    return s.col_status[v] > 0 ? basic_cost_range(s, v) : nonbasic_cost_range(s, v);
+    return s.tab.col_status[v] > 0 ? basic_cost_range(s, v) : nonbasic_cost_range(s, v);
 }
 
 // A change of v's cost shifts the reduced cost of every nonbasic column j by
@@ -83,38 +83,39 @@ RangeLine cost_range(const Store& s, int v) {
 // on each side would enter there. Equal ratios keep the lowest column, and
 // a ratio of exactly 0 limits neither side.
 RangeLine basic_cost_range(const Store& s, int v) {
-    int r = s.col_status[v];
-    Bound up{s.infinity, 0}, lo{-s.infinity, 0};
-    for (int j = 1; j <= s.last_col; j++) {
-        if (s.col_status[j] > 0 || s.isart[j] || neverEnters(s, j)) continue;
-        double e = s.a_mat[r][j];
-        if (std::fabs(e) <= s.eps_pivot) continue;
-        double side = s.col_status[j] < 0 ? -1.0 : 1.0;
-        double q = s.a_mat[0][j] / e * s.z_mult;
-        if (s.z_mult * side * e >= 0) {
+    int r = s.tab.col_status[v];
+    Bound up{s.tol.infinity, 0}, lo{-s.tol.infinity, 0};
+    for (int j = 1; j <= s.tab.last_col; j++) {
+        if (s.tab.col_status[j] > 0 || s.tab.isart[j] || neverEnters(s, j)) continue;
+        double e = s.tab.a_mat[r][j];
+        if (std::fabs(e) <= s.tol.eps_pivot) continue;
+        double side = s.tab.col_status[j] < 0 ? -1.0 : 1.0;
+        double q = s.tab.a_mat[0][j] / e * s.model.z_mult;
+        if (s.model.z_mult * side * e >= 0) {
             if (q > 0 && q < up.ratio) up = {q, j};
         } else if (q < 0 && q > lo.ratio) {
             lo = {q, j};
         }
     }
-    double c = s.cost[v];
-    return {s.varname[v], c, limitAt(c + up.ratio, up, up.at), limitAt(c + lo.ratio, lo, lo.at)};
+    double c = s.tab.cost[v];
+    return {s.tab.varname[v], c, limitAt(c + up.ratio, up, up.at),
+            limitAt(c + lo.ratio, lo, lo.at)};
 }
 
 // A nonbasic variable enters itself once its cost has moved by its reduced
 // cost in the improving direction; the other direction has no limit.
 RangeLine nonbasic_cost_range(const Store& s, int v) {
-    double c = s.cost[v];
-    if (neverEnters(s, v)) return {s.varname[v], c, no_limit, no_limit};
-    double side = s.col_status[v] != 0 ? -1.0 : 1.0;
-    Limit limit{c - s.z_mult * s.a_mat[0][v], v};
-    if (s.z_mult * side < 0) return {s.varname[v], c, limit, no_limit};
-    return {s.varname[v], c, no_limit, limit};
+    double c = s.tab.cost[v];
+    if (neverEnters(s, v)) return {s.tab.varname[v], c, no_limit, no_limit};
+    double side = s.tab.col_status[v] != 0 ? -1.0 : 1.0;
+    Limit limit{c - s.model.z_mult * s.tab.a_mat[0][v], v};
+    if (s.model.z_mult * side < 0) return {s.tab.varname[v], c, limit, no_limit};
+    return {s.tab.varname[v], c, no_limit, limit};
 }
 
 RangeLine rhs_range(const Store& s, int i) {
     int j = addedColumn(s, i);
-    if (s.col_status[j] > 0) return basicAddedRange(s, i, j, s.col_status[j]);
+    if (s.tab.col_status[j] > 0) return basicAddedRange(s, i, j, s.tab.col_status[j]);
     return nonbasicAddedRange(s, i, j);
 }
 

@@ -18,22 +18,25 @@ constexpr const char* no_lower = "    -Infinity";
 
 void printCostLimits(Store& s, const RangeLine& line, const char* lower_none) {
     if (line.upper.column)
-        std::fprintf(s.out, "%13.3lf %-12.12s", line.upper.value, s.varname[line.upper.column]);
+        std::fprintf(s.out, "%13.3lf %-12.12s", line.upper.value, s.tab.varname[line.upper.column]);
     else
         std::fprintf(s.out, "%s", no_upper);
     if (line.lower.column)
-        std::fprintf(s.out, "%13.3lf %-12.12s\n", line.lower.value, s.varname[line.lower.column]);
+        std::fprintf(s.out, "%13.3lf %-12.12s\n", line.lower.value,
+                     s.tab.varname[line.lower.column]);
     else
         std::fprintf(s.out, "%s\n", lower_none);
 }
 
 void printRhsLimits(Store& s, const RangeLine& line) {
     if (line.upper.column)
-        std::fprintf(s.out, "%13.2lf %-12.12s ", line.upper.value, s.varname[line.upper.column]);
+        std::fprintf(s.out, "%13.2lf %-12.12s ", line.upper.value,
+                     s.tab.varname[line.upper.column]);
     else
         std::fprintf(s.out, "%s ", no_upper);
     if (line.lower.column)
-        std::fprintf(s.out, "%13.2lf %-12.12s\n", line.lower.value, s.varname[line.lower.column]);
+        std::fprintf(s.out, "%13.2lf %-12.12s\n", line.lower.value,
+                     s.tab.varname[line.lower.column]);
     else
         std::fprintf(s.out, "%s\n", no_lower);
 }
@@ -46,15 +49,15 @@ void ranger(Store& s) {
 }
 
 void range_cost(Store& s) {
-    std::snprintf(s.buf, sizeof s.buf, "*** SENSITIVITY OF THE %s VALUES ***", s.rname[0]);
+    std::snprintf(s.buf, sizeof s.buf, "*** SENSITIVITY OF THE %s VALUES ***", s.model.rname[0]);
     ctitle(s, s.buf, 80);
     std::fprintf(s.out, "Variable        Current OF    Upper Limit (Becomes+)"
                         "    Lower Limit (Becomes+)\n");
     std::fprintf(s.out, "--------------------------    ----------------------"
                         "    -----------------------\n");
-    for (int v = 1; v <= s.num_vars; v++) {
-        std::fprintf(s.out, "%2d. %-8.8s %13.3lf ", v, s.varname[v], s.cost[v]);
-        if (s.col_status[v] > 0)
+    for (int v = 1; v <= s.model.num_vars; v++) {
+        std::fprintf(s.out, "%2d. %-8.8s %13.3lf ", v, s.tab.varname[v], s.tab.cost[v]);
+        if (s.tab.col_status[v] > 0)
             range_cb(s, v);
         else
             range_cnb(s, v);
@@ -77,8 +80,8 @@ void range_rhs(Store& s) {
                         "   Lower Limit  (Becomes 0)\n");
     std::fprintf(s.out, "--------------------------  ------------------------"
                         "   ------------------------\n");
-    for (int i = 1; i <= s.num_cons; i++) {
-        std::fprintf(s.out, "%2d. %-8s %13.2lf", i, s.rname[i], s.rrhs[i]);
+    for (int i = 1; i <= s.model.num_cons; i++) {
+        std::fprintf(s.out, "%2d. %-8s %13.2lf", i, s.model.rname[i], s.model.rrhs[i]);
         printRhsLimits(s, rhs_range(s, i));
     }
 }

@@ -18,31 +18,32 @@ namespace {
 constexpr double marginal_zero = 0.0001;
 
 void variableLine(Store& s, int j) {
-    std::fprintf(s.out, "%2d. %-8.8s", j, s.varname[j]);
+    std::fprintf(s.out, "%2d. %-8.8s", j, s.tab.varname[j]);
     double x = variable_value(s, j);
-    if (x >= s.eps_infe)
-        std::fprintf(s.out, " %16.4lf %15.3lf", x, s.cost[j]);
+    if (x >= s.tol.eps_infe)
+        std::fprintf(s.out, " %16.4lf %15.3lf", x, s.tab.cost[j]);
     else
-        std::fprintf(s.out, "            .     %15.3lf", s.cost[j]);
-    double d = s.a_mat[0][j];
-    if (std::fabs(d) < s.eps_price)
+        std::fprintf(s.out, "            .     %15.3lf", s.tab.cost[j]);
+    double d = s.tab.a_mat[0][j];
+    if (std::fabs(d) < s.tol.eps_price)
         std::fprintf(s.out, "          .   ");
     else
-        std::fprintf(s.out, " %13.3lf", d * s.z_mult);
+        std::fprintf(s.out, " %13.3lf", d * s.model.z_mult);
     std::fprintf(s.out, "\n");
 }
 
 void variableSummary(Store& s) {
     ctitle(s, "*** DECISION VARIABLE SUMMARY ***", 60);
-    std::snprintf(s.buf, sizeof s.buf, "Unit %s", s.rname[0]);
+    std::snprintf(s.buf, sizeof s.buf, "Unit %s", s.model.rname[0]);
     std::fprintf(s.out, "Variable            Opt Value   %13.13s    Marg Value \n", s.buf);
     std::fprintf(s.out, "------------      -----------    ------------    ---------- \n");
-    for (int j = 1; j <= s.num_vars; j++) variableLine(s, j);
+    for (int j = 1; j <= s.model.num_vars; j++) variableLine(s, j);
 }
 
 void constraintLine(Store& s, int r) {
     RowSummary row = row_summary(s, r);
-    std::fprintf(s.out, "%2d. %-8.8s  %2.2s %15.3lf", r, s.rname[r], row.relation, s.rrhs[r]);
+    std::fprintf(s.out, "%2d. %-8.8s  %2.2s %15.3lf", r, s.model.rname[r], row.relation,
+                 s.model.rrhs[r]);
     if (row.slack == 0)
         std::fprintf(s.out, "            .         ");
     else
@@ -57,22 +58,22 @@ void constraintSummary(Store& s) {
     ctitle(s, "*** CONSTRAINT SUMMARY ***", 72);
     std::fprintf(s.out, "Constraint   Rel         RHS           Slack/Surplus    Marginal Value\n");
     std::fprintf(s.out, "------------  --    ------------    ------------------  --------------\n");
-    for (int r = 1; r <= s.num_cons; r++) constraintLine(s, r);
+    for (int r = 1; r <= s.model.num_cons; r++) constraintLine(s, r);
 }
 
 } // namespace
 
 void var_summ(Store& s) {
     double value = objective_value(s);
-    std::fprintf(s.out, "Solution OPTIMAL in %d iterations:    %3.3s %s = %lg\n", s.pivots,
-                 s.minmax, s.rname[0], value);
+    std::fprintf(s.out, "Solution OPTIMAL in %d iterations:    %3.3s %s = %lg\n", s.engine.pivots,
+                 s.model.minmax, s.model.rname[0], value);
     variableSummary(s);
     constraintSummary(s);
 }
 
 void out_opt(Store& s) {
     var_summ(s);
-    if (s.show_range) ranger(s);
+    if (s.opt.show_range) ranger(s);
 }
 
 void out_infe(Store& s) {
@@ -86,14 +87,15 @@ void infe_summ(Store& s) {
                         "constraints could not be satisfied:\n\n"
                         "Constraint        RHS Violation\n"
                         "----------        -------------\n");
-    for (int r = 1; r <= s.num_cons; r++)
-        if (s.isart[s.basis_index[r]] && s.a_mat[r][s.rhs_col] > s.eps_infe)
-            std::fprintf(s.out, "%2d. %8s       %12.3lf\n", r, s.rname[r], s.rrhs[r]);
+    for (int r = 1; r <= s.model.num_cons; r++)
+        if (s.tab.isart[s.tab.basis_index[r]] && s.tab.a_mat[r][s.tab.rhs_col] > s.tol.eps_infe)
+            std::fprintf(s.out, "%2d. %8s       %12.3lf\n", r, s.model.rname[r], s.model.rrhs[r]);
 }
 
 void out_unbnd(Store& s) {
     std::fprintf(s.out, "UNBOUNDED PROBLEM\n");
-    std::fprintf(s.out, "Variable %s can be increased without limit.\n", s.varname[s.piv_col]);
+    std::fprintf(s.out, "Variable %s can be increased without limit.\n",
+                 s.tab.varname[s.engine.piv_col]);
     std::fprintf(s.out, "Please reformulate the model.\n");
 }
 

@@ -20,8 +20,8 @@ using Row = std::vector<mpq_class>;
 // The artificial column of a ">=" row follows its surplus column; a "<="
 // row has none (0).
 int artificialOf(const Store& s, int r) {
-    if (s.row_type[r] > 0) return 0;
-    return s.row_type[r] < 0 ? -s.row_type[r] + 1 : artificialColumn(s, r);
+    if (s.tab.row_type[r] > 0) return 0;
+    return s.tab.row_type[r] < 0 ? -s.tab.row_type[r] + 1 : artificialColumn(s, r);
 }
 
 // The rational tableau, laid out as the store's: rows 0 to last_row,
@@ -60,31 +60,31 @@ mpq_class written(double v) {
 // artificial rows, +1 in the surplus columns, the sum of their
 // right-hand sides in column 0.
 void buildPhase1Row(const Store& s, Exact& e) {
-    Row& p1 = e.a[s.ph1_row];
-    for (int r = 1; r <= s.num_cons; r++) {
+    Row& p1 = e.a[s.tab.ph1_row];
+    for (int r = 1; r <= s.model.num_cons; r++) {
         if (!artificialOf(s, r)) continue;
-        for (int j = 1; j <= s.num_vars; j++) p1[j] -= e.a[r][j];
+        for (int j = 1; j <= s.model.num_vars; j++) p1[j] -= e.a[r][j];
         p1[0] += e.a[r][0];
-        if (s.row_type[r] < 0) p1[addedColumn(s, r)] = 1;
+        if (s.tab.row_type[r] < 0) p1[addedColumn(s, r)] = 1;
     }
 }
 
 Exact build(const Store& s) {
     Exact e;
-    e.a.assign(s.last_row + 1, Row(s.last_col + 1));
-    e.basis.assign(s.num_cons + 1, 0);
-    e.status.assign(s.last_col + 1, 0);
-    for (int j = 1; j <= s.num_vars; j++) e.a[0][j] = written(s.cost[j]) * s.z_mult;
-    for (int r = 1; r <= s.num_cons; r++) {
-        for (int j = 1; j <= s.num_vars; j++) e.a[r][j] = written(s.a_read[r][j]);
-        e.a[r][0] = written(s.rrhs[r]);
-        e.a[r][addedColumn(s, r)] = s.row_type[r] < 0 ? -1 : 1;
+    e.a.assign(s.tab.last_row + 1, Row(s.tab.last_col + 1));
+    e.basis.assign(s.model.num_cons + 1, 0);
+    e.status.assign(s.tab.last_col + 1, 0);
+    for (int j = 1; j <= s.model.num_vars; j++) e.a[0][j] = written(s.tab.cost[j]) * s.model.z_mult;
+    for (int r = 1; r <= s.model.num_cons; r++) {
+        for (int j = 1; j <= s.model.num_vars; j++) e.a[r][j] = written(s.model.a_read[r][j]);
+        e.a[r][0] = written(s.model.rrhs[r]);
+        e.a[r][addedColumn(s, r)] = s.tab.row_type[r] < 0 ? -1 : 1;
         int basic = artificialOf(s, r) ? artificialOf(s, r) : addedColumn(s, r);
         e.a[r][basic] = 1;
         e.basis[r] = basic;
         e.status[basic] = r;
     }
-    if (s.num_artif > 0) buildPhase1Row(s, e);
+    if (s.tab.num_artif > 0) buildPhase1Row(s, e);
     return e;
 }
 
@@ -107,8 +107,8 @@ void pivot(Exact& e, int pr, int pc) {
 // Bland's rule: the lowest-numbered improving column enters; artificial
 // columns never do.
 int entering(const Store& s, const Exact& e, int obj) {
-    for (int j = 1; j <= s.last_col; j++)
-        if (e.status[j] == 0 && !s.isart[j] && e.a[obj][j] < 0) return j;
+    for (int j = 1; j <= s.tab.last_col; j++)
+        if (e.status[j] == 0 && !s.tab.isart[j] && e.a[obj][j] < 0) return j;
     return 0;
 }
 
@@ -117,7 +117,7 @@ int entering(const Store& s, const Exact& e, int obj) {
 int leaving(const Store& s, const Exact& e, int q) {
     int best = 0;
     mpq_class best_ratio;
-    for (int r = 1; r <= s.num_cons; r++) {
+    for (int r = 1; r <= s.model.num_cons; r++) {
         if (e.a[r][q] <= 0) continue;
         mpq_class ratio = e.a[r][0] / e.a[r][q];
         if (best == 0 || ratio < best_ratio ||
@@ -143,8 +143,8 @@ int runPhase(const Store& s, Exact& e, int obj) {
 }
 
 bool artificialsAtZero(const Store& s, const Exact& e) {
-    for (int r = 1; r <= s.num_cons; r++)
-        if (s.isart[e.basis[r]] && e.a[r][0] != 0) return false;
+    for (int r = 1; r <= s.model.num_cons; r++)
+        if (s.tab.isart[e.basis[r]] && e.a[r][0] != 0) return false;
     return true;
 }
 
@@ -153,10 +153,10 @@ bool artificialsAtZero(const Store& s, const Exact& e) {
 // A row without one is redundant; no entering column touches it, so its
 // artificial stays at zero through phase 2.
 void driveOutArtificials(const Store& s, Exact& e) {
-    for (int r = 1; r <= s.num_cons; r++) {
-        if (!s.isart[e.basis[r]]) continue;
-        for (int j = 1; j <= s.last_col; j++) {
-            if (s.isart[j] || e.a[r][j] == 0) continue;
+    for (int r = 1; r <= s.model.num_cons; r++) {
+        if (!s.tab.isart[e.basis[r]]) continue;
+        for (int j = 1; j <= s.tab.last_col; j++) {
+            if (s.tab.isart[j] || e.a[r][j] == 0) continue;
             pivot(e, r, j);
             e.pivots++;
             break;
@@ -182,14 +182,14 @@ double nearest(const mpq_class& q) {
 }
 
 void storeResult(Store& s, const Exact& e, int end_stat) {
-    for (int r = 0; r <= s.last_row; r++)
-        for (int c = 0; c <= s.last_col; c++) s.a_mat[r][c] = nearest(e.a[r][c]);
-    for (int r = 1; r <= s.num_cons; r++) s.basis_index[r] = e.basis[r];
-    for (int j = 1; j <= s.last_col; j++) s.col_status[j] = e.status[j];
-    s.end_stat = end_stat;
-    s.unbounded = end_stat == 3 ? 1 : 0;
-    s.pivots = e.pivots;
-    s.piv_col = e.piv_col;
+    for (int r = 0; r <= s.tab.last_row; r++)
+        for (int c = 0; c <= s.tab.last_col; c++) s.tab.a_mat[r][c] = nearest(e.a[r][c]);
+    for (int r = 1; r <= s.model.num_cons; r++) s.tab.basis_index[r] = e.basis[r];
+    for (int j = 1; j <= s.tab.last_col; j++) s.tab.col_status[j] = e.status[j];
+    s.engine.end_stat = end_stat;
+    s.engine.unbounded = end_stat == 3 ? 1 : 0;
+    s.engine.pivots = e.pivots;
+    s.engine.piv_col = e.piv_col;
 }
 
 } // namespace
@@ -197,20 +197,20 @@ void storeResult(Store& s, const Exact& e, int end_stat) {
 void exact_simplex(Store& s) {
     Exact e = build(s);
     int end_stat = 1;
-    s.phase = 2;
-    if (s.num_artif > 0) {
-        s.phase = 1;
-        s.obj_row = s.ph1_row;
-        end_stat = runPhase(s, e, s.ph1_row);
+    s.tab.phase = 2;
+    if (s.tab.num_artif > 0) {
+        s.tab.phase = 1;
+        s.tab.obj_row = s.tab.ph1_row;
+        end_stat = runPhase(s, e, s.tab.ph1_row);
         if (end_stat == 1 && !artificialsAtZero(s, e)) end_stat = 2;
         if (end_stat == 1) {
             driveOutArtificials(s, e);
-            s.phase = 2;
+            s.tab.phase = 2;
         }
     }
-    if (s.phase == 2) {
-        s.obj_row = s.ph2_row;
-        end_stat = runPhase(s, e, s.ph2_row);
+    if (s.tab.phase == 2) {
+        s.tab.obj_row = s.tab.ph2_row;
+        end_stat = runPhase(s, e, s.tab.ph2_row);
     }
     storeResult(s, e, end_stat);
 }

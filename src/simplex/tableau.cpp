@@ -12,18 +12,18 @@ void rule(Store& s, int c1, int c2) {
 
 void block(Store& s, int c1, int c2) {
     std::fprintf(s.out, "\n  Name ");
-    for (int c = c1; c <= c2; c++) std::fprintf(s.out, "  %12s", s.varname[c]);
+    for (int c = c1; c <= c2; c++) std::fprintf(s.out, "  %12s", s.tab.varname[c]);
     std::fprintf(s.out, "\n   Cost");
-    for (int c = c1; c <= c2; c++) std::fprintf(s.out, "  %12.3lf", s.cost[c]);
+    for (int c = c1; c <= c2; c++) std::fprintf(s.out, "  %12.3lf", s.tab.cost[c]);
     std::fprintf(s.out, "\n Status");
-    for (int c = c1; c <= c2; c++) std::fprintf(s.out, " %13d", s.col_status[c]);
+    for (int c = c1; c <= c2; c++) std::fprintf(s.out, " %13d", s.tab.col_status[c]);
     rule(s, c1, c2);
     std::fprintf(s.out, "Row Bas");
     for (int c = c1; c <= c2; c++) std::fprintf(s.out, "     Column%3d", c);
     rule(s, c1, c2);
-    for (int r = 0; r <= s.last_row; r++) {
-        std::fprintf(s.out, "%2d  %3d", r, s.basis_index[r]);
-        for (int c = c1; c <= c2; c++) std::fprintf(s.out, "  %12.3lf", s.a_mat[r][c]);
+    for (int r = 0; r <= s.tab.last_row; r++) {
+        std::fprintf(s.out, "%2d  %3d", r, s.tab.basis_index[r]);
+        for (int c = c1; c <= c2; c++) std::fprintf(s.out, "  %12.3lf", s.tab.a_mat[r][c]);
         std::fprintf(s.out, "\n");
     }
     std::fprintf(s.out, "\n\n");
@@ -32,8 +32,8 @@ void block(Store& s, int c1, int c2) {
 } // namespace
 
 void tableau(Store& s) {
-    for (int c1 = 0; c1 <= s.last_col; c1 += printcols) {
-        int c2 = s.last_col - c1 >= printcols - 1 ? c1 + printcols - 1 : s.last_col;
+    for (int c1 = 0; c1 <= s.tab.last_col; c1 += printcols) {
+        int c2 = s.tab.last_col - c1 >= printcols - 1 ? c1 + printcols - 1 : s.tab.last_col;
         block(s, c1, c2);
     }
 }

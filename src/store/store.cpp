@@ -3,21 +3,21 @@
 namespace zep {
 
 void initParam(Store& s) {
-    s.infinity = 1e30;
-    s.unbounded = 0;
-    s.rhs_col = 0;
-    s.eps_infe = 1e-5;
-    s.eps_ratio = 1e-12;
-    s.eps_pivot = 1e-5;
-    s.eps_price = 1e-5;
+    s.tol.infinity = 1e30;
+    s.engine.unbounded = 0;
+    s.tab.rhs_col = 0;
+    s.tol.eps_infe = 1e-5;
+    s.tol.eps_ratio = 1e-12;
+    s.tol.eps_pivot = 1e-5;
+    s.tol.eps_price = 1e-5;
     // Only rows up to the current num_cons are cleared: in a fresh store
     // that is row 0 alone, the others being zero from the start.
     for (int j = 0; j < tab_cols; j++) {
-        s.cost[j] = 0;
-        s.upperb[j] = s.infinity;
-        s.lowerb[j] = 0;
-        s.isart[j] = 0;
-        for (int r = 0; r <= s.num_cons && r < tab_rows; r++) s.a_mat[r][j] = 0;
+        s.tab.cost[j] = 0;
+        s.tab.upperb[j] = s.tol.infinity;
+        s.tab.lowerb[j] = 0;
+        s.tab.isart[j] = 0;
+        for (int r = 0; r <= s.model.num_cons && r < tab_rows; r++) s.tab.a_mat[r][j] = 0;
     }
 }
 
