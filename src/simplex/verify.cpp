@@ -53,8 +53,7 @@ struct Sum {
     // The exact sum is surely within tol of the sum of the magnitudes.
     bool within(double tol) const {
         if (size == 0 && subnormal == 0) return true;
-        return std::isfinite(sum) && std::isfinite(size) &&
-               std::fabs(sum) + error() <= tol * size;
+        return std::isfinite(sum) && std::isfinite(size) && std::fabs(sum) + error() <= tol * size;
     }
 };
 
