@@ -16,15 +16,20 @@ constexpr int undecided = 2;
 
 // A sum of terms evaluated in floating point, with a bound on its distance
 // from the exact sum. A model term is the product of a number of the model
-// (within half a unit in its last place of the decimal written) and an
-// exact double; the bound covers that, the rounding of each product and of
-// the running sum (the classic bound, with room to spare), and underflow.
+// (within half a unit in its last place of the decimal written, or 2^-1075
+// for a subnormal) and an exact double v; the bound covers that, the
+// rounding of each product and of the running sum (the classic bound, with
+// room to spare), and underflow.
+// Plain data, so that an array of them costs nothing until it is filled:
+// start a single one as Sum{}.
 struct Sum {
-    double sum = 0;
-    double size = 0;
-    double subnormal = 0; // weights of terms that may have underflowed
-    int terms = 0;
+    double sum;
+    double size;
+    double weight; // the sum of |v| over the model terms
+    int terms;
+    bool lost; // a product of two non-zero numbers underflowed to zero
 
+    // A term computed exactly, or with one rounding.
     void add(double t) {
         sum = sum + t;
         size = size + std::fabs(t);
@@ -33,18 +38,18 @@ struct Sum {
     void addModel(double a, double v) {
         double t = a * v;
         add(t);
-        if (a != 0 && v != 0 && (std::fabs(a) < DBL_MIN || std::fabs(t) < DBL_MIN))
-            subnormal = subnormal + std::fabs(v) + 1;
+        weight = weight + std::fabs(v);
+        if (t == 0 && a != 0 && v != 0) lost = true;
     }
     double error() const {
-        return (2.0 * terms + 8) * unit_roundoff * size + (4.0 * terms + 16) * smallest +
-               subnormal * DBL_MIN;
+        return (2.0 * terms + 8) * unit_roundoff * size + (weight + terms + 16) * 4 * smallest;
     }
     // -1, 0 or +1 where the bound settles the sign of the exact sum,
     // undecided where it does not.
     int sign() const {
-        if (!std::isfinite(sum) || !std::isfinite(size)) return undecided;
-        if (size == 0 && subnormal == 0) return 0;
+        if (!std::isfinite(sum) || !std::isfinite(size) || !std::isfinite(weight))
+            return undecided;
+        if (size == 0 && !lost) return 0;
         double e = error();
         if (sum > e) return 1;
         if (sum < -e) return -1;
@@ -52,8 +57,9 @@ struct Sum {
     }
     // The exact sum is surely within tol of the sum of the magnitudes.
     bool within(double tol) const {
-        if (size == 0 && subnormal == 0) return true;
-        return std::isfinite(sum) && std::isfinite(size) && std::fabs(sum) + error() <= tol * size;
+        if (!std::isfinite(sum) || !std::isfinite(size) || !std::isfinite(weight)) return false;
+        if (size == 0 && !lost) return true;
+        return std::fabs(sum) + error() <= tol * size;
     }
 };
 
@@ -78,11 +84,32 @@ bool pointHolds(const Store& s, const double* x) {
         if (!s.isart[j]) largest = std::fmax(largest, std::fabs(x[j]));
     for (int j = 1; j <= s.last_col; j++)
         if (!s.isart[j] && x[j] < -tol_check * largest) return false;
+    // The rows' sums side by side, column by column, so that no addition
+    // waits on the one before it.
+    double sum[tab_rows], size[tab_rows];
+    double weight = 1;
     for (int r = 1; r <= s.num_cons; r++) {
-        Sum row;
-        row.addModel(s.rrhs[r], -1.0);
-        for (int j = 1; j <= s.num_vars; j++) row.addModel(s.a_read[r][j], x[j]);
-        if (s.row_type[r] != 0) row.add(addedSign(s, r) * x[addedColumn(s, r)]);
+        sum[r] = -s.rrhs[r];
+        size[r] = std::fabs(s.rrhs[r]);
+    }
+    for (int j = 1; j <= s.num_vars; j++) {
+        if (x[j] == 0) continue; // terms of exactly zero
+        weight = weight + std::fabs(x[j]);
+        for (int r = 1; r <= s.num_cons; r++) {
+            double term = s.a_read[r][j] * x[j];
+            sum[r] = sum[r] + term;
+            size[r] = size[r] + std::fabs(term);
+        }
+    }
+    for (int r = 1; r <= s.num_cons; r++) {
+        if (s.row_type[r] != 0) {
+            double term = addedSign(s, r) * x[addedColumn(s, r)];
+            sum[r] = sum[r] + term;
+            size[r] = size[r] + std::fabs(term);
+        }
+        Sum row{sum[r], size[r], weight, s.num_vars + 2, false};
+        for (int j = 1; j <= s.num_vars && size[r] == 0; j++)
+            if (s.a_read[r][j] != 0 && x[j] != 0) row.lost = true;
         if (!row.within(tol_check)) return false;
     }
     return true;
@@ -103,15 +130,41 @@ void impliedDuals(const Store& s, int obj, double* y) {
     }
 }
 
-// The reduced cost c[j] - y A_j of every column, each with its bound.
+// The reduced cost c[j] - y A_j of every column, each with its bound. The
+// sums run in arrays of their own, row by row over consecutive columns, so
+// that the loop vectorises; each column's terms are still added in row
+// order.
 void reducedCosts(const Store& s, const double* c, const double* y, Sum* d) {
+    double sum[tab_cols], size[tab_cols];
+    double weight = 1;
     for (int j = 1; j <= s.last_col; j++) {
-        d[j] = Sum{};
-        d[j].addModel(c[j], 1.0);
+        sum[j] = c[j];
+        size[j] = std::fabs(c[j]);
     }
     for (int r = 1; r <= s.num_cons; r++) {
-        for (int j = 1; j <= s.num_vars; j++) d[j].addModel(s.a_read[r][j], -y[r]);
-        if (s.row_type[r] != 0) d[addedColumn(s, r)].add(-y[r] * addedSign(s, r));
+        if (y[r] == 0) continue; // terms of exactly zero
+        const double v = -y[r];
+        const double* a = s.a_read[r];
+        weight = weight + std::fabs(v);
+        for (int j = 1; j <= s.num_vars; j++) {
+            double term = a[j] * v;
+            sum[j] = sum[j] + term;
+            size[j] = size[j] + std::fabs(term);
+        }
+    }
+    for (int r = 1; r <= s.num_cons; r++) {
+        if (s.row_type[r] == 0) continue;
+        int k = addedColumn(s, r);
+        double term = -y[r] * addedSign(s, r);
+        sum[k] = sum[k] + term;
+        size[k] = size[k] + std::fabs(term);
+    }
+    for (int j = 1; j <= s.last_col; j++) {
+        d[j] = Sum{sum[j], size[j], weight, s.num_cons + 1, false};
+        // A column whose terms all came out zero: were any of them lost to
+        // underflow?
+        for (int r = 1; r <= s.num_cons && size[j] == 0 && j <= s.num_vars; r++)
+            if (s.a_read[r][j] != 0 && y[r] != 0) d[j].lost = true;
     }
 }
 
@@ -126,44 +179,68 @@ mpq_class exactReducedCost(const Store& s, const double* c, const double* y, int
     return d;
 }
 
-// Every reduced cost proven non-negative by its bound alone.
-bool dualsHoldInFloat(const Store& s, const double* c, const double* y) {
-    Sum d[tab_cols];
-    reducedCosts(s, c, y, d);
-    for (int j = 1; j <= s.last_col; j++) {
-        int sign = d[j].sign();
-        if (!s.isart[j] && (sign < 0 || sign == undecided)) return false;
-    }
-    return true;
-}
-
-// The reduced costs of the basic columns are zero but for rounding, so
+// The reduced costs d of the basic columns are zero but for rounding, so
 // their exact signs are a matter of chance. Moving y by B^-T times a lift a
 // little above that rounding raises each of them by its lift, and the
 // nonbasic ones by a like amount times their tableau entries; the tableau's
-// slack, surplus and artificial columns hold B^-1 for the purpose. This
-// only decides how often a right answer needs the exact tableau.
-void liftBasicColumns(const Store& s, const double* c, double* y) {
+// slack, surplus and artificial columns hold B^-1 for the purpose. Only the
+// columns whose sign the bound leaves open are lifted. This decides only
+// how often a right answer needs the exact tableau.
+void liftBasicColumns(const Store& s, const Sum* d, double* y) {
     double lift[tab_rows] = {};
+    bool any = false;
     for (int r = 1; r <= s.num_cons; r++) {
-        int j = s.basis_index[r];
-        if (s.isart[j]) continue;
-        Sum d;
-        d.addModel(c[j], 1.0);
-        for (int i = 1; i <= s.num_cons; i++) {
-            if (j <= s.num_vars)
-                d.addModel(s.a_read[i][j], -y[i]);
-            else if (s.row_type[i] != 0 && j == addedColumn(s, i))
-                d.add(-y[i] * addedSign(s, i));
-        }
-        lift[r] = 8 * (std::fabs(d.sum) + d.error()) + 0x1p-44 * d.size;
+        const Sum& basic = d[s.basis_index[r]];
+        if (s.isart[s.basis_index[r]] || basic.sign() == 0 || basic.sign() == 1) continue;
+        lift[r] = 8 * (std::fabs(basic.sum) + basic.error()) + 0x1p-44 * basic.size;
+        any = true;
     }
+    if (!any) return;
     for (int i = 1; i <= s.num_cons; i++) {
         int k = addedColumn(s, i);
         double shift = 0;
-        for (int r = 1; r <= s.num_cons; r++) shift = shift + s.a_mat[r][k] * lift[r];
+        for (int r = 1; r <= s.num_cons; r++)
+            if (lift[r] != 0) shift = shift + s.a_mat[r][k] * lift[r];
         y[i] = y[i] - addedSign(s, i) * shift;
     }
+}
+
+// The reduced costs of the basic columns alone, each with its bound.
+void basicReducedCosts(const Store& s, const double* c, const double* y, Sum* d) {
+    double weight = 1;
+    for (int r = 1; r <= s.num_cons; r++) weight = weight + std::fabs(y[r]);
+    for (int r = 1; r <= s.num_cons; r++) {
+        int j = s.basis_index[r];
+        if (!s.isart[j]) d[j] = Sum{c[j], std::fabs(c[j]), weight, s.num_cons + 1, false};
+    }
+    for (int r = 1; r <= s.num_cons; r++) {
+        const double v = -y[r];
+        if (v == 0) continue;
+        for (int b = 1; b <= s.num_cons; b++) {
+            int j = s.basis_index[b];
+            if (j > s.num_vars) continue;
+            double term = s.a_read[r][j] * v;
+            d[j].sum = d[j].sum + term;
+            d[j].size = d[j].size + std::fabs(term);
+            if (term == 0 && s.a_read[r][j] != 0) d[j].lost = true;
+        }
+        int k = addedColumn(s, r);
+        if (s.row_type[r] != 0 && s.col_status[k] > 0) {
+            double term = v * addedSign(s, r);
+            d[k].sum = d[k].sum + term;
+            d[k].size = d[k].size + std::fabs(term);
+        }
+    }
+}
+
+// y is dual feasible, with exact evaluation where the bound leaves a sign
+// open, after the basic columns whose signs the bound leaves open are
+// lifted.
+bool dualsHoldLifted(const Store& s, const double* c, double* y) {
+    Sum d[tab_cols];
+    basicReducedCosts(s, c, y, d);
+    liftBasicColumns(s, d, y);
+    return duals_hold(s, c, y);
 }
 
 // A column that an artificial left basic kept from entering phase 2 may
@@ -188,7 +265,7 @@ void addPhase1Share(const Store& s, const double* c, double* y) {
 // c x - y b: how far the point's objective lies above the bound that the
 // duals prove.
 bool gapHolds(const Store& s, const double* c, const double* x, const double* y) {
-    Sum gap;
+    Sum gap{};
     for (int j = 1; j <= s.num_vars; j++) gap.addModel(c[j], x[j]);
     for (int r = 1; r <= s.num_cons; r++) gap.addModel(s.rrhs[r], -y[r]);
     return gap.within(tol_check);
@@ -196,7 +273,7 @@ bool gapHolds(const Store& s, const double* c, const double* x, const double* y)
 
 // The objective entry of the tableau is the point's objective.
 bool objectiveHolds(const Store& s, const double* c, const double* x) {
-    Sum objective;
+    Sum objective{};
     objective.add(s.a_mat[s.ph2_row][s.rhs_col]);
     for (int j = 1; j <= s.num_vars; j++) objective.addModel(c[j], x[j]);
     return objective.within(tol_check);
@@ -206,11 +283,7 @@ bool floatOptimumHolds(const Store& s, const double* c, const double* x) {
     double y[tab_rows];
     impliedDuals(s, s.ph2_row, y);
     if (s.num_artif > 0) addPhase1Share(s, c, y);
-    if (!dualsHoldInFloat(s, c, y)) {
-        liftBasicColumns(s, c, y);
-        if (!duals_hold(s, c, y)) return false;
-    }
-    return gapHolds(s, c, x, y);
+    return dualsHoldLifted(s, c, y) && gapHolds(s, c, x, y);
 }
 
 ExactTableau& atBasis(const Store& s, ExactTableau& e) {
@@ -301,10 +374,8 @@ bool infeasibilityHolds(const Store& s, ExactTableau& e) {
     if (s.num_artif == 0) return false;
     double u[tab_rows];
     impliedDuals(s, s.ph1_row, u);
-    if (farkas_holds(s, u)) return true;
     double zero[tab_cols] = {};
-    liftBasicColumns(s, zero, u);
-    if (farkas_holds(s, u)) return true;
+    if (dualsHoldLifted(s, zero, u) && farkas_holds(s, u)) return true;
     if (!atBasis(s, e).at_basis) return false;
     for (int j = 1; j <= s.last_col; j++)
         if (!s.isart[j] && sgn(e.a[s.ph1_row][j]) < 0) return false;
@@ -373,7 +444,7 @@ bool duals_hold(const Store& s, const double* c, const double* y) {
 bool farkas_holds(const Store& s, const double* u) {
     double zero[tab_cols] = {};
     if (!duals_hold(s, zero, u)) return false;
-    Sum violation;
+    Sum violation{};
     for (int r = 1; r <= s.num_cons; r++) violation.addModel(s.rrhs[r], u[r]);
     int sign = violation.sign();
     if (sign != undecided) return sign > 0;
@@ -387,7 +458,7 @@ bool ray_holds(const Store& s, const double* dx) {
         if (!(dx[j] >= 0)) return false;
     bool settled = true;
     for (int r = 1; r <= s.num_cons && settled; r++) {
-        Sum row;
+        Sum row{};
         for (int j = 1; j <= s.num_vars; j++) row.addModel(s.a_read[r][j], dx[j]);
         int sign = row.sign();
         if (sign == undecided)
@@ -395,7 +466,7 @@ bool ray_holds(const Store& s, const double* dx) {
         else if (s.row_type[r] * sign > 0 || (s.row_type[r] == 0 && sign != 0))
             return false;
     }
-    Sum gain;
+    Sum gain{};
     for (int j = 1; j <= s.num_vars; j++) gain.addModel(s.cost[j], s.z_mult * dx[j]);
     if (settled && gain.sign() != undecided) return gain.sign() < 0;
     std::vector<mpq_class> exact(s.num_vars + 1);
