@@ -282,7 +282,10 @@ bool objectiveHolds(const Store& s, const double* c, const double* x) {
 bool floatOptimumHolds(const Store& s, const double* c, const double* x) {
     double y[tab_rows];
     impliedDuals(s, s.ph2_row, y);
-    if (s.num_artif > 0) addPhase1Share(s, c, y);
+    // Only an artificial left basic keeps columns from entering phase 2.
+    bool kept_out = false;
+    for (int r = 1; r <= s.num_cons; r++) kept_out = kept_out || s.isart[s.basis_index[r]];
+    if (kept_out) addPhase1Share(s, c, y);
     return dualsHoldLifted(s, c, y) && gapHolds(s, c, x, y);
 }
 
