@@ -47,8 +47,7 @@ struct Sum {
     // -1, 0 or +1 where the bound settles the sign of the exact sum,
     // undecided where it does not.
     int sign() const {
-        if (!std::isfinite(sum) || !std::isfinite(size) || !std::isfinite(weight))
-            return undecided;
+        if (!std::isfinite(sum) || !std::isfinite(size) || !std::isfinite(weight)) return undecided;
         if (size == 0 && !lost) return 0;
         double e = error();
         if (sum > e) return 1;
