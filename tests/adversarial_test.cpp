@@ -189,13 +189,9 @@ TEST(AdversarialDifferential, AgreesWithConstructionAndWithGlpsol) {
     AdversarialModels models(seed);
     int compared = 0, resolved = 0, marked = 0, refuted = 0, skipped[3] = {};
     auto check = [&](int i, const MatModel& m, const Answer& want, bool by_construction) {
-        std::string mat = (dir / "model.mat").string();
-        std::FILE* f = std::fopen(mat.c_str(), "w");
-        std::fputs(zep::testing::matText(m).c_str(), f);
-        std::fclose(f);
         SCOPED_TRACE("seed " + std::to_string(seed) + ", model " + std::to_string(i) + ":\n" +
                      zep::testing::matText(m));
-        auto solved = zep::testing::solveFile(mat);
+        auto solved = zep::testing::solveModel(dir, m);
         if (!by_construction && want.status == "INFEASIBLE" &&
             zepPointMeetsRows(m, *solved.store)) {
             refuted++;

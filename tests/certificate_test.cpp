@@ -122,6 +122,22 @@ TEST(Certificate, SingularBasisIsNotReached) {
     EXPECT_FALSE(zep::exact_at_basis(s).at_basis);
 }
 
+// The floating-point rules end with X4 basic at -0.55: with X4 at -0.55 the
+// rows balance (78.5e12 X4 cancels 7.6 X2), so a point whose values may be
+// below zero by a fraction of the largest value would pass. A value below
+// zero counts as zero, and R1 then breaks by 4e13.
+TEST(Certificate, PointWithAValueBelowZeroIsRefused) {
+    Harness h("MAX 5 3\nX1 X2 X3 X4 X5\nOBJ -43600 768 -9.78e-07 -0.187 8.51e-07\n"
+              "R1 0.962 7.6 0 78500000000000 830000 <= 596000\n"
+              "R2 0.962 7.6 0 78500000000000 830000 >= 595999.9404\n"
+              "R3 1 1 1 1 1 <= 5680000000000\n");
+    Store& s = load(h);
+    zep::simplex(s);
+    ASSERT_EQ(s.end_stat, 1);
+    ASSERT_LT(s.a_mat[s.col_status[4]][0], 0.0);
+    EXPECT_FALSE(zep::outcome_holds(s));
+}
+
 // A written number is the shortest decimal of its double.
 TEST(Certificate, WrittenNumbersAreTheirShortestDecimals) {
     EXPECT_EQ(zep::written(0.1), mpq_class(1, 10));

@@ -270,6 +270,15 @@ inline Answer glpsolAnswer(const std::filesystem::path& dir, const MatModel& m) 
     return a;
 }
 
+// Writes m to dir/model.mat and solves it.
+inline SolveRun solveModel(const std::filesystem::path& dir, const MatModel& m) {
+    std::string mat = (dir / "model.mat").string();
+    std::FILE* f = std::fopen(mat.c_str(), "w");
+    std::fputs(matText(m).c_str(), f);
+    std::fclose(f);
+    return solveFile(mat);
+}
+
 // A seed from the environment variable name, or the fixed default.
 inline unsigned envSeed(const char* name, unsigned fixed) {
     const char* text = std::getenv(name);

