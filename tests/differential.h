@@ -67,7 +67,7 @@ inline std::string readFile(const std::string& path) {
 struct Answer {
     std::string status;
     double objective = 0;
-    std::vector<double> point; // glpsol's column values, where it wrote them
+    std::vector<double> point{}; // glpsol's column values, where it wrote them
 };
 
 inline Answer parseAnswer(const std::string& line) {

@@ -1,6 +1,8 @@
 #include "input/names.h"
 
+#include <cstdio>
 #include <cstring>
+#include <initializer_list>
 
 namespace zep {
 
@@ -24,6 +26,21 @@ int putname(Store& s, const char* name) {
 int nameNum(Store& s) {
     int k = findname(s, s.buf);
     return k >= 0 ? k : putname(s, s.buf);
+}
+
+int addedNameClash(const Store& s) {
+    char added[name_size + label_size];
+    for (int r = 1; r <= s.num_cons; r++) {
+        const char* first = s.row_type[r] > 0 ? "SLK:" : s.row_type[r] < 0 ? "SRP:" : "ART:";
+        const char* second = s.row_type[r] < 0 ? "ART:" : nullptr;
+        for (const char* prefix : {first, second}) {
+            if (!prefix) continue;
+            std::snprintf(added, sizeof added, "%s%s", prefix, s.rname[r]);
+            for (int k = 1; k <= s.num_vars; k++)
+                if (std::strcmp(s.varname[k], added) == 0) return k;
+        }
+    }
+    return 0;
 }
 
 } // namespace zep
