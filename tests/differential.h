@@ -127,8 +127,11 @@ inline std::vector<Printed> printedValues(const std::string& output, std::size_t
         std::istringstream(line.size() > 12 ? line.substr(12) : "") >> field;
         if (field == ".")
             values.push_back({0, 1e-5});
-        else
-            values.push_back({std::strtod(field.c_str(), nullptr), 0.00005});
+        else {
+            // Four decimals, and no more than a double holds of a large value.
+            double v = std::strtod(field.c_str(), nullptr);
+            values.push_back({v, 0.00005 + std::fabs(v) * 0x1p-51});
+        }
     }
     return values;
 }
