@@ -133,6 +133,15 @@ TEST(Library, ListingIsWhatZepParsePrintsAfterTheEcho) {
     EXPECT_EQ(zep::listing(zep::read_model(fileText("examples/profit.lp"))), listed);
 }
 
+TEST(Library, AnswerFromTheExactReSolveSaysSo) {
+    zep::Answer a = zep::solve(
+        zep::read_model("MAX 2 2\nX1 X2\nP 0.000001 10000\nR1 0 1 <= 1\nR2 1 0 <= 1000000\n"));
+    EXPECT_EQ(a.outcome, zep::Outcome::optimal);
+    EXPECT_EQ(a.objective, 10001);
+    EXPECT_TRUE(a.exact);
+    EXPECT_EQ(a.report.rfind("Floating-point result failed its check", 0), 0u);
+}
+
 TEST(Library, ModelBuiltInCodeSolves) {
     zep::Model m;
     m.sense = zep::Sense::minimize;

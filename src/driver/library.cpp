@@ -142,7 +142,7 @@ Answer answerOf(Session& run) {
                                          : Outcome::unbounded;
     a.objective = objective_value(s);
     a.iterations = s.engine.pivots;
-    a.exact = false;
+    a.exact = s.engine.exact_tableau != 0;
     a.report = afterFirstLine(run.output());
     if (a.outcome == Outcome::unbounded) a.unbounded_variable = s.tab.varname[s.engine.piv_col];
     if (a.outcome != Outcome::optimal) return a;

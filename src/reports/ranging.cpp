@@ -13,11 +13,15 @@ namespace zep {
 namespace {
 
 // One side of a range: the smallest ratio found so far and the column or
-// row that gives it (0 while none does).
+// row that gives it. A side without a limit is one where none was chosen;
+// the search starts from a true infinity, so that a ratio beyond the
+// store's infinity (1e30) still limits.
 struct Bound {
     double ratio;
     int at;
 };
+
+constexpr double unlimited = HUGE_VAL;
 
 constexpr Limit no_limit{0, 0};
 
@@ -51,7 +55,7 @@ RangeLine basicAddedRange(const Store& s, int i, int j, int k) {
 // limits. Equal ratios take the highest row.
 RangeLine nonbasicAddedRange(const Store& s, int i, int j) {
     double sigma = s.tab.row_type[i] < 0 ? -1.0 : 1.0;
-    Bound pos{s.tol.infinity, 0}, neg{-s.tol.infinity, 0};
+    Bound pos{unlimited, 0}, neg{-unlimited, 0};
     for (int k = 1; k <= s.model.num_cons; k++) {
         double a = s.tab.a_mat[k][j];
         if (a == 0) continue;
@@ -84,7 +88,7 @@ RangeLine cost_range(const Store& s, int v) {
 // a ratio of exactly 0 limits neither side.
 RangeLine basic_cost_range(const Store& s, int v) {
     int r = s.tab.col_status[v];
-    Bound up{s.tol.infinity, 0}, lo{-s.tol.infinity, 0};
+    Bound up{unlimited, 0}, lo{-unlimited, 0};
     for (int j = 1; j <= s.tab.last_col; j++) {
         if (s.tab.col_status[j] > 0 || s.tab.isart[j] || neverEnters(s, j)) continue;
         double e = s.tab.a_mat[r][j];

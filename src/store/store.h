@@ -74,6 +74,7 @@ struct Store {
         int end_stat = 0;
         int pivots = 0;
         int piv_col = 0;
+        int exact_tableau = 0; // the final tableau came from the exact re-solve
         int optimal = 0;
         int unbounded = 0;
         int best_col = 0;
