@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "check/verify.h"
 #include "models.h"
-#include "simplex/verify.h"
 #include "solvers.h"
 
 namespace {

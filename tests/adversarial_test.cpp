@@ -22,8 +22,8 @@
 #include <string>
 #include <vector>
 
+#include "check/verify.h"
 #include "differential.h"
-#include "simplex/verify.h"
 
 namespace {
 

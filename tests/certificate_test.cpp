@@ -5,10 +5,10 @@
 
 #include <cmath>
 
+#include "check/exact.h"
+#include "check/verify.h"
 #include "input/matrix.h"
-#include "simplex/exact.h"
 #include "simplex/simplex.h"
-#include "simplex/verify.h"
 #include "stdform/stdform.h"
 #include "support.h"
 

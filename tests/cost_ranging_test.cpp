@@ -147,8 +147,7 @@ void artificialHoldsXOut(Store& s) {
     s.tab.ph1_row = s.tab.last_row = 3;
     s.tab.isart[3] = 1;
     s.tab.cost[1] = s.tab.cost[2] = 1;
-    s.tab.row_type[1] = 0;
-    s.tab.row_type[2] = 4;
+    setRowColumns(s, {{0, 3, 3}, {4, 4, 0}});
     s.model.rrhs[2] = 5;
     setRow(s, 0, {5, -1, 0, 0, 1});
     setRow(s, 1, {0, -1, 0, 1, 0});

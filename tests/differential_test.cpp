@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "check/verify.h"
 #include "differential.h"
-#include "simplex/verify.h"
 
 namespace {
 

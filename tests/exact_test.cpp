@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "check/exact.h"
+#include "check/verify.h"
 #include "input/matrix.h"
-#include "simplex/exact.h"
-#include "simplex/verify.h"
 #include "stdform/stdform.h"
 #include "support.h"
 

@@ -37,6 +37,23 @@ inline void setNames(Store& s, std::initializer_list<const char*> columns) {
     s.tab.nnames = s.tab.last_col = j - 1;
 }
 
+// Each constraint row's relation code and the columns the standard form
+// added for it: {row_type, its own added column, its artificial or 0}.
+struct RowColumns {
+    int row_type;
+    int added;
+    int artificial;
+};
+
+inline void setRowColumns(Store& s, std::initializer_list<RowColumns> rows) {
+    int r = 1;
+    for (const RowColumns& row : rows) {
+        s.tab.row_type[r] = row.row_type;
+        s.tab.added_col[r] = row.added;
+        s.tab.art_col[r++] = row.artificial;
+    }
+}
+
 inline void setLabels(Store& s, std::initializer_list<const char*> rows) {
     int r = 0;
     for (const char* label : rows) std::strcpy(s.model.rname[r++], label);
@@ -54,8 +71,7 @@ inline void profitOptimum(Store& s) {
     setLabels(s, {"PROFIT", "C1", "C2"});
     s.tab.cost[1] = 2;
     s.tab.cost[2] = 3;
-    s.tab.row_type[1] = 3;
-    s.tab.row_type[2] = 4;
+    setRowColumns(s, {{3, 3, 0}, {4, 4, 0}});
     s.model.rrhs[1] = 4;
     s.model.rrhs[2] = 6;
     setRow(s, 0, {9, 0, 0, 1.5, 0.5});
@@ -117,8 +133,7 @@ inline void surplusThenEquality(Store& s) {
     setLabels(s, {"COST", "R1", "R2"});
     s.tab.isart[4] = s.tab.isart[5] = 1;
     s.tab.cost[1] = s.tab.cost[2] = 1;
-    s.tab.row_type[1] = -3;
-    s.tab.row_type[2] = 0;
+    setRowColumns(s, {{-3, 3, 4}, {0, 5, 5}});
     s.model.rrhs[1] = 2;
     s.model.rrhs[2] = 1;
     setRow(s, 0, {-2, 0, 0, 1, -1, 0});

@@ -2,10 +2,10 @@
 
 #include <string>
 
+#include "check/verify.h"
 #include "driver/answer.h"
 #include "input/matrix.h"
 #include "simplex/simplex.h"
-#include "simplex/verify.h"
 #include "stdform/stdform.h"
 #include "support.h"
 

@@ -4,9 +4,9 @@
 #include <cstdlib>
 #include <string>
 
+#include "check/verify.h"
 #include "reports/solution.h"
 #include "simplex/tableau.h"
-#include "simplex/verify.h"
 
 namespace zep {
 

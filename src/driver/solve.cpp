@@ -1,11 +1,11 @@
 #include "driver/solve.h"
 
+#include "check/verify.h"
 #include "driver/answer.h"
 #include "driver/cmdline.h"
 #include "input/form.h"
 #include "simplex/simplex.h"
 #include "simplex/tableau.h"
-#include "simplex/verify.h"
 #include "stdform/stdform.h"
 
 namespace zep {

@@ -5,7 +5,6 @@
 
 #include <cmath>
 
-#include "reports/added_columns.h"
 #include "simplex/artificial.h"
 
 namespace zep {
@@ -118,7 +117,7 @@ RangeLine nonbasic_cost_range(const Store& s, int v) {
 }
 
 RangeLine rhs_range(const Store& s, int i) {
-    int j = addedColumn(s, i);
+    int j = s.tab.added_col[i];
     if (s.tab.col_status[j] > 0) return basicAddedRange(s, i, j, s.tab.col_status[j]);
     return nonbasicAddedRange(s, i, j);
 }

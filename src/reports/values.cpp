@@ -1,7 +1,5 @@
 #include "reports/values.h"
 
-#include "reports/added_columns.h"
-
 namespace zep {
 
 namespace {
@@ -35,7 +33,7 @@ RowSummary row_summary(const Store& s, int r) {
     int t = s.tab.row_type[r];
     if (t > 0) return {"<=", "SLK", basicLevel(s, t), -s.model.z_mult * s.tab.a_mat[0][t]};
     if (t < 0) return {">=", "SRP", basicLevel(s, -t), s.model.z_mult * s.tab.a_mat[0][-t]};
-    double marginal = -s.model.z_mult * s.tab.a_mat[0][artificialColumn(s, r)];
+    double marginal = -s.model.z_mult * s.tab.a_mat[0][s.tab.art_col[r]];
     if (s.tab.isart[s.tab.basis_index[r]])
         return {" =", "ART", s.tab.a_mat[r][s.tab.rhs_col], marginal};
     return {" =", "   ", 0, marginal};

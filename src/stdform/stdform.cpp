@@ -39,21 +39,26 @@ void addArtificial(Store& s, int r) {
     int k = addColumn(s, "ART:", r);
     s.tab.isart[k] = 1;
     makeBasic(s, r, k);
+    s.tab.art_col[r] = k;
     s.tab.num_artif++;
 }
 
 void addColumns(Store& s, int r) {
+    s.tab.art_col[r] = 0;
     if (s.tab.row_type[r] > 0) {
         int k = addColumn(s, "SLK:", r);
         makeBasic(s, r, k);
         s.tab.row_type[r] = k;
+        s.tab.added_col[r] = k;
     } else if (s.tab.row_type[r] == 0) {
         addArtificial(s, r);
+        s.tab.added_col[r] = s.tab.art_col[r];
     } else {
         int k = addColumn(s, "SRP:", r);
         s.tab.a_mat[r][k] = -1;
         s.tab.row_type[r] = -k;
         s.tab.col_status[k] = 0;
+        s.tab.added_col[r] = k;
         addArtificial(s, r);
     }
 }

@@ -57,6 +57,12 @@ struct Store {
         char varname[max_names + 1][name_size] = {};
         int row_type[tab_rows] = {};
         int basis_index[tab_rows] = {};
+        // The columns the standard form added for each row, recorded as it
+        // adds them: the slack, surplus or (for an "=" row) artificial
+        // column that the row's reports and checks read, and the artificial
+        // column, 0 for a "<=" row.
+        int added_col[tab_rows] = {};
+        int art_col[tab_rows] = {};
         int nnames = 0;
         int last_col = 0;
         int last_row = 0;

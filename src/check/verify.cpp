@@ -1,10 +1,8 @@
-#include "simplex/verify.h"
+#include "check/verify.h"
 
 #include <cfloat>
 #include <cmath>
 #include <cstring>
-
-#include "reports/added_columns.h"
 
 namespace zep {
 
@@ -99,7 +97,7 @@ bool pointHolds(const Store& s, const double* x) {
     }
     for (int r = 1; r <= s.model.num_cons; r++) {
         if (s.tab.row_type[r] != 0) {
-            double term = addedSign(s, r) * x[addedColumn(s, r)];
+            double term = addedSign(s, r) * x[s.tab.added_col[r]];
             sum[r] = sum[r] + term;
             size[r] = size[r] + std::fabs(term);
         }
@@ -121,7 +119,7 @@ void internalCosts(const Store& s, double* c) {
 // entry, and an artificial costs 1 in phase 1.
 void impliedDuals(const Store& s, int obj, double* y) {
     for (int r = 1; r <= s.model.num_cons; r++) {
-        int k = addedColumn(s, r);
+        int k = s.tab.added_col[r];
         double c = obj == s.tab.ph1_row && s.tab.isart[k] ? 1.0 : 0.0;
         y[r] = (c - s.tab.a_mat[obj][k]) / addedSign(s, r);
     }
@@ -151,7 +149,7 @@ void reducedCosts(const Store& s, const double* c, const double* y, Sum* d) {
     }
     for (int r = 1; r <= s.model.num_cons; r++) {
         if (s.tab.row_type[r] == 0) continue;
-        int k = addedColumn(s, r);
+        int k = s.tab.added_col[r];
         double term = -y[r] * addedSign(s, r);
         sum[k] = sum[k] + term;
         size[k] = size[k] + std::fabs(term);
@@ -170,7 +168,7 @@ mpq_class exactReducedCost(const Store& s, const double* c, const double* y, int
     for (int r = 1; r <= s.model.num_cons; r++) {
         if (j <= s.model.num_vars)
             d -= mpq_class(y[r]) * written(s.model.a_read[r][j]);
-        else if (s.tab.row_type[r] != 0 && j == addedColumn(s, r))
+        else if (s.tab.row_type[r] != 0 && j == s.tab.added_col[r])
             d -= mpq_class(y[r]) * addedSign(s, r);
     }
     return d;
@@ -194,7 +192,7 @@ void liftBasicColumns(const Store& s, const Sum* d, double* y) {
     }
     if (!any) return;
     for (int i = 1; i <= s.model.num_cons; i++) {
-        int k = addedColumn(s, i);
+        int k = s.tab.added_col[i];
         double shift = 0;
         for (int r = 1; r <= s.model.num_cons; r++)
             if (lift[r] != 0) shift = shift + s.tab.a_mat[r][k] * lift[r];
@@ -221,7 +219,7 @@ void basicReducedCosts(const Store& s, const double* c, const double* y, Sum* d)
             d[j].size = d[j].size + std::fabs(term);
             if (term == 0 && s.model.a_read[r][j] != 0) d[j].lost = true;
         }
-        int k = addedColumn(s, r);
+        int k = s.tab.added_col[r];
         if (s.tab.row_type[r] != 0 && s.tab.col_status[k] > 0) {
             double term = v * addedSign(s, r);
             d[k].sum = d[k].sum + term;
@@ -296,7 +294,7 @@ ExactTableau& atBasis(const Store& s, ExactTableau& e) {
 std::vector<mpq_class> exactDuals(const Store& s, const ExactTableau& e, int obj) {
     std::vector<mpq_class> y(s.model.num_cons + 1);
     for (int r = 1; r <= s.model.num_cons; r++) {
-        int k = addedColumn(s, r);
+        int k = s.tab.added_col[r];
         mpq_class c = obj == s.tab.ph1_row && s.tab.isart[k] ? 1 : 0;
         y[r] = (c - e.a[obj][k]) * addedSign(s, r);
     }
@@ -316,9 +314,9 @@ bool reportedCostsHold(const Store& s, const ExactTableau& e, const std::vector<
         if (s.tab.a_mat[0][j] == 0 && std::fabs(exact) < s.tol.eps_pivot) continue;
         double size = std::fabs(c[j]);
         for (int r = 1; r <= s.model.num_cons; r++) {
-            double a = j <= s.model.num_vars    ? s.model.a_read[r][j]
-                       : j == addedColumn(s, r) ? 1.0
-                                                : 0.0;
+            double a = j <= s.model.num_vars     ? s.model.a_read[r][j]
+                       : j == s.tab.added_col[r] ? 1.0
+                                                 : 0.0;
             size = size + std::fabs(y[r].get_d() * a);
         }
         if (!(std::fabs(s.tab.a_mat[0][j] - exact) <= tol_check * size)) return false;

@@ -2,7 +2,7 @@
 // exact re-solve where the floating-point answer fails it.
 #pragma once
 
-#include "simplex/exact.h"
+#include "check/exact.h"
 #include "store/store.h"
 
 namespace zep {

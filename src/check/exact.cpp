@@ -1,4 +1,4 @@
-#include "simplex/exact.h"
+#include "check/exact.h"
 
 #include <charconv>
 #include <cmath>
@@ -6,20 +6,11 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "reports/added_columns.h"
-
 namespace zep {
 
 namespace {
 
 using Row = std::vector<mpq_class>;
-
-// The artificial column of a ">=" row follows its surplus column; a "<="
-// row has none (0).
-int artificialOf(const Store& s, int r) {
-    if (s.tab.row_type[r] > 0) return 0;
-    return s.tab.row_type[r] < 0 ? -s.tab.row_type[r] + 1 : artificialColumn(s, r);
-}
 
 // The phase-1 row as the standard form builds it: minus the sum of the
 // artificial rows, +1 in the surplus columns, the sum of their
@@ -27,10 +18,10 @@ int artificialOf(const Store& s, int r) {
 void buildPhase1Row(const Store& s, ExactTableau& e) {
     Row& p1 = e.a[s.tab.ph1_row];
     for (int r = 1; r <= s.model.num_cons; r++) {
-        if (!artificialOf(s, r)) continue;
+        if (!s.tab.art_col[r]) continue;
         for (int j = 1; j <= s.model.num_vars; j++) p1[j] -= e.a[r][j];
         p1[0] += e.a[r][0];
-        if (s.tab.row_type[r] < 0) p1[addedColumn(s, r)] = 1;
+        if (s.tab.row_type[r] < 0) p1[s.tab.added_col[r]] = 1;
     }
 }
 
@@ -45,8 +36,8 @@ ExactTableau build(const Store& s) {
     for (int r = 1; r <= s.model.num_cons; r++) {
         for (int j = 1; j <= s.model.num_vars; j++) e.a[r][j] = written(s.model.a_read[r][j]);
         e.a[r][0] = written(s.model.rrhs[r]);
-        e.a[r][addedColumn(s, r)] = s.tab.row_type[r] < 0 ? -1 : 1;
-        int basic = artificialOf(s, r) ? artificialOf(s, r) : addedColumn(s, r);
+        e.a[r][s.tab.added_col[r]] = s.tab.row_type[r] < 0 ? -1 : 1;
+        int basic = s.tab.art_col[r] ? s.tab.art_col[r] : s.tab.added_col[r];
         e.a[r][basic] = 1;
         e.basis[r] = basic;
         e.status[basic] = r;
