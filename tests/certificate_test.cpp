@@ -20,7 +20,6 @@ using zep::testing::Harness;
 Store& load(Harness& h) {
     zep::initParam(h.store());
     zep::generate2(h.store());
-    zep::keep_model(h.store());
     zep::setprob(h.store());
     return h.store();
 }

@@ -15,7 +15,6 @@ using zep::testing::Harness;
 Store& solvedExactly(Harness& h) {
     zep::initParam(h.store());
     zep::generate2(h.store());
-    zep::keep_model(h.store());
     zep::setprob(h.store());
     zep::exact_simplex(h.store());
     return h.store();

@@ -20,7 +20,6 @@ const char* const profit = "MAX 2 2\nX Y\nPROFIT 2 3\nC1 1 1 <= 4\nC2 1 3 <= 6\n
 void load(Harness& h) {
     zep::initParam(h.store());
     zep::generate2(h.store());
-    zep::keep_model(h.store());
     zep::setprob(h.store());
 }
 

@@ -428,11 +428,6 @@ bool unboundedHolds(const Store& s, ExactTableau& e) {
 
 } // namespace
 
-void keep_model(Store& s) {
-    for (int r = 0; r <= s.model.num_cons; r++)
-        std::memcpy(s.model.a_read[r], s.tab.a_mat[r], sizeof s.model.a_read[r]);
-}
-
 bool duals_hold(const Store& s, const double* c, const double* y) {
     Sum d[tab_cols];
     reducedCosts(s, c, y, d);

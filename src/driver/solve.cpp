@@ -12,7 +12,6 @@ namespace zep {
 
 void solve(Store& s) {
     readModel(s);
-    keep_model(s);
     setprob(s);
     if (s.opt.debug) tableau(s);
     simplex(s);

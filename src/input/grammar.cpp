@@ -110,6 +110,7 @@ void generate3(Store& s) {
     s.tab.last_row = s.model.num_cons;
     s.model.num_vars = s.tab.nnames;
     s.tab.last_col = s.model.num_vars;
+    keep_model(s);
 }
 
 int checkLabel(Store& s) {

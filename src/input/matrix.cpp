@@ -216,6 +216,7 @@ void generate2(Store& s) {
     if (int k = addedNameClash(s))
         refuse(s, "variable name %s is also the name of an added column", s.tab.varname[k]);
     s.tab.nnames = s.model.num_vars;
+    keep_model(s);
 }
 
 } // namespace zep

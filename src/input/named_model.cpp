@@ -162,6 +162,7 @@ void finishNamedModel(Store& s, NamedModel& m) {
                      "relation is now %s\n",
                      s.model.rname[r], relationText(s.tab.row_type[r]));
     }
+    keep_model(s);
 }
 
 } // namespace zep

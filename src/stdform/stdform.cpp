@@ -73,7 +73,7 @@ void buildPhase1Row(Store& s) {
             if (s.tab.isart[s.tab.basis_index[r]]) p1[j] = p1[j] - s.tab.a_mat[r][j];
     }
     for (int r = 1; r <= s.model.num_cons; r++)
-        if (s.tab.row_type[r] < 0) p1[-s.tab.row_type[r]] = 1;
+        if (s.tab.row_type[r] < 0) p1[s.tab.added_col[r]] = 1;
     p1[0] = 0;
     for (int r = 1; r <= s.model.num_cons; r++)
         if (s.tab.isart[s.tab.basis_index[r]]) p1[0] = p1[0] + s.tab.a_mat[r][0];

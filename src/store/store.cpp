@@ -1,5 +1,7 @@
 #include "store/store.h"
 
+#include <cstring>
+
 namespace zep {
 
 void initParam(Store& s) {
@@ -19,6 +21,11 @@ void initParam(Store& s) {
         s.tab.isart[j] = 0;
         for (int r = 0; r <= s.model.num_cons && r < tab_rows; r++) s.tab.a_mat[r][j] = 0;
     }
+}
+
+void keep_model(Store& s) {
+    for (int r = 0; r <= s.model.num_cons; r++)
+        std::memcpy(s.model.a_read[r], s.tab.a_mat[r], sizeof s.model.a_read[r]);
 }
 
 } // namespace zep

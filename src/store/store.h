@@ -138,4 +138,8 @@ struct Store {
 
 void initParam(Store& s);
 
+// Keeps rows 0 to num_cons of a_mat as read, before the standard form and
+// the simplex transform them: every reader ends with it.
+void keep_model(Store& s);
+
 } // namespace zep
