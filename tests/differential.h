@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "driver/session.h"
 #include "driver/solve.h"
 #include "store/store.h"
 
@@ -79,29 +80,23 @@ inline Answer parseAnswer(const std::string& line) {
 
 // One solve of a model file, as zep-solve runs it without options.
 struct SolveRun {
-    std::unique_ptr<Store> store = std::make_unique<Store>();
+    std::unique_ptr<Session> session;
+    Store* store = nullptr; // as the solve left it
     std::string output;
     int status = -1; // exit status when the run ended the process
 };
 
 inline SolveRun solveFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
     SolveRun run;
-    Store& s = *run.store;
-    char* text = nullptr;
-    std::size_t size = 0;
-    s.out = open_memstream(&text, &size);
-    s.luin = std::fopen(path.c_str(), "r");
-    std::snprintf(s.buf, sizeof s.buf, "%s", path.c_str());
-    initParam(s);
-    try {
-        solve(s);
-    } catch (const ProcessEnd& end) {
-        run.status = end.status;
-    }
-    std::fclose(s.out);
-    std::fclose(s.luin);
-    run.output.assign(text, size);
-    std::free(text);
+    run.session = std::make_unique<Session>(text.str());
+    run.store = &run.session->store();
+    std::snprintf(run.store->buf, sizeof run.store->buf, "%s", path.c_str());
+    initParam(*run.store);
+    run.status = run.session->run([](Store& s) { solve(s); });
+    run.output = run.session->output();
     return run;
 }
 
