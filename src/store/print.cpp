@@ -1,0 +1,231 @@
+#include "store/print.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+namespace zep {
+
+namespace {
+
+// Longest precision taken here; fixed notation of the largest double with
+// it fits the conversion buffer.
+constexpr int max_precision = 40;
+constexpr int max_width = 1000;
+constexpr std::size_t number_size = 400;
+
+// One conversion: "%", optional "-", width, "." precision, "l" before f
+// or g, and the conversion character.
+struct Spec {
+    bool left = false;
+    int width = 0;
+    int precision = -1;
+    char conv = 0;
+};
+
+int digits(const char*& p, int limit) {
+    int v = 0;
+    while (*p >= '0' && *p <= '9') {
+        v = v * 10 + (*p++ - '0');
+        if (v > limit) return -1;
+    }
+    return v;
+}
+
+// Reads the conversion after a "%"; returns the position after it, or
+// nullptr for one left to the C library.
+const char* parseSpec(const char* p, Spec& spec) {
+    while (*p == '-') {
+        spec.left = true;
+        p++;
+    }
+    spec.width = digits(p, max_width);
+    if (spec.width < 0) return nullptr;
+    if (*p == '.') {
+        p++;
+        spec.precision = digits(p, max_precision);
+        if (spec.precision < 0) return nullptr;
+    }
+    bool long_arg = *p == 'l';
+    if (long_arg) p++;
+    spec.conv = *p;
+    switch (spec.conv) {
+    case 'f':
+    case 'g':
+        return p + 1;
+    case 'd':
+        return !long_arg && spec.precision < 0 ? p + 1 : nullptr;
+    case 's':
+    case 'c':
+        return !long_arg ? p + 1 : nullptr;
+    case '%':
+        return !long_arg && !spec.left && spec.width == 0 && spec.precision < 0 ? p + 1 : nullptr;
+    default:
+        return nullptr;
+    }
+}
+
+bool handledHere(const char* fmt) {
+    for (const char* p = std::strchr(fmt, '%'); p; p = std::strchr(p, '%')) {
+        Spec spec;
+        p = parseSpec(p + 1, spec);
+        if (!p) return false;
+    }
+    return true;
+}
+
+// Collects the output: into a caller's buffer, cut at its capacity, or
+// through a local buffer into a stream.
+class Sink {
+  public:
+    Sink(char* out, std::size_t cap) : terminated(cap > 0), dst(out), room(cap > 0 ? cap - 1 : 0) {}
+    explicit Sink(FILE* stream) : file(stream), dst(local), room(sizeof local) {}
+
+    void put(const char* text, std::size_t n) {
+        total += n;
+        while (n > 0) {
+            if (used == room && !drain()) return;
+            std::size_t take = n < room - used ? n : room - used;
+            std::memcpy(dst + used, text, take);
+            used += take;
+            text += take;
+            n -= take;
+        }
+    }
+
+    void pad(std::size_t n) {
+        static constexpr char blanks[] = "                                ";
+        for (; n > sizeof blanks - 1; n -= sizeof blanks - 1) put(blanks, sizeof blanks - 1);
+        put(blanks, n);
+    }
+
+    // Writes a field of the given width, blank-padded on the left or right.
+    void field(const Spec& spec, const char* text, std::size_t n) {
+        std::size_t width = static_cast<std::size_t>(spec.width);
+        std::size_t fill = n < width ? width - n : 0;
+        if (!spec.left) pad(fill);
+        put(text, n);
+        if (spec.left) pad(fill);
+    }
+
+    int finish() {
+        if (file)
+            drain();
+        else if (terminated)
+            dst[used] = '\0';
+        return static_cast<int>(total);
+    }
+
+  private:
+    bool drain() {
+        if (!file) return false;
+        std::fwrite(dst, 1, used, file);
+        used = 0;
+        return true;
+    }
+
+    FILE* file = nullptr;
+    bool terminated = false;
+    char local[512];
+    char* dst;
+    std::size_t room;
+    std::size_t used = 0;
+    std::size_t total = 0;
+};
+
+void number(Sink& sink, const Spec& spec, double v) {
+    char text[number_size];
+    int n;
+    if (!std::isfinite(v)) {
+        // Infinities and NaNs keep the C library's spelling.
+        n = std::snprintf(text, sizeof text, spec.conv == 'f' ? "%.*f" : "%.*g", spec.precision, v);
+    } else {
+        int precision = spec.precision < 0 ? 6 : spec.precision;
+        auto form = std::chars_format::fixed;
+        if (spec.conv == 'g') {
+            form = std::chars_format::general;
+            if (precision == 0) precision = 1;
+        }
+        n = static_cast<int>(std::to_chars(text, text + sizeof text, v, form, precision).ptr -
+                             text);
+    }
+    sink.field(spec, text, static_cast<std::size_t>(n));
+}
+
+void convert(Sink& sink, const Spec& spec, va_list& ap) {
+    switch (spec.conv) {
+    case 'd': {
+        char text[16];
+        auto end = std::to_chars(text, text + sizeof text, va_arg(ap, int)).ptr;
+        sink.field(spec, text, static_cast<std::size_t>(end - text));
+        break;
+    }
+    case 'c': {
+        char c = static_cast<char>(va_arg(ap, int));
+        sink.field(spec, &c, 1);
+        break;
+    }
+    case 's': {
+        const char* text = va_arg(ap, const char*);
+        if (!text) text = spec.precision < 0 || spec.precision >= 6 ? "(null)" : "";
+        std::size_t n = spec.precision < 0
+                            ? std::strlen(text)
+                            : strnlen(text, static_cast<std::size_t>(spec.precision));
+        sink.field(spec, text, n);
+        break;
+    }
+    case '%':
+        sink.put("%", 1);
+        break;
+    default:
+        number(sink, spec, va_arg(ap, double));
+        break;
+    }
+}
+
+int format(Sink& sink, const char* fmt, va_list& ap) {
+    const char* p = fmt;
+    for (const char* pc = std::strchr(p, '%'); pc; pc = std::strchr(p, '%')) {
+        sink.put(p, static_cast<std::size_t>(pc - p));
+        Spec spec;
+        p = parseSpec(pc + 1, spec);
+        convert(sink, spec, ap);
+    }
+    sink.put(p, std::strlen(p));
+    return sink.finish();
+}
+
+} // namespace
+
+void print(Store& s, const char* fmt, ...) {
+    va_list ap;
+    va_start(ap, fmt);
+    if (handledHere(fmt)) {
+        Sink sink(s.out);
+        format(sink, fmt, ap);
+    } else {
+        std::vfprintf(s.out, fmt, ap);
+    }
+    va_end(ap);
+}
+
+int vcompose(char* out, std::size_t cap, const char* fmt, va_list ap) {
+    if (!handledHere(fmt)) return std::vsnprintf(out, cap, fmt, ap);
+    Sink sink(out, cap);
+    va_list args;
+    va_copy(args, ap);
+    int n = format(sink, fmt, args);
+    va_end(args);
+    return n;
+}
+
+int compose(char* out, std::size_t cap, const char* fmt, ...) {
+    va_list ap;
+    va_start(ap, fmt);
+    int n = vcompose(out, cap, fmt, ap);
+    va_end(ap);
+    return n;
+}
+
+} // namespace zep
