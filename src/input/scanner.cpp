@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "input/chars.h"
+#include "store/print.h"
 
 namespace zep {
 
@@ -147,7 +148,7 @@ int getTok(Store& s) {
     if (state == end_of_token) {
         std::ungetc(c, s.luin);
     } else if (state == lexical_error) {
-        std::fprintf(s.out, "Error in column %d\n", s.errCol);
+        print(s, "Error in column %d\n", s.errCol);
         errExit(s, 1);
     } else if (previous == 0) {
         return end_of_input;
@@ -164,9 +165,9 @@ double tokValue(Store& s) {
 }
 
 void errExit(Store& s, int n) {
-    std::fprintf(s.out, "\n");
+    print(s, "\n");
     for (int i = 1; i < s.errCol; i++) std::fputc(' ', s.out);
-    std::fprintf(s.out, "^\nInput Error %d>> %s\nProcessing terminated\n", n, errorMsgs[n]);
+    print(s, "^\nInput Error %d>> %s\nProcessing terminated\n", n, errorMsgs[n]);
     throw ProcessEnd{255};
 }
 

@@ -6,6 +6,7 @@
 
 #include "simplex/artificial.h"
 #include "simplex/simplex.h"
+#include "store/print.h"
 
 namespace zep {
 
@@ -94,8 +95,7 @@ void pivot(Store& s) {
         s.a_mat[s.piv_row][s.rhs_col] = 0;
     if (s.best_col < 0) adjrhsin(s);
     if (s.show_exchanges)
-        std::fprintf(s.out, "%s leaves and %s enters solution\n", leavingName(s),
-                     s.varname[s.piv_col]);
+        print(s, "%s leaves and %s enters solution\n", leavingName(s), s.varname[s.piv_col]);
     piv_tabl(s);
     s.basis_index[s.piv_row] = s.piv_col;
     s.col_status[s.piv_col] = s.piv_row;

@@ -3,16 +3,17 @@
 #include <cstdio>
 
 #include "input/names.h"
+#include "store/print.h"
 
 namespace zep {
 
 int addslk(Store& s, const char* prefix, const char* label) {
-    std::snprintf(s.buf, name_size, "%s%s", prefix, label);
+    compose(s.buf, name_size, "%s%s", prefix, label);
     return nameNum(s);
 }
 
 void hit_max(Store& s, int code) {
-    std::fprintf(s.out, "MAX DIMENSIONS EXCEEDED  Error code %d\n", code);
+    print(s, "MAX DIMENSIONS EXCEEDED  Error code %d\n", code);
 }
 
 namespace {
