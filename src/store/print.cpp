@@ -1,7 +1,9 @@
 #include "store/print.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 
@@ -14,6 +16,8 @@ namespace {
 constexpr int max_precision = 40;
 constexpr int max_width = 1000;
 constexpr std::size_t number_size = 400;
+
+__extension__ typedef unsigned __int128 wide;
 
 // One conversion: "%", optional "-", width, "." precision, "l" before f
 // or g, and the conversion character.
@@ -134,6 +138,46 @@ class Sink {
     std::size_t total = 0;
 };
 
+// Fixed notation of |v| < 2^53 with at most 6 decimals, exactly: v is
+// m * 2^-k, so v * 10^p is the integer m * 10^p shifted right by k, rounded
+// half to even as printf rounds. Returns nullptr where it does not apply.
+char* smallFixed(char* out, double v, int precision) {
+    std::uint64_t bits;
+    std::memcpy(&bits, &v, sizeof bits);
+    int biased = static_cast<int>(bits >> 52 & 0x7ff);
+    std::uint64_t m = bits & ((std::uint64_t{1} << 52) - 1);
+    if (biased != 0) m |= std::uint64_t{1} << 52;
+    int shift = 1075 - (biased != 0 ? biased : 1);
+    if (shift < 0 || precision > 6) return nullptr;
+    static constexpr std::uint64_t powers[] = {1, 10, 100, 1000, 10000, 100000, 1000000};
+    wide scaled = static_cast<wide>(m) * powers[precision];
+    wide q = 0;
+    if (shift == 0) {
+        q = scaled;
+    } else if (shift < 127) {
+        q = scaled >> shift;
+        wide rest = scaled - (q << shift);
+        wide half = static_cast<wide>(1) << (shift - 1);
+        if (rest > half || (rest == half && (q & 1))) q++;
+    }
+    if (q >> 64) return nullptr;
+    // At least one digit before the point: 5 at three decimals is 0.005.
+    char raw[24];
+    int n = static_cast<int>(
+        std::to_chars(raw, raw + sizeof raw, static_cast<std::uint64_t>(q)).ptr - raw);
+    int len = std::max(n, precision + 1);
+    char digits[32];
+    std::fill(digits, digits + len - n, '0');
+    std::copy(raw, raw + n, digits + len - n);
+    if (bits >> 63) *out++ = '-';
+    out = std::copy(digits, digits + len - precision, out);
+    if (precision > 0) {
+        *out++ = '.';
+        out = std::copy(digits + len - precision, digits + len, out);
+    }
+    return out;
+}
+
 void number(Sink& sink, const Spec& spec, double v) {
     char text[number_size];
     int n;
@@ -142,6 +186,12 @@ void number(Sink& sink, const Spec& spec, double v) {
         n = std::snprintf(text, sizeof text, spec.conv == 'f' ? "%.*f" : "%.*g", spec.precision, v);
     } else {
         int precision = spec.precision < 0 ? 6 : spec.precision;
+        if (spec.conv == 'f') {
+            if (char* end = smallFixed(text, v, precision)) {
+                sink.field(spec, text, static_cast<std::size_t>(end - text));
+                return;
+            }
+        }
         auto form = std::chars_format::fixed;
         if (spec.conv == 'g') {
             form = std::chars_format::general;
