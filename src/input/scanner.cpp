@@ -103,7 +103,7 @@ void keep(Store& s, int c) {
 }
 
 void consume(Store& s, int c) {
-    if (s.echo) std::fputc(c, s.out);
+    if (s.echo) fputc_unlocked(c, s.out);
     if (c == '\n') {
         s.errCol = 0;
         return;
@@ -133,6 +133,9 @@ void chset(Store& s) {
     std::memcpy(s.chtype, classes.data(), classes.size());
 }
 
+// Characters come straight from the stream's buffer (getc_unlocked): the
+// program has one thread, and a call and a lock per character cost more
+// than the whole scan.
 int getTok(Store& s) {
     s.tokLen = 0;
     int state = 0;
@@ -140,7 +143,7 @@ int getTok(Store& s) {
     int c;
     do {
         previous = state;
-        c = std::getc(s.luin);
+        c = getc_unlocked(s.luin);
         state = nextState(s, previous, c);
         if (state >= 0) consume(s, c);
     } while (state >= 0);
