@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "input/chars.h"
+#include "input/decimal.h"
 #include "store/print.h"
 
 namespace zep {
@@ -164,6 +165,8 @@ double tokValue(Store& s) {
     for (const UnitToken& u : unitTokens)
         if (s.tokLen == u.len && std::strncmp(s.buf, u.text, static_cast<size_t>(u.len)) == 0)
             return u.value;
+    double v;
+    if (plainDecimal(s.buf, static_cast<int>(std::strlen(s.buf)), v)) return v;
     return std::atof(s.buf);
 }
 
