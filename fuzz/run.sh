@@ -1,9 +1,12 @@
 #!/bin/bash
-# Builds the fuzz targets of both model readers with clang++ and runs each
-# for a bounded time, seeded from the models in examples/. The run fails on
-# any crash, sanitizer report or input that takes over one second; the
-# input is then left in fuzz/ (crash-*, timeout-*, leak-*). The corpora
-# grow in fuzz/corpus-algebraic and fuzz/corpus-matrix from run to run.
+# Builds the fuzz targets of both model readers and of zep-solve's whole
+# path with clang++ and runs each for a bounded time, the readers seeded
+# from the models in examples/, zep-solve from those and both test corpora
+# (each model behind an option byte: none, and f, r, t and x). The run
+# fails on any crash, sanitizer report or input that takes over one second;
+# the input is then left in fuzz/ (crash-*, timeout-*, leak-*). The corpora
+# grow in fuzz/corpus-algebraic, fuzz/corpus-matrix and fuzz/corpus-solve
+# from run to run.
 #
 #   fuzz/run.sh [seconds per target, default 60] [build directory, default build/fuzz]
 set -euo pipefail
@@ -19,7 +22,15 @@ fuzz() {
     shift 2
     local corpus=fuzz/corpus-$reader
     mkdir -p "$corpus"
-    cp examples/*."$extension" "$corpus"/
+    if [ "$reader" = solve ]; then
+        for model in examples/*.{lp,mat} tests/corpus/*.{lp,mat} tests/corpus-wide/*.{lp,mat}; do
+            local seed=${model//\//-}
+            { printf '\000'; cat "$model"; } > "$corpus/$seed"
+            { printf '\036'; cat "$model"; } > "$corpus/all-options-$seed"
+        done
+    else
+        cp examples/*."$extension" "$corpus"/
+    fi
     echo "=== fuzzing the $reader reader for $seconds seconds"
     "$build/fuzz-$reader" -max_total_time="$seconds" -timeout=1 -artifact_prefix=fuzz/ \
         -print_final_stats=1 "$@" "$corpus"
@@ -27,3 +38,4 @@ fuzz() {
 
 fuzz algebraic lp -dict=fuzz/algebraic.dict
 fuzz matrix mat
+fuzz solve "" -dict=fuzz/algebraic.dict

@@ -46,6 +46,7 @@ TEST_P(GetArgOptions, SetsSwitchesAndReportsUnknownLetters) {
 }
 
 const char* banner = "\n                   *** ZEP - LINEAR PROGRAMMING ***\n\n";
+const char* unknown_dash_v = "Unknown option '-'\nUnknown option 'v'\n";
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, GetArgOptions,
@@ -59,7 +60,12 @@ INSTANTIATE_TEST_SUITE_P(
         ArgCase{{"-Q", "examples/profit.mat"}, 1, 1, 0, 0, 0, 0, 0, 1, "Unknown option 'Q'\n\n"},
         ArgCase{{"-", "examples/profit.mat"}, 1, 1, 0, 0, 0, 0, 0, 1, banner},
         ArgCase{{"-i"}, 0, 1, 1, 0, 0, 0, 0, 1, "Data file  not found\n"},
-        ArgCase{{"examples/"}, 0, 1, 0, 0, 0, 0, 0, 1, "Data file examples/ not found\n"}));
+        ArgCase{{"examples/"}, 0, 1, 0, 0, 0, 0, 0, 1, "Data file examples/ not found\n"},
+        // Long options are whole arguments that end the run where they stand.
+        ArgCase{{"--version", "examples/profit.mat"}, 0, 1, 0, 0, 0, 0, 0, 1, "zep 1.0.0\n"},
+        ArgCase{{"-x", "--help", "-r"}, 0, 1, 0, 0, 0, 0, 1, 1, "           Z E P"},
+        ArgCase{{"--x", "examples/profit.mat"}, 1, 1, 0, 0, 0, 0, 1, 1, "Unknown option '-'\n\n"},
+        ArgCase{{"--ver", "examples/profit.mat"}, 1, 0, 0, 0, 1, 0, 0, 1, unknown_dash_v}));
 
 TEST(GetArg, LastOfTwoFileNamesIsOpened) {
     Harness h;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 
 #include "input/matrix.h"
 #include "support.h"
@@ -8,6 +9,7 @@
 namespace {
 
 using zep::testing::Harness;
+using namespace std::string_view_literals;
 
 int read(Harness& h) {
     std::snprintf(h.s().buf, sizeof h.s().buf, "m.mat");
@@ -96,7 +98,7 @@ TEST(MatrixReader, EmptyFileIsTheEmptyModel) {
 }
 
 struct RefusalCase {
-    const char* text;
+    std::string_view text;
     const char* message;
 };
 
@@ -104,7 +106,7 @@ class MatrixRefusal : public ::testing::TestWithParam<RefusalCase> {};
 
 // Each refusal is one line at the end of the output and ends the run with 255.
 TEST_P(MatrixRefusal, EndsWithOneLineAndStatus255) {
-    Harness h(GetParam().text);
+    Harness h{std::string(GetParam().text)};
     EXPECT_EQ(read(h), 255);
     std::string out = h.output();
     std::string line = std::string("Matrix input error: ") + GetParam().message + "\n";
@@ -126,15 +128,57 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"MAXIMISATION 1 1", "the sense word is longer than 11 characters"},
         RefusalCase{"MAX 1 0 ABCDEFGHIJKLM", "variable name 1 is longer than 12 characters"},
         RefusalCase{"MAX 2 0 X x", "variable name X is given twice"},
-        RefusalCase{"MAX 1 0 X ABCDEFGHI 1", "the objective row's name is longer than 8 characters"},
+        RefusalCase{"MAX 1 0 X ABCDEFGHI 1",
+                    "the objective row's name is longer than 8 characters"},
         RefusalCase{"MAX 1 2 X P 1 C1 1 <= 4 ", "expected the name of row 2, but the file ended"},
         RefusalCase{"MAX 1 1 X P 1 C1 nan <= 4", "expected coefficient 1 of row C1, found 'nan'"},
-        RefusalCase{"MAX 1 1 X P 1 C1 1 <= 4x", "expected the right-hand side of row C1, found '4x'"},
-        RefusalCase{"MAX 1 1 X P 1 C1 1 <=", "expected the right-hand side of row C1, but the file ended"},
+        RefusalCase{"MAX 1 1 X P 1 C1 1 <= 4x",
+                    "expected the right-hand side of row C1, found '4x'"},
+        RefusalCase{"MAX 1 1 X P 1 C1 1 <=",
+                    "expected the right-hand side of row C1, but the file ended"},
         RefusalCase{"MAX 1 1 X P 1 C1 1 <= -0.5", "the right-hand side of row C1 is negative"},
         RefusalCase{"MAX 1 1 X P 1 P 1 <= 1", "row name P is given twice"},
         RefusalCase{"MAX 1 1 ART:C1 P 1 C1 1 >= 1",
-                    "variable name ART:C1 is also the name of an added column"}));
+                    "variable name ART:C1 is also the name of an added column"},
+        // A NUL byte does not end a number early, nor any other word.
+        RefusalCase{"MAX 1 0 X P 3\0"
+                    "8"sv,
+                    "expected coefficient 1 of row P, found '3\\08'"},
+        RefusalCase{"MAX 1 1\0"
+                    "2 X P 1 C1 1 <= 4"sv,
+                    "expected the number of constraints, found '1\\02'"},
+        RefusalCase{"MAX 1 1 X P 1 C1 1 <= 4\0"sv,
+                    "expected the right-hand side of row C1, found '4\\0'"},
+        RefusalCase{"MAX 1 0 X\0Y P 1"sv, "variable name 1 holds a NUL byte"},
+        RefusalCase{"MAX\0 1 0 X P 1"sv, "the sense word holds a NUL byte"},
+        // Nothing may follow the last row: it would be left unread.
+        RefusalCase{"MAX 1 1 X P 1 C1 1 <= 4 C2 1 <= 5",
+                    "the file goes on after the last row: 'C2'"},
+        RefusalCase{"MAX 1 0 X P 1 7", "the file goes on after the last row: '7'"}));
+
+struct BomCase {
+    std::string_view text;
+    const char* minmax;
+    double z_mult;
+};
+
+class MatrixByteOrderMark : public ::testing::TestWithParam<BomCase> {};
+
+// Only a mark that opens the file is skipped; elsewhere it is part of a word.
+TEST_P(MatrixByteOrderMark, IsSkippedOnlyAtTheStartOfTheFile) {
+    Harness h{std::string(GetParam().text)};
+    EXPECT_EQ(read(h), -1);
+    EXPECT_STREQ(h.s().minmax, GetParam().minmax);
+    EXPECT_EQ(h.s().z_mult, GetParam().z_mult);
+    EXPECT_STREQ(h.s().varname[1], "X");
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, MatrixByteOrderMark,
+                         ::testing::Values(BomCase{"\xEF\xBB\xBFMAX 1 0 X P 1", "MAX", -1.0},
+                                           BomCase{"\xEF\xBB\xBF\nmax 1 0 X P 1", "max", -1.0},
+                                           BomCase{" \xEF\xBB\xBFMAX 1 0 X P 1", "\xEF\xBB\xBFMAX",
+                                                   1.0},
+                                           BomCase{"\xEF\xBBMAX 1 0 X P 1", "\xEF\xBBMAX", 1.0}));
 
 TEST(MatrixReader, LongRelationWordIsRefusedWithoutOverflow) {
     std::string text = "MIN 1 1 X P 1 C1 1 " + std::string(100, '<') + " 2";

@@ -1,6 +1,7 @@
 #!/bin/bash
-# Fuzzes the algebraic and the matrix-form reader for about a minute each;
-# any crash, sanitizer report or slow input fails the step.
+# Fuzzes the algebraic and the matrix-form reader and zep-solve's whole
+# path for about a minute each; any crash, sanitizer report or slow input
+# fails the step.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 bash fuzz/run.sh 60

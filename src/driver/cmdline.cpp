@@ -63,6 +63,14 @@ int getArg(Store& s, int argc, char** argv) {
     }
     const char* name = "";
     for (int k = 1; k < argc; k++) {
+        if (std::strcmp(argv[k], "--help") == 0) {
+            help(s);
+            return 0;
+        }
+        if (std::strcmp(argv[k], "--version") == 0) {
+            std::fprintf(s.out, "zep %s\n", ZEP_VERSION);
+            return 0;
+        }
         if (argv[k][0] == '-') {
             for (const char* p = argv[k] + 1; *p; p++) takeOption(s, *p);
         } else {

@@ -1,7 +1,7 @@
 #include "driver/solve.h"
 
 #include "driver/cmdline.h"
-#include "input/matrix.h"
+#include "input/form.h"
 #include "reports/solution.h"
 #include "simplex/simplex.h"
 #include "simplex/tableau.h"
@@ -11,7 +11,7 @@
 namespace zep {
 
 void solve(Store& s) {
-    generate2(s);
+    readModel(s);
     keep_model(s);
     setprob(s);
     if (s.debug) tableau(s);

@@ -1,4 +1,4 @@
-// The solve operation: matrix-form model, standard form, simplex, report.
+// The solve operation: model in either form, standard form, simplex, report.
 #pragma once
 
 #include "store/store.h"

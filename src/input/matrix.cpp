@@ -48,10 +48,55 @@ int readWord(Store& s, char* dst, int max) {
     return len;
 }
 
-// The text of a word for a message: the word itself, or a note that it
-// was too long to show.
-const char* shown(const char* word, int len) {
-    return len > word_max ? "(a word of over 99 characters)" : word;
+// The text of a word for a message: the word with each NUL byte written
+// as \0, or a note that it was too long to show.
+struct Shown {
+    char text[2 * buf_size];
+    Shown(const char* word, int len) {
+        if (len > word_max) {
+            std::snprintf(text, sizeof text, "(a word of over %d characters)", word_max);
+            return;
+        }
+        int n = 0;
+        for (int i = 0; i < len; i++) {
+            if (word[i] == '\0') text[n++] = '\\';
+            text[n++] = word[i] == '\0' ? '0' : word[i];
+        }
+        text[n] = '\0';
+    }
+};
+
+// A NUL byte would end the word early for every routine that reads it.
+bool holdsNul(const char* word, int len) {
+    return static_cast<int>(std::strlen(word)) < len;
+}
+
+// A UTF-8 byte-order mark, as some editors write at the start of a file.
+constexpr char byte_order_mark[] = "\xEF\xBB\xBF";
+constexpr int bom_len = 3;
+
+// Reads the first word of the file into dst (buf_size bytes), leaving out
+// a byte-order mark that starts the file. Returns the word's full length,
+// or -1 when the file holds no word.
+int readSense(Store& s, char* dst) {
+    int first = std::getc(s.luin);
+    std::ungetc(first, s.luin);
+    int len = readWord(s, dst, word_max);
+    if (first != static_cast<unsigned char>(byte_order_mark[0]) || len < bom_len ||
+        std::memcmp(dst, byte_order_mark, bom_len) != 0)
+        return len;
+    if (len == bom_len) return readWord(s, dst, word_max);
+    std::memmove(dst, dst + bom_len, std::strlen(dst + bom_len) + 1);
+    return len - bom_len;
+}
+
+// Whether a word reads as a count: an integer and nothing else. Whether
+// it lies in range is the reader's next question.
+bool countWord(const char* text, int len) {
+    if (len > word_max) return false;
+    char* end = nullptr;
+    std::strtol(text, &end, 10);
+    return end != text && end == text + len;
 }
 
 // Where an item stands, for a refusal: composed only when one is printed,
@@ -73,6 +118,7 @@ void word(Store& s, char* dst, int max, const Item& item) {
     int len = readWord(s, dst, max);
     if (len < 0) refuse(s, "expected %s, but the file ended", Described(item).text);
     if (len > max) refuse(s, "%s is longer than %d characters", Described(item).text, max);
+    if (holdsNul(dst, len)) refuse(s, "%s holds a NUL byte", Described(item).text);
 }
 
 double number(Store& s, const Item& item) {
@@ -81,8 +127,8 @@ double number(Store& s, const Item& item) {
     if (len < 0) refuse(s, "expected %s, but the file ended", Described(item).text);
     char* end = nullptr;
     double v = std::strtod(text, &end);
-    if (len > word_max || end == text || *end != '\0' || !std::isfinite(v))
-        refuse(s, "expected %s, found '%s'", Described(item).text, shown(text, len));
+    if (len > word_max || end == text || end != text + len || !std::isfinite(v))
+        refuse(s, "expected %s, found '%s'", Described(item).text, Shown(text, len).text);
     return v;
 }
 
@@ -90,11 +136,9 @@ int count(Store& s, const char* what, int max) {
     char text[buf_size];
     int len = readWord(s, text, word_max);
     if (len < 0) refuse(s, "expected %s, but the file ended", what);
-    char* end = nullptr;
+    if (!countWord(text, len)) refuse(s, "expected %s, found '%s'", what, Shown(text, len).text);
     errno = 0;
-    long v = std::strtol(text, &end, 10);
-    if (len > word_max || end == text || *end != '\0')
-        refuse(s, "expected %s, found '%s'", what, shown(text, len));
+    long v = std::strtol(text, nullptr, 10);
     if (errno == ERANGE || v < 0 || v > max)
         refuse(s, "%s must be from 0 to %d, found %s", what, max, text);
     return static_cast<int>(v);
@@ -150,13 +194,30 @@ void refuseAddedNames(Store& s) {
     }
 }
 
+// Whatever follows the last row would be a part of the model left unread.
+void refuseTrailingItems(Store& s) {
+    char text[buf_size];
+    int len = readWord(s, text, word_max);
+    if (len >= 0) refuse(s, "the file goes on after the last row: '%s'", Shown(text, len).text);
+}
+
 } // namespace
+
+bool startsAsMatrix(Store& s) {
+    char text[buf_size];
+    if (readSense(s, text) < 0) return true;
+    int len = readWord(s, text, word_max);
+    return len < 0 || countWord(text, len);
+}
 
 void generate2(Store& s) {
     // A file without a single item is the empty model.
-    int len = readWord(s, s.minmax, sense_max);
+    char sense[buf_size];
+    int len = readSense(s, sense);
     if (len > sense_max) refuse(s, "the sense word is longer than %d characters", sense_max);
     if (len >= 0) {
+        if (holdsNul(sense, len)) refuse(s, "the sense word holds a NUL byte");
+        std::strcpy(s.minmax, sense);
         s.num_vars = count(s, "the number of variables", max_names);
         s.num_cons = count(s, "the number of constraints", max_cons);
     }
@@ -168,6 +229,7 @@ void generate2(Store& s) {
     if (len < 0) return;
     readVarnames(s);
     for (int i = 0; i <= s.num_cons; i++) readRow(s, i);
+    refuseTrailingItems(s);
     refuseAddedNames(s);
     s.nnames = s.num_vars;
 }

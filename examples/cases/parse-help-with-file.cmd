@@ -1,0 +1,1 @@
+zep-parse --help examples/profit.lp

@@ -1,0 +1,1 @@
+zep-solve -rfxt examples/profit.lp

@@ -1,0 +1,1 @@
+zep-solve -e examples/missing-label.lp

@@ -1,0 +1,1 @@
+zep-solve -e examples/profit.lp

@@ -1,0 +1,1 @@
+zep-solve -i examples/profit.lp

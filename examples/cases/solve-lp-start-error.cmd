@@ -1,0 +1,1 @@
+zep-solve examples/no-objective-label.lp

@@ -1,0 +1,1 @@
+zep -i examples/refuse-trailing.mat

@@ -1,0 +1,1 @@
+zep -q --version examples/profit.lp

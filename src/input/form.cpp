@@ -1,0 +1,56 @@
+#include "input/form.h"
+
+#include <cstring>
+
+#include "input/grammar.h"
+#include "input/matrix.h"
+
+namespace zep {
+
+namespace {
+
+// Telling the form reads ahead and goes back; a stream that cannot go back
+// (a pipe) is first copied into a temporary file that can.
+bool startPosition(Store& s, std::fpos_t& start) {
+    if (std::fgetpos(s.luin, &start) == 0) return true;
+    std::FILE* copy = std::tmpfile();
+    if (!copy) return false;
+    char block[4096];
+    for (std::size_t n; (n = std::fread(block, 1, sizeof block, s.luin)) > 0;)
+        std::fwrite(block, 1, n, copy);
+    std::rewind(copy);
+    std::fclose(s.luin);
+    s.luin = copy;
+    return std::fgetpos(s.luin, &start) == 0;
+}
+
+} // namespace
+
+ModelForm modelForm(Store& s) {
+    std::fpos_t start;
+    if (!startPosition(s, start)) {
+        std::fprintf(s.out, "Data file %s cannot be read\n", s.buf);
+        throw ProcessEnd{0};
+    }
+    bool matrix = startsAsMatrix(s);
+    std::fsetpos(s.luin, &start);
+    return matrix ? ModelForm::matrix : ModelForm::algebraic;
+}
+
+void readModel(Store& s) {
+    if (modelForm(s) == ModelForm::matrix) {
+        generate2(s);
+        return;
+    }
+    // The scanner reuses buf for its tokens, so the file name is kept aside.
+    char file[buf_size];
+    std::strcpy(file, s.buf);
+    generate3(s);
+    // The echo copies the text exactly; a last line without its newline
+    // still gets one, so that the announcement starts a line of its own.
+    if (s.echo && s.errCol != 0) std::fputc('\n', s.out);
+    std::fprintf(s.out, "Processing %d variables and %d constraints from file %s\n", s.num_vars,
+                 s.num_cons, file);
+}
+
+} // namespace zep

@@ -1,0 +1,19 @@
+// The two forms a model file may be written in, and the reading of either.
+#pragma once
+
+#include "store/store.h"
+
+namespace zep {
+
+enum class ModelForm { matrix, algebraic };
+
+// The form of the model file in luin, told from its start; the file is
+// left where it was. A file whose second item reads as the number of
+// variables, or that has none, is in matrix form; any other is algebraic.
+ModelForm modelForm(Store& s);
+
+// Reads the model in its own form. An algebraic model is echoed as it is
+// read and then announced with the line the matrix-form reader prints.
+void readModel(Store& s);
+
+} // namespace zep
