@@ -4,6 +4,7 @@
 
 #include "input/grammar.h"
 #include "input/matrix.h"
+#include "store/print.h"
 
 namespace zep {
 
@@ -49,8 +50,8 @@ void readModel(Store& s) {
     // The echo copies the text exactly; a last line without its newline
     // still gets one, so that the announcement starts a line of its own.
     if (s.echo && s.errCol != 0) std::fputc('\n', s.out);
-    std::fprintf(s.out, "Processing %d variables and %d constraints from file %s\n", s.num_vars,
-                 s.num_cons, file);
+    print(s, "Processing %d variables and %d constraints from file %s\n", s.num_vars, s.num_cons,
+          file);
 }
 
 } // namespace zep

@@ -3,7 +3,6 @@
 // claims to be is refused with one "Matrix input error" line.
 #include "input/matrix.h"
 
-#include <cctype>
 #include <cerrno>
 #include <climits>
 #include <cmath>
@@ -12,6 +11,8 @@
 #include <cstring>
 
 #include "input/chars.h"
+#include "input/decimal.h"
+#include "store/print.h"
 
 namespace zep {
 
@@ -32,15 +33,24 @@ constexpr int word_max = buf_size - 1;
     throw ProcessEnd{255};
 }
 
+// The C locale's white space: blank, tab, newline, vertical tab, form feed
+// and carriage return.
+bool isSpace(int c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
 // Reads the next word into dst (at most max characters kept). Returns its
 // full length, or -1 at end of input. Nothing is stored past dst[max].
+// Characters come straight from the stream's buffer (getc_unlocked): the
+// program has one thread, and a call and a lock per character would cost
+// more than the rest of the reading.
 int readWord(Store& s, char* dst, int max) {
     int c;
-    do c = std::getc(s.luin);
-    while (c != EOF && std::isspace(c));
+    do c = getc_unlocked(s.luin);
+    while (c != EOF && isSpace(c));
     if (c == EOF) return -1;
     int len = 0;
-    for (; c != EOF && !std::isspace(c); c = std::getc(s.luin)) {
+    for (; c != EOF && !isSpace(c); c = getc_unlocked(s.luin)) {
         if (len < max) dst[len] = static_cast<char>(c);
         len++;
     }
@@ -125,8 +135,10 @@ double number(Store& s, const Item& item) {
     char text[buf_size];
     int len = readWord(s, text, word_max);
     if (len < 0) refuse(s, "expected %s, but the file ended", Described(item).text);
+    double v;
+    if (len <= word_max && plainDecimal(text, len, v)) return v;
     char* end = nullptr;
-    double v = std::strtod(text, &end);
+    v = std::strtod(text, &end);
     if (len > word_max || end == text || end != text + len || !std::isfinite(v))
         refuse(s, "expected %s, found '%s'", Described(item).text, Shown(text, len).text);
     return v;
@@ -186,7 +198,7 @@ void refuseAddedNames(Store& s) {
                                    s.row_type[r] < 0 ? "ART:" : nullptr};
         for (const char* prefix : prefixes) {
             if (!prefix) continue;
-            std::snprintf(added, sizeof added, "%s%s", prefix, s.rname[r]);
+            std::strcat(std::strcpy(added, prefix), s.rname[r]);
             for (int k = 1; k <= s.num_vars; k++)
                 if (std::strcmp(s.varname[k], added) == 0)
                     refuse(s, "variable name %s is also the name of an added column", added);
@@ -222,8 +234,8 @@ void generate2(Store& s) {
         s.num_cons = count(s, "the number of constraints", max_cons);
     }
     s.z_mult = strnicmp(s.minmax, "max", 3) == 0 ? -1.0 : 1.0;
-    std::fprintf(s.out, "Processing %d variables and %d constraints from file %s\n", s.num_vars,
-                 s.num_cons, s.buf);
+    print(s, "Processing %d variables and %d constraints from file %s\n", s.num_vars, s.num_cons,
+          s.buf);
     s.last_col = s.num_vars;
     s.last_row = s.num_cons;
     if (len < 0) return;
