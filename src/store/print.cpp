@@ -70,11 +70,29 @@ const char* parseSpec(const char* p, Spec& spec) {
     }
 }
 
-bool handledHere(const char* fmt) {
-    for (const char* p = std::strchr(fmt, '%'); p; p = std::strchr(p, '%')) {
+// The conversions of one format, parsed once: where each starts, its spec
+// and where the text after it starts.
+struct Plan {
+    static constexpr int max_steps = 16;
+    struct Step {
+        const char* start;
+        const char* next;
         Spec spec;
-        p = parseSpec(p + 1, spec);
+    };
+    Step steps[max_steps];
+    int n = 0;
+};
+
+// Parses every conversion of fmt into plan; false when one of them is left
+// to the C library, or when there are more than a plan holds.
+bool planFormat(const char* fmt, Plan& plan) {
+    for (const char* p = std::strchr(fmt, '%'); p; p = std::strchr(p, '%')) {
+        if (plan.n == Plan::max_steps) return false;
+        Plan::Step& step = plan.steps[plan.n++];
+        step.start = p;
+        p = parseSpec(p + 1, step.spec);
         if (!p) return false;
+        step.next = p;
     }
     return true;
 }
@@ -124,7 +142,8 @@ class Sink {
   private:
     bool drain() {
         if (!file) return false;
-        std::fwrite(dst, 1, used, file);
+        // The program has one thread: no lock around the stream.
+        fwrite_unlocked(dst, 1, used, file);
         used = 0;
         return true;
     }
@@ -234,13 +253,13 @@ void convert(Sink& sink, const Spec& spec, va_list& ap) {
     }
 }
 
-int format(Sink& sink, const char* fmt, va_list& ap) {
+int format(Sink& sink, const char* fmt, const Plan& plan, va_list& ap) {
     const char* p = fmt;
-    for (const char* pc = std::strchr(p, '%'); pc; pc = std::strchr(p, '%')) {
-        sink.put(p, static_cast<std::size_t>(pc - p));
-        Spec spec;
-        p = parseSpec(pc + 1, spec);
-        convert(sink, spec, ap);
+    for (int i = 0; i < plan.n; i++) {
+        const Plan::Step& step = plan.steps[i];
+        sink.put(p, static_cast<std::size_t>(step.start - p));
+        convert(sink, step.spec, ap);
+        p = step.next;
     }
     sink.put(p, std::strlen(p));
     return sink.finish();
@@ -251,9 +270,10 @@ int format(Sink& sink, const char* fmt, va_list& ap) {
 void print(Store& s, const char* fmt, ...) {
     va_list ap;
     va_start(ap, fmt);
-    if (handledHere(fmt)) {
+    Plan plan;
+    if (planFormat(fmt, plan)) {
         Sink sink(s.out);
-        format(sink, fmt, ap);
+        format(sink, fmt, plan, ap);
     } else {
         std::vfprintf(s.out, fmt, ap);
     }
@@ -261,11 +281,12 @@ void print(Store& s, const char* fmt, ...) {
 }
 
 int vcompose(char* out, std::size_t cap, const char* fmt, va_list ap) {
-    if (!handledHere(fmt)) return std::vsnprintf(out, cap, fmt, ap);
+    Plan plan;
+    if (!planFormat(fmt, plan)) return std::vsnprintf(out, cap, fmt, ap);
     Sink sink(out, cap);
     va_list args;
     va_copy(args, ap);
-    int n = format(sink, fmt, args);
+    int n = format(sink, fmt, plan, args);
     va_end(args);
     return n;
 }
