@@ -161,7 +161,7 @@ void readVarnames(Store& s) {
         word(s, s.varname[k], varname_max, Item{"variable name %d", k});
         strupr(s.varname[k]);
         for (int i = 1; i < k; i++)
-            if (std::strcmp(s.varname[i], s.varname[k]) == 0)
+            if (sameText(s.varname[i], s.varname[k]))
                 refuse(s, "variable name %s is given twice", s.varname[k]);
     }
 }
@@ -171,8 +171,7 @@ void readRowName(Store& s, int i) {
     word(s, s.rname[i], label_max, item);
     strupr(s.rname[i]);
     for (int k = 0; k < i; k++)
-        if (std::strcmp(s.rname[k], s.rname[i]) == 0)
-            refuse(s, "row name %s is given twice", s.rname[i]);
+        if (sameText(s.rname[k], s.rname[i])) refuse(s, "row name %s is given twice", s.rname[i]);
 }
 
 void readRow(Store& s, int i) {
@@ -200,7 +199,7 @@ void refuseAddedNames(Store& s) {
             if (!prefix) continue;
             std::strcat(std::strcpy(added, prefix), s.rname[r]);
             for (int k = 1; k <= s.num_vars; k++)
-                if (std::strcmp(s.varname[k], added) == 0)
+                if (sameText(s.varname[k], added))
                     refuse(s, "variable name %s is also the name of an added column", added);
         }
     }
