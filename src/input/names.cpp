@@ -2,25 +2,15 @@
 
 #include <cstring>
 
+#include "input/chars.h"
+
 namespace zep {
 
-namespace {
-
-// strncmp over a whole slot, inline: the names differ within their first
-// few characters, sooner than a library call returns.
-bool sameName(const char* a, const char* b) {
-    for (int i = 0; i < name_size; i++) {
-        if (a[i] != b[i]) return false;
-        if (a[i] == '\0') return true;
-    }
-    return true;
-}
-
-} // namespace
-
 int findname(Store& s, const char* name) {
+    // A slot holds its terminator within its 13 characters, so comparing
+    // whole texts gives strncmp's answer over the slot.
     for (int k = 1; k <= s.nnames; k++)
-        if (sameName(s.varname[k], name)) return k;
+        if (sameText(s.varname[k], name)) return k;
     return -1;
 }
 
