@@ -1,6 +1,5 @@
 #include "store/print.h"
 
-#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -159,8 +158,9 @@ class Sink {
 
 // Fixed notation of |v| < 2^53 with at most 6 decimals, exactly: v is
 // m * 2^-k, so v * 10^p is the integer m * 10^p shifted right by k, rounded
-// half to even as printf rounds. Returns nullptr where it does not apply.
-char* smallFixed(char* out, double v, int precision) {
+// half to even as printf rounds. Writes the text so that it ends at last
+// and returns its start, or nullptr where this does not apply.
+char* smallFixed(char* last, double v, int precision) {
     std::uint64_t bits;
     std::memcpy(&bits, &v, sizeof bits);
     int biased = static_cast<int>(bits >> 52 & 0x7ff);
@@ -180,21 +180,16 @@ char* smallFixed(char* out, double v, int precision) {
         if (rest > half || (rest == half && (q & 1))) q++;
     }
     if (q >> 64) return nullptr;
-    // At least one digit before the point: 5 at three decimals is 0.005.
-    char raw[24];
-    int n = static_cast<int>(
-        std::to_chars(raw, raw + sizeof raw, static_cast<std::uint64_t>(q)).ptr - raw);
-    int len = std::max(n, precision + 1);
-    char digits[32];
-    std::fill(digits, digits + len - n, '0');
-    std::copy(raw, raw + n, digits + len - n);
-    if (bits >> 63) *out++ = '-';
-    out = std::copy(digits, digits + len - precision, out);
-    if (precision > 0) {
-        *out++ = '.';
-        out = std::copy(digits + len - precision, digits + len, out);
-    }
-    return out;
+    // Written from the end: the decimals, the point, then at least one
+    // digit before it (5 at three decimals is 0.005), then the sign.
+    auto d = static_cast<std::uint64_t>(q);
+    char* p = last;
+    for (int i = 0; i < precision; i++, d /= 10) *--p = static_cast<char>('0' + d % 10);
+    if (precision > 0) *--p = '.';
+    do *--p = static_cast<char>('0' + d % 10);
+    while ((d /= 10) != 0);
+    if (bits >> 63) *--p = '-';
+    return p;
 }
 
 void number(Sink& sink, const Spec& spec, double v) {
@@ -206,8 +201,8 @@ void number(Sink& sink, const Spec& spec, double v) {
     } else {
         int precision = spec.precision < 0 ? 6 : spec.precision;
         if (spec.conv == 'f') {
-            if (char* end = smallFixed(text, v, precision)) {
-                sink.field(spec, text, static_cast<std::size_t>(end - text));
+            if (const char* start = smallFixed(text + sizeof text, v, precision)) {
+                sink.field(spec, start, static_cast<std::size_t>(text + sizeof text - start));
                 return;
             }
         }
