@@ -1,6 +1,7 @@
 #include "input/decimal.h"
 
 #include <charconv>
+#include <cstdint>
 #include <system_error>
 
 namespace zep {
@@ -22,6 +23,18 @@ bool startsNumber(char c) {
 bool plainDecimal(const char* text, int len, double& value) {
     int start = len > 0 && (text[0] == '+' || text[0] == '-') ? 1 : 0;
     if (start >= len || !startsNumber(text[start])) return false;
+    // Up to 15 digits make an integer below 2^53, which a double holds
+    // exactly: strtod's answer without a conversion.
+    if (len - start <= 15) {
+        std::uint64_t whole = 0;
+        int i = start;
+        for (; i < len && text[i] >= '0' && text[i] <= '9'; i++)
+            whole = whole * 10 + static_cast<std::uint64_t>(text[i] - '0');
+        if (i == len) {
+            value = text[0] == '-' ? -static_cast<double>(whole) : static_cast<double>(whole);
+            return true;
+        }
+    }
     const char* first = text[0] == '+' ? text + 1 : text;
     double v;
     auto [end, ec] = std::from_chars(first, text + len, v, std::chars_format::general);
