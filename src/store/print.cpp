@@ -70,7 +70,7 @@ const char* parseSpec(const char* p, Spec& spec) {
 }
 
 // The conversions of one format, parsed once: where each starts, its spec
-// and where the text after it starts.
+// and where the text after it starts; and where the format ends.
 struct Plan {
     static constexpr int max_steps = 16;
     struct Step {
@@ -80,12 +80,18 @@ struct Plan {
     };
     Step steps[max_steps];
     int n = 0;
+    const char* end = nullptr; // the format's terminator
 };
 
 // Parses every conversion of fmt into plan; false when one of them is left
 // to the C library, or when there are more than a plan holds.
 bool planFormat(const char* fmt, Plan& plan) {
-    for (const char* p = std::strchr(fmt, '%'); p; p = std::strchr(p, '%')) {
+    const char* p = fmt;
+    while (*p != '\0') {
+        if (*p != '%') {
+            p++;
+            continue;
+        }
         if (plan.n == Plan::max_steps) return false;
         Plan::Step& step = plan.steps[plan.n++];
         step.start = p;
@@ -93,6 +99,7 @@ bool planFormat(const char* fmt, Plan& plan) {
         if (!p) return false;
         step.next = p;
     }
+    plan.end = p;
     return true;
 }
 
@@ -256,7 +263,7 @@ int format(Sink& sink, const char* fmt, const Plan& plan, va_list& ap) {
         convert(sink, step.spec, ap);
         p = step.next;
     }
-    sink.put(p, std::strlen(p));
+    sink.put(p, static_cast<std::size_t>(plan.end - p));
     return sink.finish();
 }
 
