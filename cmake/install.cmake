@@ -2,7 +2,7 @@
 # and a CMake package, so that find_package(zep) gives the target zep::zep.
 include(CMakePackageConfigHelpers)
 
-foreach(prog zep zep-solve zep-parse)
+foreach(prog zep zep-solve zep-parse zep-convert)
   if(TARGET ${prog}-bin)
     install(TARGETS ${prog}-bin RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   endif()
@@ -30,9 +30,9 @@ write_basic_package_version_file(${PROJECT_BINARY_DIR}/zepConfigVersion.cmake
 install(FILES ${PROJECT_BINARY_DIR}/zepConfig.cmake ${PROJECT_BINARY_DIR}/zepConfigVersion.cmake
         DESTINATION ${ZEP_PACKAGE_DIR})
 
-# One page describes all three programs; zep-solve and zep-parse lead to it.
+# One page describes all four programs; the others lead to it.
 install(FILES ${PROJECT_SOURCE_DIR}/man/zep.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-foreach(prog zep-solve zep-parse)
+foreach(prog zep-solve zep-parse zep-convert)
   if(TARGET ${prog}-bin)
     install(FILES ${PROJECT_SOURCE_DIR}/man/${prog}.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
   endif()

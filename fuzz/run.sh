@@ -1,11 +1,11 @@
 #!/bin/bash
-# Builds the fuzz targets of both model readers and of zep-solve's whole
-# path with clang++ and runs each for a bounded time, the readers seeded
+# Builds the fuzz targets of the four model readers and of zep-solve's
+# whole path with clang++ and runs each for a bounded time, the readers seeded
 # from the models in examples/, zep-solve from those and both test corpora
 # (each model behind an option byte: none, and f, r, t and x). The run
 # fails on any crash, sanitizer report or input that takes over one second;
 # the input is then left in fuzz/ (crash-*, timeout-*, leak-*). The corpora
-# grow in fuzz/corpus-algebraic, fuzz/corpus-matrix and fuzz/corpus-solve
+# grow in fuzz/corpus-READER (algebraic, matrix, lp_format, mps, solve)
 # from run to run.
 #
 #   fuzz/run.sh [seconds per target, default 60] [build directory, default build/fuzz]
@@ -23,7 +23,7 @@ fuzz() {
     local corpus=fuzz/corpus-$reader
     mkdir -p "$corpus"
     if [ "$reader" = solve ]; then
-        for model in examples/*.{lp,mat} tests/corpus/*.{lp,mat} tests/corpus-wide/*.{lp,mat}; do
+        for model in examples/*.{lp,mat,mps} tests/corpus/*.{lp,mat} tests/corpus-wide/*.{lp,mat}; do
             local seed=${model//\//-}
             { printf '\000'; cat "$model"; } > "$corpus/$seed"
             { printf '\036'; cat "$model"; } > "$corpus/all-options-$seed"
@@ -38,4 +38,6 @@ fuzz() {
 
 fuzz algebraic lp -dict=fuzz/algebraic.dict
 fuzz matrix mat
+fuzz lp_format lp -dict=fuzz/lp_format.dict
+fuzz mps mps -dict=fuzz/mps.dict
 fuzz solve "" -dict=fuzz/algebraic.dict

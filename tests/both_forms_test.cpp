@@ -68,20 +68,7 @@ TEST(FormOfFile, AStreamThatCannotGoBackIsReadWhole) {
     EXPECT_EQ(again, text);
 }
 
-std::string solveText(const std::string& text, const char* file, const char* options) {
-    Harness h(text);
-    zep::Store& s = h.s();
-    std::snprintf(s.buf, sizeof s.buf, "%s", file);
-    for (const char* o = options; *o; o++) {
-        if (*o == 'r') s.show_range = 1;
-        if (*o == 'f') s.last_tableau = 1;
-        if (*o == 't') s.debug = 1;
-        if (*o == 'x') s.show_exchanges = 1;
-    }
-    zep::initParam(s);
-    int status = h.run(zep::solve);
-    return h.output() + "status " + std::to_string(status) + "\n";
-}
+using zep::testing::solveText;
 
 TEST(AlgebraicSolve, EchoesThenAnnouncesTheModelOnALineOfItsOwn) {
     std::string out = solveText("MAX P) 2X C1) X <= 4", "m.lp", "");

@@ -35,8 +35,9 @@ TEST(SetProb, FourRowMinimisingModelGetsPhaseOneRow) {
               (std::vector<int>{3, -4, 0}));
     EXPECT_EQ((std::vector<int>{s.basis_index[1], s.basis_index[2], s.basis_index[3]}),
               (std::vector<int>{3, 5, 6}));
-    EXPECT_EQ((std::vector<int>{s.col_status[3], s.col_status[4], s.col_status[5], s.col_status[6]}),
-              (std::vector<int>{1, 0, 2, 3}));
+    EXPECT_EQ(
+        (std::vector<int>{s.col_status[3], s.col_status[4], s.col_status[5], s.col_status[6]}),
+        (std::vector<int>{1, 0, 2, 3}));
     EXPECT_EQ(s.isart[5] + s.isart[6], 2);
     EXPECT_EQ(s.isart[3] + s.isart[4], 0);
     EXPECT_EQ(s.phase, 1);
@@ -131,7 +132,8 @@ TEST(SetProb, ThirtyRowsNeedingPhaseOneUseTheLastTableauRow) {
 // Counts the blocks of a dump by their heading lines.
 int blocks(const std::string& out) {
     int n = 0;
-    for (std::size_t p = out.find("  Name "); p != std::string::npos; p = out.find("  Name ", p + 1))
+    for (std::size_t p = out.find("  Name "); p != std::string::npos;
+         p = out.find("  Name ", p + 1))
         n++;
     return n;
 }

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "driver/solve.h"
 #include "store/store.h"
 
 namespace zep::testing {
@@ -50,5 +51,22 @@ class Harness {
     char* text = nullptr;
     std::size_t size = 0;
 };
+
+// The output and exit status of solve on a model text, as zep-solve runs
+// it on a file of that name with the option letters among r, f, t and x.
+inline std::string solveText(const std::string& text, const char* file, const char* options) {
+    Harness h(text);
+    Store& s = h.s();
+    std::snprintf(s.buf, sizeof s.buf, "%s", file);
+    for (const char* o = options; *o; o++) {
+        if (*o == 'r') s.show_range = 1;
+        if (*o == 'f') s.last_tableau = 1;
+        if (*o == 't') s.debug = 1;
+        if (*o == 'x') s.show_exchanges = 1;
+    }
+    initParam(s);
+    int status = h.run(solve);
+    return h.output() + "status " + std::to_string(status) + "\n";
+}
 
 } // namespace zep::testing

@@ -1,7 +1,7 @@
 #!/bin/bash
-# Fuzzes the algebraic and the matrix-form reader and zep-solve's whole
-# path for about a minute each; any crash, sanitizer report or slow input
-# fails the step.
+# Fuzzes the four model readers (algebraic, matrix, LP format, MPS) and
+# zep-solve's whole path for about a minute each; any crash, sanitizer
+# report or slow input fails the step.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 bash fuzz/run.sh 60

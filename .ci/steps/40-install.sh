@@ -18,9 +18,9 @@ for f in lib/libzep.a include/zep/store/store.h include/zep/driver/solve.h \
          lib/cmake/zep/zepTargets.cmake share/man/man1/zep.1; do
     [ -f "$prefix/$f" ] || { echo "not installed: $f"; exit 1; }
 done
-for prog in zep zep-solve zep-parse; do
+for prog in zep zep-solve zep-parse zep-convert; do
     [ -x "$prefix/bin/$prog" ] || { echo "not installed: bin/$prog"; exit 1; }
-    # Each program's page renders from the installed tree (two lead to zep.1).
+    # Each program's page renders from the installed tree (the others lead to zep.1).
     warnings=$(MANWIDTH=80 man --warnings -M "$prefix/share/man" "$prog" 2>&1 >/dev/null)
     [ -z "$warnings" ] || { echo "man page $prog: $warnings"; exit 1; }
 done

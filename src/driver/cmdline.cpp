@@ -43,6 +43,10 @@ void help(Store& s) {
                  max_cons, 8, max_names);
 }
 
+void version(Store& s) {
+    std::fprintf(s.out, "zep %s\n", ZEP_VERSION);
+}
+
 static void takeOption(Store& s, char letter) {
     switch (Tolower(letter)) {
     case 'e':
@@ -84,7 +88,7 @@ int getArg(Store& s, int argc, char** argv) {
             return 0;
         }
         if (std::strcmp(argv[k], "--version") == 0) {
-            std::fprintf(s.out, "zep %s\n", ZEP_VERSION);
+            version(s);
             return 0;
         }
         if (argv[k][0] == '-') {

@@ -7,6 +7,7 @@ namespace zep {
 
 int getArg(Store& s, int argc, char** argv);
 void help(Store& s);
+void version(Store& s);
 void ctitle(Store& s, const char* title, int width);
 
 } // namespace zep

@@ -3,7 +3,10 @@
 #include <cstring>
 
 #include "input/grammar.h"
+#include "input/lp_format.h"
 #include "input/matrix.h"
+#include "input/mps.h"
+#include "input/recognise.h"
 #include "store/print.h"
 
 namespace zep {
@@ -33,15 +36,27 @@ ModelForm modelForm(Store& s) {
         std::fprintf(s.out, "Data file %s cannot be read\n", s.buf);
         throw ProcessEnd{0};
     }
+    std::optional<ModelForm> marked = markedForm(s);
+    std::fsetpos(s.luin, &start);
+    if (marked) return *marked;
     bool matrix = startsAsMatrix(s);
     std::fsetpos(s.luin, &start);
     return matrix ? ModelForm::matrix : ModelForm::algebraic;
 }
 
 void readModel(Store& s) {
-    if (modelForm(s) == ModelForm::matrix) {
+    switch (modelForm(s)) {
+    case ModelForm::matrix:
         generate2(s);
         return;
+    case ModelForm::lp:
+        readLpFormat(s);
+        return;
+    case ModelForm::mps:
+        readMps(s);
+        return;
+    case ModelForm::algebraic:
+        break;
     }
     // The scanner reuses buf for its tokens, so the file name is kept aside.
     char file[buf_size];

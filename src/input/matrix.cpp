@@ -12,6 +12,7 @@
 
 #include "input/chars.h"
 #include "input/decimal.h"
+#include "input/names.h"
 #include "store/print.h"
 
 namespace zep {
@@ -186,25 +187,6 @@ void readRow(Store& s, int i) {
     s.a_mat[i][0] = s.rrhs[i];
 }
 
-// A model variable may not take the name that the standard form will give
-// an added column, or names and column numbers would part ways.
-void refuseAddedNames(Store& s) {
-    char added[name_size + 8];
-    for (int r = 1; r <= s.num_cons; r++) {
-        const char* prefixes[2] = {s.row_type[r] > 0   ? "SLK:"
-                                   : s.row_type[r] < 0 ? "SRP:"
-                                                       : "ART:",
-                                   s.row_type[r] < 0 ? "ART:" : nullptr};
-        for (const char* prefix : prefixes) {
-            if (!prefix) continue;
-            std::strcat(std::strcpy(added, prefix), s.rname[r]);
-            for (int k = 1; k <= s.num_vars; k++)
-                if (sameText(s.varname[k], added))
-                    refuse(s, "variable name %s is also the name of an added column", added);
-        }
-    }
-}
-
 // Whatever follows the last row would be a part of the model left unread.
 void refuseTrailingItems(Store& s) {
     char text[buf_size];
@@ -241,7 +223,8 @@ void generate2(Store& s) {
     readVarnames(s);
     for (int i = 0; i <= s.num_cons; i++) readRow(s, i);
     refuseTrailingItems(s);
-    refuseAddedNames(s);
+    if (int k = addedNameClash(s))
+        refuse(s, "variable name %s is also the name of an added column", s.varname[k]);
     s.nnames = s.num_vars;
 }
 

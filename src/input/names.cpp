@@ -1,6 +1,7 @@
 #include "input/names.h"
 
 #include <cstring>
+#include <initializer_list>
 
 #include "input/chars.h"
 
@@ -28,6 +29,21 @@ int putname(Store& s, const char* name) {
 int nameNum(Store& s) {
     int k = findname(s, s.buf);
     return k >= 0 ? k : putname(s, s.buf);
+}
+
+int addedNameClash(const Store& s) {
+    char added[name_size + label_size];
+    for (int r = 1; r <= s.num_cons; r++) {
+        const char* first = s.row_type[r] > 0 ? "SLK:" : s.row_type[r] < 0 ? "SRP:" : "ART:";
+        const char* second = s.row_type[r] < 0 ? "ART:" : nullptr;
+        for (const char* prefix : {first, second}) {
+            if (!prefix) continue;
+            std::strcat(std::strcpy(added, prefix), s.rname[r]);
+            for (int k = 1; k <= s.num_vars; k++)
+                if (sameText(s.varname[k], added)) return k;
+        }
+    }
+    return 0;
 }
 
 } // namespace zep

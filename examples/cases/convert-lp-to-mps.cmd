@@ -1,0 +1,1 @@
+zep-convert --to=mps examples/profit-cplex.lp

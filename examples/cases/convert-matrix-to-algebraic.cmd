@@ -1,0 +1,1 @@
+zep-convert --to=algebraic examples/profit.mat

@@ -1,0 +1,1 @@
+zep-convert --to=matrix examples/profit.mps

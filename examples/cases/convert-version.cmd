@@ -1,0 +1,1 @@
+zep-convert --version

@@ -1,0 +1,1 @@
+zep-solve examples/note-negative-rhs.mps

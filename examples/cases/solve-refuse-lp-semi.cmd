@@ -1,0 +1,1 @@
+zep-solve examples/refuse-lp-semi.lp

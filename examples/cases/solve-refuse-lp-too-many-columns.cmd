@@ -1,0 +1,1 @@
+zep-solve examples/refuse-lp-too-many-columns.lp

@@ -1,0 +1,1 @@
+zep-solve examples/refuse-mps-bound-upper.mps

@@ -1,0 +1,5 @@
+NAME          T
+ROWS
+ N  COST
+ G  MY ROW
+ENDATA

@@ -1,0 +1,5 @@
+NAME          T
+ROWS
+ N  COST
+ G  CAPACITY1
+ENDATA

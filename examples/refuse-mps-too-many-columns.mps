@@ -1,0 +1,56 @@
+NAME          T
+ROWS
+ N  COST
+COLUMNS
+    X1 COST 1
+    X2 COST 1
+    X3 COST 1
+    X4 COST 1
+    X5 COST 1
+    X6 COST 1
+    X7 COST 1
+    X8 COST 1
+    X9 COST 1
+    X10 COST 1
+    X11 COST 1
+    X12 COST 1
+    X13 COST 1
+    X14 COST 1
+    X15 COST 1
+    X16 COST 1
+    X17 COST 1
+    X18 COST 1
+    X19 COST 1
+    X20 COST 1
+    X21 COST 1
+    X22 COST 1
+    X23 COST 1
+    X24 COST 1
+    X25 COST 1
+    X26 COST 1
+    X27 COST 1
+    X28 COST 1
+    X29 COST 1
+    X30 COST 1
+    X31 COST 1
+    X32 COST 1
+    X33 COST 1
+    X34 COST 1
+    X35 COST 1
+    X36 COST 1
+    X37 COST 1
+    X38 COST 1
+    X39 COST 1
+    X40 COST 1
+    X41 COST 1
+    X42 COST 1
+    X43 COST 1
+    X44 COST 1
+    X45 COST 1
+    X46 COST 1
+    X47 COST 1
+    X48 COST 1
+    X49 COST 1
+    X50 COST 1
+    X51 COST 1
+ENDATA

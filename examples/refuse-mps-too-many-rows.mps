@@ -1,0 +1,35 @@
+NAME          T
+ROWS
+ N  COST
+ G  R1
+ G  R2
+ G  R3
+ G  R4
+ G  R5
+ G  R6
+ G  R7
+ G  R8
+ G  R9
+ G  R10
+ G  R11
+ G  R12
+ G  R13
+ G  R14
+ G  R15
+ G  R16
+ G  R17
+ G  R18
+ G  R19
+ G  R20
+ G  R21
+ G  R22
+ G  R23
+ G  R24
+ G  R25
+ G  R26
+ G  R27
+ G  R28
+ G  R29
+ G  R30
+ G  R31
+ENDATA

@@ -1,0 +1,8 @@
+// libFuzzer target: the reader of the CPLEX LP format.
+#include "input/lp_format.h"
+#include "reader_fuzz.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    zep::fuzz::runReader(data, size, zep::readLpFormat);
+    return 0;
+}

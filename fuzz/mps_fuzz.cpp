@@ -1,0 +1,8 @@
+// libFuzzer target: the reader of MPS.
+#include "input/mps.h"
+#include "reader_fuzz.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    zep::fuzz::runReader(data, size, zep::readMps);
+    return 0;
+}

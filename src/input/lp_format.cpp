@@ -1,0 +1,413 @@
+// The reader of the CPLEX LP format: sections opened by keywords at the
+// start of a line, rows of terms that may run over several lines, and a
+// refusal with the line's number for everything zep cannot hold.
+#include "input/lp_format.h"
+
+#include <cctype>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <initializer_list>
+#include <memory>
+
+#include "input/chars.h"
+#include "input/named_model.h"
+
+namespace zep {
+
+namespace {
+
+enum class Tok { end, name, number, relation, sign, colon };
+
+struct Token {
+    Tok kind = Tok::end;
+    const char* text = "";
+    int len = 0;
+    double value = 0; // number: its value; sign: +1 or -1
+    int relation = 0; // 1 for <=, -1 for >=, 0 for =
+};
+
+enum class Section { none, objective, constraints, bounds, ended };
+
+// Where a row stands between tokens.
+enum class RowState { start, terms, sign, coefficient, relation, relationSign };
+
+struct LpReader {
+    NamedModel m;
+    const char* p = nullptr; // next character of m.text
+    Section section = Section::none;
+    RowState state = RowState::start;
+    int row = -1;       // the row being read; -1 between constraints
+    double sign = 1;    // of the pending term or right-hand side
+    double coef = 1;    // pending coefficient
+    int coefLine = 0;   // where the pending coefficient stands
+    bool terms = false; // the row has a term
+};
+
+// Characters of a name besides letters and digits; a name does not begin
+// with a digit or a point.
+bool nameChar(int c) {
+    return std::isalnum(c) || (c != 0 && std::strchr("!\"#$%&()/,.;?@_`'{}|~", c));
+}
+bool nameStart(int c) {
+    return nameChar(c) && !std::isdigit(c) && c != '.';
+}
+
+bool same(const Token& t, const char* word) {
+    return t.kind == Tok::name && static_cast<int>(std::strlen(word)) == t.len &&
+           strnicmp(t.text, word, t.len) == 0;
+}
+
+void copyName(char* dst, const Token& t) {
+    std::memcpy(dst, t.text, static_cast<size_t>(t.len));
+    dst[t.len] = '\0';
+}
+
+[[noreturn]] void refuseChar(Store& s, LpReader& r, int c) {
+    if (c == '[' || c == '*' || c == '^') refuseLine(s, r.m, "quadratic terms are not supported");
+    if (std::isprint(c)) refuseLine(s, r.m, "unexpected character '%c'", c);
+    refuseLine(s, r.m, "unexpected byte 0x%02X", static_cast<unsigned char>(c));
+}
+
+double numberAt(Store& s, LpReader& r) {
+    double v = 0;
+    const char* end = scanNumber(r.p, v);
+    if (!end) refuseChar(s, r, '.');
+    if (!std::isfinite(v))
+        refuseLine(s, r.m, "the number %.*s is out of range", static_cast<int>(end - r.p), r.p);
+    r.p = end;
+    return v;
+}
+
+Token nextToken(Store& s, LpReader& r) {
+    while (*r.p == ' ' || *r.p == '\t') r.p++;
+    Token t;
+    t.text = r.p;
+    int c = static_cast<unsigned char>(*r.p);
+    if (c == '\0') return t;
+    if (std::isdigit(c) || c == '.') {
+        t.kind = Tok::number;
+        t.value = numberAt(s, r);
+    } else if (nameStart(c)) {
+        t.kind = Tok::name;
+        while (nameChar(static_cast<unsigned char>(*r.p))) r.p++;
+    } else if (c == '+' || c == '-') {
+        t.kind = Tok::sign;
+        t.value = c == '-' ? -1 : 1;
+        r.p++;
+    } else if (c == ':') {
+        t.kind = Tok::colon;
+        r.p++;
+    } else if (c == '<' || c == '>' || c == '=') {
+        t.kind = Tok::relation;
+        r.p++;
+        int d = static_cast<unsigned char>(*r.p);
+        if (c == '=' && (d == '<' || d == '>')) {
+            c = d;
+            r.p++;
+        } else if (c != '=' && d == '=') {
+            r.p++;
+        }
+        if (*r.p == '<' || *r.p == '>' || *r.p == '=')
+            refuseLine(s, r.m, "unknown relation %.*s", static_cast<int>(r.p - t.text) + 1, t.text);
+        t.relation = c == '<' ? 1 : c == '>' ? -1 : 0;
+    } else {
+        refuseChar(s, r, c);
+    }
+    t.len = static_cast<int>(r.p - t.text);
+    return t;
+}
+
+Token peekToken(Store& s, LpReader& r) {
+    const char* at = r.p;
+    Token t = nextToken(s, r);
+    r.p = at;
+    return t;
+}
+
+// Row state -------------------------------------------------------------
+
+void beginRow(Store& s, LpReader& r, const char* label) {
+    char fallback[label_size + 8];
+    if (!label) {
+        std::snprintf(fallback, sizeof fallback, "C%d", s.num_cons + 1);
+        label = fallback;
+    }
+    r.row = addRow(s, r.m, label, 0);
+    r.state = RowState::terms;
+    r.terms = false;
+}
+
+void addTerm(Store& s, LpReader& r, const Token& name) {
+    char text[line_max + 1];
+    copyName(text, name);
+    int k = columnOf(s, r.m, text, true);
+    s.a_mat[r.row][k] += r.sign * r.coef;
+    r.sign = 1;
+    r.coef = 1;
+    r.terms = true;
+    r.state = RowState::terms;
+}
+
+// The row in hand ends here (at a new section or at the end of the file).
+void closeRow(Store& s, LpReader& r) {
+    if (r.section == Section::objective) {
+        if (r.state == RowState::coefficient) {
+            r.m.line = r.coefLine;
+            refuseLine(s, r.m, "a constant in the objective is not supported");
+        }
+        if (r.state == RowState::sign) refuseLine(s, r.m, "a sign without a term");
+        if (s.rname[0][0] == '\0') labelRow(s, r.m, 0, "OBJ");
+    } else if (r.section == Section::constraints && r.row > 0) {
+        refuseLine(s, r.m, "the constraint %s ends without a relation and right-hand side",
+                   r.m.rowSpelling[r.row]);
+    }
+    r.row = -1;
+}
+
+void rowToken(Store& s, LpReader& r, const Token& t) {
+    bool objective = r.section == Section::objective;
+    switch (r.state) {
+    case RowState::start:
+        if (t.kind == Tok::name && peekToken(s, r).kind == Tok::colon) {
+            char label[line_max + 1];
+            copyName(label, t);
+            nextToken(s, r);
+            if (objective)
+                labelRow(s, r.m, 0, label);
+            else
+                beginRow(s, r, label);
+            r.state = RowState::terms;
+            return;
+        }
+        if (objective) {
+            labelRow(s, r.m, 0, "OBJ");
+        } else {
+            if (t.kind == Tok::number && peekToken(s, r).kind == Tok::relation)
+                refuseLine(s, r.m, "ranges (a constraint bounded on both sides) are not supported");
+            beginRow(s, r, nullptr);
+        }
+        r.state = RowState::terms;
+        rowToken(s, r, t);
+        return;
+    case RowState::terms:
+    case RowState::sign:
+        if (t.kind == Tok::sign && r.state == RowState::terms) {
+            r.sign = t.value;
+            r.state = RowState::sign;
+        } else if (t.kind == Tok::number) {
+            r.coef = t.value;
+            r.coefLine = r.m.line;
+            r.state = RowState::coefficient;
+        } else if (t.kind == Tok::name) {
+            addTerm(s, r, t);
+        } else if (t.kind == Tok::relation && r.state == RowState::terms && !objective) {
+            s.row_type[r.row] = t.relation;
+            r.state = RowState::relation;
+        } else if (t.kind == Tok::relation && objective) {
+            refuseLine(s, r.m, "a relation in the objective");
+        } else {
+            refuseLine(s, r.m, "unexpected '%.*s'", t.len, t.text);
+        }
+        return;
+    case RowState::coefficient:
+        if (t.kind == Tok::name) {
+            addTerm(s, r, t);
+            return;
+        }
+        // The constant may show itself only on a later line; name its own.
+        r.m.line = r.coefLine;
+        if (objective) refuseLine(s, r.m, "a constant in the objective is not supported");
+        if (t.kind == Tok::relation && !r.terms)
+            refuseLine(s, r.m, "ranges (a constraint bounded on both sides) are not supported");
+        refuseLine(s, r.m, "a constant among the terms of constraint %s", r.m.rowSpelling[r.row]);
+    case RowState::relation:
+    case RowState::relationSign:
+        if (t.kind == Tok::sign && r.state == RowState::relation) {
+            r.sign = t.value;
+            r.state = RowState::relationSign;
+            return;
+        }
+        if (t.kind != Tok::number)
+            refuseLine(s, r.m, "the right-hand side of constraint %s is not a number",
+                       r.m.rowSpelling[r.row]);
+        s.rrhs[r.row] = r.sign * t.value;
+        r.sign = 1;
+        r.row = -1;
+        r.state = RowState::start;
+        if (peekToken(s, r).kind == Tok::relation)
+            refuseLine(s, r.m, "ranges (a constraint bounded on both sides) are not supported");
+        return;
+    }
+}
+
+// Bounds ----------------------------------------------------------------
+
+// One side of a bound: a number or an infinity, with its sign.
+bool boundValue(Store& s, LpReader& r, double& v) {
+    Token t = nextToken(s, r);
+    double sign = 1;
+    if (t.kind == Tok::sign) {
+        sign = t.value;
+        t = nextToken(s, r);
+    }
+    if (t.kind == Tok::number) {
+        v = sign * t.value;
+        return true;
+    }
+    if (same(t, "inf") || same(t, "infinity")) {
+        v = sign * HUGE_VAL;
+        return true;
+    }
+    return false;
+}
+
+// A bound line is accepted only where it says x >= 0 (or nothing more).
+void boundLine(Store& s, LpReader& r) {
+    double lower = 0, upper = HUGE_VAL, v = 0;
+    bool fixed = false;
+    Token first = peekToken(s, r);
+    Token name = first;
+    if (first.kind == Tok::name && !same(first, "inf") && !same(first, "infinity")) {
+        nextToken(s, r);
+        Token t = nextToken(s, r);
+        if (same(t, "free")) {
+            char text[line_max + 1];
+            copyName(text, name);
+            refuseLine(s, r.m, "free variables are not supported (%s)", text);
+        }
+        if (t.kind != Tok::relation || !boundValue(s, r, v))
+            refuseLine(s, r.m, "a bound must read: name relation value");
+        (t.relation > 0 ? upper : lower) = v;
+        fixed = t.relation == 0;
+    } else {
+        if (!boundValue(s, r, v)) refuseLine(s, r.m, "unexpected '%.*s'", first.len, first.text);
+        Token t = nextToken(s, r);
+        name = nextToken(s, r);
+        if (t.kind != Tok::relation || name.kind != Tok::name)
+            refuseLine(s, r.m, "a bound must read: value relation name");
+        (t.relation > 0 ? lower : upper) = v;
+        fixed = t.relation == 0;
+        Token second = nextToken(s, r);
+        if (second.kind == Tok::relation) {
+            if (!boundValue(s, r, v) || second.relation != t.relation)
+                refuseLine(s, r.m, "a bound must read: value relation name relation value");
+            (second.relation > 0 ? upper : lower) = v;
+        } else if (second.kind != Tok::end) {
+            refuseLine(s, r.m, "unexpected '%.*s'", second.len, second.text);
+        }
+    }
+    if (nextToken(s, r).kind != Tok::end) refuseLine(s, r.m, "a bound line holds one bound");
+    char text[line_max + 1];
+    copyName(text, name);
+    if (lower == -HUGE_VAL && !fixed)
+        refuseLine(s, r.m, "free variables are not supported (%s)", text);
+    if (fixed || lower != 0 || upper != HUGE_VAL)
+        refuseLine(s, r.m, "bounds other than %s >= 0 are not supported", text);
+    columnOf(s, r.m, text, true);
+}
+
+// Sections --------------------------------------------------------------
+
+// Whether the line opens a section; if so the reader moves into it and
+// stands after the keyword.
+bool sectionKeyword(Store& s, LpReader& r) {
+    const char* at = r.p;
+    Token t = nextToken(s, r);
+    if (same(t, "semi") && strnicmp(r.p, "-continuous", 11) == 0)
+        refuseLine(s, r.m, "semi-continuous variables are not supported");
+    if (t.kind != Tok::name || (*r.p != '\0' && *r.p != ' ' && *r.p != '\t')) {
+        r.p = at;
+        return false;
+    }
+    Section next;
+    if (int sense = lpSenseWord(t.text, t.len)) {
+        if (r.section != Section::none) refuseLine(s, r.m, "a second objective");
+        setSense(s, sense);
+        next = Section::objective;
+    } else if (same(t, "st") || same(t, "s.t.") || same(t, "st.") ||
+               ((same(t, "subject") && same(peekToken(s, r), "to")) ||
+                (same(t, "such") && same(peekToken(s, r), "that")))) {
+        if (same(t, "subject") || same(t, "such")) nextToken(s, r);
+        next = Section::constraints;
+    } else if (same(t, "bound") || same(t, "bounds")) {
+        next = Section::bounds;
+    } else if (same(t, "end")) {
+        next = Section::ended;
+    } else if (same(t, "gen") || same(t, "general") || same(t, "generals")) {
+        refuseLine(s, r.m, "integer variables (a General section) are not supported");
+    } else if (same(t, "bin") || same(t, "binary") || same(t, "binaries")) {
+        refuseLine(s, r.m, "binary variables (a Binary section) are not supported");
+    } else if (same(t, "semi") || same(t, "semis")) {
+        refuseLine(s, r.m, "semi-continuous variables are not supported");
+    } else if (same(t, "sos")) {
+        refuseLine(s, r.m, "special ordered sets are not supported");
+    } else {
+        r.p = at;
+        return false;
+    }
+    if (r.section == Section::none && next != Section::objective)
+        refuseLine(s, r.m, "the model must begin with Maximize or Minimize");
+    closeRow(s, r);
+    r.section = next;
+    r.state = RowState::start;
+    r.row = next == Section::objective ? 0 : -1;
+    return true;
+}
+
+void readLine(Store& s, LpReader& r) {
+    if (char* comment = std::strchr(r.m.text, '\\')) *comment = '\0';
+    r.p = r.m.text;
+    if (r.section == Section::ended) {
+        if (nextToken(s, r).kind != Tok::end) refuseLine(s, r.m, "text after End");
+        return;
+    }
+    sectionKeyword(s, r);
+    if (r.section == Section::bounds) {
+        if (peekToken(s, r).kind != Tok::end) boundLine(s, r);
+        return;
+    }
+    for (Token t = nextToken(s, r); t.kind != Tok::end; t = nextToken(s, r)) {
+        if (r.section == Section::none)
+            refuseLine(s, r.m, "the model must begin with Maximize or Minimize");
+        rowToken(s, r, t);
+    }
+}
+
+} // namespace
+
+int lpSenseWord(const char* word, int len) {
+    for (const char* max : {"max", "maximize", "maximise", "maximum"})
+        if (static_cast<int>(std::strlen(max)) == len && strnicmp(word, max, len) == 0) return -1;
+    for (const char* min : {"min", "minimize", "minimise", "minimum"})
+        if (static_cast<int>(std::strlen(min)) == len && strnicmp(word, min, len) == 0) return 1;
+    return 0;
+}
+
+bool lpName(const char* name) {
+    if (!nameStart(static_cast<unsigned char>(name[0]))) return false;
+    for (const char* p = name; *p; p++)
+        if (!nameChar(static_cast<unsigned char>(*p))) return false;
+    constexpr const char* keywords[] = {"st",    "s.t.",   "st.",      "subject", "such",
+                                        "bound", "bounds", "gen",      "general", "generals",
+                                        "bin",   "binary", "binaries", "semi",    "semis",
+                                        "sos",   "end",    "free",     "inf",     "infinity"};
+    int len = static_cast<int>(std::strlen(name));
+    if (lpSenseWord(name, len) != 0) return false;
+    for (const char* k : keywords)
+        if (static_cast<int>(std::strlen(k)) == len && strnicmp(name, k, len) == 0) return false;
+    return true;
+}
+
+void readLpFormat(Store& s) {
+    auto r = std::make_unique<LpReader>();
+    startNamedModel(s, r->m, "LP format");
+    setSense(s, 1.0);
+    while (nextLine(s, r->m)) readLine(s, *r);
+    if (r->section == Section::none)
+        refuseLine(s, r->m, "the model must begin with Maximize or Minimize");
+    closeRow(s, *r);
+    finishNamedModel(s, r->m);
+}
+
+} // namespace zep

@@ -1,0 +1,169 @@
+// Filling the store by names for the readers of the LP format and MPS.
+#include "input/named_model.h"
+
+#include <cctype>
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <initializer_list>
+
+#include "input/chars.h"
+#include "input/decimal.h"
+#include "input/names.h"
+#include "store/print.h"
+
+namespace zep {
+
+namespace {
+
+constexpr int varname_max = name_size - 1;
+constexpr int label_max = label_size - 1;
+
+void upperCopy(char* dst, const char* src, int size) {
+    std::snprintf(dst, static_cast<size_t>(size), "%s", src);
+    strupr(dst);
+}
+
+// Both names are the same to zep, which upper-cases every name; unless the
+// file spells them alike they are two names that zep cannot tell apart.
+void checkSpelling(Store& s, const NamedModel& m, const char* kept, const char* name) {
+    if (std::strcmp(kept, name) != 0)
+        refuseLine(s, m, "the names %s and %s differ only in case, which zep does not tell apart",
+                   kept, name);
+}
+
+const char* relationText(int relation) {
+    return relation > 0 ? "<=" : relation < 0 ? ">=" : "=";
+}
+
+} // namespace
+
+void startNamedModel(Store& s, NamedModel& m, const char* form) {
+    m.form = form;
+    std::memcpy(m.file, s.buf, sizeof m.file);
+}
+
+bool nextLine(Store& s, NamedModel& m) {
+    int c = getc_unlocked(s.luin);
+    if (c == EOF) return false;
+    m.line++;
+    int len = 0;
+    for (; c != EOF && c != '\n'; c = getc_unlocked(s.luin)) {
+        if (c == '\0') refuseLine(s, m, "the line holds a NUL byte");
+        if (len == line_max + 1)
+            refuseLine(s, m, "the line is longer than %d characters", line_max);
+        m.text[len++] = static_cast<char>(c);
+    }
+    if (len > 0 && m.text[len - 1] == '\r') len--;
+    if (len > line_max) refuseLine(s, m, "the line is longer than %d characters", line_max);
+    m.text[len] = '\0';
+    return true;
+}
+
+void refuseLine(Store& s, const NamedModel& m, const char* fmt, ...) {
+    std::fprintf(s.out, "%s input error, line %d: ", m.form, m.line);
+    va_list ap;
+    va_start(ap, fmt);
+    std::vfprintf(s.out, fmt, ap);
+    va_end(ap);
+    std::fputc('\n', s.out);
+    throw ProcessEnd{255};
+}
+
+int columnOf(Store& s, NamedModel& m, const char* name, bool add) {
+    if (std::strlen(name) > varname_max)
+        refuseLine(s, m, "the variable name %s is longer than %d characters", name, varname_max);
+    char upper[name_size];
+    upperCopy(upper, name, name_size);
+    for (int k = 1; k <= s.num_vars; k++) {
+        if (std::strcmp(s.varname[k], upper) != 0) continue;
+        checkSpelling(s, m, m.varSpelling[k], name);
+        return k;
+    }
+    if (!add) return -1;
+    if (s.num_vars == max_names) refuseLine(s, m, "more than %d variables", max_names);
+    s.num_vars++;
+    std::memcpy(s.varname[s.num_vars], upper, name_size);
+    std::memcpy(m.varSpelling[s.num_vars], name, std::strlen(name) + 1);
+    return s.num_vars;
+}
+
+int rowOf(Store& s, NamedModel& m, const char* name) {
+    if (std::strlen(name) > label_max) return -1;
+    char upper[label_size];
+    upperCopy(upper, name, label_size);
+    for (int r = 0; r <= s.num_cons; r++) {
+        if (s.rname[r][0] == '\0' || std::strcmp(s.rname[r], upper) != 0) continue;
+        checkSpelling(s, m, m.rowSpelling[r], name);
+        return r;
+    }
+    return -1;
+}
+
+void labelRow(Store& s, NamedModel& m, int r, const char* name) {
+    if (std::strlen(name) > label_max)
+        refuseLine(s, m, "the row label %s is longer than %d characters", name, label_max);
+    if (rowOf(s, m, name) >= 0) refuseLine(s, m, "the row label %s is given twice", name);
+    upperCopy(s.rname[r], name, label_size);
+    std::memcpy(m.rowSpelling[r], name, std::strlen(name) + 1);
+}
+
+int addRow(Store& s, NamedModel& m, const char* name, int relation) {
+    if (s.num_cons == max_cons) refuseLine(s, m, "more than %d constraints", max_cons);
+    labelRow(s, m, s.num_cons + 1, name);
+    s.num_cons++;
+    s.row_type[s.num_cons] = relation;
+    return s.num_cons;
+}
+
+const char* scanNumber(const char* p, double& v) {
+    const char* q = p;
+    int digits = 0;
+    for (; std::isdigit(static_cast<unsigned char>(*q)); q++) digits++;
+    if (*q == '.')
+        for (q++; std::isdigit(static_cast<unsigned char>(*q)); q++) digits++;
+    if (digits == 0) return nullptr;
+    if (*q == 'e' || *q == 'E') {
+        const char* e = q + 1;
+        if (*e == '+' || *e == '-') e++;
+        if (std::isdigit(static_cast<unsigned char>(*e))) {
+            while (std::isdigit(static_cast<unsigned char>(*e))) e++;
+            q = e;
+        }
+    }
+    char text[line_max + 1];
+    std::memcpy(text, p, static_cast<size_t>(q - p));
+    text[q - p] = '\0';
+    if (!plainDecimal(text, static_cast<int>(q - p), v)) v = std::strtod(text, nullptr);
+    return q;
+}
+
+void setSense(Store& s, double z_mult) {
+    s.z_mult = z_mult;
+    std::snprintf(s.minmax, sizeof s.minmax, "%s", z_mult < 0 ? "MAX" : "MIN");
+}
+
+void finishNamedModel(Store& s, NamedModel& m) {
+    if (int k = addedNameClash(s))
+        refuseLine(s, m, "the variable name %s is also the name of an added column",
+                   m.varSpelling[k]);
+    s.nnames = s.num_vars;
+    s.last_col = s.num_vars;
+    s.last_row = s.num_cons;
+    print(s, "Processing %d variables and %d constraints from file %s\n", s.num_vars, s.num_cons,
+          m.file);
+    for (int r = 1; r <= s.num_cons; r++) {
+        s.a_mat[r][0] = s.rrhs[r];
+        if (!(s.rrhs[r] < 0)) continue;
+        for (int j = 0; j <= s.num_vars; j++) s.a_mat[r][j] = -s.a_mat[r][j];
+        s.rrhs[r] = -s.rrhs[r];
+        s.row_type[r] = -s.row_type[r];
+        std::fprintf(s.out,
+                     "Note: row %s had a negative right-hand side; multiplied by -1, its "
+                     "relation is now %s\n",
+                     s.rname[r], relationText(s.row_type[r]));
+    }
+}
+
+} // namespace zep

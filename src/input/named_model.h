@@ -1,0 +1,59 @@
+// What the readers of the LP format and of MPS share: lines with their
+// numbers, the refusal that names a line, and the filling of the store by
+// names, with the capacities and name lengths that the store holds.
+#pragma once
+
+#include "store/store.h"
+
+namespace zep {
+
+constexpr int line_max = 4095; // longest line either reader takes
+
+// The state of one reading, beside the store: where the reader stands and
+// the names as the file spells them (the store holds them upper-cased).
+struct NamedModel {
+    const char* form; // "LP format" or "MPS": opens each refusal
+    int line = 0;
+    char text[line_max + 2] = {};
+    char file[buf_size] = {};
+    char varSpelling[max_names + 1][name_size] = {};
+    char rowSpelling[max_cons + 1][label_size] = {};
+};
+
+// Takes the file name from buf (which the command line left there).
+void startNamedModel(Store& s, NamedModel& m, const char* form);
+
+// Reads the next line into m.text without its line end; false at the end
+// of the file. A line may not hold a NUL byte or be over line_max long.
+bool nextLine(Store& s, NamedModel& m);
+
+[[noreturn]] void refuseLine(Store& s, const NamedModel& m, const char* fmt, ...)
+    __attribute__((format(printf, 3, 4)));
+
+// The column of a variable, added when it is new; -1 when it is new and
+// add is false.
+int columnOf(Store& s, NamedModel& m, const char* name, bool add);
+
+// The row of a label among rows 0 to num_cons, or -1.
+int rowOf(Store& s, NamedModel& m, const char* name);
+
+// Sets the label of row r (0 is the objective), refusing a label that is
+// too long or that another row has.
+void labelRow(Store& s, NamedModel& m, int r, const char* name);
+
+// Adds constraint row num_cons + 1 with the relation code (1, -1 or 0).
+int addRow(Store& s, NamedModel& m, const char* name, int relation);
+
+// Reads an unsigned decimal number at p (digits with an optional point and
+// exponent, as both formats write them); returns the end of it, or nullptr
+// when p holds no number. v may come out infinite.
+const char* scanNumber(const char* p, double& v);
+
+// Adds the sense word to the store: -1 for a maximisation, 1 otherwise.
+void setSense(Store& s, double z_mult);
+
+// Closes the reading: counts, the "Processing" line, and every row with a
+// negative right-hand side multiplied by -1, each with a line saying so.
+void finishNamedModel(Store& s, NamedModel& m);
+
+} // namespace zep

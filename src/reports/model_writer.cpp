@@ -1,0 +1,205 @@
+// Writing a model in the LP format, MPS, the matrix form or the algebraic
+// form. Every number is written in the fewest digits that read back as the
+// same double, so that each reader finds the model it was given.
+#include "reports/model_writer.h"
+
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+#include "input/lp_format.h"
+
+namespace zep {
+
+namespace {
+
+constexpr int wrap_at = 78;
+constexpr int number_max = 99; // longest number the algebraic form reads
+
+struct Number {
+    char text[400];
+    Number(double v, bool fixed) {
+        if (v == 0) v = 0; // a negative zero is written as 0
+        auto end = fixed ? std::to_chars(text, text + sizeof text - 1, v, std::chars_format::fixed)
+                         : std::to_chars(text, text + sizeof text - 1, v);
+        *end.ptr = '\0';
+    }
+};
+
+bool algebraicName(const char* name) {
+    if (!std::isalpha(static_cast<unsigned char>(name[0])) || std::strlen(name) > 8) return false;
+    for (const char* p = name; *p; p++)
+        if (!std::isalnum(static_cast<unsigned char>(*p)) && *p != '.') return false;
+    return true;
+}
+
+const char* relationText(int relation) {
+    return relation > 0 ? "<=" : relation < 0 ? ">=" : "=";
+}
+
+// Terms of one row in the LP or the algebraic form, wrapped before a term
+// that would pass wrap_at; a continuation line begins with the term's sign.
+struct TermLine {
+    Store& s;
+    bool algebraic;
+    int col = 0;
+    bool first = true;
+
+    void put(const char* text) { col += std::fprintf(s.out, "%s", text); }
+    void term(double c, const char* name) {
+        char text[sizeof(Number::text) + name_size + 8];
+        bool unit = std::fabs(c) == 1 && !(!algebraic && (name[0] == 'E' || name[0] == 'e'));
+        const char* sign = c < 0 ? "- " : first ? "" : "+ ";
+        Number magnitude(std::fabs(c), algebraic);
+        std::snprintf(text, sizeof text, "%s%s%s%s", sign, unit ? "" : magnitude.text,
+                      unit ? "" : " ", name);
+        int len = static_cast<int>(std::strlen(text));
+        if (!first && col + 1 + len > wrap_at) {
+            std::fputc('\n', s.out);
+            col = 0;
+            put("   ");
+        } else if (col > 0) {
+            put(" ");
+        }
+        put(text);
+        first = false;
+    }
+};
+
+// A row's terms: every variable in the objective (so that a reader numbers
+// the variables in their order), only the others' non-zero ones elsewhere.
+void terms(Store& s, TermLine& line, int r) {
+    for (int j = 1; j <= s.num_vars; j++)
+        if (r == 0 || s.a_mat[r][j] != 0) line.term(s.a_mat[r][j], s.varname[j]);
+    if (line.first && r > 0 && s.num_vars > 0) line.term(0, s.varname[1]);
+}
+
+void writeRows(Store& s, bool algebraic) {
+    for (int r = 1; r <= s.num_cons; r++) {
+        TermLine line{s, algebraic};
+        line.put(algebraic ? "" : " ");
+        line.put(s.rname[r]);
+        line.put(algebraic ? ")" : ":");
+        terms(s, line, r);
+        Number rhs(s.rrhs[r], algebraic);
+        std::fprintf(s.out, " %s %s\n", relationText(s.row_type[r]), rhs.text);
+    }
+}
+
+void writeLp(Store& s) {
+    std::fprintf(s.out, "%s\n", s.z_mult < 0 ? "Maximize" : "Minimize");
+    TermLine objective{s, false};
+    objective.put(" ");
+    objective.put(s.rname[0]);
+    objective.put(":");
+    terms(s, objective, 0);
+    std::fprintf(s.out, "\nSubject To\n");
+    writeRows(s, false);
+    std::fprintf(s.out, "End\n");
+}
+
+void writeAlgebraic(Store& s) {
+    TermLine objective{s, true};
+    objective.put(s.z_mult < 0 ? "MAX " : "MIN ");
+    objective.put(s.rname[0]);
+    objective.put(")");
+    terms(s, objective, 0);
+    std::fputc('\n', s.out);
+    writeRows(s, true);
+}
+
+void mpsEntry(Store& s, const char* first, const char* second, double v) {
+    Number text(v, false);
+    std::fprintf(s.out, "    %-8s  %-8s  %s\n", first, second, text.text);
+}
+
+void writeMps(Store& s) {
+    std::fprintf(s.out, "NAME          %s\n", s.rname[0]);
+    if (s.z_mult < 0) std::fprintf(s.out, "OBJSENSE\n    MAX\n");
+    std::fprintf(s.out, "ROWS\n N  %s\n", s.rname[0]);
+    for (int r = 1; r <= s.num_cons; r++)
+        std::fprintf(s.out, " %c  %s\n",
+                     s.row_type[r] > 0   ? 'L'
+                     : s.row_type[r] < 0 ? 'G'
+                                         : 'E',
+                     s.rname[r]);
+    std::fprintf(s.out, "COLUMNS\n");
+    for (int j = 1; j <= s.num_vars; j++) {
+        mpsEntry(s, s.varname[j], s.rname[0], s.a_mat[0][j]);
+        for (int r = 1; r <= s.num_cons; r++)
+            if (s.a_mat[r][j] != 0) mpsEntry(s, s.varname[j], s.rname[r], s.a_mat[r][j]);
+    }
+    std::fprintf(s.out, "RHS\n");
+    for (int r = 1; r <= s.num_cons; r++)
+        if (s.rrhs[r] != 0) mpsEntry(s, "RHS", s.rname[r], s.rrhs[r]);
+    std::fprintf(s.out, "ENDATA\n");
+}
+
+void writeMatrix(Store& s) {
+    std::fprintf(s.out, "%s %d %d\n", s.z_mult < 0 ? "MAX" : "MIN", s.num_vars, s.num_cons);
+    for (int j = 1; j <= s.num_vars; j++)
+        std::fprintf(s.out, "%s%s", s.varname[j], j < s.num_vars ? " " : "\n");
+    for (int r = 0; r <= s.num_cons; r++) {
+        std::fprintf(s.out, "%s", s.rname[r]);
+        for (int j = 1; j <= s.num_vars; j++)
+            std::fprintf(s.out, " %s", Number(s.a_mat[r][j], false).text);
+        if (r > 0)
+            std::fprintf(s.out, " %s %s", relationText(s.row_type[r]),
+                         Number(s.rrhs[r], false).text);
+        std::fputc('\n', s.out);
+    }
+}
+
+bool refuse(char* why, std::size_t size, const char* what, const char* name, const char* form) {
+    std::snprintf(why, size, "the %s %s cannot be written in the %s", what, name, form);
+    return false;
+}
+
+} // namespace
+
+bool writable(const Store& s, ModelForm to, char* why, std::size_t size) {
+    const char* form = to == ModelForm::lp ? "LP format" : "algebraic form";
+    if (to == ModelForm::mps || to == ModelForm::matrix) return true;
+    if (s.num_vars == 0 && s.num_cons > 0) {
+        std::snprintf(why, size, "a constraint without variables cannot be written in the %s",
+                      form);
+        return false;
+    }
+    bool (*fits)(const char*) = to == ModelForm::lp ? lpName : algebraicName;
+    for (int r = 0; r <= s.num_cons; r++)
+        if (!fits(s.rname[r])) return refuse(why, size, "row label", s.rname[r], form);
+    for (int j = 1; j <= s.num_vars; j++)
+        if (!fits(s.varname[j])) return refuse(why, size, "variable name", s.varname[j], form);
+    if (to == ModelForm::algebraic)
+        for (int r = 0; r <= s.num_cons; r++)
+            for (int j = 0; j <= s.num_vars; j++)
+                if (std::strlen(Number(std::fabs(s.a_mat[r][j]), true).text) > number_max) {
+                    std::snprintf(why, size,
+                                  "a number of row %s has over %d digits, more than the "
+                                  "algebraic form reads",
+                                  s.rname[r], number_max);
+                    return false;
+                }
+    return true;
+}
+
+void writeModel(Store& s, ModelForm to) {
+    switch (to) {
+    case ModelForm::lp:
+        writeLp(s);
+        return;
+    case ModelForm::mps:
+        writeMps(s);
+        return;
+    case ModelForm::matrix:
+        writeMatrix(s);
+        return;
+    case ModelForm::algebraic:
+        writeAlgebraic(s);
+        return;
+    }
+}
+
+} // namespace zep

@@ -1,0 +1,229 @@
+// zep-convert: every form written reads back as the same model, the
+// refusals of what a form cannot hold, and the command line.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "driver/convert.h"
+#include "input/form.h"
+#include "input/matrix.h"
+#include "random_model.h"
+#include "reports/model_writer.h"
+#include "support.h"
+
+namespace {
+
+using zep::ModelForm;
+using zep::testing::Harness;
+
+std::string written(zep::Store& s, ModelForm to) {
+    char* text = nullptr;
+    std::size_t size = 0;
+    std::FILE* out = s.out;
+    s.out = open_memstream(&text, &size);
+    zep::writeModel(s, to);
+    std::fclose(s.out);
+    s.out = out;
+    std::string result(text, size);
+    std::free(text);
+    return result;
+}
+
+// Reads the text as zep-convert does, by the form it recognises.
+int readBack(Harness& h, ModelForm& form) {
+    std::snprintf(h.s().buf, sizeof h.s().buf, "back");
+    h.s().echo = 0;
+    zep::initParam(h.s());
+    form = zep::modelForm(h.s());
+    return h.run(zep::readModel);
+}
+
+void expectSameModel(const zep::Store& a, const zep::Store& b) {
+    EXPECT_EQ(a.z_mult, b.z_mult);
+    ASSERT_EQ(a.num_vars, b.num_vars);
+    ASSERT_EQ(a.num_cons, b.num_cons);
+    EXPECT_EQ(b.nnames, b.num_vars);
+    for (int j = 1; j <= a.num_vars; j++) EXPECT_STREQ(a.varname[j], b.varname[j]) << j;
+    for (int r = 0; r <= a.num_cons; r++) {
+        EXPECT_STREQ(a.rname[r], b.rname[r]) << r;
+        for (int j = 0; j <= a.num_vars; j++)
+            EXPECT_EQ(a.a_mat[r][j], b.a_mat[r][j]) << r << "," << j;
+        if (r == 0) continue;
+        EXPECT_EQ(a.row_type[r], b.row_type[r]) << r;
+        EXPECT_EQ(a.rrhs[r], b.rrhs[r]) << r;
+    }
+}
+
+const char* form_names[] = {"matrix", "algebraic", "lp", "mps"};
+
+TEST(ConvertRoundTrip, EveryFormReadsBackAsTheSameModel) {
+    zep::testing::RandomModels random(zep::testing::testSeed("ZEP_ROUNDTRIP_SEED", 14));
+    for (int k = 0; k < 300; k++) {
+        auto model = std::make_unique<zep::Store>();
+        random.fill(*model, 20, 30);
+        for (ModelForm to :
+             {ModelForm::matrix, ModelForm::algebraic, ModelForm::lp, ModelForm::mps}) {
+            char why[160];
+            ASSERT_TRUE(zep::writable(*model, to, why, sizeof why)) << why;
+            std::string text = written(*model, to);
+            SCOPED_TRACE(std::string("model ") + std::to_string(k) + " in the " +
+                         form_names[static_cast<int>(to)] + " form:\n" + text);
+            Harness h(text);
+            ModelForm found;
+            ASSERT_EQ(readBack(h, found), -1) << h.output();
+            EXPECT_EQ(found, to);
+            expectSameModel(*model, h.s());
+        }
+    }
+}
+
+TEST(ConvertRoundTrip, LongRowsWrapAndStillReadBack) {
+    auto model = std::make_unique<zep::Store>();
+    zep::initParam(*model);
+    model->num_vars = 40;
+    model->num_cons = 1;
+    model->z_mult = 1;
+    std::snprintf(model->rname[0], zep::label_size, "COST");
+    std::snprintf(model->rname[1], zep::label_size, "ALL");
+    for (int j = 1; j <= 40; j++) {
+        std::snprintf(model->varname[j], zep::name_size, "E%d", j);
+        model->a_mat[0][j] = -1.0 / j;
+        model->a_mat[1][j] = j % 3 == 0 ? 0 : 1;
+    }
+    model->row_type[1] = -1;
+    model->rrhs[1] = model->a_mat[1][0] = 1e-7;
+    for (ModelForm to : {ModelForm::algebraic, ModelForm::lp}) {
+        std::string text = written(*model, to);
+        for (std::size_t at = 0, end; (end = text.find('\n', at)) != std::string::npos;
+             at = end + 1)
+            EXPECT_LE(end - at, 78u) << text.substr(at, end - at);
+        Harness h(text);
+        ModelForm found;
+        ASSERT_EQ(readBack(h, found), -1) << h.output() << text;
+        expectSameModel(*model, h.s());
+    }
+}
+
+struct Unwritable {
+    const char* matrix;
+    ModelForm to;
+    const char* why;
+};
+
+class ConvertRefusal : public ::testing::TestWithParam<Unwritable> {};
+
+TEST_P(ConvertRefusal, SaysWhatTheFormCannotHold) {
+    Harness h(GetParam().matrix);
+    std::snprintf(h.s().buf, sizeof h.s().buf, "m.mat");
+    zep::initParam(h.s());
+    ASSERT_EQ(h.run(zep::generate2), -1) << h.output();
+    char why[160] = {};
+    EXPECT_FALSE(zep::writable(h.s(), GetParam().to, why, sizeof why));
+    EXPECT_STREQ(why, GetParam().why);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ConvertRefusal,
+    ::testing::Values(
+        Unwritable{"MIN 1 0 2X Z 1", ModelForm::lp,
+                   "the variable name 2X cannot be written in the LP format"},
+        Unwritable{"MIN 1 0 X END 1", ModelForm::lp,
+                   "the row label END cannot be written in the LP format"},
+        Unwritable{"MIN 1 0 A:B Z 1", ModelForm::lp,
+                   "the variable name A:B cannot be written in the LP format"},
+        Unwritable{"MIN 1 0 LONGERTHAN8 Z 1", ModelForm::algebraic,
+                   "the variable name LONGERTHAN8 cannot be written in the algebraic form"},
+        Unwritable{"MIN 1 0 X_1 Z 1", ModelForm::algebraic,
+                   "the variable name X_1 cannot be written in the algebraic form"},
+        Unwritable{"MIN 1 0 X Z 1e-120", ModelForm::algebraic,
+                   "a number of row Z has over 99 digits, more than the algebraic form reads"},
+        Unwritable{"MIN 0 1 Z C <= 1", ModelForm::lp,
+                   "a constraint without variables cannot be written in the LP format"}));
+
+TEST(ConvertRefusal, MpsAndTheMatrixFormHoldEveryModelZepReads) {
+    Harness h("MIN 0 1 Z C <= 1");
+    zep::initParam(h.s());
+    ASSERT_EQ(h.run(zep::generate2), -1);
+    char why[160];
+    EXPECT_TRUE(zep::writable(h.s(), ModelForm::mps, why, sizeof why));
+    EXPECT_TRUE(zep::writable(h.s(), ModelForm::matrix, why, sizeof why));
+}
+
+// One run of zep-convert with its model output and its messages apart.
+struct ConvertRun {
+    int status;
+    std::string out, messages;
+};
+
+ConvertRun convert(std::initializer_list<const char*> args) {
+    std::vector<char*> argv{const_cast<char*>("zep-convert")};
+    for (const char* a : args) argv.push_back(const_cast<char*>(a));
+    auto s = std::make_unique<zep::Store>();
+    char *out = nullptr, *messages = nullptr;
+    std::size_t out_size = 0, messages_size = 0;
+    std::FILE* model = open_memstream(&out, &out_size);
+    s->out = model;
+    std::FILE* to_messages = open_memstream(&messages, &messages_size);
+    ConvertRun run{-1, "", ""};
+    try {
+        zep::convertRun(*s, static_cast<int>(argv.size()), argv.data(), to_messages);
+    } catch (const zep::ProcessEnd& end) {
+        run.status = end.status;
+    }
+    std::fclose(model);
+    std::fclose(to_messages);
+    if (s->luin) std::fclose(s->luin);
+    run.out.assign(out, out_size);
+    run.messages.assign(messages, messages_size);
+    std::free(out);
+    std::free(messages);
+    return run;
+}
+
+TEST(ConvertCommandLine, HelpVersionAndMisuse) {
+    ConvertRun help = convert({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out.rfind("Usage: zep-convert --to=FORM filename\n", 0), 0u);
+    ConvertRun version = convert({"--to=lp", "--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out.rfind("zep ", 0), 0u);
+    struct Misuse {
+        std::initializer_list<const char*> args;
+        const char* message;
+    };
+    const Misuse misuses[] = {
+        {{"examples/profit.lp"}, "zep-convert: the form to write is missing (--to=FORM)\n"},
+        {{"--to=xml", "examples/profit.lp"},
+         "zep-convert: unknown form 'xml' (lp, mps, matrix or algebraic)\n"},
+        {{"--to=lp"}, "zep-convert: the model file is missing\n"},
+        {{"--to=lp", "-x", "examples/profit.lp"}, "zep-convert: unknown option '-x'\n"},
+        {{"--to=lp", "a.lp", "b.lp"}, "zep-convert: more than one file name ('b.lp')\n"},
+    };
+    for (const Misuse& m : misuses) {
+        ConvertRun run = convert(m.args);
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.messages, std::string(m.message) + "Try 'zep-convert --help'.\n");
+    }
+    ConvertRun missing = convert({"--to=lp", "examples/no-such-model"});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.messages, "Data file examples/no-such-model not found\n");
+}
+
+TEST(ConvertCommandLine, TheModelAloneGoesToTheOutput) {
+    ConvertRun run = convert({"--to=matrix", "examples/note-negative-rhs.lp"});
+    EXPECT_EQ(run.status, -1);
+    EXPECT_EQ(run.out, "MIN 2 3\nX Y\nCOST 1 1\nCAP 1 1 <= 2\nNEEDX 1 0 >= 5\nNEEDY 0 1 >= 4\n");
+    EXPECT_NE(run.messages.find("Note: row NEEDX had a negative right-hand side"),
+              std::string::npos);
+    ConvertRun refused = convert({"--to=lp", "examples/refuse-mps-free.mps"});
+    EXPECT_EQ(refused.status, 255);
+    EXPECT_EQ(refused.out, "");
+    EXPECT_EQ(refused.messages, "MPS input error, line 11: free variables are not supported (X)\n");
+}
+
+} // namespace
