@@ -165,6 +165,10 @@ TEST(Print, CutsAtCapacityAndCountsTheWhole) {
     // Conversions not handled here go to the C library whole.
     EXPECT_EQ(compose(out, sizeof out, "%+.1e", 2.0), 8);
     EXPECT_STREQ(out, "+2.0e+0");
+    EXPECT_EQ(compose(out, sizeof out, "%05d", 42), 5);
+    EXPECT_STREQ(out, "00042");
+    EXPECT_EQ(compose(out, sizeof out, "%-07.2f", 1.5), 7);
+    EXPECT_STREQ(out, "1.50   ");
 }
 
 TEST(Print, WritesToTheOutputStreamPastItsBuffer) {

@@ -43,6 +43,7 @@ const char* parseSpec(const char* p, Spec& spec) {
         spec.left = true;
         p++;
     }
+    if (*p == '0') return nullptr; // the zero-padding flag
     spec.width = digits(p, max_width);
     if (spec.width < 0) return nullptr;
     if (*p == '.') {
