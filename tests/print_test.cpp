@@ -167,8 +167,8 @@ TEST(Print, CutsAtCapacityAndCountsTheWhole) {
     EXPECT_STREQ(out, "+2.0e+0");
     EXPECT_EQ(compose(out, sizeof out, "%05d", 42), 5);
     EXPECT_STREQ(out, "00042");
-    EXPECT_EQ(compose(out, sizeof out, "%-07.2f", 1.5), 7);
-    EXPECT_STREQ(out, "1.50   ");
+    EXPECT_EQ(compose(out, sizeof out, "%07.2f", -1.5), 7);
+    EXPECT_STREQ(out, "-001.50");
 }
 
 TEST(Print, WritesToTheOutputStreamPastItsBuffer) {
