@@ -1,8 +1,9 @@
 // Side by side on the same models: zep's solve from the matrix-form text
 // in a fresh store; zep's reading of the text alone; zep's engine alone
 // (standard form and simplex on a store that holds the model as read);
-// GLPK's glp_simplex through its API; and zep's check of the answer on the
-// store that one solve leaves. After the runs a summary table gives each
+// GLPK's glp_simplex through its API; zep's check of the answer on the
+// store that one solve leaves; and the exact re-solve on that store, from
+// its final basis and from the starting basis. After the runs a summary table gives each
 // model's CPU time per solve and the zep/GLPK ratios.
 #include <benchmark/benchmark.h>
 
@@ -71,6 +72,21 @@ void checkBench(benchmark::State& state, const Model& model) {
     for (auto _ : state) benchmark::DoNotOptimize(zep::outcome_holds(*s));
 }
 
+// The exact re-solve of the model on the store that one solve leaves: from
+// its final floating-point basis, as the re-solve runs, or from the
+// standard form's starting basis, for comparison.
+void resolveBench(benchmark::State& state, const Model& model, bool from_basis) {
+    auto solved = zep::bench::zepSolve(zep::bench::matrixText(model), sink());
+    auto s = std::make_unique<zep::Store>();
+    for (auto _ : state) {
+        *s = *solved;
+        zep::ExactTableau e;
+        if (from_basis) e = zep::exact_at_basis(*s);
+        zep::exact_simplex(*s, e);
+        benchmark::DoNotOptimize(s->end_stat);
+    }
+}
+
 // The console report, then one Markdown table of the per-model times.
 class SummaryReporter : public benchmark::ConsoleReporter {
   public:
@@ -91,8 +107,8 @@ class SummaryReporter : public benchmark::ConsoleReporter {
         ConsoleReporter::Finalize();
         std::string table = "\n| model | rows | vars | columns | zep solve (us) | read (us) | "
                             "engine (us) | GLPK (us) | solve/GLPK | engine/GLPK | check (us) | "
-                            "check/solve |\n"
-                            "|---|---|---|---|---|---|---|---|---|---|---|---|\n";
+                            "check/solve | re-solve (ms) | from scratch (ms) |\n"
+                            "|---|---|---|---|---|---|---|---|---|---|---|---|---|---|\n";
         for (const Model& model : models) table += row(model);
         GetOutputStream() << table << goals() << std::flush;
     }
@@ -132,13 +148,16 @@ class SummaryReporter : public benchmark::ConsoleReporter {
         double engine_t = time("engine/" + model.name);
         double glpk_t = time("glpk/" + model.name);
         double check_t = time("check/" + model.name);
-        char line[240];
-        std::snprintf(
-            line, sizeof line,
-            "| %s | %d | %d | %d | %.1f | %.1f | %.1f | %.1f | %.2f | %.2f | %.2f | %.3f |\n",
-            model.name.c_str(), model.m, model.n, zep::bench::namedColumns(model), zep_t * 1e6,
-            read_t * 1e6, engine_t * 1e6, glpk_t * 1e6, zep_t / glpk_t, engine_t / glpk_t,
-            check_t * 1e6, check_t / zep_t);
+        double resolve_t = time("resolve/" + model.name);
+        double scratch_t = time("scratch/" + model.name);
+        char line[280];
+        std::snprintf(line, sizeof line,
+                      "| %s | %d | %d | %d | %.1f | %.1f | %.1f | %.1f | %.2f | %.2f | %.2f | %.3f "
+                      "| %.2f | %.2f |\n",
+                      model.name.c_str(), model.m, model.n, zep::bench::namedColumns(model),
+                      zep_t * 1e6, read_t * 1e6, engine_t * 1e6, glpk_t * 1e6, zep_t / glpk_t,
+                      engine_t / glpk_t, check_t * 1e6, check_t / zep_t, resolve_t * 1e3,
+                      scratch_t * 1e3);
         return line;
     }
 
@@ -168,6 +187,10 @@ int main(int argc, char** argv) {
             ->Unit(benchmark::kMicrosecond);
         benchmark::RegisterBenchmark(("check/" + model.name).c_str(), checkBench, model)
             ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark(("resolve/" + model.name).c_str(), resolveBench, model, true)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("scratch/" + model.name).c_str(), resolveBench, model, false)
+            ->Unit(benchmark::kMillisecond);
     }
     SummaryReporter reporter(models);
     benchmark::RunSpecifiedBenchmarks(&reporter);

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <sstream>
@@ -66,6 +67,7 @@ inline std::string readFile(const std::string& path) {
 struct Answer {
     std::string status;
     double objective = 0;
+    std::vector<double> point{}; // glpsol's column values, where it wrote them
 };
 
 inline Answer parseAnswer(const std::string& line) {
@@ -110,8 +112,9 @@ struct Printed {
     double error;
 };
 
-// Reads the value column of the decision-variable summary ("%16.4lf", or a
-// point for a value below 0.00001).
+// Reads the value column of the decision-variable summary ("%16.4lf", which
+// a wide number widens, or a point for a value below 0.00001): the first
+// word after the 12 characters of number and name.
 inline std::vector<Printed> printedValues(const std::string& output, std::size_t n) {
     const std::string rule = "------------      -----------    ------------    ---------- \n";
     std::vector<Printed> values;
@@ -120,12 +123,15 @@ inline std::vector<Printed> printedValues(const std::string& output, std::size_t
     std::istringstream lines(output.substr(at + rule.size()));
     std::string line;
     while (values.size() < n && std::getline(lines, line)) {
-        std::string field = line.size() >= 29 ? line.substr(12, 17) : "";
-        if (field.find_first_not_of(' ') != std::string::npos &&
-            field[field.find_first_not_of(' ')] == '.')
+        std::string field;
+        std::istringstream(line.size() > 12 ? line.substr(12) : "") >> field;
+        if (field == ".")
             values.push_back({0, 1e-5});
-        else
-            values.push_back({std::strtod(field.c_str(), nullptr), 0.00005});
+        else {
+            // Four decimals, and no more than a double holds of a large value.
+            double v = std::strtod(field.c_str(), nullptr);
+            values.push_back({v, 0.00005 + std::fabs(v) * 0x1p-51});
+        }
     }
     return values;
 }
@@ -177,6 +183,115 @@ inline void expectAgrees(const MatModel& m, const SolveRun& run, const Answer& w
     double z = -s.z_mult * s.a_mat[0][0];
     EXPECT_NEAR(z, want.objective, 1e-6 * std::fmax(1, std::fabs(want.objective)));
     expectPrintedPointOptimal(m, run.output, want.objective);
+}
+
+inline std::string number(double v) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.17g", v);
+    return text;
+}
+
+inline std::string matText(const MatModel& m) {
+    std::string t =
+        m.sense + " " + std::to_string(m.names.size()) + " " + std::to_string(m.rows.size()) + "\n";
+    for (const auto& name : m.names) t += name + " ";
+    t += "\nOBJ";
+    for (double c : m.obj) t += " " + number(c);
+    for (std::size_t i = 0; i < m.rows.size(); i++) {
+        t += "\nR" + std::to_string(i + 1);
+        for (double c : m.rows[i].coefs) t += " " + number(c);
+        t += m.rows[i].rel == '<' ? " <= " : m.rows[i].rel == '>' ? " >= " : " = ";
+        t += number(m.rows[i].rhs);
+    }
+    return t + "\n";
+}
+
+inline std::string lpTerms(const MatModel& m, const std::vector<double>& coefs) {
+    std::string t;
+    for (std::size_t j = 0; j < coefs.size(); j++)
+        if (coefs[j] != 0)
+            t += (coefs[j] < 0 ? " - " : " + ") + number(std::fabs(coefs[j])) + " " + m.names[j];
+    return t.empty() ? " 0 " + m.names[0] : t;
+}
+
+// The same model in CPLEX-LP form for glpsol.
+inline std::string lpText(const MatModel& m) {
+    std::string t = m.sense == "MAX" ? "Maximize\n" : "Minimize\n";
+    t += " obj:" + lpTerms(m, m.obj) + "\nSubject To\n";
+    for (std::size_t i = 0; i < m.rows.size(); i++)
+        t += " R" + std::to_string(i + 1) + ":" + lpTerms(m, m.rows[i].coefs) +
+             (m.rows[i].rel == '<'   ? " <= "
+              : m.rows[i].rel == '>' ? " >= "
+                                     : " = ") +
+             number(m.rows[i].rhs) + "\n";
+    if (m.rows.empty()) t += " NONE: 0 " + m.names[0] + " >= 0\n";
+    return t + "End\n";
+}
+
+// glpsol's verdict from the status line of its solution file (options:
+// none, "--exact" for its rational simplex, "--xcheck" for its final basis
+// checked in rational arithmetic); UNKNOWN where it gives none, or takes
+// more than 10 seconds (its simplex can cycle on extreme models).
+inline Answer glpsolVerdict(const std::filesystem::path& dir, const MatModel& m,
+                            const std::string& options) {
+    std::filesystem::path lp = dir / "model.lp", sol = dir / "model.sol";
+    std::FILE* f = std::fopen(lp.c_str(), "w");
+    std::fputs(lpText(m).c_str(), f);
+    std::fclose(f);
+    std::filesystem::remove(sol);
+    std::string cmd = "timeout 10 glpsol --lp " + lp.string() + " " + options + " --nopresol -w " +
+                      sol.string() + " >/dev/null 2>&1";
+    if (std::system(cmd.c_str()) != 0) return {"UNKNOWN", 0, {}};
+    std::istringstream in(readFile(sol.string()));
+    std::string line;
+    Answer verdict{"UNKNOWN", 0, {}};
+    while (std::getline(in, line)) {
+        if (line.rfind("j ", 0) == 0) {
+            std::istringstream fields(line.substr(2));
+            std::string status;
+            double value = 0;
+            fields >> value >> status >> value;
+            verdict.point.push_back(value);
+        }
+        if (line.rfind("s bas", 0) != 0) continue;
+        std::istringstream fields(line.substr(5));
+        int rows = 0, cols = 0;
+        std::string primal, dual;
+        double obj = 0;
+        fields >> rows >> cols >> primal >> dual >> obj;
+        if (primal == "f" && dual == "f") verdict = {"OPTIMAL", obj, {}};
+        if (primal == "n") verdict = {"INFEASIBLE", 0, {}};
+        if (primal == "f" && dual == "n") verdict = {"UNBOUNDED", 0, {}};
+    }
+    return verdict;
+}
+
+// The same, for models on which glpsol must give one.
+inline Answer glpsolAnswer(const std::filesystem::path& dir, const MatModel& m) {
+    Answer a = glpsolVerdict(dir, m, "");
+    if (a.status == "UNKNOWN") ADD_FAILURE() << "glpsol gave no verdict on\n" << lpText(m);
+    return a;
+}
+
+// Writes m to dir/model.mat and solves it.
+inline SolveRun solveModel(const std::filesystem::path& dir, const MatModel& m) {
+    std::string mat = (dir / "model.mat").string();
+    std::FILE* f = std::fopen(mat.c_str(), "w");
+    std::fputs(matText(m).c_str(), f);
+    std::fclose(f);
+    return solveFile(mat);
+}
+
+// A seed from the environment variable name, or the fixed default.
+inline unsigned envSeed(const char* name, unsigned fixed) {
+    const char* text = std::getenv(name);
+    return text ? static_cast<unsigned>(std::strtoul(text, nullptr, 10)) : fixed;
+}
+
+// A model size from the environment variable name, or the default.
+inline int envCount(const char* name, int fallback) {
+    const char* text = std::getenv(name);
+    return text ? std::atoi(text) : fallback;
 }
 
 } // namespace zep::testing

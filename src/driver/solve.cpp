@@ -1,8 +1,8 @@
 #include "driver/solve.h"
 
+#include "driver/answer.h"
 #include "driver/cmdline.h"
 #include "input/form.h"
-#include "reports/solution.h"
 #include "simplex/simplex.h"
 #include "simplex/tableau.h"
 #include "simplex/verify.h"
@@ -16,13 +16,7 @@ void solve(Store& s) {
     setprob(s);
     if (s.debug) tableau(s);
     simplex(s);
-    verify(s);
-    if (s.end_stat == 1)
-        out_opt(s);
-    else if (s.end_stat == 2)
-        out_infe(s);
-    else
-        out_unbnd(s);
+    checked_report(s);
 }
 
 void solveRun(Store& s, int argc, char** argv) {

@@ -21,11 +21,15 @@ constexpr const char* cost_no_upper = "    +Infinity             ";
 constexpr const char* rhs_no_upper = "    +Infinity              ";
 
 // One side of a range: the smallest ratio found so far and the column or
-// row that gives it (0 while none does).
+// row that gives it. A side without a limit is one where none was chosen;
+// the search starts from a true infinity, so that a ratio beyond the
+// store's infinity (1e30) still limits.
 struct Bound {
     double ratio;
     int at;
 };
+
+constexpr double no_limit = HUGE_VAL;
 
 // While an artificial stays basic the engine lets no column enter that
 // would raise it; such a column is zero in every feasible point, so it
@@ -35,11 +39,11 @@ bool neverEnters(const Store& s, int j) {
 }
 
 void costLimits(Store& s, double cost, Bound up, Bound lo) {
-    if (up.ratio < s.infinity)
+    if (up.at != 0)
         print(s, "%13.3lf %-12.12s", cost + up.ratio, s.varname[up.at]);
     else
         print(s, "%s", cost_no_upper);
-    if (lo.ratio > -s.infinity)
+    if (lo.at != 0)
         print(s, "%13.3lf %-12.12s\n", cost + lo.ratio, s.varname[lo.at]);
     else
         print(s, "    -Infinity             \n");
@@ -68,7 +72,7 @@ void basicAddedLimits(Store& s, int i, int j, int k) {
 // limits. Equal ratios take the highest row.
 void nonbasicAddedLimits(Store& s, int i, int j) {
     double sigma = s.row_type[i] < 0 ? -1.0 : 1.0;
-    Bound pos{s.infinity, 0}, neg{-s.infinity, 0};
+    Bound pos{no_limit, 0}, neg{-no_limit, 0};
     for (int k = 1; k <= s.num_cons; k++) {
         double a = s.a_mat[k][j];
         if (a == 0) continue;
@@ -84,11 +88,11 @@ void nonbasicAddedLimits(Store& s, int i, int j) {
             neg = {q, k};
         }
     }
-    if (neg.ratio > -s.infinity)
+    if (neg.at != 0)
         print(s, "%13.2lf %-12.12s ", s.rrhs[i] - neg.ratio, s.varname[s.basis_index[neg.at]]);
     else
         print(s, "%s", rhs_no_upper);
-    if (pos.ratio < s.infinity)
+    if (pos.at != 0)
         print(s, "%13.2lf %-12.12s\n", s.rrhs[i] - pos.ratio, s.varname[s.basis_index[pos.at]]);
     else
         print(s, "    -Infinity\n");
@@ -123,7 +127,7 @@ void range_cost(Store& s) {
 // a ratio of exactly 0 limits neither side.
 void range_cb(Store& s, int v) {
     int r = s.col_status[v];
-    Bound up{s.infinity, 0}, lo{-s.infinity, 0};
+    Bound up{no_limit, 0}, lo{-no_limit, 0};
     for (int j = 1; j <= s.last_col; j++) {
         if (s.col_status[j] > 0 || s.isart[j] || neverEnters(s, j)) continue;
         double e = s.a_mat[r][j];
@@ -143,7 +147,7 @@ void range_cb(Store& s, int v) {
 // cost in the improving direction; the other direction has no limit.
 void range_cnb(Store& s, int v) {
     if (neverEnters(s, v)) {
-        costLimits(s, s.cost[v], {s.infinity, 0}, {-s.infinity, 0});
+        costLimits(s, s.cost[v], {no_limit, 0}, {-no_limit, 0});
         return;
     }
     double side = s.col_status[v] != 0 ? -1.0 : 1.0;

@@ -117,8 +117,11 @@ void infe_summ(Store& s) {
              "constraints could not be satisfied:\n\n"
              "Constraint        RHS Violation\n"
              "----------        -------------\n");
+    // An exact tableau lists every artificial above zero: none of them is
+    // rounding noise.
+    double level = s.exact_tableau ? 0.0 : s.eps_infe;
     for (int r = 1; r <= s.num_cons; r++)
-        if (s.isart[s.basis_index[r]] && s.a_mat[r][s.rhs_col] > s.eps_infe)
+        if (s.isart[s.basis_index[r]] && s.a_mat[r][s.rhs_col] > level)
             print(s, "%2d. %8s       %12.3lf\n", r, s.rname[r], s.rrhs[r]);
 }
 

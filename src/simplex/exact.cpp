@@ -1,13 +1,10 @@
 #include "simplex/exact.h"
 
-#include <gmpxx.h>
-
+#include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <vector>
 
 #include "reports/added_columns.h"
 
@@ -24,42 +21,10 @@ int artificialOf(const Store& s, int r) {
     return s.row_type[r] < 0 ? -s.row_type[r] + 1 : artificialColumn(s, r);
 }
 
-// The rational tableau, laid out as the store's: rows 0 to last_row,
-// columns 0 to last_col.
-struct Exact {
-    std::vector<Row> a;
-    std::vector<int> basis;
-    std::vector<int> status;
-    int pivots = 0;
-    int piv_col = 0;
-};
-
-// The number as the model file wrote it: the shortest decimal that reads
-// back as the same double. So 0.1 is 1/10, not the binary fraction
-// nearest to it, and rows that agree in decimal agree exactly.
-mpq_class written(double v) {
-    char text[32];
-    int digits = 1;
-    for (; digits < 17; digits++) {
-        std::snprintf(text, sizeof text, "%.*e", digits - 1, v);
-        if (std::strtod(text, nullptr) == v) break;
-    }
-    std::snprintf(text, sizeof text, "%.*e", digits - 1, v);
-    char* e = std::strchr(text, 'e');
-    long exponent = std::strtol(e + 1, nullptr, 10) - (digits - 1);
-    *e = '\0';
-    if (char* point = std::strchr(text, '.')) std::memmove(point, point + 1, std::strlen(point));
-    mpq_class q{mpz_class(text)};
-    mpz_class scale;
-    mpz_ui_pow_ui(scale.get_mpz_t(), 10, static_cast<unsigned long>(std::labs(exponent)));
-    if (exponent >= 0) return q * scale;
-    return q / scale;
-}
-
 // The phase-1 row as the standard form builds it: minus the sum of the
 // artificial rows, +1 in the surplus columns, the sum of their
 // right-hand sides in column 0.
-void buildPhase1Row(const Store& s, Exact& e) {
+void buildPhase1Row(const Store& s, ExactTableau& e) {
     Row& p1 = e.a[s.ph1_row];
     for (int r = 1; r <= s.num_cons; r++) {
         if (!artificialOf(s, r)) continue;
@@ -69,8 +34,10 @@ void buildPhase1Row(const Store& s, Exact& e) {
     }
 }
 
-Exact build(const Store& s) {
-    Exact e;
+// The starting tableau of the standard form, in the model's numbers as
+// written.
+ExactTableau build(const Store& s) {
+    ExactTableau e;
     e.a.assign(s.last_row + 1, Row(s.last_col + 1));
     e.basis.assign(s.num_cons + 1, 0);
     e.status.assign(s.last_col + 1, 0);
@@ -85,19 +52,30 @@ Exact build(const Store& s) {
         e.status[basic] = r;
     }
     if (s.num_artif > 0) buildPhase1Row(s, e);
+    e.at_basis = true;
     return e;
 }
 
 // Gauss-Jordan on (pr, pc), exact, so the pivot column becomes a unit
-// vector by itself.
-void pivot(Exact& e, int pr, int pc) {
+// vector by itself. Only the non-zero entries of the pivot row take part.
+void pivot(ExactTableau& e, int pr, int pc) {
     Row& p = e.a[pr];
     const mpq_class elem = p[pc];
-    for (mpq_class& v : p) v /= elem;
+    std::vector<std::size_t> nonzero;
+    for (std::size_t c = 0; c < p.size(); c++) {
+        if (sgn(p[c]) == 0) continue;
+        p[c] /= elem;
+        nonzero.push_back(c);
+    }
+    mpq_class product;
     for (std::size_t r = 0; r < e.a.size(); r++) {
-        if (static_cast<int>(r) == pr || e.a[r][pc] == 0) continue;
+        if (static_cast<int>(r) == pr || sgn(e.a[r][pc]) == 0) continue;
         const mpq_class elt = e.a[r][pc];
-        for (std::size_t c = 0; c < p.size(); c++) e.a[r][c] -= p[c] * elt;
+        Row& row = e.a[r];
+        for (std::size_t c : nonzero) {
+            mpq_mul(product.get_mpq_t(), p[c].get_mpq_t(), elt.get_mpq_t());
+            mpq_sub(row[c].get_mpq_t(), row[c].get_mpq_t(), product.get_mpq_t());
+        }
     }
     e.status[e.basis[pr]] = 0;
     e.basis[pr] = pc;
@@ -106,20 +84,20 @@ void pivot(Exact& e, int pr, int pc) {
 
 // Bland's rule: the lowest-numbered improving column enters; artificial
 // columns never do.
-int entering(const Store& s, const Exact& e, int obj) {
+int entering(const Store& s, const ExactTableau& e, int obj) {
     for (int j = 1; j <= s.last_col; j++)
-        if (e.status[j] == 0 && !s.isart[j] && e.a[obj][j] < 0) return j;
+        if (e.status[j] == 0 && !s.isart[j] && sgn(e.a[obj][j]) < 0) return j;
     return 0;
 }
 
 // The minimum-ratio row; among tied rows the one whose basic column is
 // lowest-numbered. 0 when no entry is positive.
-int leaving(const Store& s, const Exact& e, int q) {
+int leaving(const Store& s, const ExactTableau& e, int q) {
     int best = 0;
-    mpq_class best_ratio;
+    mpq_class best_ratio, ratio;
     for (int r = 1; r <= s.num_cons; r++) {
-        if (e.a[r][q] <= 0) continue;
-        mpq_class ratio = e.a[r][0] / e.a[r][q];
+        if (sgn(e.a[r][q]) <= 0) continue;
+        ratio = e.a[r][0] / e.a[r][q];
         if (best == 0 || ratio < best_ratio ||
             (ratio == best_ratio && e.basis[r] < e.basis[best])) {
             best = r;
@@ -130,7 +108,7 @@ int leaving(const Store& s, const Exact& e, int q) {
 }
 
 // One phase on objective row obj; 1 when optimal, 3 when unbounded.
-int runPhase(const Store& s, Exact& e, int obj) {
+int runPhase(const Store& s, ExactTableau& e, int obj) {
     for (;;) {
         int q = entering(s, e, obj);
         if (q == 0) return 1;
@@ -142,9 +120,15 @@ int runPhase(const Store& s, Exact& e, int obj) {
     }
 }
 
-bool artificialsAtZero(const Store& s, const Exact& e) {
+bool artificialsAtZero(const Store& s, const ExactTableau& e) {
     for (int r = 1; r <= s.num_cons; r++)
-        if (s.isart[e.basis[r]] && e.a[r][0] != 0) return false;
+        if (s.isart[e.basis[r]] && sgn(e.a[r][0]) != 0) return false;
+    return true;
+}
+
+bool basicValuesNonNegative(const Store& s, const ExactTableau& e) {
+    for (int r = 1; r <= s.num_cons; r++)
+        if (sgn(e.a[r][0]) < 0) return false;
     return true;
 }
 
@@ -152,11 +136,11 @@ bool artificialsAtZero(const Store& s, const Exact& e) {
 // nonzero entry in its row: the value stays zero, so either sign will do.
 // A row without one is redundant; no entering column touches it, so its
 // artificial stays at zero through phase 2.
-void driveOutArtificials(const Store& s, Exact& e) {
+void driveOutArtificials(const Store& s, ExactTableau& e) {
     for (int r = 1; r <= s.num_cons; r++) {
         if (!s.isart[e.basis[r]]) continue;
         for (int j = 1; j <= s.last_col; j++) {
-            if (s.isart[j] || e.a[r][j] == 0) continue;
+            if (s.isart[j] || sgn(e.a[r][j]) == 0) continue;
             pivot(e, r, j);
             e.pivots++;
             break;
@@ -170,49 +154,101 @@ std::uint64_t bitsOf(double d) {
     return bits;
 }
 
-// The double nearest to q, ties to even (get_d alone truncates).
+// The double nearest to q, ties to even (get_d alone truncates); a value
+// that is not zero keeps its sign however small, so that every test of a
+// report against zero reads the exact result.
 double nearest(const mpq_class& q) {
     double d = q.get_d();
     if (d == q) return d;
     double away = std::nextafter(d, q < 0 ? -HUGE_VAL : HUGE_VAL);
     mpq_class below = abs(q - d);
     mpq_class above = abs(away - q);
-    if (above < below || (above == below && bitsOf(away) % 2 == 0)) return away;
+    if (above < below || (above == below && bitsOf(away) % 2 == 0)) d = away;
+    if (d == 0) d = std::copysign(std::nextafter(0.0, 1.0), sgn(q) < 0 ? -1.0 : 1.0);
     return d;
 }
 
-void storeResult(Store& s, const Exact& e, int end_stat) {
+void storeResult(Store& s, const ExactTableau& e, int end_stat) {
     for (int r = 0; r <= s.last_row; r++)
         for (int c = 0; c <= s.last_col; c++) s.a_mat[r][c] = nearest(e.a[r][c]);
     for (int r = 1; r <= s.num_cons; r++) s.basis_index[r] = e.basis[r];
     for (int j = 1; j <= s.last_col; j++) s.col_status[j] = e.status[j];
     s.end_stat = end_stat;
     s.unbounded = end_stat == 3 ? 1 : 0;
-    s.pivots = e.pivots;
-    s.piv_col = e.piv_col;
+    if (e.piv_col != 0) s.piv_col = e.piv_col;
 }
 
 } // namespace
 
-void exact_simplex(Store& s) {
-    Exact e = build(s);
+mpq_class written(double v) {
+    char text[40];
+    auto end = std::to_chars(text, text + sizeof text - 1, v, std::chars_format::scientific).ptr;
+    *end = '\0';
+    char* e = std::strchr(text, 'e');
+    long exponent = std::strtol(e + 1, nullptr, 10);
+    *e = '\0';
+    if (char* point = std::strchr(text, '.')) {
+        exponent -= static_cast<long>(std::strlen(point + 1));
+        std::memmove(point, point + 1, std::strlen(point));
+    }
+    mpq_class q{mpz_class(text)};
+    mpz_class scale;
+    mpz_ui_pow_ui(scale.get_mpz_t(), 10, static_cast<unsigned long>(std::labs(exponent)));
+    if (exponent >= 0) return q * scale;
+    q /= scale;
+    return q;
+}
+
+ExactTableau exact_at_basis(const Store& s) {
+    ExactTableau e = build(s);
+    std::vector<char> wanted(s.last_col + 1, 0);
+    for (int r = 1; r <= s.num_cons; r++) wanted[s.basis_index[r]] = 1;
+    // Each wanted column enters a row whose basic column is not wanted,
+    // its own row of the store's tableau where the entry allows.
+    auto open = [&](int r, int k) { return !wanted[e.basis[r]] && sgn(e.a[r][k]) != 0; };
+    for (int r = 1; r <= s.num_cons; r++) {
+        int k = s.basis_index[r];
+        if (e.status[k] != 0) continue;
+        int row = open(r, k) ? r : 0;
+        for (int t = 1; t <= s.num_cons && row == 0; t++)
+            if (open(t, k)) row = t;
+        if (row == 0) {
+            e.at_basis = false;
+            return e;
+        }
+        pivot(e, row, k);
+    }
+    return e;
+}
+
+void exact_simplex(Store& s, ExactTableau& e) {
+    int float_steps = s.pivots;
+    bool fresh = !e.at_basis || !basicValuesNonNegative(s, e);
+    if (fresh) {
+        e = build(s);
+        float_steps = 0;
+    }
     int end_stat = 1;
     s.phase = 2;
-    if (s.num_artif > 0) {
+    if (s.num_artif > 0 && (fresh || !artificialsAtZero(s, e))) {
         s.phase = 1;
         s.obj_row = s.ph1_row;
         end_stat = runPhase(s, e, s.ph1_row);
         if (end_stat == 1 && !artificialsAtZero(s, e)) end_stat = 2;
-        if (end_stat == 1) {
-            driveOutArtificials(s, e);
-            s.phase = 2;
-        }
+        if (end_stat == 1) s.phase = 2;
     }
     if (s.phase == 2) {
+        if (s.num_artif > 0) driveOutArtificials(s, e);
         s.obj_row = s.ph2_row;
         end_stat = runPhase(s, e, s.ph2_row);
     }
     storeResult(s, e, end_stat);
+    s.pivots = float_steps + e.pivots;
+}
+
+void exact_simplex(Store& s) {
+    ExactTableau e = exact_at_basis(s);
+    exact_simplex(s, e);
 }
 
 } // namespace zep

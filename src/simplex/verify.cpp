@@ -1,60 +1,118 @@
 #include "simplex/verify.h"
 
+#include <cfloat>
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 
 #include "reports/added_columns.h"
-#include "simplex/exact.h"
-#include "simplex/tableau.h"
 
 namespace zep {
 
 namespace {
+
+constexpr double unit_roundoff = 0x1p-53;
+constexpr double smallest = 0x1p-1074;
+constexpr int undecided = 2;
+
+// A sum of terms evaluated in floating point, with a bound on its distance
+// from the exact sum. A model term is the product of a number of the model
+// (within half a unit in its last place of the decimal written, or 2^-1075
+// for a subnormal) and an exact double v; the bound covers that, the
+// rounding of each product and of the running sum (the classic bound, with
+// room to spare), and underflow.
+// Plain data, so that an array of them costs nothing until it is filled:
+// start a single one as Sum{}.
+struct Sum {
+    double sum;
+    double size;
+    double weight; // the sum of |v| over the model terms
+    int terms;
+    bool lost; // a product of two non-zero numbers underflowed to zero
+
+    // A term computed exactly, or with one rounding.
+    void add(double t) {
+        sum = sum + t;
+        size = size + std::fabs(t);
+        terms++;
+    }
+    void addModel(double a, double v) {
+        double t = a * v;
+        add(t);
+        weight = weight + std::fabs(v);
+        if (t == 0 && a != 0 && v != 0) lost = true;
+    }
+    double error() const {
+        return (2.0 * terms + 8) * unit_roundoff * size + (weight + terms + 16) * 4 * smallest;
+    }
+    // -1, 0 or +1 where the bound settles the sign of the exact sum,
+    // undecided where it does not.
+    int sign() const {
+        if (!std::isfinite(sum) || !std::isfinite(size) || !std::isfinite(weight)) return undecided;
+        if (size == 0 && !lost) return 0;
+        double e = error();
+        if (sum > e) return 1;
+        if (sum < -e) return -1;
+        return undecided;
+    }
+    // The exact sum is surely within tol of the sum of the magnitudes.
+    bool within(double tol) const {
+        if (!std::isfinite(sum) || !std::isfinite(size) || !std::isfinite(weight)) return false;
+        if (size == 0 && !lost) return true;
+        return std::fabs(sum) + error() <= tol * size;
+    }
+};
 
 // The entry of row r's own added column in that row: -1 for a surplus.
 double addedSign(const Store& s, int r) {
     return s.row_type[r] < 0 ? -1.0 : 1.0;
 }
 
-// A sum kept with the sum of the magnitudes of its terms, the scale
-// against which a residual is judged.
-struct Terms {
-    double sum = 0;
-    double size = 0;
-    void add(double t) {
-        sum = sum + t;
-        size = size + std::fabs(t);
-    }
-    bool nearZero() const { return std::fabs(sum) <= tol_check * size; }
-    bool clearlyBelowZero() const { return sum < -tol_check * size; }
-    bool clearlyAboveZero() const { return sum > tol_check * size; }
-};
-
-// The values of every column at the basic solution of the final tableau.
+// The values of every column at the basic solution of the final tableau,
+// a value below zero taken as zero (the report prints it as zero), so that
+// the point is x >= 0 exactly and the rows answer for the difference.
 void basicPoint(const Store& s, double* x) {
     for (int j = 0; j <= s.last_col; j++) x[j] = 0;
-    for (int r = 1; r <= s.num_cons; r++) x[s.basis_index[r]] = s.a_mat[r][s.rhs_col];
+    for (int r = 1; r <= s.num_cons; r++)
+        x[s.basis_index[r]] = std::fmax(s.a_mat[r][s.rhs_col], 0.0);
 }
 
-// Every non-artificial entry of v is at least zero and every row of the
-// model as read balances with its slack or surplus entry of v: against the
-// right-hand side for a point, against zero for a ray. Artificial entries
-// are left out, so an artificial above zero shows as a broken row.
-bool rowsHold(const Store& s, const double* v, bool ray) {
-    double largest = 0;
-    for (int j = 1; j <= s.last_col; j++)
-        if (!s.isart[j]) largest = std::fmax(largest, std::fabs(v[j]));
-    for (int j = 1; j <= s.last_col; j++)
-        if (!s.isart[j] && v[j] < -tol_check * largest) return false;
+// Every row of the model as read balances with its slack or surplus entry
+// of x within tol_check. Artificial entries are left out, so an artificial
+// above zero shows as a broken row.
+bool pointHolds(const Store& s, const double* x) {
+    // The rows' sums side by side, column by column, so that no addition
+    // waits on the one before it.
+    double sum[tab_rows], size[tab_rows];
+    double weight = 1;
     for (int r = 1; r <= s.num_cons; r++) {
-        Terms row;
-        if (!ray) row.add(-s.rrhs[r]);
-        for (int j = 1; j <= s.num_vars; j++) row.add(s.a_read[r][j] * v[j]);
-        if (s.row_type[r] != 0) row.add(addedSign(s, r) * v[addedColumn(s, r)]);
-        if (!row.nearZero()) return false;
+        sum[r] = -s.rrhs[r];
+        size[r] = std::fabs(s.rrhs[r]);
+    }
+    for (int j = 1; j <= s.num_vars; j++) {
+        if (x[j] == 0) continue; // terms of exactly zero
+        weight = weight + std::fabs(x[j]);
+        for (int r = 1; r <= s.num_cons; r++) {
+            double term = s.a_read[r][j] * x[j];
+            sum[r] = sum[r] + term;
+            size[r] = size[r] + std::fabs(term);
+        }
+    }
+    for (int r = 1; r <= s.num_cons; r++) {
+        if (s.row_type[r] != 0) {
+            double term = addedSign(s, r) * x[addedColumn(s, r)];
+            sum[r] = sum[r] + term;
+            size[r] = size[r] + std::fabs(term);
+        }
+        Sum row{sum[r], size[r], weight, s.num_vars + 2, false};
+        for (int j = 1; j <= s.num_vars && size[r] == 0; j++)
+            if (s.a_read[r][j] != 0 && x[j] != 0) row.lost = true;
+        if (!row.within(tol_check)) return false;
     }
     return true;
+}
+
+void internalCosts(const Store& s, double* c) {
+    for (int j = 0; j <= s.last_col; j++) c[j] = j <= s.num_vars ? s.z_mult * s.cost[j] : 0;
 }
 
 // The dual values that objective row obj of the final tableau implies: the
@@ -68,121 +126,300 @@ void impliedDuals(const Store& s, int obj, double* y) {
     }
 }
 
-// The objective terms of the reduced costs of every non-artificial column:
-// c for the model's variables, nothing for slack and surplus columns.
-void costTerms(const Store& s, const double* c, Terms* d) {
-    for (int j = 1; j <= s.last_col; j++) d[j] = Terms{};
-    for (int j = 1; j <= s.num_vars; j++) d[j].add(c[j]);
-}
-
-// Subtracts y times each column of the model as read, so that d holds the
-// reduced costs c - y A.
-void dualTerms(const Store& s, const double* y, Terms* d) {
-    for (int r = 1; r <= s.num_cons; r++) {
-        for (int j = 1; j <= s.num_vars; j++) d[j].add(-y[r] * s.a_read[r][j]);
-        if (s.row_type[r] != 0) d[addedColumn(s, r)].add(-y[r] * addedSign(s, r));
-    }
-}
-
-// Each reduced cost may also be off by rounding noise in the duals: a dual
-// of 1e-16 beside duals of order one is zero, however few terms it meets.
-// The noise is judged against the largest dual times the column's largest
-// entry.
-bool signsHold(const Store& s, const Terms* d, const double* y) {
-    double largest_dual = 0;
-    for (int r = 1; r <= s.num_cons; r++) largest_dual = std::fmax(largest_dual, std::fabs(y[r]));
+// The reduced cost c[j] - y A_j of every column, each with its bound. The
+// sums run in arrays of their own, row by row over consecutive columns, so
+// that the loop vectorises; each column's terms are still added in row
+// order.
+void reducedCosts(const Store& s, const double* c, const double* y, Sum* d) {
+    double sum[tab_cols], size[tab_cols];
+    double weight = 1;
     for (int j = 1; j <= s.last_col; j++) {
-        if (s.isart[j]) continue;
-        double largest_entry = j > s.num_vars ? 1.0 : 0.0;
-        for (int r = 1; r <= s.num_cons && j <= s.num_vars; r++)
-            largest_entry = std::fmax(largest_entry, std::fabs(s.a_read[r][j]));
-        double noise = tol_check * largest_dual * largest_entry;
-        if (d[j].sum < -tol_check * d[j].size - noise) return false;
+        sum[j] = c[j];
+        size[j] = std::fabs(c[j]);
     }
-    return true;
+    for (int r = 1; r <= s.num_cons; r++) {
+        if (y[r] == 0) continue; // terms of exactly zero
+        const double v = -y[r];
+        const double* a = s.a_read[r];
+        weight = weight + std::fabs(v);
+        for (int j = 1; j <= s.num_vars; j++) {
+            double term = a[j] * v;
+            sum[j] = sum[j] + term;
+            size[j] = size[j] + std::fabs(term);
+        }
+    }
+    for (int r = 1; r <= s.num_cons; r++) {
+        if (s.row_type[r] == 0) continue;
+        int k = addedColumn(s, r);
+        double term = -y[r] * addedSign(s, r);
+        sum[k] = sum[k] + term;
+        size[k] = size[k] + std::fabs(term);
+    }
+    for (int j = 1; j <= s.last_col; j++) {
+        d[j] = Sum{sum[j], size[j], weight, s.num_cons + 1, false};
+        // A column whose terms all came out zero: were any of them lost to
+        // underflow?
+        for (int r = 1; r <= s.num_cons && size[j] == 0 && j <= s.num_vars; r++)
+            if (s.a_read[r][j] != 0 && y[r] != 0) d[j].lost = true;
+    }
 }
 
-void internalCosts(const Store& s, double* c) {
-    for (int j = 0; j <= s.num_vars; j++) c[j] = s.z_mult * s.cost[j];
+mpq_class exactReducedCost(const Store& s, const double* c, const double* y, int j) {
+    mpq_class d = written(c[j]);
+    for (int r = 1; r <= s.num_cons; r++) {
+        if (j <= s.num_vars)
+            d -= mpq_class(y[r]) * written(s.a_read[r][j]);
+        else if (s.row_type[r] != 0 && j == addedColumn(s, r))
+            d -= mpq_class(y[r]) * addedSign(s, r);
+    }
+    return d;
+}
+
+// The reduced costs d of the basic columns are zero but for rounding, so
+// their exact signs are a matter of chance. Moving y by B^-T times a lift a
+// little above that rounding raises each of them by its lift, and the
+// nonbasic ones by a like amount times their tableau entries; the tableau's
+// slack, surplus and artificial columns hold B^-1 for the purpose. Only the
+// columns whose sign the bound leaves open are lifted. This decides only
+// how often a right answer needs the exact tableau.
+void liftBasicColumns(const Store& s, const Sum* d, double* y) {
+    double lift[tab_rows] = {};
+    bool any = false;
+    for (int r = 1; r <= s.num_cons; r++) {
+        const Sum& basic = d[s.basis_index[r]];
+        if (s.isart[s.basis_index[r]] || basic.sign() == 0 || basic.sign() == 1) continue;
+        lift[r] = 8 * (std::fabs(basic.sum) + basic.error()) + 0x1p-44 * basic.size;
+        any = true;
+    }
+    if (!any) return;
+    for (int i = 1; i <= s.num_cons; i++) {
+        int k = addedColumn(s, i);
+        double shift = 0;
+        for (int r = 1; r <= s.num_cons; r++)
+            if (lift[r] != 0) shift = shift + s.a_mat[r][k] * lift[r];
+        y[i] = y[i] - addedSign(s, i) * shift;
+    }
+}
+
+// The reduced costs of the basic columns alone, each with its bound.
+void basicReducedCosts(const Store& s, const double* c, const double* y, Sum* d) {
+    double weight = 1;
+    for (int r = 1; r <= s.num_cons; r++) weight = weight + std::fabs(y[r]);
+    for (int r = 1; r <= s.num_cons; r++) {
+        int j = s.basis_index[r];
+        if (!s.isart[j]) d[j] = Sum{c[j], std::fabs(c[j]), weight, s.num_cons + 1, false};
+    }
+    for (int r = 1; r <= s.num_cons; r++) {
+        const double v = -y[r];
+        if (v == 0) continue;
+        for (int b = 1; b <= s.num_cons; b++) {
+            int j = s.basis_index[b];
+            if (j > s.num_vars) continue;
+            double term = s.a_read[r][j] * v;
+            d[j].sum = d[j].sum + term;
+            d[j].size = d[j].size + std::fabs(term);
+            if (term == 0 && s.a_read[r][j] != 0) d[j].lost = true;
+        }
+        int k = addedColumn(s, r);
+        if (s.row_type[r] != 0 && s.col_status[k] > 0) {
+            double term = v * addedSign(s, r);
+            d[k].sum = d[k].sum + term;
+            d[k].size = d[k].size + std::fabs(term);
+        }
+    }
+}
+
+// y is dual feasible, with exact evaluation where the bound leaves a sign
+// open, after the basic columns whose signs the bound leaves open are
+// lifted.
+bool dualsHoldLifted(const Store& s, const double* c, double* y) {
+    Sum d[tab_cols];
+    basicReducedCosts(s, c, y, d);
+    liftBasicColumns(s, d, y);
+    return duals_hold(s, c, y);
 }
 
 // A column that an artificial left basic kept from entering phase 2 may
 // have a negative phase-2 reduced cost d; its positive phase-1 reduced cost
 // d1 proves it zero at every feasible point. The share of the phase-1 duals
-// u that makes every such column sign-correct, theta u with theta just
-// large enough, goes to share.
-void phase1Share(const Store& s, const double* c, const double* y, double* share) {
+// u that makes every such column sign-correct, theta u with theta a little
+// more than large enough, is added to y.
+void addPhase1Share(const Store& s, const double* c, double* y) {
     double zero[tab_cols] = {};
     double u[tab_rows];
-    Terms d[tab_cols], d1[tab_cols];
+    Sum d[tab_cols], d1[tab_cols];
     impliedDuals(s, s.ph1_row, u);
-    costTerms(s, c, d);
-    dualTerms(s, y, d);
-    costTerms(s, zero, d1);
-    dualTerms(s, u, d1);
+    reducedCosts(s, c, y, d);
+    reducedCosts(s, zero, u, d1);
     double theta = 0;
     for (int j = 1; j <= s.last_col; j++)
-        if (!s.isart[j] && d[j].clearlyBelowZero() && d1[j].clearlyAboveZero())
-            theta = std::fmax(theta, -d[j].sum / d1[j].sum);
-    for (int r = 1; r <= s.num_cons; r++) share[r] = theta * u[r];
+        if (!s.isart[j] && d[j].sum < 0 && d1[j].sign() == 1)
+            theta = std::fmax(theta, -d[j].sum / d1[j].sum * (1 + 0x1p-30));
+    for (int r = 1; r <= s.num_cons; r++) y[r] = y[r] + theta * u[r];
 }
 
-bool optimumHolds(const Store& s) {
-    double x[tab_cols], c[tab_cols], y[tab_rows], share[tab_rows] = {};
-    basicPoint(s, x);
-    if (!rowsHold(s, x, false)) return false;
-    internalCosts(s, c);
-    impliedDuals(s, s.ph2_row, y);
-    if (s.num_artif > 0) phase1Share(s, c, y, share);
-    Terms d[tab_cols];
-    costTerms(s, c, d);
-    dualTerms(s, y, d);
-    dualTerms(s, share, d);
-    if (!signsHold(s, d, y)) return false;
-    Terms objective, gap;
+// c x - y b: how far the point's objective lies above the bound that the
+// duals prove.
+bool gapHolds(const Store& s, const double* c, const double* x, const double* y) {
+    Sum gap{};
+    for (int j = 1; j <= s.num_vars; j++) gap.addModel(c[j], x[j]);
+    for (int r = 1; r <= s.num_cons; r++) gap.addModel(s.rrhs[r], -y[r]);
+    return gap.within(tol_check);
+}
+
+// The objective entry of the tableau is the point's objective.
+bool objectiveHolds(const Store& s, const double* c, const double* x) {
+    Sum objective{};
     objective.add(s.a_mat[s.ph2_row][s.rhs_col]);
+    for (int j = 1; j <= s.num_vars; j++) objective.addModel(c[j], x[j]);
+    return objective.within(tol_check);
+}
+
+bool floatOptimumHolds(const Store& s, const double* c, const double* x) {
+    double y[tab_rows];
+    impliedDuals(s, s.ph2_row, y);
+    // Only an artificial left basic keeps columns from entering phase 2.
+    bool kept_out = false;
+    for (int r = 1; r <= s.num_cons; r++) kept_out = kept_out || s.isart[s.basis_index[r]];
+    if (kept_out) addPhase1Share(s, c, y);
+    return dualsHoldLifted(s, c, y) && gapHolds(s, c, x, y);
+}
+
+ExactTableau& atBasis(const Store& s, ExactTableau& e) {
+    if (e.a.empty()) e = exact_at_basis(s);
+    return e;
+}
+
+// The exact dual values of row obj of an exact tableau.
+std::vector<mpq_class> exactDuals(const Store& s, const ExactTableau& e, int obj) {
+    std::vector<mpq_class> y(s.num_cons + 1);
+    for (int r = 1; r <= s.num_cons; r++) {
+        int k = addedColumn(s, r);
+        mpq_class c = obj == s.ph1_row && s.isart[k] ? 1 : 0;
+        y[r] = (c - e.a[obj][k]) * addedSign(s, r);
+    }
+    return y;
+}
+
+// The reports print the reduced costs and dual values of the
+// floating-point tableau: each must lie within tol_check of the exact one
+// (against the magnitudes of the terms of the reduced cost), or be an
+// exact one below eps_pivot that the engine flushed to zero.
+bool reportedCostsHold(const Store& s, const ExactTableau& e, const std::vector<mpq_class>& y) {
+    double c[tab_cols];
+    internalCosts(s, c);
+    for (int j = 1; j <= s.last_col; j++) {
+        if (s.isart[j]) continue;
+        double exact = e.a[0][j].get_d();
+        if (s.a_mat[0][j] == 0 && std::fabs(exact) < s.eps_pivot) continue;
+        double size = std::fabs(c[j]);
+        for (int r = 1; r <= s.num_cons; r++) {
+            double a = j <= s.num_vars ? s.a_read[r][j] : j == addedColumn(s, r) ? 1.0 : 0.0;
+            size = size + std::fabs(y[r].get_d() * a);
+        }
+        if (!(std::fabs(s.a_mat[0][j] - exact) <= tol_check * size)) return false;
+    }
+    return true;
+}
+
+// The exact tableau of the same basis: its reduced costs (with a share of
+// the phase-1 ones, as above) are the certificate, and the gap is taken
+// against its dual values.
+bool exactOptimumHolds(const Store& s, const ExactTableau& e, const double* c, const double* x) {
+    mpq_class theta = 0;
+    for (int j = 1; j <= s.last_col && s.num_artif > 0; j++) {
+        const mpq_class& d1 = e.a[s.ph1_row][j];
+        if (!s.isart[j] && sgn(e.a[0][j]) < 0 && sgn(d1) > 0 && -e.a[0][j] / d1 > theta)
+            theta = -e.a[0][j] / d1;
+    }
+    for (int j = 1; j <= s.last_col; j++) {
+        if (s.isart[j]) continue;
+        mpq_class d = e.a[0][j];
+        if (s.num_artif > 0) d += theta * e.a[s.ph1_row][j];
+        if (sgn(d) < 0) return false;
+    }
+    std::vector<mpq_class> y = exactDuals(s, e, 0);
+    if (!reportedCostsHold(s, e, y)) return false;
+    if (s.num_artif > 0) {
+        std::vector<mpq_class> u = exactDuals(s, e, s.ph1_row);
+        for (int r = 1; r <= s.num_cons; r++) y[r] += theta * u[r];
+    }
+    mpq_class gap = 0, size = 0, term;
     for (int j = 1; j <= s.num_vars; j++) {
-        objective.add(c[j] * x[j]);
-        gap.add(c[j] * x[j]);
+        term = written(c[j]) * mpq_class(x[j]);
+        gap += term;
+        size += abs(term);
     }
     for (int r = 1; r <= s.num_cons; r++) {
-        gap.add(-y[r] * s.rrhs[r]);
-        gap.add(-share[r] * s.rrhs[r]);
+        term = y[r] * written(s.rrhs[r]);
+        gap -= term;
+        size += abs(term);
     }
-    return objective.nearZero() && gap.nearZero();
+    return abs(gap) <= mpq_class(tol_check) * size;
+}
+
+bool optimumHolds(const Store& s, ExactTableau& e) {
+    double x[tab_cols], c[tab_cols];
+    basicPoint(s, x);
+    internalCosts(s, c);
+    if (!pointHolds(s, x) || !objectiveHolds(s, c, x)) return false;
+    if (floatOptimumHolds(s, c, x)) return true;
+    return atBasis(s, e).at_basis && exactOptimumHolds(s, e, c, x);
 }
 
 // Farkas: duals u of the phase-1 optimum, of the right sign for each
 // relation, with u A <= 0 and u b > 0, so that no x >= 0 satisfies the rows.
-bool infeasibilityHolds(const Store& s) {
-    double zero[tab_cols] = {};
+bool infeasibilityHolds(const Store& s, ExactTableau& e) {
+    if (s.num_artif == 0) return false;
     double u[tab_rows];
-    Terms d1[tab_cols];
     impliedDuals(s, s.ph1_row, u);
-    costTerms(s, zero, d1);
-    dualTerms(s, u, d1);
-    if (!signsHold(s, d1, u)) return false;
-    Terms violation;
-    for (int r = 1; r <= s.num_cons; r++) violation.add(u[r] * s.rrhs[r]);
-    return violation.clearlyAboveZero();
+    double zero[tab_cols] = {};
+    if (dualsHoldLifted(s, zero, u) && farkas_holds(s, u)) return true;
+    if (!atBasis(s, e).at_basis) return false;
+    for (int j = 1; j <= s.last_col; j++)
+        if (!s.isart[j] && sgn(e.a[s.ph1_row][j]) < 0) return false;
+    mpq_class artificials = 0;
+    for (int r = 1; r <= s.num_cons; r++)
+        if (s.isart[e.basis[r]]) artificials += e.a[r][0];
+    return sgn(artificials) > 0;
+}
+
+// The ray conditions on an exact dx (one entry per model variable).
+bool exactRayHolds(const Store& s, const std::vector<mpq_class>& dx) {
+    for (int j = 1; j <= s.num_vars; j++)
+        if (sgn(dx[j]) < 0) return false;
+    mpq_class sum;
+    for (int r = 1; r <= s.num_cons; r++) {
+        sum = 0;
+        for (int j = 1; j <= s.num_vars; j++)
+            if (sgn(dx[j]) != 0) sum += written(s.a_read[r][j]) * dx[j];
+        if (s.row_type[r] * sgn(sum) > 0 || (s.row_type[r] == 0 && sgn(sum) != 0)) return false;
+    }
+    sum = 0;
+    for (int j = 1; j <= s.num_vars; j++)
+        if (sgn(dx[j]) != 0) sum += written(s.cost[j]) * s.z_mult * dx[j];
+    return sgn(sum) < 0;
 }
 
 // The entering column moving without limit, the basic columns following it
-// as its tableau column says: every row must keep holding, and the
-// objective must fall.
-bool rayHolds(const Store& s) {
-    double x[tab_cols], c[tab_cols], dx[tab_cols];
+// as its tableau column says: first as the floating-point tableau has it,
+// then as the exact tableau of the same basis does.
+bool unboundedHolds(const Store& s, ExactTableau& e) {
+    double x[tab_cols], dx[tab_cols] = {};
     basicPoint(s, x);
-    if (!rowsHold(s, x, false)) return false;
-    for (int j = 0; j <= s.last_col; j++) dx[j] = 0;
-    dx[s.piv_col] = s.direction;
+    if (!pointHolds(s, x)) return false;
+    double direction = s.direction < 0 ? -1.0 : 1.0;
+    int q = s.piv_col;
+    if (q <= s.num_vars) dx[q] = direction;
     for (int r = 1; r <= s.num_cons; r++)
-        dx[s.basis_index[r]] = -s.a_mat[r][s.piv_col] * s.direction;
-    if (!rowsHold(s, dx, true)) return false;
-    internalCosts(s, c);
-    Terms gain;
-    for (int j = 1; j <= s.num_vars; j++) gain.add(c[j] * dx[j]);
-    return gain.clearlyBelowZero();
+        if (s.basis_index[r] <= s.num_vars) dx[s.basis_index[r]] = -s.a_mat[r][q] * direction;
+    if (ray_holds(s, dx)) return true;
+    if (!atBasis(s, e).at_basis) return false;
+    std::vector<mpq_class> exact(s.num_vars + 1);
+    if (q <= s.num_vars) exact[q] = direction;
+    for (int r = 1; r <= s.num_cons; r++)
+        if (e.basis[r] <= s.num_vars) exact[e.basis[r]] = -e.a[r][q] * direction;
+    return exactRayHolds(s, exact);
 }
 
 } // namespace
@@ -191,17 +428,60 @@ void keep_model(Store& s) {
     for (int r = 0; r <= s.num_cons; r++) std::memcpy(s.a_read[r], s.a_mat[r], sizeof s.a_read[r]);
 }
 
-bool outcome_holds(const Store& s) {
-    if (s.end_stat == 1) return optimumHolds(s);
-    if (s.end_stat == 2) return infeasibilityHolds(s);
-    return rayHolds(s);
+bool duals_hold(const Store& s, const double* c, const double* y) {
+    Sum d[tab_cols];
+    reducedCosts(s, c, y, d);
+    for (int j = 1; j <= s.last_col; j++) {
+        if (s.isart[j]) continue;
+        int sign = d[j].sign();
+        if (sign < 0) return false;
+        if (sign == undecided && sgn(exactReducedCost(s, c, y, j)) < 0) return false;
+    }
+    return true;
 }
 
-void verify(Store& s) {
-    if (outcome_holds(s)) return;
-    exact_simplex(s);
-    std::fprintf(s.out, "%s\n", exact_note);
-    if (s.last_tableau) tableau(s);
+bool farkas_holds(const Store& s, const double* u) {
+    double zero[tab_cols] = {};
+    if (!duals_hold(s, zero, u)) return false;
+    Sum violation{};
+    for (int r = 1; r <= s.num_cons; r++) violation.addModel(s.rrhs[r], u[r]);
+    int sign = violation.sign();
+    if (sign != undecided) return sign > 0;
+    mpq_class exact = 0;
+    for (int r = 1; r <= s.num_cons; r++) exact += written(s.rrhs[r]) * mpq_class(u[r]);
+    return sgn(exact) > 0;
+}
+
+bool ray_holds(const Store& s, const double* dx) {
+    for (int j = 1; j <= s.num_vars; j++)
+        if (!(dx[j] >= 0)) return false;
+    bool settled = true;
+    for (int r = 1; r <= s.num_cons && settled; r++) {
+        Sum row{};
+        for (int j = 1; j <= s.num_vars; j++) row.addModel(s.a_read[r][j], dx[j]);
+        int sign = row.sign();
+        if (sign == undecided)
+            settled = false;
+        else if (s.row_type[r] * sign > 0 || (s.row_type[r] == 0 && sign != 0))
+            return false;
+    }
+    Sum gain{};
+    for (int j = 1; j <= s.num_vars; j++) gain.addModel(s.cost[j], s.z_mult * dx[j]);
+    if (settled && gain.sign() != undecided) return gain.sign() < 0;
+    std::vector<mpq_class> exact(s.num_vars + 1);
+    for (int j = 1; j <= s.num_vars; j++) exact[j] = dx[j];
+    return exactRayHolds(s, exact);
+}
+
+bool outcome_holds(const Store& s, ExactTableau& e) {
+    if (s.end_stat == 1) return optimumHolds(s, e);
+    if (s.end_stat == 2) return infeasibilityHolds(s, e);
+    return unboundedHolds(s, e);
+}
+
+bool outcome_holds(const Store& s) {
+    ExactTableau e;
+    return outcome_holds(s, e);
 }
 
 } // namespace zep

@@ -84,6 +84,7 @@ struct Store {
     int end_stat = 0;
     int pivots = 0;
     int piv_col = 0;
+    int exact_tableau = 0; // the final tableau came from the exact re-solve
 
     // Engine working values: pricing and the phase loop.
     int optimal = 0;

@@ -1,0 +1,1 @@
+zep-solve examples/infeasible-by-a-millionth.mat

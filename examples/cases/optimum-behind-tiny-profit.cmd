@@ -1,0 +1,1 @@
+zep-solve examples/optimum-behind-tiny-profit.mat

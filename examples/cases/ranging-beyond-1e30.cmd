@@ -1,0 +1,1 @@
+zep-solve -r examples/ranging-beyond-1e30.mat
