@@ -7,14 +7,12 @@
 
 namespace zep {
 
-// strncmp over a slot, by length first: a slot holds the name exactly when
-// its first len characters are the name's and its terminator follows them.
-// A name of 13 characters or more fits no slot.
 int findname(Store& s, const char* name) {
-    std::size_t len = strnlen(name, name_size);
-    if (len == name_size) return -1;
+    // A slot holds its terminator within its 13 characters, so comparing
+    // whole texts gives strncmp's answer over the slot; the bytes after a
+    // slot's terminator are never read.
     for (int k = 1; k <= s.nnames; k++)
-        if (s.varname[k][len] == '\0' && std::memcmp(s.varname[k], name, len) == 0) return k;
+        if (sameText(s.varname[k], name)) return k;
     return -1;
 }
 
