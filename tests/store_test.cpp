@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <memory>
 
 #include "input/chars.h"
@@ -17,6 +18,12 @@ TEST(Store, ProcessStartValues) {
               0);
     EXPECT_EQ(s->tol.infinity, 0.0);
     EXPECT_EQ(s->tab.a_mat[31][80], 0.0);
+}
+
+TEST(Store, NewStoreHoldsTheStartValues) {
+    auto made = zep::newStore();
+    auto valued = std::make_unique<zep::Store>();
+    EXPECT_EQ(std::memcmp(made.get(), valued.get(), sizeof(zep::Store)), 0);
 }
 
 TEST(InitParam, SetsTolerancesAndBoundsButNotEpsPrint) {

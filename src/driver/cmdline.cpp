@@ -1,8 +1,8 @@
 #include "driver/cmdline.h"
 
+#include <sys/stat.h>
+
 #include <cstring>
-#include <filesystem>
-#include <system_error>
 
 #include "input/chars.h"
 
@@ -106,8 +106,10 @@ int getArg(Store& s, int argc, char** argv) {
     }
     std::strcpy(s.buf, name);
     // A directory opens for reading but yields no text; it is no model file.
-    std::error_code ec;
-    bool readable = s.buf[0] && !std::filesystem::is_directory(s.buf, ec);
+    // (stat rather than std::filesystem, whose library code and start-up
+    // work would more than double what a static program maps and runs.)
+    struct stat st;
+    bool readable = s.buf[0] && !(stat(s.buf, &st) == 0 && S_ISDIR(st.st_mode));
     s.luin = readable ? std::fopen(s.buf, "r") : nullptr;
     if (!s.luin) {
         std::fprintf(s.out, "Data file %s not found\n", s.buf);

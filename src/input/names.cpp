@@ -1,14 +1,18 @@
 #include "input/names.h"
 
-#include <cstdio>
 #include <cstring>
 #include <initializer_list>
+
+#include "input/chars.h"
 
 namespace zep {
 
 int findname(Store& s, const char* name) {
+    // A slot holds its terminator within its 13 characters, so comparing
+    // whole texts gives strncmp's answer over the slot; the bytes after a
+    // slot's terminator are never read.
     for (int k = 1; k <= s.tab.nnames; k++)
-        if (std::strncmp(s.tab.varname[k], name, name_size) == 0) return k;
+        if (sameText(s.tab.varname[k], name)) return k;
     return -1;
 }
 
@@ -37,9 +41,9 @@ int addedNameClash(const Store& s) {
         const char* second = s.tab.row_type[r] < 0 ? "ART:" : nullptr;
         for (const char* prefix : {first, second}) {
             if (!prefix) continue;
-            std::snprintf(added, sizeof added, "%s%s", prefix, s.model.rname[r]);
+            std::strcat(std::strcpy(added, prefix), s.model.rname[r]);
             for (int k = 1; k <= s.model.num_vars; k++)
-                if (std::strcmp(s.tab.varname[k], added) == 0) return k;
+                if (sameText(s.tab.varname[k], added)) return k;
         }
     }
     return 0;

@@ -8,6 +8,8 @@
 #include <cstring>
 
 #include "input/chars.h"
+#include "input/decimal.h"
+#include "store/print.h"
 
 namespace zep {
 
@@ -103,7 +105,7 @@ void keep(Store& s, int c) {
 }
 
 void consume(Store& s, int c) {
-    if (s.opt.echo) std::fputc(c, s.out);
+    if (s.opt.echo) fputc_unlocked(c, s.out);
     if (c == '\n') {
         s.scan.errCol = 0;
         s.scan.errLine++;
@@ -134,6 +136,9 @@ void chset(Store& s) {
     std::memcpy(s.scan.chtype, classes.data(), classes.size());
 }
 
+// Characters come straight from the stream's buffer (getc_unlocked): the
+// program has one thread, and a call and a lock per character cost more
+// than the whole scan.
 int getTok(Store& s) {
     s.scan.tokLen = 0;
     int state = 0;
@@ -141,7 +146,7 @@ int getTok(Store& s) {
     int c;
     do {
         previous = state;
-        c = std::getc(s.luin);
+        c = getc_unlocked(s.luin);
         state = nextState(s, previous, c);
         if (state >= 0) consume(s, c);
     } while (state >= 0);
@@ -149,7 +154,7 @@ int getTok(Store& s) {
     if (state == end_of_token) {
         std::ungetc(c, s.luin);
     } else if (state == lexical_error) {
-        std::fprintf(s.out, "Error in column %d\n", s.scan.errCol);
+        print(s, "Error in column %d\n", s.scan.errCol);
         errExit(s, 1);
     } else if (previous == 0) {
         return end_of_input;
@@ -162,6 +167,8 @@ double tokValue(Store& s) {
     for (const UnitToken& u : unitTokens)
         if (s.scan.tokLen == u.len && std::strncmp(s.buf, u.text, static_cast<size_t>(u.len)) == 0)
             return u.value;
+    double v;
+    if (plainDecimal(s.buf, static_cast<int>(std::strlen(s.buf)), v)) return v;
     return std::atof(s.buf);
 }
 
@@ -171,9 +178,9 @@ const char* inputErrorText(int n) {
 
 void errExit(Store& s, int n) {
     s.scan.errNum = n;
-    std::fprintf(s.out, "\n");
+    print(s, "\n");
     for (int i = 1; i < s.scan.errCol; i++) std::fputc(' ', s.out);
-    std::fprintf(s.out, "^\nInput Error %d>> %s\nProcessing terminated\n", n, errorMsgs[n]);
+    print(s, "^\nInput Error %d>> %s\nProcessing terminated\n", n, errorMsgs[n]);
     throw ProcessEnd{255};
 }
 

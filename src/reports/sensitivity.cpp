@@ -5,6 +5,7 @@
 
 #include "driver/cmdline.h"
 #include "reports/ranging.h"
+#include "store/print.h"
 
 namespace zep {
 
@@ -18,27 +19,24 @@ constexpr const char* no_lower = "    -Infinity";
 
 void printCostLimits(Store& s, const RangeLine& line, const char* lower_none) {
     if (line.upper.column)
-        std::fprintf(s.out, "%13.3lf %-12.12s", line.upper.value, s.tab.varname[line.upper.column]);
+        print(s, "%13.3lf %-12.12s", line.upper.value, s.tab.varname[line.upper.column]);
     else
-        std::fprintf(s.out, "%s", no_upper);
+        print(s, "%s", no_upper);
     if (line.lower.column)
-        std::fprintf(s.out, "%13.3lf %-12.12s\n", line.lower.value,
-                     s.tab.varname[line.lower.column]);
+        print(s, "%13.3lf %-12.12s\n", line.lower.value, s.tab.varname[line.lower.column]);
     else
-        std::fprintf(s.out, "%s\n", lower_none);
+        print(s, "%s\n", lower_none);
 }
 
 void printRhsLimits(Store& s, const RangeLine& line) {
     if (line.upper.column)
-        std::fprintf(s.out, "%13.2lf %-12.12s ", line.upper.value,
-                     s.tab.varname[line.upper.column]);
+        print(s, "%13.2lf %-12.12s ", line.upper.value, s.tab.varname[line.upper.column]);
     else
-        std::fprintf(s.out, "%s ", no_upper);
+        print(s, "%s ", no_upper);
     if (line.lower.column)
-        std::fprintf(s.out, "%13.2lf %-12.12s\n", line.lower.value,
-                     s.tab.varname[line.lower.column]);
+        print(s, "%13.2lf %-12.12s\n", line.lower.value, s.tab.varname[line.lower.column]);
     else
-        std::fprintf(s.out, "%s\n", no_lower);
+        print(s, "%s\n", no_lower);
 }
 
 } // namespace
@@ -49,14 +47,14 @@ void ranger(Store& s) {
 }
 
 void range_cost(Store& s) {
-    std::snprintf(s.buf, sizeof s.buf, "*** SENSITIVITY OF THE %s VALUES ***", s.model.rname[0]);
+    compose(s.buf, sizeof s.buf, "*** SENSITIVITY OF THE %s VALUES ***", s.model.rname[0]);
     ctitle(s, s.buf, 80);
-    std::fprintf(s.out, "Variable        Current OF    Upper Limit (Becomes+)"
-                        "    Lower Limit (Becomes+)\n");
-    std::fprintf(s.out, "--------------------------    ----------------------"
-                        "    -----------------------\n");
+    print(s, "Variable        Current OF    Upper Limit (Becomes+)"
+             "    Lower Limit (Becomes+)\n");
+    print(s, "--------------------------    ----------------------"
+             "    -----------------------\n");
     for (int v = 1; v <= s.model.num_vars; v++) {
-        std::fprintf(s.out, "%2d. %-8.8s %13.3lf ", v, s.tab.varname[v], s.tab.cost[v]);
+        print(s, "%2d. %-8.8s %13.3lf ", v, s.tab.varname[v], s.tab.cost[v]);
         if (s.tab.col_status[v] > 0)
             range_cb(s, v);
         else
@@ -76,12 +74,12 @@ void range_cnb(Store& s, int v) {
 
 void range_rhs(Store& s) {
     ctitle(s, "*** RANGING THE RIGHT-HAND SIDE ***", 80);
-    std::fprintf(s.out, "Constraint         RHS      Upper Limit  (Becomes 0)"
-                        "   Lower Limit  (Becomes 0)\n");
-    std::fprintf(s.out, "--------------------------  ------------------------"
-                        "   ------------------------\n");
+    print(s, "Constraint         RHS      Upper Limit  (Becomes 0)"
+             "   Lower Limit  (Becomes 0)\n");
+    print(s, "--------------------------  ------------------------"
+             "   ------------------------\n");
     for (int i = 1; i <= s.model.num_cons; i++) {
-        std::fprintf(s.out, "%2d. %-8s %13.2lf", i, s.model.rname[i], s.model.rrhs[i]);
+        print(s, "%2d. %-8s %13.2lf", i, s.model.rname[i], s.model.rrhs[i]);
         printRhsLimits(s, rhs_range(s, i));
     }
 }

@@ -7,6 +7,7 @@
 #include "simplex/cycling.h"
 #include "simplex/pivot.h"
 #include "simplex/tableau.h"
+#include "store/print.h"
 
 namespace zep {
 
@@ -14,7 +15,7 @@ void simplex(Store& s) {
     s.engine.pivots = 0;
     s.engine.unbounded = 0;
     if (s.tab.phase == 1) {
-        if (s.opt.show_exchanges) std::fprintf(s.out, "BEGIN PHASE 1\n");
+        if (s.opt.show_exchanges) print(s, "BEGIN PHASE 1\n");
         s.tab.obj_row = s.tab.ph1_row;
         opt(s);
         if (s.engine.end_stat == 1) {
@@ -23,7 +24,7 @@ void simplex(Store& s) {
         }
     }
     if (s.tab.phase == 2) {
-        if (s.opt.show_exchanges) std::fprintf(s.out, "BEGIN PHASE 2\n");
+        if (s.opt.show_exchanges) print(s, "BEGIN PHASE 2\n");
         s.tab.obj_row = s.tab.ph2_row;
         opt(s);
     }
@@ -102,12 +103,12 @@ void infeas(Store& s) {
 }
 
 void prt_stat(Store& s) {
-    std::fprintf(s.out, "Iteration %d  Objective = %11.3lf \n", s.engine.pivots,
-                 -s.model.z_mult * s.tab.a_mat[0][0]);
+    print(s, "Iteration %d  Objective = %11.3lf \n", s.engine.pivots,
+          -s.model.z_mult * s.tab.a_mat[0][0]);
 }
 
 void err_exit(Store& s, int code) {
-    std::fprintf(s.out, ">>>ERROR EXIT %d <<<\n", code);
+    print(s, ">>>ERROR EXIT %d <<<\n", code);
     throw ProcessEnd{255};
 }
 

@@ -1,6 +1,9 @@
 #include "store/store.h"
 
+#include <sys/mman.h>
+
 #include <cstring>
+#include <new>
 
 namespace zep {
 
@@ -26,6 +29,26 @@ void initParam(Store& s) {
 void keep_model(Store& s) {
     for (int r = 0; r <= s.model.num_cons; r++)
         std::memcpy(s.model.a_read[r], s.tab.a_mat[r], sizeof s.model.a_read[r]);
+}
+
+// A fresh anonymous mapping creates the Store (an aggregate, so of
+// implicit lifetime) with every field zero; the few start values that are
+// not zero are set here.
+StorePtr newStore() {
+    void* memory =
+        mmap(nullptr, sizeof(Store), PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (memory == MAP_FAILED) throw std::bad_alloc();
+    StorePtr s(static_cast<Store*>(memory));
+    s->out = stdout;
+    s->tol.eps_print = 1e-6;
+    s->opt.echo = 1;
+    s->opt.dispModel = 1;
+    s->scan.errLine = 1;
+    return s;
+}
+
+void UnmapStore::operator()(Store* s) const {
+    munmap(s, sizeof(Store));
 }
 
 } // namespace zep
