@@ -25,9 +25,7 @@ TEST(RatioTest, PrefersFirstRowOnTie) {
     t.enter(1);
     zep::ratio_test(t.s);
     EXPECT_EQ(t.s.engine.best_row, 2);
-    EXPECT_EQ(t.s.engine.min_ratio, 2.0);
-    EXPECT_EQ(t.s.engine.leav_var, 3);
-    EXPECT_EQ(t.s.tab.col_status[3], 0);
+    EXPECT_EQ(t.s.tab.col_status[3], 0); // the leaving column, at its lower bound
 }
 
 TEST(RatioTest, PrefersArtificialRowOnTie) {
@@ -84,7 +82,9 @@ TEST(RatioTest, DegenerateRowLimitsAtZero) {
     t.enter(1);
     zep::ratio_test(t.s);
     EXPECT_EQ(t.s.engine.best_row, 2);
-    EXPECT_EQ(t.s.engine.min_ratio, 0.0);
+    zep::pivot(t.s);
+    EXPECT_EQ(t.s.tab.a_mat[2][0], 0.0); // the step is degenerate
+    EXPECT_EQ(t.s.tab.a_mat[1][0], 3.0);
 }
 
 TEST(RatioTest, NegativeRowDeclaresUnbounded) {
@@ -220,7 +220,6 @@ TEST(PivTabl, DividesPivotRowByPivotElement) {
     t.s.engine.piv_row = 1;
     t.s.engine.piv_col = 1;
     zep::piv_tabl(t.s);
-    EXPECT_EQ(t.s.engine.piv_elem, 4.0);
     EXPECT_EQ(t.s.tab.a_mat[1][0], 1.5);
     EXPECT_EQ(t.s.tab.a_mat[1][2], 0.5);
 }

@@ -59,7 +59,6 @@ TEST(Pricing, ColumnAtUpperBoundEntersDownward) {
     t.s.tab.col_status[2] = -1;
     zep::incoming(t.s);
     EXPECT_EQ(t.s.engine.best_col, -2);
-    EXPECT_EQ(t.s.engine.min_cbar, -0.5);
     zep::outgoing(t.s);
     EXPECT_EQ(t.s.engine.direction, -1.0);
 }

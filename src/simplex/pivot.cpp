@@ -12,30 +12,28 @@ namespace zep {
 
 namespace {
 
-// Sets ratio and ratio_row for row r from the element already computed: +r
-// when its basic variable falls to 0, -r when it rises to its upper bound.
-void rowRatio(Store& s, int r) {
-    if (s.engine.element > 0) {
-        s.engine.ratio = s.tab.a_mat[r][s.tab.rhs_col] / s.engine.element;
-        s.engine.ratio_row = r;
-    } else if (artificialRises(s, r, s.engine.element)) {
-        // An artificial must not rise: it leaves at once, a degenerate step.
-        s.engine.ratio = 0;
-        s.engine.ratio_row = r;
-    } else {
-        s.engine.ratio = (s.tab.upperb[s.tab.basis_index[r]] - s.tab.a_mat[r][s.tab.rhs_col]) /
-                         (-s.engine.element);
-        s.engine.ratio_row = -r;
-    }
+// How far row r lets the entering column move, given its pivot-column
+// entry times direction (element): the ratio, and ratio_row +r when its
+// basic variable falls to 0, -r when it rises to its upper bound.
+struct RowRatio {
+    double ratio;
+    int ratio_row;
+};
+
+RowRatio rowRatio(const Store& s, int r, double element) {
+    if (element > 0) return {s.tab.a_mat[r][s.tab.rhs_col] / element, r};
+    // An artificial must not rise: it leaves at once, a degenerate step.
+    if (artificialRises(s, r, element)) return {0, r};
+    return {(s.tab.upperb[s.tab.basis_index[r]] - s.tab.a_mat[r][s.tab.rhs_col]) / (-element), -r};
 }
 
 // On a tie the earlier row stays, unless the later one's basic variable is
 // artificial; under Bland's rule the smaller basic column wins instead. A
 // row tied with the entering column's own bound beats it only when its
 // basic variable is artificial, and never under Bland's rule.
-bool acceptRow(const Store& s, int r) {
-    if (s.engine.ratio < s.engine.min_ratio) return true;
-    if (s.engine.ratio != s.engine.min_ratio) return false;
+bool acceptRow(const Store& s, int r, double ratio, double min_ratio) {
+    if (ratio < min_ratio) return true;
+    if (ratio != min_ratio) return false;
     if (!s.engine.bland) return s.tab.isart[s.tab.basis_index[r]] != 0;
     int held = s.engine.best_row < 0 ? -s.engine.best_row : s.engine.best_row;
     return held != 0 && s.tab.basis_index[r] < s.tab.basis_index[held];
@@ -84,15 +82,15 @@ sweep(double (*a)[tab_cols], int last_row, int width, int piv_row, int piv_col, 
 } // namespace
 
 void ratio_test(Store& s) {
-    s.engine.min_ratio = s.tab.upperb[s.engine.piv_col];
+    double min_ratio = s.tab.upperb[s.engine.piv_col];
     s.engine.best_row = 0;
     for (int r = 1; r <= s.model.num_cons; r++) {
-        s.engine.element = s.tab.a_mat[r][s.engine.piv_col] * s.engine.direction;
-        if (std::fabs(s.engine.element) < s.tol.eps_ratio) continue;
-        rowRatio(s, r);
-        if (acceptRow(s, r)) {
-            s.engine.min_ratio = s.engine.ratio;
-            s.engine.best_row = s.engine.ratio_row;
+        double element = s.tab.a_mat[r][s.engine.piv_col] * s.engine.direction;
+        if (std::fabs(element) < s.tol.eps_ratio) continue;
+        RowRatio limit = rowRatio(s, r, element);
+        if (acceptRow(s, r, limit.ratio, min_ratio)) {
+            min_ratio = limit.ratio;
+            s.engine.best_row = limit.ratio_row;
         }
     }
     if (s.engine.best_row < 0) {
@@ -101,8 +99,8 @@ void ratio_test(Store& s) {
     }
     s.engine.piv_row = s.engine.best_row < 0 ? -s.engine.best_row : s.engine.best_row;
     if (s.engine.piv_row != 0) {
-        s.engine.leav_var = s.tab.basis_index[s.engine.piv_row];
-        s.tab.col_status[s.engine.leav_var] = s.engine.best_row > 0 ? 0 : -1;
+        int leav_var = s.tab.basis_index[s.engine.piv_row];
+        s.tab.col_status[leav_var] = s.engine.best_row > 0 ? 0 : -1;
     } else if (s.tab.upperb[s.engine.piv_col] == s.tol.infinity) {
         s.engine.unbounded = 1;
         s.engine.end_stat = 3;
@@ -130,18 +128,15 @@ void pivot(Store& s) {
 }
 
 void piv_tabl(Store& s) {
-    s.engine.piv_elem = s.tab.a_mat[s.engine.piv_row][s.engine.piv_col];
-    int last = s.tab.last_row == s.engine.piv_row ? s.tab.last_row - 1 : s.tab.last_row;
-    s.engine.elt = last >= 0 ? s.tab.a_mat[last][s.engine.piv_col] : 0;
     sweep(s.tab.a_mat, s.tab.last_row, s.tab.last_col + 1, s.engine.piv_row, s.engine.piv_col,
           s.tol.eps_pivot);
 }
 
 void adjrhsin(Store& s) {
-    s.engine.adj = s.tab.upperb[s.engine.piv_col] * s.engine.direction;
+    double adj = s.tab.upperb[s.engine.piv_col] * s.engine.direction;
     for (int r = 0; r <= s.tab.last_row; r++)
         s.tab.a_mat[r][s.tab.rhs_col] =
-            s.tab.a_mat[r][s.tab.rhs_col] - s.tab.a_mat[r][s.engine.piv_col] * s.engine.adj;
+            s.tab.a_mat[r][s.tab.rhs_col] - s.tab.a_mat[r][s.engine.piv_col] * adj;
 }
 
 } // namespace zep

@@ -62,7 +62,7 @@ void opt(Store& s) {
 // a tie. While the cycling guard has Bland's rule on, the first qualifying
 // column wins instead.
 void incoming(Store& s) {
-    s.engine.min_cbar = -s.tol.eps_price;
+    double min_cbar = -s.tol.eps_price;
     s.engine.best_col = 0;
     bool guarded = artificialBasic(s);
     for (int j = 1; j <= s.tab.last_col; j++) {
@@ -70,8 +70,8 @@ void incoming(Store& s) {
         if (guarded && raisesArtificials(s, j)) continue;
         double d = s.tab.a_mat[s.tab.obj_row][j];
         double value = s.tab.col_status[j] == 0 ? d : -d;
-        if (s.engine.min_cbar >= value) {
-            s.engine.min_cbar = value;
+        if (min_cbar >= value) {
+            min_cbar = value;
             s.engine.best_col = s.tab.col_status[j] == 0 ? j : -j;
             if (s.engine.bland) break;
         }

@@ -75,8 +75,9 @@ struct Store {
         int num_artif = 0;
     } tab;
 
-    // The engine's state between its routines, and its results for the
-    // reports.
+    // The engine's state between its routines (pricing to ratio test to
+    // pivot, and the phase loop), and its results for the reports; what one
+    // routine needs alone stays in that routine.
     struct Engine {
         int end_stat = 0;
         int pivots = 0;
@@ -85,19 +86,10 @@ struct Store {
         int optimal = 0;
         int unbounded = 0;
         int best_col = 0;
-        double min_cbar = 0.0;
         double direction = 0.0;
         int bland = 0; // smallest-subscript rule, on while the cycling guard breaks a cycle
-        double element = 0.0;
-        double ratio = 0.0;
-        int ratio_row = 0;
-        double min_ratio = 0.0;
         int best_row = 0;
         int piv_row = 0;
-        int leav_var = 0;
-        double piv_elem = 0.0;
-        double elt = 0.0;
-        double adj = 0.0;
     } engine;
 
     // Run switches, set by the command line.
