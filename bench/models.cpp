@@ -3,6 +3,9 @@
 #include <cstdarg>
 #include <cstdint>
 #include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
 #include <utility>
 
 namespace zep::bench {
@@ -149,6 +152,31 @@ void appendf(std::string& text, const char* fmt, ...) {
     text += piece;
 }
 
+// A capacity model of the test corpus, read from its matrix-form file
+// (variables X1.., rows R1.. as matrixText writes them).
+Model corpusModel(const char* name) {
+    std::string path = std::string(ZEP_SOURCE_DIR "/tests/corpus/") + name + ".mat";
+    std::ifstream in(path);
+    std::string sense, word;
+    int n = 0, m = 0;
+    if (!(in >> sense >> n >> m)) throw std::runtime_error("cannot read " + path);
+    Model model = blank(name, sense == "MAX", n, m);
+    for (int j = 0; j < n; j++) in >> word;
+    in >> word;
+    for (double& c : model.obj) in >> c;
+    for (int i = 0; i < m; i++) {
+        in >> word;
+        for (double& a : model.rows[static_cast<size_t>(i)]) in >> a;
+        in >> word;
+        model.rel[static_cast<size_t>(i)] = word[0] == '<'   ? Rel::le
+                                            : word[0] == '>' ? Rel::ge
+                                                             : Rel::eq;
+        in >> model.rhs[static_cast<size_t>(i)];
+    }
+    if (!in) throw std::runtime_error("cannot read " + path);
+    return model;
+}
+
 } // namespace
 
 std::vector<Model> benchModels() {
@@ -158,7 +186,10 @@ std::vector<Model> benchModels() {
             mixed("mixed-12x10", 6, 3, 3, 10, 21),
             mixed("mixed-30x12", 18, 8, 4, 12, 22),
             transport("transport-5x7", 5, 7, 31),
-            degenerate("degenerate-30x20", 30, 20, 41)};
+            degenerate("degenerate-30x20", 30, 20, 41),
+            corpusModel("limit-30x20-le"),
+            corpusModel("limit-30-mixed"),
+            corpusModel("limit-30-degenerate")};
 }
 
 std::string matrixText(const Model& model) {

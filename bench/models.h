@@ -1,5 +1,6 @@
 // The benchmark models, from the two-variable example up to the store's
-// capacity, each held as numbers (for GLPK's API) and as a matrix-form
+// capacity (the generated ones and the test corpus's three capacity
+// models), each held as numbers (for GLPK's API) and as a matrix-form
 // text (for zep's reader). The same model always comes out the same.
 #pragma once
 

@@ -110,10 +110,33 @@ class SummaryReporter : public benchmark::ConsoleReporter {
                             "check/solve | re-solve (ms) | from scratch (ms) |\n"
                             "|---|---|---|---|---|---|---|---|---|---|---|---|---|---|\n";
         for (const Model& model : models) table += row(model);
-        GetOutputStream() << table << std::flush;
+        GetOutputStream() << table << goals() << std::flush;
     }
 
   private:
+    // The goals: the engine at most 0.33 of GLPK's time and the whole solve
+    // at most 1.0, on every model.
+    std::string goals() const {
+        double worst_engine = 0, worst_solve = 0;
+        int engine_met = 0, solve_met = 0;
+        for (const Model& model : models) {
+            double glpk_t = time("glpk/" + model.name);
+            double engine = time("engine/" + model.name) / glpk_t;
+            double solve = time("zep/" + model.name) / glpk_t;
+            worst_engine = std::fmax(worst_engine, engine);
+            worst_solve = std::fmax(worst_solve, solve);
+            engine_met += engine <= 0.33;
+            solve_met += solve <= 1.0;
+        }
+        char line[240];
+        std::snprintf(line, sizeof line,
+                      "\nGoals: engine/GLPK <= 0.33 on %d of %d models (largest %.2f); "
+                      "solve/GLPK <= 1.0 on %d of %d (largest %.2f)\n",
+                      engine_met, static_cast<int>(models.size()), worst_engine, solve_met,
+                      static_cast<int>(models.size()), worst_solve);
+        return line;
+    }
+
     double time(const std::string& name) const {
         auto found = seconds.find(name);
         return found == seconds.end() ? std::nan("") : found->second;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <memory>
 
 #include "input/chars.h"
@@ -15,6 +16,12 @@ TEST(Store, ProcessStartValues) {
     EXPECT_EQ(s->inputMatrix + s->show_range + s->debug + s->last_tableau + s->show_exchanges, 0);
     EXPECT_EQ(s->infinity, 0.0);
     EXPECT_EQ(s->a_mat[31][80], 0.0);
+}
+
+TEST(Store, NewStoreHoldsTheStartValues) {
+    auto made = zep::newStore();
+    auto valued = std::make_unique<zep::Store>();
+    EXPECT_EQ(std::memcmp(made.get(), valued.get(), sizeof(zep::Store)), 0);
 }
 
 TEST(InitParam, SetsTolerancesAndBoundsButNotEpsPrint) {

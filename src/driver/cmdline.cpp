@@ -1,8 +1,8 @@
 #include "driver/cmdline.h"
 
+#include <sys/stat.h>
+
 #include <cstring>
-#include <filesystem>
-#include <system_error>
 
 #include "input/chars.h"
 
@@ -49,14 +49,30 @@ void version(Store& s) {
 
 static void takeOption(Store& s, char letter) {
     switch (Tolower(letter)) {
-    case 'e': s.echo = !s.echo; break;
-    case 'f': s.last_tableau = 1; break;
-    case 'i': s.inputMatrix = 1; break;
-    case 'm': s.dispModel = !s.dispModel; break;
-    case 'r': s.show_range = 1; break;
-    case 't': s.debug = 1; break;
-    case 'x': s.show_exchanges = 1; break;
-    default: std::fprintf(s.out, "Unknown option '%c'\n", letter); break;
+    case 'e':
+        s.echo = !s.echo;
+        break;
+    case 'f':
+        s.last_tableau = 1;
+        break;
+    case 'i':
+        s.inputMatrix = 1;
+        break;
+    case 'm':
+        s.dispModel = !s.dispModel;
+        break;
+    case 'r':
+        s.show_range = 1;
+        break;
+    case 't':
+        s.debug = 1;
+        break;
+    case 'x':
+        s.show_exchanges = 1;
+        break;
+    default:
+        std::fprintf(s.out, "Unknown option '%c'\n", letter);
+        break;
     }
 }
 
@@ -90,8 +106,10 @@ int getArg(Store& s, int argc, char** argv) {
     }
     std::strcpy(s.buf, name);
     // A directory opens for reading but yields no text; it is no model file.
-    std::error_code ec;
-    bool readable = s.buf[0] && !std::filesystem::is_directory(s.buf, ec);
+    // (stat rather than std::filesystem, whose library code and start-up
+    // work would more than double what a static program maps and runs.)
+    struct stat st;
+    bool readable = s.buf[0] && !(stat(s.buf, &st) == 0 && S_ISDIR(st.st_mode));
     s.luin = readable ? std::fopen(s.buf, "r") : nullptr;
     if (!s.luin) {
         std::fprintf(s.out, "Data file %s not found\n", s.buf);

@@ -3,7 +3,6 @@
 // claims to be is refused with one "Matrix input error" line.
 #include "input/matrix.h"
 
-#include <cctype>
 #include <cerrno>
 #include <climits>
 #include <cmath>
@@ -12,7 +11,9 @@
 #include <cstring>
 
 #include "input/chars.h"
+#include "input/decimal.h"
 #include "input/names.h"
+#include "store/print.h"
 
 namespace zep {
 
@@ -33,15 +34,24 @@ constexpr int word_max = buf_size - 1;
     throw ProcessEnd{255};
 }
 
+// The C locale's white space: blank, tab, newline, vertical tab, form feed
+// and carriage return.
+bool isSpace(int c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
 // Reads the next word into dst (at most max characters kept). Returns its
 // full length, or -1 at end of input. Nothing is stored past dst[max].
+// Characters come straight from the stream's buffer (getc_unlocked): the
+// program has one thread, and a call and a lock per character would cost
+// more than the rest of the reading.
 int readWord(Store& s, char* dst, int max) {
     int c;
-    do c = std::getc(s.luin);
-    while (c != EOF && std::isspace(c));
+    do c = getc_unlocked(s.luin);
+    while (c != EOF && isSpace(c));
     if (c == EOF) return -1;
     int len = 0;
-    for (; c != EOF && !std::isspace(c); c = std::getc(s.luin)) {
+    for (; c != EOF && !isSpace(c); c = getc_unlocked(s.luin)) {
         if (len < max) dst[len] = static_cast<char>(c);
         len++;
     }
@@ -126,8 +136,10 @@ double number(Store& s, const Item& item) {
     char text[buf_size];
     int len = readWord(s, text, word_max);
     if (len < 0) refuse(s, "expected %s, but the file ended", Described(item).text);
+    double v;
+    if (len <= word_max && plainDecimal(text, len, v)) return v;
     char* end = nullptr;
-    double v = std::strtod(text, &end);
+    v = std::strtod(text, &end);
     if (len > word_max || end == text || end != text + len || !std::isfinite(v))
         refuse(s, "expected %s, found '%s'", Described(item).text, Shown(text, len).text);
     return v;
@@ -150,7 +162,7 @@ void readVarnames(Store& s) {
         word(s, s.varname[k], varname_max, Item{"variable name %d", k});
         strupr(s.varname[k]);
         for (int i = 1; i < k; i++)
-            if (std::strcmp(s.varname[i], s.varname[k]) == 0)
+            if (sameText(s.varname[i], s.varname[k]))
                 refuse(s, "variable name %s is given twice", s.varname[k]);
     }
 }
@@ -160,8 +172,7 @@ void readRowName(Store& s, int i) {
     word(s, s.rname[i], label_max, item);
     strupr(s.rname[i]);
     for (int k = 0; k < i; k++)
-        if (std::strcmp(s.rname[k], s.rname[i]) == 0)
-            refuse(s, "row name %s is given twice", s.rname[i]);
+        if (sameText(s.rname[k], s.rname[i])) refuse(s, "row name %s is given twice", s.rname[i]);
 }
 
 void readRow(Store& s, int i) {
@@ -204,8 +215,8 @@ void generate2(Store& s) {
         s.num_cons = count(s, "the number of constraints", max_cons);
     }
     s.z_mult = strnicmp(s.minmax, "max", 3) == 0 ? -1.0 : 1.0;
-    std::fprintf(s.out, "Processing %d variables and %d constraints from file %s\n", s.num_vars,
-                 s.num_cons, s.buf);
+    print(s, "Processing %d variables and %d constraints from file %s\n", s.num_vars, s.num_cons,
+          s.buf);
     s.last_col = s.num_vars;
     s.last_row = s.num_cons;
     if (len < 0) return;

@@ -9,7 +9,9 @@
 #include <initializer_list>
 
 #include "input/chars.h"
+#include "input/decimal.h"
 #include "input/names.h"
+#include "store/print.h"
 
 namespace zep {
 
@@ -43,11 +45,11 @@ void startNamedModel(Store& s, NamedModel& m, const char* form) {
 }
 
 bool nextLine(Store& s, NamedModel& m) {
-    int c = std::getc(s.luin);
+    int c = getc_unlocked(s.luin);
     if (c == EOF) return false;
     m.line++;
     int len = 0;
-    for (; c != EOF && c != '\n'; c = std::getc(s.luin)) {
+    for (; c != EOF && c != '\n'; c = getc_unlocked(s.luin)) {
         if (c == '\0') refuseLine(s, m, "the line holds a NUL byte");
         if (len == line_max + 1)
             refuseLine(s, m, "the line is longer than %d characters", line_max);
@@ -133,7 +135,7 @@ const char* scanNumber(const char* p, double& v) {
     char text[line_max + 1];
     std::memcpy(text, p, static_cast<size_t>(q - p));
     text[q - p] = '\0';
-    v = std::strtod(text, nullptr);
+    if (!plainDecimal(text, static_cast<int>(q - p), v)) v = std::strtod(text, nullptr);
     return q;
 }
 
@@ -149,8 +151,8 @@ void finishNamedModel(Store& s, NamedModel& m) {
     s.nnames = s.num_vars;
     s.last_col = s.num_vars;
     s.last_row = s.num_cons;
-    std::fprintf(s.out, "Processing %d variables and %d constraints from file %s\n", s.num_vars,
-                 s.num_cons, m.file);
+    print(s, "Processing %d variables and %d constraints from file %s\n", s.num_vars, s.num_cons,
+          m.file);
     for (int r = 1; r <= s.num_cons; r++) {
         s.a_mat[r][0] = s.rrhs[r];
         if (!(s.rrhs[r] < 0)) continue;

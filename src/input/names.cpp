@@ -1,14 +1,18 @@
 #include "input/names.h"
 
-#include <cstdio>
 #include <cstring>
 #include <initializer_list>
+
+#include "input/chars.h"
 
 namespace zep {
 
 int findname(Store& s, const char* name) {
+    // A slot holds its terminator within its 13 characters, so comparing
+    // whole texts gives strncmp's answer over the slot; the bytes after a
+    // slot's terminator are never read.
     for (int k = 1; k <= s.nnames; k++)
-        if (std::strncmp(s.varname[k], name, name_size) == 0) return k;
+        if (sameText(s.varname[k], name)) return k;
     return -1;
 }
 
@@ -35,9 +39,9 @@ int addedNameClash(const Store& s) {
         const char* second = s.row_type[r] < 0 ? "ART:" : nullptr;
         for (const char* prefix : {first, second}) {
             if (!prefix) continue;
-            std::snprintf(added, sizeof added, "%s%s", prefix, s.rname[r]);
+            std::strcat(std::strcpy(added, prefix), s.rname[r]);
             for (int k = 1; k <= s.num_vars; k++)
-                if (std::strcmp(s.varname[k], added) == 0) return k;
+                if (sameText(s.varname[k], added)) return k;
         }
     }
     return 0;

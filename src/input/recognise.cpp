@@ -21,17 +21,26 @@ namespace {
 
 constexpr long look_max = 1L << 20; // how much of a file decides its form
 
-// The text from where the stream stands, up to look_max bytes.
-std::string contents(Store& s) {
-    std::string text;
-    for (int c = std::getc(s.luin); c != EOF && static_cast<long>(text.size()) < look_max;
-         c = std::getc(s.luin))
-        text += static_cast<char>(c);
-    return text;
-}
-
 bool space(char c) {
     return std::isspace(static_cast<unsigned char>(c)) != 0;
+}
+
+// Appends the text from where the stream stands to text, until it holds
+// look_max bytes; with words > 0, only as far as the blank that ends the
+// words-th word, which is all that a matrix header needs. Characters come
+// straight from the stream's buffer (getc_unlocked), one thread reading.
+void readOn(Store& s, std::string& text, int words) {
+    bool in_word = false;
+    for (int c = getc_unlocked(s.luin); c != EOF; c = getc_unlocked(s.luin)) {
+        text += static_cast<char>(c);
+        if (!space(static_cast<char>(c)))
+            in_word = true;
+        else if (in_word && --words == 0)
+            return;
+        else
+            in_word = false;
+        if (static_cast<long>(text.size()) == look_max) return;
+    }
 }
 
 // The n-th whitespace-separated word (from 0), or an empty view.
@@ -129,8 +138,10 @@ bool lpForm(std::string_view text) {
 } // namespace
 
 std::optional<ModelForm> markedForm(Store& s) {
-    std::string text = contents(s);
+    std::string text;
+    readOn(s, text, 3);
     if (matrixHeader(text)) return std::nullopt;
+    if (static_cast<long>(text.size()) < look_max) readOn(s, text, 0);
     if (mpsForm(text)) return ModelForm::mps;
     if (lpForm(text)) return ModelForm::lp;
     return std::nullopt;

@@ -8,6 +8,8 @@
 #include <cstring>
 
 #include "input/chars.h"
+#include "input/decimal.h"
+#include "store/print.h"
 
 namespace zep {
 
@@ -102,7 +104,7 @@ void keep(Store& s, int c) {
 }
 
 void consume(Store& s, int c) {
-    if (s.echo) std::fputc(c, s.out);
+    if (s.echo) fputc_unlocked(c, s.out);
     if (c == '\n') {
         s.errCol = 0;
         return;
@@ -132,6 +134,9 @@ void chset(Store& s) {
     std::memcpy(s.chtype, classes.data(), classes.size());
 }
 
+// Characters come straight from the stream's buffer (getc_unlocked): the
+// program has one thread, and a call and a lock per character cost more
+// than the whole scan.
 int getTok(Store& s) {
     s.tokLen = 0;
     int state = 0;
@@ -139,7 +144,7 @@ int getTok(Store& s) {
     int c;
     do {
         previous = state;
-        c = std::getc(s.luin);
+        c = getc_unlocked(s.luin);
         state = nextState(s, previous, c);
         if (state >= 0) consume(s, c);
     } while (state >= 0);
@@ -147,7 +152,7 @@ int getTok(Store& s) {
     if (state == end_of_token) {
         std::ungetc(c, s.luin);
     } else if (state == lexical_error) {
-        std::fprintf(s.out, "Error in column %d\n", s.errCol);
+        print(s, "Error in column %d\n", s.errCol);
         errExit(s, 1);
     } else if (previous == 0) {
         return end_of_input;
@@ -160,13 +165,15 @@ double tokValue(Store& s) {
     for (const UnitToken& u : unitTokens)
         if (s.tokLen == u.len && std::strncmp(s.buf, u.text, static_cast<size_t>(u.len)) == 0)
             return u.value;
+    double v;
+    if (plainDecimal(s.buf, static_cast<int>(std::strlen(s.buf)), v)) return v;
     return std::atof(s.buf);
 }
 
 void errExit(Store& s, int n) {
-    std::fprintf(s.out, "\n");
+    print(s, "\n");
     for (int i = 1; i < s.errCol; i++) std::fputc(' ', s.out);
-    std::fprintf(s.out, "^\nInput Error %d>> %s\nProcessing terminated\n", n, errorMsgs[n]);
+    print(s, "^\nInput Error %d>> %s\nProcessing terminated\n", n, errorMsgs[n]);
     throw ProcessEnd{255};
 }
 

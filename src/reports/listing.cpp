@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "driver/cmdline.h"
+#include "store/print.h"
 
 namespace zep {
 
@@ -33,7 +34,7 @@ void clearLine(Store& s) {
 void appendPiece(Store& s, const char* text) {
     std::size_t n = std::strlen(text);
     if (static_cast<std::size_t>(s.outLen) + n > line_width) {
-        std::fprintf(s.out, "%s\n", s.outBuf);
+        print(s, "%s\n", s.outBuf);
         std::strcpy(s.outBuf, indent);
     }
     std::size_t len = std::strlen(s.outBuf);
@@ -56,7 +57,7 @@ void outTerm(Store& s, const char* text, int mode) {
         appendPiece(s, text);
         break;
     case -1:
-        std::fprintf(s.out, "%s\n", s.outBuf);
+        print(s, "%s\n", s.outBuf);
         clearLine(s);
         break;
     default:
@@ -69,20 +70,20 @@ void makeTerm(Store& s, double v, int first, const char* name, char* out) {
     double eps = s.eps_print;
     double mag = single(std::fabs(v));
     if (std::fabs(v - 1) < eps) {
-        std::snprintf(out, term_size, first ? " %s" : " + %s", name);
+        compose(out, term_size, first ? " %s" : " + %s", name);
     } else if (std::fabs(v + 1) < eps) {
-        std::snprintf(out, term_size, " - %s", name);
+        compose(out, term_size, " - %s", name);
     } else if (v >= 0) {
-        std::snprintf(out, term_size, first ? " %g %s" : " + %g %s", mag, name);
+        compose(out, term_size, first ? " %g %s" : " + %g %s", mag, name);
     } else {
-        std::snprintf(out, term_size, " - %g %s", mag, name);
+        compose(out, term_size, " - %g %s", mag, name);
     }
 }
 
 void outLhs(Store& s, int row, const double* coef, char* out) {
     char label[label_size + 1];
-    std::snprintf(label, sizeof label, "%.*s)", label_size - 1, s.rname[row]);
-    std::snprintf(out, term_size, "%-9.9s", label);
+    compose(label, sizeof label, "%.*s)", label_size - 1, s.rname[row]);
+    compose(out, term_size, "%-9.9s", label);
     outTerm(s, out, 0);
     int first = 1;
     for (int j = 1; j <= s.num_vars; j++) {
@@ -95,7 +96,7 @@ void outLhs(Store& s, int row, const double* coef, char* out) {
 
 void outRhs(Store& s, int row, char* out) {
     char relation = s.row_type[row] < 0 ? '>' : s.row_type[row] > 0 ? '<' : ' ';
-    std::snprintf(out, term_size, " %c= %g", relation, single(s.a_mat[row][0]));
+    compose(out, term_size, " %c= %g", relation, single(s.a_mat[row][0]));
     outTerm(s, out, 0);
     outTerm(s, "", -1);
 }
@@ -112,7 +113,7 @@ void showModel(Store& s) {
         outLhs(s, r, s.a_mat[r], out);
         outRhs(s, r, out);
     }
-    std::fprintf(s.out, "\n");
+    print(s, "\n");
 }
 
 } // namespace zep

@@ -9,6 +9,7 @@
 #include "driver/cmdline.h"
 #include "reports/added_columns.h"
 #include "simplex/artificial.h"
+#include "store/print.h"
 
 namespace zep {
 
@@ -39,13 +40,13 @@ bool neverEnters(const Store& s, int j) {
 
 void costLimits(Store& s, double cost, Bound up, Bound lo) {
     if (up.at != 0)
-        std::fprintf(s.out, "%13.3lf %-12.12s", cost + up.ratio, s.varname[up.at]);
+        print(s, "%13.3lf %-12.12s", cost + up.ratio, s.varname[up.at]);
     else
-        std::fprintf(s.out, "%s", cost_no_upper);
+        print(s, "%s", cost_no_upper);
     if (lo.at != 0)
-        std::fprintf(s.out, "%13.3lf %-12.12s\n", cost + lo.ratio, s.varname[lo.at]);
+        print(s, "%13.3lf %-12.12s\n", cost + lo.ratio, s.varname[lo.at]);
     else
-        std::fprintf(s.out, "    -Infinity             \n");
+        print(s, "    -Infinity             \n");
 }
 
 // Right-hand-side ranging of a row whose added column j is basic, in row k:
@@ -53,14 +54,14 @@ void costLimits(Store& s, double cost, Bound up, Bound lo) {
 void basicAddedLimits(Store& s, int i, int j, int k) {
     double w = s.a_mat[k][s.rhs_col];
     if (s.row_type[i] > 0) {
-        std::fprintf(s.out, "%s%13.2lf %-12.12s\n", rhs_no_upper, s.rrhs[i] - w, s.varname[j]);
+        print(s, "%s%13.2lf %-12.12s\n", rhs_no_upper, s.rrhs[i] - w, s.varname[j]);
     } else if (s.row_type[i] < 0) {
-        std::fprintf(s.out, "%13.2lf %-12.12s     -Infinity\n", s.rrhs[i] + w, s.varname[j]);
+        print(s, "%13.2lf %-12.12s     -Infinity\n", s.rrhs[i] + w, s.varname[j]);
     } else {
         // A basic artificial has to stay at zero for the equality to hold,
         // so its row's right-hand side cannot move either way.
-        std::fprintf(s.out, "%13.2lf %-12.12s %13.2lf %-12.12s\n", s.rrhs[i], s.varname[j],
-                     s.rrhs[i], s.varname[j]);
+        print(s, "%13.2lf %-12.12s %13.2lf %-12.12s\n", s.rrhs[i], s.varname[j], s.rrhs[i],
+              s.varname[j]);
     }
 }
 
@@ -88,15 +89,13 @@ void nonbasicAddedLimits(Store& s, int i, int j) {
         }
     }
     if (neg.at != 0)
-        std::fprintf(s.out, "%13.2lf %-12.12s ", s.rrhs[i] - neg.ratio,
-                     s.varname[s.basis_index[neg.at]]);
+        print(s, "%13.2lf %-12.12s ", s.rrhs[i] - neg.ratio, s.varname[s.basis_index[neg.at]]);
     else
-        std::fprintf(s.out, "%s", rhs_no_upper);
+        print(s, "%s", rhs_no_upper);
     if (pos.at != 0)
-        std::fprintf(s.out, "%13.2lf %-12.12s\n", s.rrhs[i] - pos.ratio,
-                     s.varname[s.basis_index[pos.at]]);
+        print(s, "%13.2lf %-12.12s\n", s.rrhs[i] - pos.ratio, s.varname[s.basis_index[pos.at]]);
     else
-        std::fprintf(s.out, "    -Infinity\n");
+        print(s, "    -Infinity\n");
 }
 
 } // namespace
@@ -107,14 +106,14 @@ void ranger(Store& s) {
 }
 
 void range_cost(Store& s) {
-    std::snprintf(s.buf, sizeof s.buf, "*** SENSITIVITY OF THE %s VALUES ***", s.rname[0]);
+    compose(s.buf, sizeof s.buf, "*** SENSITIVITY OF THE %s VALUES ***", s.rname[0]);
     ctitle(s, s.buf, 80);
-    std::fprintf(s.out, "Variable        Current OF    Upper Limit (Becomes+)"
-                        "    Lower Limit (Becomes+)\n");
-    std::fprintf(s.out, "--------------------------    ----------------------"
-                        "    -----------------------\n");
+    print(s, "Variable        Current OF    Upper Limit (Becomes+)"
+             "    Lower Limit (Becomes+)\n");
+    print(s, "--------------------------    ----------------------"
+             "    -----------------------\n");
     for (int v = 1; v <= s.num_vars; v++) {
-        std::fprintf(s.out, "%2d. %-8.8s %13.3lf ", v, s.varname[v], s.cost[v]);
+        print(s, "%2d. %-8.8s %13.3lf ", v, s.varname[v], s.cost[v]);
         if (s.col_status[v] > 0)
             range_cb(s, v);
         else
@@ -154,19 +153,19 @@ void range_cnb(Store& s, int v) {
     double side = s.col_status[v] != 0 ? -1.0 : 1.0;
     double limit = s.cost[v] - s.z_mult * s.a_mat[0][v];
     if (s.z_mult * side < 0)
-        std::fprintf(s.out, "%13.3lf %-12.12s    -Infinity\n", limit, s.varname[v]);
+        print(s, "%13.3lf %-12.12s    -Infinity\n", limit, s.varname[v]);
     else
-        std::fprintf(s.out, "%s%13.3lf %-12.12s\n", cost_no_upper, limit, s.varname[v]);
+        print(s, "%s%13.3lf %-12.12s\n", cost_no_upper, limit, s.varname[v]);
 }
 
 void range_rhs(Store& s) {
     ctitle(s, "*** RANGING THE RIGHT-HAND SIDE ***", 80);
-    std::fprintf(s.out, "Constraint         RHS      Upper Limit  (Becomes 0)"
-                        "   Lower Limit  (Becomes 0)\n");
-    std::fprintf(s.out, "--------------------------  ------------------------"
-                        "   ------------------------\n");
+    print(s, "Constraint         RHS      Upper Limit  (Becomes 0)"
+             "   Lower Limit  (Becomes 0)\n");
+    print(s, "--------------------------  ------------------------"
+             "   ------------------------\n");
     for (int i = 1; i <= s.num_cons; i++) {
-        std::fprintf(s.out, "%2d. %-8s %13.2lf", i, s.rname[i], s.rrhs[i]);
+        print(s, "%2d. %-8s %13.2lf", i, s.rname[i], s.rrhs[i]);
         int j = addedColumn(s, i);
         if (s.col_status[j] > 0)
             basicAddedLimits(s, i, j, s.col_status[j]);

@@ -9,6 +9,7 @@
 #include "driver/cmdline.h"
 #include "reports/added_columns.h"
 #include "reports/sensitivity.h"
+#include "store/print.h"
 
 namespace zep {
 
@@ -30,25 +31,25 @@ double basicLevel(const Store& s, int k) {
 }
 
 void variableLine(Store& s, int j) {
-    std::fprintf(s.out, "%2d. %-8.8s", j, s.varname[j]);
+    print(s, "%2d. %-8.8s", j, s.varname[j]);
     double x = variableValue(s, j);
     if (x >= s.eps_infe)
-        std::fprintf(s.out, " %16.4lf %15.3lf", x, s.cost[j]);
+        print(s, " %16.4lf %15.3lf", x, s.cost[j]);
     else
-        std::fprintf(s.out, "            .     %15.3lf", s.cost[j]);
+        print(s, "            .     %15.3lf", s.cost[j]);
     double d = s.a_mat[0][j];
     if (std::fabs(d) < s.eps_price)
-        std::fprintf(s.out, "          .   ");
+        print(s, "          .   ");
     else
-        std::fprintf(s.out, " %13.3lf", d * s.z_mult);
-    std::fprintf(s.out, "\n");
+        print(s, " %13.3lf", d * s.z_mult);
+    print(s, "\n");
 }
 
 void variableSummary(Store& s) {
     ctitle(s, "*** DECISION VARIABLE SUMMARY ***", 60);
-    std::snprintf(s.buf, sizeof s.buf, "Unit %s", s.rname[0]);
-    std::fprintf(s.out, "Variable            Opt Value   %13.13s    Marg Value \n", s.buf);
-    std::fprintf(s.out, "------------      -----------    ------------    ---------- \n");
+    compose(s.buf, sizeof s.buf, "Unit %s", s.rname[0]);
+    print(s, "Variable            Opt Value   %13.13s    Marg Value \n", s.buf);
+    print(s, "------------      -----------    ------------    ---------- \n");
     for (int j = 1; j <= s.num_vars; j++) variableLine(s, j);
 }
 
@@ -72,21 +73,21 @@ RowSummary summarize(const Store& s, int r) {
 
 void constraintLine(Store& s, int r) {
     RowSummary row = summarize(s, r);
-    std::fprintf(s.out, "%2d. %-8.8s  %2.2s %15.3lf", r, s.rname[r], row.relation, s.rrhs[r]);
+    print(s, "%2d. %-8.8s  %2.2s %15.3lf", r, s.rname[r], row.relation, s.rrhs[r]);
     if (row.slack == 0)
-        std::fprintf(s.out, "            .         ");
+        print(s, "            .         ");
     else
-        std::fprintf(s.out, " %15.3lf (%.3s)", row.slack, row.tag);
+        print(s, " %15.3lf (%.3s)", row.slack, row.tag);
     if (std::fabs(row.marginal) < marginal_zero)
-        std::fprintf(s.out, "            .\n");
+        print(s, "            .\n");
     else
-        std::fprintf(s.out, " %15.3lf\n", row.marginal);
+        print(s, " %15.3lf\n", row.marginal);
 }
 
 void constraintSummary(Store& s) {
     ctitle(s, "*** CONSTRAINT SUMMARY ***", 72);
-    std::fprintf(s.out, "Constraint   Rel         RHS           Slack/Surplus    Marginal Value\n");
-    std::fprintf(s.out, "------------  --    ------------    ------------------  --------------\n");
+    print(s, "Constraint   Rel         RHS           Slack/Surplus    Marginal Value\n");
+    print(s, "------------  --    ------------    ------------------  --------------\n");
     for (int r = 1; r <= s.num_cons; r++) constraintLine(s, r);
 }
 
@@ -94,8 +95,8 @@ void constraintSummary(Store& s) {
 
 void var_summ(Store& s) {
     double value = -s.z_mult * s.a_mat[0][s.rhs_col];
-    std::fprintf(s.out, "Solution OPTIMAL in %d iterations:    %3.3s %s = %lg\n", s.pivots,
-                 s.minmax, s.rname[0], value);
+    print(s, "Solution OPTIMAL in %d iterations:    %3.3s %s = %lg\n", s.pivots, s.minmax,
+          s.rname[0], value);
     variableSummary(s);
     constraintSummary(s);
 }
@@ -106,28 +107,28 @@ void out_opt(Store& s) {
 }
 
 void out_infe(Store& s) {
-    std::fprintf(s.out, "PROBLEM INFEASIBLE\n");
+    print(s, "PROBLEM INFEASIBLE\n");
     infe_summ(s);
 }
 
 void infe_summ(Store& s) {
-    std::fprintf(s.out, "The problem is infeasible -- contradictory constraints have been\n"
-                        "posed, such as:   X<10 and X>20.     Specifically, the following\n"
-                        "constraints could not be satisfied:\n\n"
-                        "Constraint        RHS Violation\n"
-                        "----------        -------------\n");
+    print(s, "The problem is infeasible -- contradictory constraints have been\n"
+             "posed, such as:   X<10 and X>20.     Specifically, the following\n"
+             "constraints could not be satisfied:\n\n"
+             "Constraint        RHS Violation\n"
+             "----------        -------------\n");
     // An exact tableau lists every artificial above zero: none of them is
     // rounding noise.
     double level = s.exact_tableau ? 0.0 : s.eps_infe;
     for (int r = 1; r <= s.num_cons; r++)
         if (s.isart[s.basis_index[r]] && s.a_mat[r][s.rhs_col] > level)
-            std::fprintf(s.out, "%2d. %8s       %12.3lf\n", r, s.rname[r], s.rrhs[r]);
+            print(s, "%2d. %8s       %12.3lf\n", r, s.rname[r], s.rrhs[r]);
 }
 
 void out_unbnd(Store& s) {
-    std::fprintf(s.out, "UNBOUNDED PROBLEM\n");
-    std::fprintf(s.out, "Variable %s can be increased without limit.\n", s.varname[s.piv_col]);
-    std::fprintf(s.out, "Please reformulate the model.\n");
+    print(s, "UNBOUNDED PROBLEM\n");
+    print(s, "Variable %s can be increased without limit.\n", s.varname[s.piv_col]);
+    print(s, "Please reformulate the model.\n");
 }
 
 } // namespace zep

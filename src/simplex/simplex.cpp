@@ -7,6 +7,7 @@
 #include "simplex/cycling.h"
 #include "simplex/pivot.h"
 #include "simplex/tableau.h"
+#include "store/print.h"
 
 namespace zep {
 
@@ -14,7 +15,7 @@ void simplex(Store& s) {
     s.pivots = 0;
     s.unbounded = 0;
     if (s.phase == 1) {
-        if (s.show_exchanges) std::fprintf(s.out, "BEGIN PHASE 1\n");
+        if (s.show_exchanges) print(s, "BEGIN PHASE 1\n");
         s.obj_row = s.ph1_row;
         opt(s);
         if (s.end_stat == 1) {
@@ -23,7 +24,7 @@ void simplex(Store& s) {
         }
     }
     if (s.phase == 2) {
-        if (s.show_exchanges) std::fprintf(s.out, "BEGIN PHASE 2\n");
+        if (s.show_exchanges) print(s, "BEGIN PHASE 2\n");
         s.obj_row = s.ph2_row;
         opt(s);
     }
@@ -102,12 +103,11 @@ void infeas(Store& s) {
 }
 
 void prt_stat(Store& s) {
-    std::fprintf(s.out, "Iteration %d  Objective = %11.3lf \n", s.pivots,
-                 -s.z_mult * s.a_mat[0][0]);
+    print(s, "Iteration %d  Objective = %11.3lf \n", s.pivots, -s.z_mult * s.a_mat[0][0]);
 }
 
 void err_exit(Store& s, int code) {
-    std::fprintf(s.out, ">>>ERROR EXIT %d <<<\n", code);
+    print(s, ">>>ERROR EXIT %d <<<\n", code);
     throw ProcessEnd{255};
 }
 

@@ -1,32 +1,33 @@
 #include "simplex/tableau.h"
+#include "store/print.h"
 
 namespace zep {
 
 namespace {
 
 void rule(Store& s, int c1, int c2) {
-    std::fprintf(s.out, "\n-------");
-    for (int c = c1; c <= c2; c++) std::fprintf(s.out, "--------------");
-    std::fprintf(s.out, "\n");
+    print(s, "\n-------");
+    for (int c = c1; c <= c2; c++) print(s, "--------------");
+    print(s, "\n");
 }
 
 void block(Store& s, int c1, int c2) {
-    std::fprintf(s.out, "\n  Name ");
-    for (int c = c1; c <= c2; c++) std::fprintf(s.out, "  %12s", s.varname[c]);
-    std::fprintf(s.out, "\n   Cost");
-    for (int c = c1; c <= c2; c++) std::fprintf(s.out, "  %12.3lf", s.cost[c]);
-    std::fprintf(s.out, "\n Status");
-    for (int c = c1; c <= c2; c++) std::fprintf(s.out, " %13d", s.col_status[c]);
+    print(s, "\n  Name ");
+    for (int c = c1; c <= c2; c++) print(s, "  %12s", s.varname[c]);
+    print(s, "\n   Cost");
+    for (int c = c1; c <= c2; c++) print(s, "  %12.3lf", s.cost[c]);
+    print(s, "\n Status");
+    for (int c = c1; c <= c2; c++) print(s, " %13d", s.col_status[c]);
     rule(s, c1, c2);
-    std::fprintf(s.out, "Row Bas");
-    for (int c = c1; c <= c2; c++) std::fprintf(s.out, "     Column%3d", c);
+    print(s, "Row Bas");
+    for (int c = c1; c <= c2; c++) print(s, "     Column%3d", c);
     rule(s, c1, c2);
     for (int r = 0; r <= s.last_row; r++) {
-        std::fprintf(s.out, "%2d  %3d", r, s.basis_index[r]);
-        for (int c = c1; c <= c2; c++) std::fprintf(s.out, "  %12.3lf", s.a_mat[r][c]);
-        std::fprintf(s.out, "\n");
+        print(s, "%2d  %3d", r, s.basis_index[r]);
+        for (int c = c1; c <= c2; c++) print(s, "  %12.3lf", s.a_mat[r][c]);
+        print(s, "\n");
     }
-    std::fprintf(s.out, "\n\n");
+    print(s, "\n\n");
 }
 
 } // namespace

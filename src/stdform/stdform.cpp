@@ -1,18 +1,25 @@
 #include "stdform/stdform.h"
 
 #include <cstdio>
+#include <cstring>
 
 #include "input/names.h"
+#include "store/print.h"
 
 namespace zep {
 
+// The prefix and the label, cut to a name's 12 characters.
 int addslk(Store& s, const char* prefix, const char* label) {
-    std::snprintf(s.buf, name_size, "%s%s", prefix, label);
+    std::size_t n = strnlen(prefix, name_size - 1);
+    std::memcpy(s.buf, prefix, n);
+    std::size_t m = strnlen(label, name_size - 1 - n);
+    std::memcpy(s.buf + n, label, m);
+    s.buf[n + m] = '\0';
     return nameNum(s);
 }
 
 void hit_max(Store& s, int code) {
-    std::fprintf(s.out, "MAX DIMENSIONS EXCEEDED  Error code %d\n", code);
+    print(s, "MAX DIMENSIONS EXCEEDED  Error code %d\n", code);
 }
 
 namespace {

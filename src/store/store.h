@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdio>
+#include <memory>
 
 namespace zep {
 
@@ -116,5 +117,15 @@ struct Store {
 };
 
 void initParam(Store& s);
+
+struct UnmapStore {
+    void operator()(Store* s) const;
+};
+using StorePtr = std::unique_ptr<Store, UnmapStore>;
+
+// A store at its start values, the same as std::make_unique<Store>() gives,
+// without writing its 45 KiB of zeros: it is mapped from fresh pages, which
+// the system clears only as a model first touches them.
+StorePtr newStore();
 
 } // namespace zep

@@ -1,10 +1,9 @@
 #include <cstdio>
-#include <memory>
 
 #include "driver/convert.h"
 
 int main(int argc, char** argv) {
-    auto s = std::make_unique<zep::Store>();
+    auto s = zep::newStore();
     int status = 0;
     try {
         zep::convertRun(*s, argc, argv, stderr);

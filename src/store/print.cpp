@@ -1,0 +1,305 @@
+#include "store/print.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+
+namespace zep {
+
+namespace {
+
+// Longest precision taken here; fixed notation of the largest double with
+// it fits the conversion buffer.
+constexpr int max_precision = 40;
+constexpr int max_width = 1000;
+constexpr std::size_t number_size = 400;
+
+__extension__ typedef unsigned __int128 wide;
+
+// One conversion: "%", optional "-", width, "." precision, "l" before f
+// or g, and the conversion character.
+struct Spec {
+    bool left = false;
+    int width = 0;
+    int precision = -1;
+    char conv = 0;
+};
+
+int digits(const char*& p, int limit) {
+    int v = 0;
+    while (*p >= '0' && *p <= '9') {
+        v = v * 10 + (*p++ - '0');
+        if (v > limit) return -1;
+    }
+    return v;
+}
+
+// Reads the conversion after a "%"; returns the position after it, or
+// nullptr for one left to the C library.
+const char* parseSpec(const char* p, Spec& spec) {
+    while (*p == '-') {
+        spec.left = true;
+        p++;
+    }
+    if (*p == '0') return nullptr; // the zero-padding flag
+    spec.width = digits(p, max_width);
+    if (spec.width < 0) return nullptr;
+    if (*p == '.') {
+        p++;
+        spec.precision = digits(p, max_precision);
+        if (spec.precision < 0) return nullptr;
+    }
+    bool long_arg = *p == 'l';
+    if (long_arg) p++;
+    spec.conv = *p;
+    switch (spec.conv) {
+    case 'f':
+    case 'g':
+        return p + 1;
+    case 'd':
+        return !long_arg && spec.precision < 0 ? p + 1 : nullptr;
+    case 's':
+    case 'c':
+        return !long_arg ? p + 1 : nullptr;
+    case '%':
+        return !long_arg && !spec.left && spec.width == 0 && spec.precision < 0 ? p + 1 : nullptr;
+    default:
+        return nullptr;
+    }
+}
+
+// The conversions of one format, parsed once: where each starts, its spec
+// and where the text after it starts; and where the format ends.
+struct Plan {
+    static constexpr int max_steps = 16;
+    struct Step {
+        const char* start;
+        const char* next;
+        Spec spec;
+    };
+    Step steps[max_steps];
+    int n = 0;
+    const char* end = nullptr; // the format's terminator
+};
+
+// Parses every conversion of fmt into plan; false when one of them is left
+// to the C library, or when there are more than a plan holds.
+bool planFormat(const char* fmt, Plan& plan) {
+    const char* p = fmt;
+    while (*p != '\0') {
+        if (*p != '%') {
+            p++;
+            continue;
+        }
+        if (plan.n == Plan::max_steps) return false;
+        Plan::Step& step = plan.steps[plan.n++];
+        step.start = p;
+        p = parseSpec(p + 1, step.spec);
+        if (!p) return false;
+        step.next = p;
+    }
+    plan.end = p;
+    return true;
+}
+
+// Collects the output: into a caller's buffer, cut at its capacity, or
+// through a local buffer into a stream.
+class Sink {
+  public:
+    Sink(char* out, std::size_t cap) : terminated(cap > 0), dst(out), room(cap > 0 ? cap - 1 : 0) {}
+    explicit Sink(FILE* stream) : file(stream), dst(local), room(sizeof local) {}
+
+    void put(const char* text, std::size_t n) {
+        total += n;
+        while (n > 0) {
+            if (used == room && !drain()) return;
+            std::size_t take = n < room - used ? n : room - used;
+            std::memcpy(dst + used, text, take);
+            used += take;
+            text += take;
+            n -= take;
+        }
+    }
+
+    void pad(std::size_t n) {
+        static constexpr char blanks[] = "                                ";
+        for (; n > sizeof blanks - 1; n -= sizeof blanks - 1) put(blanks, sizeof blanks - 1);
+        put(blanks, n);
+    }
+
+    // Writes a field of the given width, blank-padded on the left or right.
+    void field(const Spec& spec, const char* text, std::size_t n) {
+        std::size_t width = static_cast<std::size_t>(spec.width);
+        std::size_t fill = n < width ? width - n : 0;
+        if (!spec.left) pad(fill);
+        put(text, n);
+        if (spec.left) pad(fill);
+    }
+
+    int finish() {
+        if (file)
+            drain();
+        else if (terminated)
+            dst[used] = '\0';
+        return static_cast<int>(total);
+    }
+
+  private:
+    bool drain() {
+        if (!file) return false;
+        // The program has one thread: no lock around the stream.
+        fwrite_unlocked(dst, 1, used, file);
+        used = 0;
+        return true;
+    }
+
+    FILE* file = nullptr;
+    bool terminated = false;
+    char local[512];
+    char* dst;
+    std::size_t room;
+    std::size_t used = 0;
+    std::size_t total = 0;
+};
+
+// Fixed notation of |v| < 2^53 with at most 6 decimals, exactly: v is
+// m * 2^-k, so v * 10^p is the integer m * 10^p shifted right by k, rounded
+// half to even as printf rounds. Writes the text so that it ends at last
+// and returns its start, or nullptr where this does not apply.
+char* smallFixed(char* last, double v, int precision) {
+    std::uint64_t bits;
+    std::memcpy(&bits, &v, sizeof bits);
+    int biased = static_cast<int>(bits >> 52 & 0x7ff);
+    std::uint64_t m = bits & ((std::uint64_t{1} << 52) - 1);
+    if (biased != 0) m |= std::uint64_t{1} << 52;
+    int shift = 1075 - (biased != 0 ? biased : 1);
+    if (shift < 0 || precision > 6) return nullptr;
+    static constexpr std::uint64_t powers[] = {1, 10, 100, 1000, 10000, 100000, 1000000};
+    wide scaled = static_cast<wide>(m) * powers[precision];
+    wide q = 0;
+    if (shift == 0) {
+        q = scaled;
+    } else if (shift < 127) {
+        q = scaled >> shift;
+        wide rest = scaled - (q << shift);
+        wide half = static_cast<wide>(1) << (shift - 1);
+        if (rest > half || (rest == half && (q & 1))) q++;
+    }
+    if (q >> 64) return nullptr;
+    // Written from the end: the decimals, the point, then at least one
+    // digit before it (5 at three decimals is 0.005), then the sign.
+    auto d = static_cast<std::uint64_t>(q);
+    char* p = last;
+    for (int i = 0; i < precision; i++, d /= 10) *--p = static_cast<char>('0' + d % 10);
+    if (precision > 0) *--p = '.';
+    do *--p = static_cast<char>('0' + d % 10);
+    while ((d /= 10) != 0);
+    if (bits >> 63) *--p = '-';
+    return p;
+}
+
+void number(Sink& sink, const Spec& spec, double v) {
+    char text[number_size];
+    int n;
+    if (!std::isfinite(v)) {
+        // Infinities and NaNs keep the C library's spelling.
+        n = std::snprintf(text, sizeof text, spec.conv == 'f' ? "%.*f" : "%.*g", spec.precision, v);
+    } else {
+        int precision = spec.precision < 0 ? 6 : spec.precision;
+        if (spec.conv == 'f') {
+            if (const char* start = smallFixed(text + sizeof text, v, precision)) {
+                sink.field(spec, start, static_cast<std::size_t>(text + sizeof text - start));
+                return;
+            }
+        }
+        auto form = std::chars_format::fixed;
+        if (spec.conv == 'g') {
+            form = std::chars_format::general;
+            if (precision == 0) precision = 1;
+        }
+        n = static_cast<int>(std::to_chars(text, text + sizeof text, v, form, precision).ptr -
+                             text);
+    }
+    sink.field(spec, text, static_cast<std::size_t>(n));
+}
+
+void convert(Sink& sink, const Spec& spec, va_list& ap) {
+    switch (spec.conv) {
+    case 'd': {
+        char text[16];
+        auto end = std::to_chars(text, text + sizeof text, va_arg(ap, int)).ptr;
+        sink.field(spec, text, static_cast<std::size_t>(end - text));
+        break;
+    }
+    case 'c': {
+        char c = static_cast<char>(va_arg(ap, int));
+        sink.field(spec, &c, 1);
+        break;
+    }
+    case 's': {
+        const char* text = va_arg(ap, const char*);
+        if (!text) text = spec.precision < 0 || spec.precision >= 6 ? "(null)" : "";
+        std::size_t n = spec.precision < 0
+                            ? std::strlen(text)
+                            : strnlen(text, static_cast<std::size_t>(spec.precision));
+        sink.field(spec, text, n);
+        break;
+    }
+    case '%':
+        sink.put("%", 1);
+        break;
+    default:
+        number(sink, spec, va_arg(ap, double));
+        break;
+    }
+}
+
+int format(Sink& sink, const char* fmt, const Plan& plan, va_list& ap) {
+    const char* p = fmt;
+    for (int i = 0; i < plan.n; i++) {
+        const Plan::Step& step = plan.steps[i];
+        sink.put(p, static_cast<std::size_t>(step.start - p));
+        convert(sink, step.spec, ap);
+        p = step.next;
+    }
+    sink.put(p, static_cast<std::size_t>(plan.end - p));
+    return sink.finish();
+}
+
+} // namespace
+
+void print(Store& s, const char* fmt, ...) {
+    va_list ap;
+    va_start(ap, fmt);
+    Plan plan;
+    if (planFormat(fmt, plan)) {
+        Sink sink(s.out);
+        format(sink, fmt, plan, ap);
+    } else {
+        std::vfprintf(s.out, fmt, ap);
+    }
+    va_end(ap);
+}
+
+int vcompose(char* out, std::size_t cap, const char* fmt, va_list ap) {
+    Plan plan;
+    if (!planFormat(fmt, plan)) return std::vsnprintf(out, cap, fmt, ap);
+    Sink sink(out, cap);
+    va_list args;
+    va_copy(args, ap);
+    int n = format(sink, fmt, plan, args);
+    va_end(args);
+    return n;
+}
+
+int compose(char* out, std::size_t cap, const char* fmt, ...) {
+    va_list ap;
+    va_start(ap, fmt);
+    int n = vcompose(out, cap, fmt, ap);
+    va_end(ap);
+    return n;
+}
+
+} // namespace zep
