@@ -34,25 +34,29 @@ int seekText(void* cookie, off64_t* offset, int whence) {
 
 } // namespace
 
-Session::Session(std::string_view model_text) : s(std::make_unique<Store>()) {
+Session::Session(std::string_view model_text) : Session(model_text, nullptr) {}
+
+Session::Session(std::string_view model_text, FILE* out) : s(std::make_unique<Store>()) {
     input.text = model_text;
-    s->out = open_memstream(&out_text, &out_size);
+    own_out = out == nullptr;
+    s->out = own_out ? open_memstream(&out_text, &out_size) : out;
     if (!s->out) throw std::bad_alloc();
     s->luin = fopencookie(&input, "r", cookie_io_functions_t{readText, nullptr, seekText, nullptr});
     if (!s->luin) {
-        std::fclose(s->out);
+        if (own_out) std::fclose(s->out);
         std::free(out_text);
         throw std::bad_alloc();
     }
 }
 
 Session::~Session() {
-    std::fclose(s->out);
+    if (own_out) std::fclose(s->out);
     std::free(out_text);
     if (s->luin) std::fclose(s->luin);
 }
 
 std::string Session::output() {
+    if (!own_out) return {};
     std::fflush(s->out);
     return std::string(out_text, out_size);
 }

@@ -20,6 +20,9 @@ struct TextInput {
 class Session {
   public:
     explicit Session(std::string_view text = "");
+    // Writes to out instead of memory (output() then holds nothing); the
+    // session does not close it.
+    Session(std::string_view text, FILE* out);
     ~Session();
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
@@ -46,6 +49,7 @@ class Session {
     TextInput input;
     char* out_text = nullptr;
     std::size_t out_size = 0;
+    bool own_out = true;
 };
 
 } // namespace zep
