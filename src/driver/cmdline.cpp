@@ -5,15 +5,9 @@
 #include <cstring>
 
 #include "input/chars.h"
+#include "reports/title.h"
 
 namespace zep {
-
-void ctitle(Store& s, const char* title, int width) {
-    std::fprintf(s.out, "\n");
-    int len = static_cast<int>(std::strlen(title));
-    for (int i = 0; i < (width - len) / 2; i++) std::fputc(' ', s.out);
-    std::fprintf(s.out, "%s\n\n", title);
-}
 
 void help(Store& s) {
     std::fprintf(s.out,

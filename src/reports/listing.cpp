@@ -5,7 +5,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "driver/cmdline.h"
+#include "reports/title.h"
 #include "store/print.h"
 
 namespace zep {

@@ -3,8 +3,8 @@
 
 #include <cstdio>
 
-#include "driver/cmdline.h"
 #include "reports/ranging.h"
+#include "reports/title.h"
 #include "store/print.h"
 
 namespace zep {

@@ -6,8 +6,8 @@
 #include <cmath>
 #include <cstdio>
 
-#include "driver/cmdline.h"
 #include "reports/sensitivity.h"
+#include "reports/title.h"
 #include "reports/values.h"
 #include "store/print.h"
 
