@@ -1,15 +1,17 @@
-# Two entry points for a fresh machine: `make run` and `make test`.
-.PHONY: run test build clean
+# Two entry points for a fresh machine: `make run` and `make test`. Each
+# first installs the Debian packages it needs where they are missing.
+.PHONY: run test clean
 
-build:
-	cmake --preset release
-	cmake --build --preset release
-
-run: build
+# Only the program it runs: no tests, no benchmarks.
+run:
+	bash .ci/install-deps run
+	cmake --preset release -DZEP_TESTS=OFF -DZEP_BENCH=OFF
+	cmake --build --preset release --target zep-bin
 	./build/release/zep examples/profit.lp
 
 test:
-	cmake --preset release
+	bash .ci/install-deps test
+	cmake --preset release -DZEP_TESTS=ON -DZEP_BENCH=ON
 	cmake --build --preset release
 	ctest --preset release
 

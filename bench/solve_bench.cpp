@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "check/verify.h"
 #include "models.h"
-#include "simplex/verify.h"
 #include "solvers.h"
 
 namespace {
@@ -33,7 +33,7 @@ bool agree(double a, double b) {
 
 void zepBench(benchmark::State& state, const Model& model) {
     std::string text = zep::bench::matrixText(model);
-    double z = zep::bench::zepObjective(*zep::bench::zepSolve(text, sink()));
+    double z = zep::bench::zepObjective(zep::bench::zepSolve(text, sink())->store());
     if (!agree(z, zep::bench::glpkSolve(model))) {
         state.SkipWithError("zep and GLPK disagree on the optimum");
         return;
@@ -51,9 +51,9 @@ void engineBench(benchmark::State& state, const Model& model) {
     auto read = zep::bench::zepRead(zep::bench::matrixText(model), sink());
     auto s = std::make_unique<zep::Store>();
     for (auto _ : state) {
-        *s = *read;
+        *s = read->store();
         zep::bench::zepEngine(*s);
-        benchmark::DoNotOptimize(s->end_stat);
+        benchmark::DoNotOptimize(s->engine.end_stat);
     }
 }
 
@@ -65,11 +65,11 @@ void glpkBench(benchmark::State& state, const Model& model) {
 
 void checkBench(benchmark::State& state, const Model& model) {
     auto s = zep::bench::zepSolve(zep::bench::matrixText(model), sink());
-    if (!zep::outcome_holds(*s)) {
+    if (!zep::outcome_holds(s->store())) {
         state.SkipWithError("the check refuses zep's answer");
         return;
     }
-    for (auto _ : state) benchmark::DoNotOptimize(zep::outcome_holds(*s));
+    for (auto _ : state) benchmark::DoNotOptimize(zep::outcome_holds(s->store()));
 }
 
 // The exact re-solve of the model on the store that one solve leaves: from
@@ -79,11 +79,11 @@ void resolveBench(benchmark::State& state, const Model& model, bool from_basis) 
     auto solved = zep::bench::zepSolve(zep::bench::matrixText(model), sink());
     auto s = std::make_unique<zep::Store>();
     for (auto _ : state) {
-        *s = *solved;
+        *s = solved->store();
         zep::ExactTableau e;
         if (from_basis) e = zep::exact_at_basis(*s);
         zep::exact_simplex(*s, e);
-        benchmark::DoNotOptimize(s->end_stat);
+        benchmark::DoNotOptimize(s->engine.end_stat);
     }
 }
 

@@ -8,6 +8,7 @@
 
 #include <glpk.h>
 
+#include "driver/session.h"
 #include "models.h"
 #include "store/store.h"
 
@@ -15,10 +16,10 @@ namespace zep::bench {
 
 // Runs zep's solve on the text, with every report going to out, and
 // returns the store as the solve left it.
-std::unique_ptr<Store> zepSolve(const std::string& text, FILE* out);
+std::unique_ptr<Session> zepSolve(const std::string& text, FILE* out);
 
 // Reads the text into a fresh store, as solve does first.
-std::unique_ptr<Store> zepRead(const std::string& text, FILE* out);
+std::unique_ptr<Session> zepRead(const std::string& text, FILE* out);
 
 // What solve does after reading: the standard form and the simplex,
 // without the report.

@@ -1,6 +1,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "driver/session.h"
 #include "driver/solve.h"
 #include "input/matrix.h"
 #include "simplex/simplex.h"
@@ -11,36 +12,23 @@ namespace zep::bench {
 
 namespace {
 
-// A fresh store as the command line leaves it, reading from the text.
-std::unique_ptr<Store> openStore(const std::string& text, FILE* out) {
-    auto s = std::make_unique<Store>();
-    s->out = out;
-    // In mode "r" fmemopen only reads the buffer.
-    s->luin = fmemopen(const_cast<char*>(text.data()), text.size(), "r");
-    std::snprintf(s->buf, sizeof s->buf, "%s", "bench.mat");
-    initParam(*s);
-    return s;
-}
-
-template <class Op> std::unique_ptr<Store> runOn(const std::string& text, FILE* out, Op op) {
-    auto s = openStore(text, out);
-    try {
-        op(*s);
-    } catch (const ProcessEnd&) {
-        s->end_stat = 0; // ended before an outcome
-    }
-    std::fclose(s->luin);
-    s->luin = nullptr;
-    return s;
+// A session on the text that writes its reports to out, run as the
+// command line leaves a store; an end before an outcome leaves end_stat 0.
+template <class Op> std::unique_ptr<Session> runOn(const std::string& text, FILE* out, Op op) {
+    auto run = std::make_unique<Session>(text, out);
+    std::snprintf(run->store().buf, sizeof run->store().buf, "%s", "bench.mat");
+    initParam(run->store());
+    if (run->run(op) >= 0) run->store().engine.end_stat = 0;
+    return run;
 }
 
 } // namespace
 
-std::unique_ptr<Store> zepSolve(const std::string& text, FILE* out) {
-    return runOn(text, out, solve);
+std::unique_ptr<Session> zepSolve(const std::string& text, FILE* out) {
+    return runOn(text, out, [](Store& s) { solve(s); });
 }
 
-std::unique_ptr<Store> zepRead(const std::string& text, FILE* out) {
+std::unique_ptr<Session> zepRead(const std::string& text, FILE* out) {
     return runOn(text, out, generate2);
 }
 
@@ -50,7 +38,7 @@ void zepEngine(Store& s) {
 }
 
 double zepObjective(const Store& s) {
-    return s.end_stat == 1 ? -s.z_mult * s.a_mat[0][0] : std::nan("");
+    return s.engine.end_stat == 1 ? -s.model.z_mult * s.tab.a_mat[0][0] : std::nan("");
 }
 
 } // namespace zep::bench

@@ -1,4 +1,4 @@
-# Installation: the programs, the library with its headers, the manual page
+# Installation: the programs, the library with its public header, the manual page
 # and a CMake package, so that find_package(zep) gives the target zep::zep.
 include(CMakePackageConfigHelpers)
 
@@ -8,15 +8,9 @@ foreach(prog zep zep-solve zep-parse zep-convert)
   endif()
 endforeach()
 
-# The headers include one another as "store/store.h" and so on, relative to
-# src/; they keep that layout under include/zep/, which the exported target
-# puts on the include path.
-file(GLOB ZEP_HEADERS CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/*/*.h)
-foreach(header ${ZEP_HEADERS})
-  get_filename_component(dir ${header} DIRECTORY)
-  get_filename_component(subsystem ${dir} NAME)
-  install(FILES ${header} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/zep/${subsystem})
-endforeach()
+# The public header alone; the others are the library's own.
+install(FILES ${PROJECT_SOURCE_DIR}/include/zep/zep.h
+        DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/zep)
 
 install(TARGETS zep EXPORT zepTargets ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
 

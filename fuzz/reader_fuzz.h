@@ -4,37 +4,22 @@
 #pragma once
 
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
-#include <memory>
-#include <vector>
+#include <string_view>
 
+#include "driver/session.h"
 #include "simplex/tableau.h"
 #include "stdform/stdform.h"
-#include "store/store.h"
 
 namespace zep::fuzz {
 
 inline void runReader(const std::uint8_t* data, std::size_t size, void (*reader)(Store&)) {
-    // A private copy with one spare byte, so that an empty input still has
-    // a buffer to open.
-    std::vector<std::uint8_t> text(data, data + size);
-    text.push_back(0);
-    auto s = std::make_unique<Store>();
-    s->luin = fmemopen(text.data(), size, "r");
-    s->out = std::fopen("/dev/null", "w");
-    if (!s->luin || !s->out) std::abort();
-    std::strcpy(s->buf, "fuzz-input");
-    try {
-        initParam(*s);
-        reader(*s);
-        setprob(*s);
-        tableau(*s);
-    } catch (const ProcessEnd&) {
-    }
-    std::fclose(s->luin);
-    std::fclose(s->out);
+    Session run(std::string_view(reinterpret_cast<const char*>(data), size));
+    run.run([reader](Store& s) {
+        initParam(s);
+        reader(s);
+        setprob(s);
+        tableau(s);
+    });
 }
 
 } // namespace zep::fuzz

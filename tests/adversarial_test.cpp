@@ -22,8 +22,8 @@
 #include <string>
 #include <vector>
 
+#include "check/verify.h"
 #include "differential.h"
-#include "simplex/verify.h"
 
 namespace {
 
@@ -160,11 +160,11 @@ bool pointMeetsRows(const MatModel& m, const Answer& a, double tol = 1e-14) {
 // to within 1e-9 of the magnitudes of the row's terms: a witness that the
 // model is feasible, whatever glpsol says.
 bool zepPointMeetsRows(const MatModel& m, const zep::Store& s) {
-    if (s.end_stat == 2) return false;
+    if (s.engine.end_stat == 2) return false;
     std::vector<double> x(m.names.size());
     for (std::size_t j = 0; j < x.size(); j++) {
-        int r = s.col_status[j + 1];
-        x[j] = r > 0 ? s.a_mat[r][0] : 0;
+        int r = s.tab.col_status[j + 1];
+        x[j] = r > 0 ? s.tab.a_mat[r][0] : 0;
     }
     return pointMeetsRows(m, {"OPTIMAL", 0, x}, 1e-9);
 }
@@ -199,7 +199,7 @@ TEST(AdversarialDifferential, AgreesWithConstructionAndWithGlpsol) {
         }
         zep::testing::expectAgrees(m, solved, want);
         compared++;
-        resolved += solved.store->exact_tableau;
+        resolved += solved.store->engine.exact_tableau;
         marked += solved.output.find(zep::exact_note) != std::string::npos;
     };
     for (int i = 0; i < count && !HasFailure(); i++) {

@@ -33,9 +33,9 @@ class FormOfFile : public ::testing::TestWithParam<FormCase> {};
 // from its first byte.
 TEST_P(FormOfFile, IsToldByTheWordAfterTheSenseWord) {
     Harness h(GetParam().text);
-    EXPECT_EQ(zep::modelForm(h.s()), GetParam().form);
+    EXPECT_EQ(zep::modelForm(h.store()), GetParam().form);
     std::string again;
-    for (int c; (c = std::fgetc(h.s().luin)) != EOF;) again += static_cast<char>(c);
+    for (int c; (c = std::fgetc(h.store().luin)) != EOF;) again += static_cast<char>(c);
     EXPECT_EQ(again, GetParam().text);
 }
 
@@ -60,11 +60,11 @@ TEST(FormOfFile, AStreamThatCannotGoBackIsReadWhole) {
     const std::string text = "MAX P) 2X C1) X <= 4\n";
     ASSERT_EQ(write(ends[1], text.data(), text.size()), static_cast<ssize_t>(text.size()));
     close(ends[1]);
-    std::fclose(h.s().luin);
-    h.s().luin = fdopen(ends[0], "r");
-    EXPECT_EQ(zep::modelForm(h.s()), ModelForm::algebraic);
+    std::fclose(h.store().luin);
+    h.store().luin = fdopen(ends[0], "r");
+    EXPECT_EQ(zep::modelForm(h.store()), ModelForm::algebraic);
     std::string again;
-    for (int c; (c = std::fgetc(h.s().luin)) != EOF;) again += static_cast<char>(c);
+    for (int c; (c = std::fgetc(h.store().luin)) != EOF;) again += static_cast<char>(c);
     EXPECT_EQ(again, text);
 }
 

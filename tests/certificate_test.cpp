@@ -5,10 +5,10 @@
 
 #include <cmath>
 
+#include "check/exact.h"
+#include "check/verify.h"
 #include "input/matrix.h"
-#include "simplex/exact.h"
 #include "simplex/simplex.h"
-#include "simplex/verify.h"
 #include "stdform/stdform.h"
 #include "support.h"
 
@@ -18,11 +18,10 @@ using zep::Store;
 using zep::testing::Harness;
 
 Store& load(Harness& h) {
-    zep::initParam(h.s());
-    zep::generate2(h.s());
-    zep::keep_model(h.s());
-    zep::setprob(h.s());
-    return h.s();
+    zep::initParam(h.store());
+    zep::generate2(h.store());
+    zep::setprob(h.store());
+    return h.store();
 }
 
 // Column X costs 1e12 and takes one unit of C1 (dual 1e12) and 1e-12 of C2:
@@ -117,8 +116,8 @@ TEST(Certificate, ExactTableauReachesTheFinalBasis) {
 TEST(Certificate, SingularBasisIsNotReached) {
     Harness h("MAX 2 2\nX Y\nP 1 1\nC1 1 1 <= 4\nC2 2 2 <= 8\n");
     Store& s = load(h);
-    s.basis_index[1] = 1;
-    s.basis_index[2] = 2;
+    s.tab.basis_index[1] = 1;
+    s.tab.basis_index[2] = 2;
     EXPECT_FALSE(zep::exact_at_basis(s).at_basis);
 }
 
@@ -133,8 +132,8 @@ TEST(Certificate, PointWithAValueBelowZeroIsRefused) {
               "R3 1 1 1 1 1 <= 5680000000000\n");
     Store& s = load(h);
     zep::simplex(s);
-    ASSERT_EQ(s.end_stat, 1);
-    ASSERT_LT(s.a_mat[s.col_status[4]][0], 0.0);
+    ASSERT_EQ(s.engine.end_stat, 1);
+    ASSERT_LT(s.tab.a_mat[s.tab.col_status[4]][0], 0.0);
     EXPECT_FALSE(zep::outcome_holds(s));
 }
 

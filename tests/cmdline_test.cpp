@@ -21,10 +21,10 @@ int callGetArg(Harness& h, std::vector<std::string> args) {
     args.insert(args.begin(), "zep");
     std::vector<char*> argv;
     for (auto& a : args) argv.push_back(a.data());
-    if (h.s().luin) std::fclose(h.s().luin);
-    h.s().luin = nullptr;
-    int result = zep::getArg(h.s(), static_cast<int>(argv.size()), argv.data());
-    if (!h.s().luin) h.s().luin = std::tmpfile(); // the harness closes it
+    if (h.store().luin) std::fclose(h.store().luin);
+    h.store().luin = nullptr;
+    int result = zep::getArg(h.store(), static_cast<int>(argv.size()), argv.data());
+    if (!h.store().luin) h.store().luin = std::tmpfile(); // the harness closes it
     return result;
 }
 
@@ -34,14 +34,14 @@ TEST_P(GetArgOptions, SetsSwitchesAndReportsUnknownLetters) {
     const ArgCase& c = GetParam();
     Harness h;
     EXPECT_EQ(callGetArg(h, c.args), c.result);
-    zep::Store& s = h.s();
-    EXPECT_EQ(s.echo, c.echo);
-    EXPECT_EQ(s.inputMatrix, c.inputMatrix);
-    EXPECT_EQ(s.last_tableau, c.last_tableau);
-    EXPECT_EQ(s.show_range, c.show_range);
-    EXPECT_EQ(s.debug, c.debug);
-    EXPECT_EQ(s.show_exchanges, c.show_exchanges);
-    EXPECT_EQ(s.dispModel, c.dispModel);
+    zep::Store& s = h.store();
+    EXPECT_EQ(s.opt.echo, c.echo);
+    EXPECT_EQ(s.opt.inputMatrix, c.inputMatrix);
+    EXPECT_EQ(s.opt.last_tableau, c.last_tableau);
+    EXPECT_EQ(s.opt.show_range, c.show_range);
+    EXPECT_EQ(s.opt.debug, c.debug);
+    EXPECT_EQ(s.opt.show_exchanges, c.show_exchanges);
+    EXPECT_EQ(s.opt.dispModel, c.dispModel);
     EXPECT_EQ(h.output().rfind(c.output_start, 0), 0u) << h.output();
 }
 
@@ -70,8 +70,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(GetArg, LastOfTwoFileNamesIsOpened) {
     Harness h;
     EXPECT_EQ(callGetArg(h, {"examples/no-such-file", "examples/profit.mat"}), 1);
-    EXPECT_STREQ(h.s().buf, "examples/profit.mat");
-    EXPECT_EQ(std::fgetc(h.s().luin), 'M');
+    EXPECT_STREQ(h.store().buf, "examples/profit.mat");
+    EXPECT_EQ(std::fgetc(h.store().luin), 'M');
 }
 
 TEST(GetArg, NameThatDoesNotFitTheBufferIsRefused) {
@@ -90,25 +90,5 @@ TEST(GetArg, NoArgumentsPrintsUsageOnly) {
     EXPECT_EQ(h.output().rfind("           Z E P -- Linear Programming\n", 0), 0u);
     EXPECT_EQ(h.output().find("Data file"), std::string::npos);
 }
-
-struct TitleCase {
-    const char* title;
-    int width;
-    const char* expected;
-};
-
-class CentredTitle : public ::testing::TestWithParam<TitleCase> {};
-
-TEST_P(CentredTitle, IndentsByHalfTheSpareWidth) {
-    Harness h;
-    zep::ctitle(h.s(), GetParam().title, GetParam().width);
-    EXPECT_EQ(h.output(), GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, CentredTitle,
-                         ::testing::Values(TitleCase{"ABCD", 9, "\n  ABCD\n\n"},
-                                           TitleCase{"ABCD", 8, "\n  ABCD\n\n"},
-                                           TitleCase{"ABCD", 4, "\nABCD\n\n"},
-                                           TitleCase{"ABCDEF", 4, "\nABCDEF\n\n"}));
 
 } // namespace

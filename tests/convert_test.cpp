@@ -35,26 +35,27 @@ std::string written(zep::Store& s, ModelForm to) {
 
 // Reads the text as zep-convert does, by the form it recognises.
 int readBack(Harness& h, ModelForm& form) {
-    std::snprintf(h.s().buf, sizeof h.s().buf, "back");
-    h.s().echo = 0;
-    zep::initParam(h.s());
-    form = zep::modelForm(h.s());
+    std::snprintf(h.store().buf, sizeof h.store().buf, "back");
+    h.store().opt.echo = 0;
+    zep::initParam(h.store());
+    form = zep::modelForm(h.store());
     return h.run(zep::readModel);
 }
 
 void expectSameModel(const zep::Store& a, const zep::Store& b) {
-    EXPECT_EQ(a.z_mult, b.z_mult);
-    ASSERT_EQ(a.num_vars, b.num_vars);
-    ASSERT_EQ(a.num_cons, b.num_cons);
-    EXPECT_EQ(b.nnames, b.num_vars);
-    for (int j = 1; j <= a.num_vars; j++) EXPECT_STREQ(a.varname[j], b.varname[j]) << j;
-    for (int r = 0; r <= a.num_cons; r++) {
-        EXPECT_STREQ(a.rname[r], b.rname[r]) << r;
-        for (int j = 0; j <= a.num_vars; j++)
-            EXPECT_EQ(a.a_mat[r][j], b.a_mat[r][j]) << r << "," << j;
+    EXPECT_EQ(a.model.z_mult, b.model.z_mult);
+    ASSERT_EQ(a.model.num_vars, b.model.num_vars);
+    ASSERT_EQ(a.model.num_cons, b.model.num_cons);
+    EXPECT_EQ(b.tab.nnames, b.model.num_vars);
+    for (int j = 1; j <= a.model.num_vars; j++)
+        EXPECT_STREQ(a.tab.varname[j], b.tab.varname[j]) << j;
+    for (int r = 0; r <= a.model.num_cons; r++) {
+        EXPECT_STREQ(a.model.rname[r], b.model.rname[r]) << r;
+        for (int j = 0; j <= a.model.num_vars; j++)
+            EXPECT_EQ(a.tab.a_mat[r][j], b.tab.a_mat[r][j]) << r << "," << j;
         if (r == 0) continue;
-        EXPECT_EQ(a.row_type[r], b.row_type[r]) << r;
-        EXPECT_EQ(a.rrhs[r], b.rrhs[r]) << r;
+        EXPECT_EQ(a.tab.row_type[r], b.tab.row_type[r]) << r;
+        EXPECT_EQ(a.model.rrhs[r], b.model.rrhs[r]) << r;
     }
 }
 
@@ -76,7 +77,7 @@ TEST(ConvertRoundTrip, EveryFormReadsBackAsTheSameModel) {
             ModelForm found;
             ASSERT_EQ(readBack(h, found), -1) << h.output();
             EXPECT_EQ(found, to);
-            expectSameModel(*model, h.s());
+            expectSameModel(*model, h.store());
         }
     }
 }
@@ -84,18 +85,18 @@ TEST(ConvertRoundTrip, EveryFormReadsBackAsTheSameModel) {
 TEST(ConvertRoundTrip, LongRowsWrapAndStillReadBack) {
     auto model = std::make_unique<zep::Store>();
     zep::initParam(*model);
-    model->num_vars = 40;
-    model->num_cons = 1;
-    model->z_mult = 1;
-    std::snprintf(model->rname[0], zep::label_size, "COST");
-    std::snprintf(model->rname[1], zep::label_size, "ALL");
+    model->model.num_vars = 40;
+    model->model.num_cons = 1;
+    model->model.z_mult = 1;
+    std::snprintf(model->model.rname[0], zep::label_size, "COST");
+    std::snprintf(model->model.rname[1], zep::label_size, "ALL");
     for (int j = 1; j <= 40; j++) {
-        std::snprintf(model->varname[j], zep::name_size, "E%d", j);
-        model->a_mat[0][j] = -1.0 / j;
-        model->a_mat[1][j] = j % 3 == 0 ? 0 : 1;
+        std::snprintf(model->tab.varname[j], zep::name_size, "E%d", j);
+        model->tab.a_mat[0][j] = -1.0 / j;
+        model->tab.a_mat[1][j] = j % 3 == 0 ? 0 : 1;
     }
-    model->row_type[1] = -1;
-    model->rrhs[1] = model->a_mat[1][0] = 1e-7;
+    model->tab.row_type[1] = -1;
+    model->model.rrhs[1] = model->tab.a_mat[1][0] = 1e-7;
     for (ModelForm to : {ModelForm::algebraic, ModelForm::lp}) {
         std::string text = written(*model, to);
         for (std::size_t at = 0, end; (end = text.find('\n', at)) != std::string::npos;
@@ -104,7 +105,7 @@ TEST(ConvertRoundTrip, LongRowsWrapAndStillReadBack) {
         Harness h(text);
         ModelForm found;
         ASSERT_EQ(readBack(h, found), -1) << h.output() << text;
-        expectSameModel(*model, h.s());
+        expectSameModel(*model, h.store());
     }
 }
 
@@ -118,11 +119,11 @@ class ConvertRefusal : public ::testing::TestWithParam<Unwritable> {};
 
 TEST_P(ConvertRefusal, SaysWhatTheFormCannotHold) {
     Harness h(GetParam().matrix);
-    std::snprintf(h.s().buf, sizeof h.s().buf, "m.mat");
-    zep::initParam(h.s());
+    std::snprintf(h.store().buf, sizeof h.store().buf, "m.mat");
+    zep::initParam(h.store());
     ASSERT_EQ(h.run(zep::generate2), -1) << h.output();
     char why[160] = {};
-    EXPECT_FALSE(zep::writable(h.s(), GetParam().to, why, sizeof why));
+    EXPECT_FALSE(zep::writable(h.store(), GetParam().to, why, sizeof why));
     EXPECT_STREQ(why, GetParam().why);
 }
 
@@ -146,11 +147,11 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ConvertRefusal, MpsAndTheMatrixFormHoldEveryModelZepReads) {
     Harness h("MIN 0 1 Z C <= 1");
-    zep::initParam(h.s());
+    zep::initParam(h.store());
     ASSERT_EQ(h.run(zep::generate2), -1);
     char why[160];
-    EXPECT_TRUE(zep::writable(h.s(), ModelForm::mps, why, sizeof why));
-    EXPECT_TRUE(zep::writable(h.s(), ModelForm::matrix, why, sizeof why));
+    EXPECT_TRUE(zep::writable(h.store(), ModelForm::mps, why, sizeof why));
+    EXPECT_TRUE(zep::writable(h.store(), ModelForm::matrix, why, sizeof why));
 }
 
 // One run of zep-convert with its model output and its messages apart.

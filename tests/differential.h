@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "driver/session.h"
 #include "driver/solve.h"
 #include "store/store.h"
 
@@ -79,29 +80,23 @@ inline Answer parseAnswer(const std::string& line) {
 
 // One solve of a model file, as zep-solve runs it without options.
 struct SolveRun {
-    std::unique_ptr<Store> store = std::make_unique<Store>();
+    std::unique_ptr<Session> session;
+    Store* store = nullptr; // as the solve left it
     std::string output;
     int status = -1; // exit status when the run ended the process
 };
 
 inline SolveRun solveFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
     SolveRun run;
-    Store& s = *run.store;
-    char* text = nullptr;
-    std::size_t size = 0;
-    s.out = open_memstream(&text, &size);
-    s.luin = std::fopen(path.c_str(), "r");
-    std::snprintf(s.buf, sizeof s.buf, "%s", path.c_str());
-    initParam(s);
-    try {
-        solve(s);
-    } catch (const ProcessEnd& end) {
-        run.status = end.status;
-    }
-    std::fclose(s.out);
-    std::fclose(s.luin);
-    run.output.assign(text, size);
-    std::free(text);
+    run.session = std::make_unique<Session>(text.str());
+    run.store = &run.session->store();
+    std::snprintf(run.store->buf, sizeof run.store->buf, "%s", path.c_str());
+    initParam(*run.store);
+    run.status = run.session->run([](Store& s) { solve(s); });
+    run.output = run.session->output();
     return run;
 }
 
@@ -170,8 +165,8 @@ inline void expectAgrees(const MatModel& m, const SolveRun& run, const Answer& w
     const Store& s = *run.store;
     ASSERT_EQ(run.status, -1) << run.output;
     const char* status[] = {"RUNNING", "OPTIMAL", "INFEASIBLE", "UNBOUNDED"};
-    ASSERT_TRUE(s.end_stat >= 0 && s.end_stat <= 3);
-    ASSERT_EQ(status[s.end_stat], want.status) << run.output;
+    ASSERT_TRUE(s.engine.end_stat >= 0 && s.engine.end_stat <= 3);
+    ASSERT_EQ(status[s.engine.end_stat], want.status) << run.output;
     if (want.status == "INFEASIBLE") {
         EXPECT_NE(run.output.find("PROBLEM INFEASIBLE\n"), std::string::npos);
         return;
@@ -180,7 +175,7 @@ inline void expectAgrees(const MatModel& m, const SolveRun& run, const Answer& w
         EXPECT_NE(run.output.find("UNBOUNDED PROBLEM\n"), std::string::npos);
         return;
     }
-    double z = -s.z_mult * s.a_mat[0][0];
+    double z = -s.model.z_mult * s.tab.a_mat[0][0];
     EXPECT_NEAR(z, want.objective, 1e-6 * std::fmax(1, std::fabs(want.objective)));
     expectPrintedPointOptimal(m, run.output, want.objective);
 }

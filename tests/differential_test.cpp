@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "check/verify.h"
 #include "differential.h"
-#include "simplex/verify.h"
 
 namespace {
 
@@ -150,7 +150,7 @@ TEST(RandomDifferential, FreshModelsAgreeWithGlpsol) {
                      zep::testing::matText(m));
         auto solved = zep::testing::solveModel(dir, m);
         zep::testing::expectAgrees(m, solved, zep::testing::glpsolAnswer(dir, m));
-        resolved += solved.store->exact_tableau;
+        resolved += solved.store->engine.exact_tableau;
         if (HasFailure()) break;
     }
     // Models of ordinary scale are answered right by the floating-point

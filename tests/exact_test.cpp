@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "check/exact.h"
+#include "check/verify.h"
 #include "input/matrix.h"
-#include "simplex/exact.h"
-#include "simplex/verify.h"
 #include "stdform/stdform.h"
 #include "support.h"
 
@@ -13,38 +13,37 @@ using zep::testing::Harness;
 
 // Reads the model in h, builds its standard form and solves it exactly.
 Store& solvedExactly(Harness& h) {
-    zep::initParam(h.s());
-    zep::generate2(h.s());
-    zep::keep_model(h.s());
-    zep::setprob(h.s());
-    zep::exact_simplex(h.s());
-    return h.s();
+    zep::initParam(h.store());
+    zep::generate2(h.store());
+    zep::setprob(h.store());
+    zep::exact_simplex(h.store());
+    return h.store();
 }
 
 double objective(const Store& s) {
-    return -s.z_mult * s.a_mat[0][0];
+    return -s.model.z_mult * s.tab.a_mat[0][0];
 }
 
 double value(const Store& s, int j) {
-    return s.col_status[j] > 0 ? s.a_mat[s.col_status[j]][0] : 0.0;
+    return s.tab.col_status[j] > 0 ? s.tab.a_mat[s.tab.col_status[j]][0] : 0.0;
 }
 
 TEST(Exact, SolvesProfitModelToTheOptimalTableau) {
     Harness h("MAX 2 2\nX Y\nPROFIT 2 3\nC1 1 1 <= 4\nC2 1 3 <= 6\n");
     Store& s = solvedExactly(h);
-    EXPECT_EQ(s.end_stat, 1);
-    EXPECT_EQ(s.phase, 2);
-    EXPECT_EQ(s.pivots, 2);
-    EXPECT_EQ(s.basis_index[1], 1);
-    EXPECT_EQ(s.basis_index[2], 2);
-    EXPECT_EQ(s.col_status[3], 0);
+    EXPECT_EQ(s.engine.end_stat, 1);
+    EXPECT_EQ(s.tab.phase, 2);
+    EXPECT_EQ(s.engine.pivots, 2);
+    EXPECT_EQ(s.tab.basis_index[1], 1);
+    EXPECT_EQ(s.tab.basis_index[2], 2);
+    EXPECT_EQ(s.tab.col_status[3], 0);
     const double row0[] = {9, 0, 0, 1.5, 0.5};
     const double row1[] = {3, 1, 0, 1.5, -0.5};
     const double row2[] = {1, 0, 1, -0.5, 0.5};
     for (int c = 0; c <= 4; c++) {
-        EXPECT_EQ(s.a_mat[0][c], row0[c]) << c;
-        EXPECT_EQ(s.a_mat[1][c], row1[c]) << c;
-        EXPECT_EQ(s.a_mat[2][c], row2[c]) << c;
+        EXPECT_EQ(s.tab.a_mat[0][c], row0[c]) << c;
+        EXPECT_EQ(s.tab.a_mat[1][c], row1[c]) << c;
+        EXPECT_EQ(s.tab.a_mat[2][c], row2[c]) << c;
     }
 }
 
@@ -53,7 +52,7 @@ TEST(Exact, FindsOptimumBehindTinyReducedCosts) {
     Harness h("MIN 3 2\nX1 X2 X3\nCOST -0.0087 670 0.005\n"
               "C1 9000 1000 8000 >= 1040000\nC2 0.1 0 40 = 210\n");
     Store& s = solvedExactly(h);
-    EXPECT_EQ(s.end_stat, 1);
+    EXPECT_EQ(s.engine.end_stat, 1);
     EXPECT_EQ(objective(s), -18.27);
     EXPECT_EQ(value(s, 1), 2100.0);
     EXPECT_EQ(value(s, 3), 0.0);
@@ -65,7 +64,7 @@ TEST(Exact, FindsOptimumOfFalselyUnboundedModel) {
     Harness h("MIN 4 3\nX1 X2 X3 X4\nCOST -0.07 0.001 4800 0.98\nC1 0 0 0 -0.018 <= 1\n"
               "C2 0.7 0.009 4400 1 >= 347604.53\nC3 1700 0 0 -900 <= 17000\n");
     Store& s = solvedExactly(h);
-    EXPECT_EQ(s.end_stat, 1);
+    EXPECT_EQ(s.engine.end_stat, 1);
     EXPECT_EQ(value(s, 1), 10.0);
     EXPECT_EQ(value(s, 2), 38621947.777777776);  // 347597530/9
     EXPECT_EQ(objective(s), 38621.247777777775); // 34759123/900
@@ -75,18 +74,18 @@ TEST(Exact, FindsOptimumOfFalselyUnboundedModel) {
 TEST(Exact, ReportsInfeasibleModelAfterPhase1) {
     Harness h("MAX 1 2\nX\nP 1\nC1 1 <= 3\nC2 1 >= 8\n");
     Store& s = solvedExactly(h);
-    EXPECT_EQ(s.end_stat, 2);
-    EXPECT_EQ(s.phase, 1);
-    EXPECT_TRUE(s.isart[s.basis_index[2]]);
-    EXPECT_EQ(s.a_mat[2][0], 5.0);
+    EXPECT_EQ(s.engine.end_stat, 2);
+    EXPECT_EQ(s.tab.phase, 1);
+    EXPECT_TRUE(s.tab.isart[s.tab.basis_index[2]]);
+    EXPECT_EQ(s.tab.a_mat[2][0], 5.0);
 }
 
 TEST(Exact, ReportsUnboundedColumn) {
     Harness h("MAX 2 1\nX Y\nP 0 1\nC1 1 -1 <= 1\n");
     Store& s = solvedExactly(h);
-    EXPECT_EQ(s.end_stat, 3);
-    EXPECT_EQ(s.unbounded, 1);
-    EXPECT_EQ(s.piv_col, 2);
+    EXPECT_EQ(s.engine.end_stat, 3);
+    EXPECT_EQ(s.engine.unbounded, 1);
+    EXPECT_EQ(s.engine.piv_col, 2);
 }
 
 // Beale's example, on which the textbook rules cycle; the smallest-subscript
@@ -95,7 +94,7 @@ TEST(Exact, EndsBealesCyclingExample) {
     Harness h("MIN 4 3\nX1 X2 X3 X4\nOBJ -0.75 20 -0.5 6\nR1 0.25 -8 -1 9 <= 0\n"
               "R2 0.5 -12 -0.5 3 <= 0\nR3 0 0 1 0 <= 1\n");
     Store& s = solvedExactly(h);
-    EXPECT_EQ(s.end_stat, 1);
+    EXPECT_EQ(s.engine.end_stat, 1);
     EXPECT_EQ(objective(s), -1.25);
     EXPECT_EQ(value(s, 1), 1.0);
     EXPECT_EQ(value(s, 3), 1.0);
@@ -106,9 +105,9 @@ TEST(Exact, EndsBealesCyclingExample) {
 TEST(Exact, DrivesOutArtificialLeftAtZero) {
     Harness h("MAX 1 2\nX\nP 1\nC1 -1 = 0\nC2 1 <= 5\n");
     Store& s = solvedExactly(h);
-    EXPECT_EQ(s.end_stat, 1);
+    EXPECT_EQ(s.engine.end_stat, 1);
     EXPECT_EQ(objective(s), 0.0);
-    EXPECT_EQ(s.basis_index[1], 1);
+    EXPECT_EQ(s.tab.basis_index[1], 1);
     EXPECT_EQ(value(s, 1), 0.0);
 }
 
@@ -117,13 +116,13 @@ TEST(Exact, DrivesOutArtificialLeftAtZero) {
 TEST(Exact, KeepsArtificialOfRedundantRowAtZero) {
     Harness h("MAX 2 3\nX Y\nP 1 2\nC1 1 1 = 4\nC2 1 -1 = 0\nC3 2 0 = 4\n");
     Store& s = solvedExactly(h);
-    EXPECT_EQ(s.end_stat, 1);
+    EXPECT_EQ(s.engine.end_stat, 1);
     EXPECT_EQ(objective(s), 6.0);
     int artificial_rows = 0;
     for (int r = 1; r <= 3; r++) {
-        if (!s.isart[s.basis_index[r]]) continue;
+        if (!s.tab.isart[s.tab.basis_index[r]]) continue;
         artificial_rows++;
-        EXPECT_EQ(s.a_mat[r][0], 0.0);
+        EXPECT_EQ(s.tab.a_mat[r][0], 0.0);
     }
     EXPECT_EQ(artificial_rows, 1);
 }
@@ -133,7 +132,7 @@ TEST(Exact, KeepsArtificialOfRedundantRowAtZero) {
 TEST(Exact, ReadsNumbersAsTheFileWroteThem) {
     Harness h("MIN 1 2\nX\nP 1\nC1 10 <= 1\nC2 1 >= 0.1\n");
     Store& s = solvedExactly(h);
-    EXPECT_EQ(s.end_stat, 1);
+    EXPECT_EQ(s.engine.end_stat, 1);
     EXPECT_EQ(value(s, 1), 0.1);
 }
 

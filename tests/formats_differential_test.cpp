@@ -70,9 +70,9 @@ void expectSameOutcome(const fs::path& model, const Answer& want) {
     ASSERT_EQ(run.status, -1) << run.output;
     const zep::Store& s = *run.store;
     const char* status[] = {"RUNNING", "OPTIMAL", "INFEASIBLE", "UNBOUNDED"};
-    ASSERT_STREQ(status[s.end_stat], want.status.c_str()) << run.output;
+    ASSERT_STREQ(status[s.engine.end_stat], want.status.c_str()) << run.output;
     if (want.status == "OPTIMAL") {
-        EXPECT_NEAR(-s.z_mult * s.a_mat[0][0], want.objective,
+        EXPECT_NEAR(-s.model.z_mult * s.tab.a_mat[0][0], want.objective,
                     1e-6 * std::fmax(1, std::fabs(want.objective)));
     }
 }
@@ -86,7 +86,7 @@ TEST(FormatsDifferential, RandomModelsInBothFormatsAgreeWithGlpsol) {
     for (int k = 0; k < 80; k++) {
         auto model = std::make_unique<zep::Store>();
         do random.fill(*model, 8, 8, true);
-        while (model->num_cons == 0);
+        while (model->model.num_cons == 0);
         fs::path lp = dir / "model.lp", mps = dir / "model.mps", sol = dir / "model.sol";
         writeFile(*model, zep::ModelForm::lp, lp);
         writeFile(*model, zep::ModelForm::mps, mps);

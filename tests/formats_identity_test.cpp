@@ -27,16 +27,16 @@ using zep::testing::solveText;
 // matrix reader refuses it or the form cannot hold it.
 std::string rewritten(const std::string& mat, ModelForm to) {
     Harness h(mat);
-    zep::initParam(h.s());
+    zep::initParam(h.store());
     char why[160];
-    if (h.run(zep::generate2) != -1 || !zep::writable(h.s(), to, why, sizeof why)) return "";
+    if (h.run(zep::generate2) != -1 || !zep::writable(h.store(), to, why, sizeof why)) return "";
     char* text = nullptr;
     std::size_t size = 0;
-    std::FILE* out = h.s().out;
-    h.s().out = open_memstream(&text, &size);
-    zep::writeModel(h.s(), to);
-    std::fclose(h.s().out);
-    h.s().out = out;
+    std::FILE* out = h.store().out;
+    h.store().out = open_memstream(&text, &size);
+    zep::writeModel(h.store(), to);
+    std::fclose(h.store().out);
+    h.store().out = out;
     std::string result(text, size);
     std::free(text);
     return result;

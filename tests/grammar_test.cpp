@@ -30,28 +30,28 @@ TEST(Grammar, ProfitModelFillsTheStore) {
     const std::string text = "MAX PROFIT) 2X + 3Y\nC1) X + Y <= 4\nC2) X + 3Y <= 6\n";
     Harness h(text);
     ASSERT_EQ(read(h), -1);
-    zep::Store& s = h.s();
+    zep::Store& s = h.store();
     EXPECT_EQ(h.output(), text);
-    EXPECT_EQ(s.z_mult, -1.0);
-    EXPECT_EQ(std::memcmp(s.minmax, "MAX\0", 4), 0);
-    EXPECT_EQ(std::memcmp(s.rname[0], "PROFIT\0\0\0", zep::label_size), 0);
-    EXPECT_STREQ(s.rname[1], "C1");
-    EXPECT_STREQ(s.rname[2], "C2");
-    EXPECT_STREQ(s.varname[1], "X");
-    EXPECT_STREQ(s.varname[2], "Y");
-    EXPECT_EQ(s.a_mat[0][1], 2.0);
-    EXPECT_EQ(s.a_mat[0][2], 3.0);
-    EXPECT_EQ(s.a_mat[2][1], 1.0);
-    EXPECT_EQ(s.a_mat[2][2], 3.0);
-    EXPECT_EQ(s.row_type[1], 1);
-    EXPECT_EQ(s.rrhs[1], 4.0);
-    EXPECT_EQ(s.a_mat[1][0], 4.0);
-    EXPECT_EQ(s.a_mat[2][0], 6.0);
-    EXPECT_EQ(s.num_cons, 2);
-    EXPECT_EQ(s.last_row, 2);
-    EXPECT_EQ(s.nnames, 2);
-    EXPECT_EQ(s.num_vars, 2);
-    EXPECT_EQ(s.last_col, 2);
+    EXPECT_EQ(s.model.z_mult, -1.0);
+    EXPECT_EQ(std::memcmp(s.model.minmax, "MAX\0", 4), 0);
+    EXPECT_EQ(std::memcmp(s.model.rname[0], "PROFIT\0\0\0", zep::label_size), 0);
+    EXPECT_STREQ(s.model.rname[1], "C1");
+    EXPECT_STREQ(s.model.rname[2], "C2");
+    EXPECT_STREQ(s.tab.varname[1], "X");
+    EXPECT_STREQ(s.tab.varname[2], "Y");
+    EXPECT_EQ(s.tab.a_mat[0][1], 2.0);
+    EXPECT_EQ(s.tab.a_mat[0][2], 3.0);
+    EXPECT_EQ(s.tab.a_mat[2][1], 1.0);
+    EXPECT_EQ(s.tab.a_mat[2][2], 3.0);
+    EXPECT_EQ(s.tab.row_type[1], 1);
+    EXPECT_EQ(s.model.rrhs[1], 4.0);
+    EXPECT_EQ(s.tab.a_mat[1][0], 4.0);
+    EXPECT_EQ(s.tab.a_mat[2][0], 6.0);
+    EXPECT_EQ(s.model.num_cons, 2);
+    EXPECT_EQ(s.tab.last_row, 2);
+    EXPECT_EQ(s.tab.nnames, 2);
+    EXPECT_EQ(s.model.num_vars, 2);
+    EXPECT_EQ(s.tab.last_col, 2);
 }
 
 std::string fileText(const char* name) {
@@ -63,12 +63,12 @@ std::string fileText(const char* name) {
 
 std::string startingTableau(const char* file, void (*reader)(zep::Store&)) {
     Harness h(fileText(file));
-    h.s().echo = 0;
-    zep::initParam(h.s());
-    reader(h.s());
+    h.store().opt.echo = 0;
+    zep::initParam(h.store());
+    reader(h.store());
     std::string readerOutput = h.output();
-    zep::setprob(h.s());
-    zep::tableau(h.s());
+    zep::setprob(h.store());
+    zep::tableau(h.store());
     return h.output().substr(readerOutput.size());
 }
 
@@ -93,8 +93,8 @@ TEST(Grammar, SenseKeywordTakesItsFirstThreeLetters) {
     for (const SenseCase& c : cases) {
         Harness h(c.text);
         ASSERT_EQ(read(h), -1) << c.text;
-        EXPECT_EQ(h.s().z_mult, c.z_mult) << c.text;
-        EXPECT_EQ(std::memcmp(h.s().minmax, c.minmax, 4), 0) << c.text;
+        EXPECT_EQ(h.store().model.z_mult, c.z_mult) << c.text;
+        EXPECT_EQ(std::memcmp(h.store().model.minmax, c.minmax, 4), 0) << c.text;
     }
 }
 
@@ -177,11 +177,11 @@ std::string constraints(int n) {
 TEST(Grammar, ThirtyConstraintsFit) {
     Harness h(constraints(30));
     ASSERT_EQ(read(h), -1);
-    EXPECT_EQ(h.s().num_cons, 30);
-    EXPECT_EQ(h.s().last_row, 30);
-    EXPECT_STREQ(h.s().rname[30], "C30");
-    EXPECT_EQ(h.s().rrhs[30], 30.0);
-    EXPECT_EQ(h.s().row_type[30], 1);
+    EXPECT_EQ(h.store().model.num_cons, 30);
+    EXPECT_EQ(h.store().tab.last_row, 30);
+    EXPECT_STREQ(h.store().model.rname[30], "C30");
+    EXPECT_EQ(h.store().model.rrhs[30], 30.0);
+    EXPECT_EQ(h.store().tab.row_type[30], 1);
 }
 
 TEST(Grammar, ThirtyFirstLabelExceedsTheConstraints) {
@@ -204,11 +204,11 @@ std::string objectiveOf(int names) {
 TEST(Grammar, FiftyNamesFit) {
     Harness h(objectiveOf(50));
     ASSERT_EQ(read(h), -1);
-    EXPECT_EQ(h.s().nnames, 50);
-    EXPECT_EQ(h.s().num_vars, 50);
-    EXPECT_EQ(h.s().last_col, 50);
-    EXPECT_STREQ(h.s().varname[50], "V50");
-    EXPECT_EQ(h.s().a_mat[0][50], 1.0);
+    EXPECT_EQ(h.store().tab.nnames, 50);
+    EXPECT_EQ(h.store().model.num_vars, 50);
+    EXPECT_EQ(h.store().tab.last_col, 50);
+    EXPECT_STREQ(h.store().tab.varname[50], "V50");
+    EXPECT_EQ(h.store().tab.a_mat[0][50], 1.0);
 }
 
 TEST(Grammar, FiftyFirstNameExceedsTheVariables) {
@@ -222,34 +222,34 @@ TEST(Grammar, FiftyFirstNameExceedsTheVariables) {
 TEST(Grammar, RepeatedVariableKeepsItsLastCoefficient) {
     Harness h("MAX P) X C1) X + X <= 4 C2) 2X - 3X <= 1");
     ASSERT_EQ(read(h), -1);
-    EXPECT_EQ(h.s().a_mat[1][1], 1.0);
-    EXPECT_EQ(h.s().a_mat[2][1], -3.0);
+    EXPECT_EQ(h.store().tab.a_mat[1][1], 1.0);
+    EXPECT_EQ(h.store().tab.a_mat[2][1], -3.0);
 }
 
 TEST(Grammar, BlankInsideANumberIsDropped) {
     Harness h("MAX P) X C1) 2 3X <= 4");
     ASSERT_EQ(read(h), -1);
-    EXPECT_EQ(h.s().a_mat[1][1], 23.0);
+    EXPECT_EQ(h.store().tab.a_mat[1][1], 23.0);
 }
 
 TEST(Grammar, ColumnsAreNumberedByFirstOccurrence) {
     Harness h("MAX P) Y + X C1) Z + X <= 1");
     ASSERT_EQ(read(h), -1);
-    EXPECT_STREQ(h.s().varname[1], "Y");
-    EXPECT_STREQ(h.s().varname[2], "X");
-    EXPECT_STREQ(h.s().varname[3], "Z");
-    EXPECT_EQ(h.s().a_mat[1][3], 1.0);
-    EXPECT_EQ(h.s().a_mat[1][2], 1.0);
-    EXPECT_EQ(h.s().a_mat[1][1], 0.0);
+    EXPECT_STREQ(h.store().tab.varname[1], "Y");
+    EXPECT_STREQ(h.store().tab.varname[2], "X");
+    EXPECT_STREQ(h.store().tab.varname[3], "Z");
+    EXPECT_EQ(h.store().tab.a_mat[1][3], 1.0);
+    EXPECT_EQ(h.store().tab.a_mat[1][2], 1.0);
+    EXPECT_EQ(h.store().tab.a_mat[1][1], 0.0);
 }
 
 TEST(Grammar, SignAloneIsAUnitCoefficient) {
     Harness h("MIN P) - X + Y C1) -.X + 2.5Y >= 1");
     ASSERT_EQ(read(h), -1);
-    EXPECT_EQ(h.s().a_mat[0][1], -1.0);
-    EXPECT_EQ(h.s().a_mat[0][2], 1.0);
-    EXPECT_EQ(h.s().a_mat[1][1], -1.0);
-    EXPECT_EQ(h.s().a_mat[1][2], 2.5);
+    EXPECT_EQ(h.store().tab.a_mat[0][1], -1.0);
+    EXPECT_EQ(h.store().tab.a_mat[0][2], 1.0);
+    EXPECT_EQ(h.store().tab.a_mat[1][1], -1.0);
+    EXPECT_EQ(h.store().tab.a_mat[1][2], 2.5);
 }
 
 struct RelationCase {
@@ -263,22 +263,22 @@ TEST(Grammar, RelationCodeFollowsItsFirstCharacter) {
     for (const RelationCase& c : cases) {
         Harness h(std::string("MAX P) X C1) X ") + c.relation + " 2");
         ASSERT_EQ(read(h), -1) << c.relation;
-        EXPECT_EQ(h.s().row_type[1], c.code) << c.relation;
-        EXPECT_EQ(h.s().rrhs[1], 2.0) << c.relation;
+        EXPECT_EQ(h.store().tab.row_type[1], c.code) << c.relation;
+        EXPECT_EQ(h.store().model.rrhs[1], 2.0) << c.relation;
     }
 }
 
 TEST(Grammar, NegativeZeroRightHandSidePasses) {
     Harness h("MAX P) X C1) X <= -0");
     ASSERT_EQ(read(h), -1);
-    EXPECT_TRUE(std::signbit(h.s().rrhs[1]));
-    EXPECT_TRUE(std::signbit(h.s().a_mat[1][0]));
+    EXPECT_TRUE(std::signbit(h.store().model.rrhs[1]));
+    EXPECT_TRUE(std::signbit(h.store().tab.a_mat[1][0]));
 }
 
 TEST(Grammar, LabelOfEightLettersFits) {
     Harness h("MAX ABCDEFGH) X");
     ASSERT_EQ(read(h), -1);
-    EXPECT_EQ(std::memcmp(h.s().rname[0], "ABCDEFGH", zep::label_size), 0);
+    EXPECT_EQ(std::memcmp(h.store().model.rname[0], "ABCDEFGH", zep::label_size), 0);
 }
 
 struct EarlyEnd {
@@ -305,21 +305,21 @@ TEST(Grammar, EndOfInputKeepsWhatWasRead) {
     for (const EarlyEnd& c : cases) {
         Harness h(c.text);
         ASSERT_EQ(read(h), -1) << c.text;
-        EXPECT_EQ(h.s().num_cons, c.num_cons) << c.text;
-        EXPECT_EQ(h.s().last_row, c.num_cons) << c.text;
-        EXPECT_EQ(h.s().nnames, c.nnames) << c.text;
-        EXPECT_EQ(h.s().last_col, c.nnames) << c.text;
-        EXPECT_EQ(h.s().row_type[1], c.row_type) << c.text;
-        EXPECT_EQ(h.s().rrhs[1], c.rhs) << c.text;
+        EXPECT_EQ(h.store().model.num_cons, c.num_cons) << c.text;
+        EXPECT_EQ(h.store().tab.last_row, c.num_cons) << c.text;
+        EXPECT_EQ(h.store().tab.nnames, c.nnames) << c.text;
+        EXPECT_EQ(h.store().tab.last_col, c.nnames) << c.text;
+        EXPECT_EQ(h.store().tab.row_type[1], c.row_type) << c.text;
+        EXPECT_EQ(h.store().model.rrhs[1], c.rhs) << c.text;
     }
 }
 
 TEST(Grammar, EmptyInputStoresNothing) {
     Harness h("");
     ASSERT_EQ(read(h), -1);
-    EXPECT_EQ(h.s().z_mult, 0.0);
-    EXPECT_STREQ(h.s().minmax, "");
-    EXPECT_STREQ(h.s().rname[0], "");
+    EXPECT_EQ(h.store().model.z_mult, 0.0);
+    EXPECT_STREQ(h.store().model.minmax, "");
+    EXPECT_STREQ(h.store().model.rname[0], "");
 }
 
 TEST(Grammar, CarriageReturnIsALexicalError) {
@@ -330,21 +330,21 @@ TEST(Grammar, CarriageReturnIsALexicalError) {
 
 TEST(Grammar, EchoOffShowsOnlyTheReport) {
     Harness h("MAX P) X < 4");
-    h.s().echo = 0;
+    h.store().opt.echo = 0;
     EXPECT_EQ(read(h), 255);
     EXPECT_EQ(h.output(), report(11, 4, inObjective));
 }
 
 TEST(Grammar, CheckLabelComparesWithEveryEarlierLabel) {
     Harness h;
-    zep::Store& s = h.s();
-    std::strcpy(s.rname[0], "P");
+    zep::Store& s = h.store();
+    std::strcpy(s.model.rname[0], "P");
     EXPECT_EQ(zep::checkLabel(s), 1);
-    std::strcpy(s.rname[1], "C1");
-    std::strcpy(s.rname[2], "P");
-    s.num_cons = 1;
+    std::strcpy(s.model.rname[1], "C1");
+    std::strcpy(s.model.rname[2], "P");
+    s.model.num_cons = 1;
     EXPECT_EQ(zep::checkLabel(s), 1);
-    s.num_cons = 2;
+    s.model.num_cons = 2;
     EXPECT_EQ(zep::checkLabel(s), 0);
 }
 

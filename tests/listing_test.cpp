@@ -16,26 +16,26 @@ using zep::testing::Harness;
 // Names columns 1.. and rows 0.. of the store.
 void nameModel(zep::Store& s, const std::vector<const char*>& vars,
                const std::vector<const char*>& labels) {
-    s.num_vars = static_cast<int>(vars.size());
-    s.num_cons = static_cast<int>(labels.size()) - 1;
-    for (std::size_t j = 0; j < vars.size(); j++) std::strcpy(s.varname[j + 1], vars[j]);
-    for (std::size_t r = 0; r < labels.size(); r++) std::strcpy(s.rname[r], labels[r]);
+    s.model.num_vars = static_cast<int>(vars.size());
+    s.model.num_cons = static_cast<int>(labels.size()) - 1;
+    for (std::size_t j = 0; j < vars.size(); j++) std::strcpy(s.tab.varname[j + 1], vars[j]);
+    for (std::size_t r = 0; r < labels.size(); r++) std::strcpy(s.model.rname[r], labels[r]);
 }
 
 TEST(LineComposer, LineOfExactly78CharactersFits) {
     Harness h;
-    outTerm(h.s(), std::string(70, 'a').c_str(), 1);
-    outTerm(h.s(), std::string(8, 'b').c_str(), 0);
-    outTerm(h.s(), "", -1);
+    outTerm(h.store(), std::string(70, 'a').c_str(), 1);
+    outTerm(h.store(), std::string(8, 'b').c_str(), 0);
+    outTerm(h.store(), "", -1);
     EXPECT_EQ(h.output(), std::string(70, 'a') + std::string(8, 'b') + "\n");
 }
 
 TEST(LineComposer, PieceReaching79StartsIndentedLine) {
     Harness h;
-    outTerm(h.s(), std::string(70, 'a').c_str(), 1);
-    outTerm(h.s(), " bbbbbbbb", 0);
-    EXPECT_EQ(h.s().outLen, 17);
-    outTerm(h.s(), "", -1);
+    outTerm(h.store(), std::string(70, 'a').c_str(), 1);
+    outTerm(h.store(), " bbbbbbbb", 0);
+    EXPECT_EQ(h.store().listing.outLen, 17);
+    outTerm(h.store(), "", -1);
     EXPECT_EQ(h.output(), std::string(70, 'a') + "\n         bbbbbbbb\n");
 }
 
@@ -43,14 +43,14 @@ TEST(LineComposer, WrapsOnlyBetweenPiecesAndKeepsLinesWithin78) {
     Harness h;
     std::string all = "Minimize ";
     std::set<std::size_t> boundaries = {all.size()};
-    outTerm(h.s(), all.c_str(), 1);
+    outTerm(h.store(), all.c_str(), 1);
     for (int k = 0; k < 40; k++) {
         std::string piece = " + " + std::to_string(k * 37 % 1000) + " VAR" + std::to_string(k);
-        outTerm(h.s(), piece.c_str(), 0);
+        outTerm(h.store(), piece.c_str(), 0);
         all += piece;
         boundaries.insert(all.size());
     }
-    outTerm(h.s(), "", -1);
+    outTerm(h.store(), "", -1);
 
     std::string out = h.output(), joined;
     std::size_t start = 0, lines = 0;
@@ -70,22 +70,22 @@ TEST(LineComposer, WrapsOnlyBetweenPiecesAndKeepsLinesWithin78) {
 
 TEST(LineComposer, ModeOneDiscardsUnwrittenTextAndOtherModesDoNothing) {
     Harness h;
-    outTerm(h.s(), "lost", 1);
-    outTerm(h.s(), "kept", 1);
-    outTerm(h.s(), "ignored", 2);
-    outTerm(h.s(), "ignored", -2);
-    outTerm(h.s(), "ignored", -1);
+    outTerm(h.store(), "lost", 1);
+    outTerm(h.store(), "kept", 1);
+    outTerm(h.store(), "ignored", 2);
+    outTerm(h.store(), "ignored", -2);
+    outTerm(h.store(), "ignored", -1);
     EXPECT_EQ(h.output(), "kept\n");
-    EXPECT_EQ(h.s().outLen, 0);
-    EXPECT_STREQ(h.s().outBuf, "");
+    EXPECT_EQ(h.store().listing.outLen, 0);
+    EXPECT_STREQ(h.store().listing.outBuf, "");
 }
 
 TEST(LineComposer, OversizedPieceStaysInsideLineBuffer) {
     Harness h;
-    outTerm(h.s(), std::string(300, 'x').c_str(), 1);
-    EXPECT_EQ(h.s().outLen, 127);
-    EXPECT_EQ(std::strlen(h.s().outBuf), 127u);
-    outTerm(h.s(), "", -1);
+    outTerm(h.store(), std::string(300, 'x').c_str(), 1);
+    EXPECT_EQ(h.store().listing.outLen, 127);
+    EXPECT_EQ(std::strlen(h.store().listing.outBuf), 127u);
+    outTerm(h.store(), "", -1);
     EXPECT_EQ(h.output(), "\n        " + std::string(119, 'x') + "\n");
 }
 
@@ -113,79 +113,79 @@ TEST(TermText, FollowsThresholdTable) {
     Harness h;
     for (const TermCase& c : cases) {
         char out[zep::term_size];
-        zep::makeTerm(h.s(), c.v, c.first, "X", out);
+        zep::makeTerm(h.store(), c.v, c.first, "X", out);
         EXPECT_STREQ(out, c.text) << c.v << " first " << c.first;
     }
 }
 
 TEST(RowText, CoefficientsWithinPrintToleranceAreLeftOut) {
     Harness h;
-    zep::Store& s = h.s();
+    zep::Store& s = h.store();
     nameModel(s, {"X", "Y", "Z"}, {"OBJ", "C1"});
-    s.a_mat[1][1] = 0.000001;
-    s.a_mat[1][2] = -2;
-    s.a_mat[1][3] = -0.000001;
-    s.a_mat[1][0] = 4;
-    s.row_type[1] = 3;
+    s.tab.a_mat[1][1] = 0.000001;
+    s.tab.a_mat[1][2] = -2;
+    s.tab.a_mat[1][3] = -0.000001;
+    s.tab.a_mat[1][0] = 4;
+    s.tab.row_type[1] = 3;
     char out[zep::term_size];
     outTerm(s, "", 1);
-    zep::outLhs(s, 1, s.a_mat[1], out);
+    zep::outLhs(s, 1, s.tab.a_mat[1], out);
     zep::outRhs(s, 1, out);
     EXPECT_EQ(h.output(), "C1)       - 2 Y <= 4\n");
 }
 
 TEST(RowText, RowWithAllTermsLeftOutShowsLabelRelationAndRhs) {
     Harness h;
-    zep::Store& s = h.s();
+    zep::Store& s = h.store();
     nameModel(s, {"X"}, {"OBJ", "C1"});
-    s.a_mat[1][0] = 1.000025;
-    s.row_type[1] = -4;
+    s.tab.a_mat[1][0] = 1.000025;
+    s.tab.row_type[1] = -4;
     char out[zep::term_size];
     outTerm(s, "", 1);
-    zep::outLhs(s, 1, s.a_mat[1], out);
+    zep::outLhs(s, 1, s.tab.a_mat[1], out);
     zep::outRhs(s, 1, out);
     EXPECT_EQ(h.output(), "C1)       >= 1.00003\n");
 }
 
 TEST(RowText, EightCharacterLabelFillsTheFieldExactly) {
     Harness h;
-    zep::Store& s = h.s();
+    zep::Store& s = h.store();
     nameModel(s, {"X"}, {"OBJ", "ABCDEFGH"});
-    s.a_mat[1][1] = 1;
-    s.a_mat[1][0] = 3;
+    s.tab.a_mat[1][1] = 1;
+    s.tab.a_mat[1][0] = 3;
     char out[zep::term_size];
     outTerm(s, "", 1);
-    zep::outLhs(s, 1, s.a_mat[1], out);
+    zep::outLhs(s, 1, s.tab.a_mat[1], out);
     zep::outRhs(s, 1, out);
     EXPECT_EQ(h.output(), "ABCDEFGH) X  = 3\n");
 }
 
 TEST(Listing, ModelWithoutConstraints) {
     Harness h;
-    zep::Store& s = h.s();
+    zep::Store& s = h.store();
     nameModel(s, {"X", "Y"}, {"COST"});
-    s.z_mult = 1.0;
-    s.cost[1] = -3;
-    s.cost[2] = 0.5;
+    s.model.z_mult = 1.0;
+    s.tab.cost[1] = -3;
+    s.tab.cost[2] = 0.5;
     zep::showModel(s);
     EXPECT_EQ(h.output(), "\n                           *** LP MODEL ***\n\n"
                           "Minimize COST)     - 3 X + 0.5 Y\n"
                           "subject to:\n"
                           "\n");
-    EXPECT_EQ(s.outLen, 0);
+    EXPECT_EQ(s.listing.outLen, 0);
 }
 
 TEST(Listing, MaximisationWithConstraints) {
     Harness h;
-    zep::Store& s = h.s();
+    zep::Store& s = h.store();
     nameModel(s, {"X", "Y"}, {"PROFIT", "C1", "C2"});
-    s.z_mult = -1.0;
-    s.cost[1] = 2;
-    s.cost[2] = 3;
+    s.model.z_mult = -1.0;
+    s.tab.cost[1] = 2;
+    s.tab.cost[2] = 3;
     double rows[2][3] = {{4, 1, 1}, {6, 1, 3}};
     for (int r = 1; r <= 2; r++) {
-        for (int j = 0; j <= 2; j++) s.a_mat[r][j] = rows[r - 1][j];
-        s.row_type[r] = 2 + r;
+        for (int j = 0; j <= 2; j++) s.tab.a_mat[r][j] = rows[r - 1][j];
+        s.tab.row_type[r] = 2 + r;
     }
     zep::showModel(s);
     EXPECT_EQ(h.output(), "\n                           *** LP MODEL ***\n\n"

@@ -12,8 +12,8 @@ namespace {
 using zep::testing::Harness;
 
 int read(Harness& h) {
-    std::snprintf(h.s().buf, sizeof h.s().buf, "m.lp");
-    zep::initParam(h.s());
+    std::snprintf(h.store().buf, sizeof h.store().buf, "m.lp");
+    zep::initParam(h.store());
     return h.run(zep::readLpFormat);
 }
 
@@ -39,27 +39,27 @@ End
 TEST(LpFormatReader, ReadsTheDocumentedExample) {
     Harness h(documented);
     ASSERT_EQ(read(h), -1) << h.output();
-    const zep::Store& s = h.s();
+    const zep::Store& s = h.store();
     EXPECT_EQ(h.output(), "Processing 4 variables and 3 constraints from file m.lp\n");
-    EXPECT_EQ(s.z_mult, -1.0);
-    EXPECT_STREQ(s.minmax, "MAX");
-    EXPECT_EQ(s.num_vars, 4);
-    EXPECT_EQ(s.nnames, 4);
-    EXPECT_EQ(s.last_col, 4);
-    EXPECT_EQ(s.num_cons, 3);
-    EXPECT_EQ(s.last_row, 3);
-    EXPECT_STREQ(s.rname[0], "OBJ");
-    EXPECT_STREQ(s.rname[3], "C3");
-    EXPECT_STREQ(s.varname[4], "X4");
-    EXPECT_EQ(s.a_mat[0][3], 3.0);
-    EXPECT_EQ(s.a_mat[1][1], -1.0);
-    EXPECT_EQ(s.a_mat[1][4], 10.0);
-    EXPECT_EQ(s.a_mat[3][4], -3.5);
-    EXPECT_EQ(s.a_mat[3][1], 0.0);
-    EXPECT_EQ(s.row_type[1], 1);
-    EXPECT_EQ(s.row_type[3], 0);
-    EXPECT_EQ(s.rrhs[2], 30.0);
-    EXPECT_EQ(s.a_mat[2][0], 30.0);
+    EXPECT_EQ(s.model.z_mult, -1.0);
+    EXPECT_STREQ(s.model.minmax, "MAX");
+    EXPECT_EQ(s.model.num_vars, 4);
+    EXPECT_EQ(s.tab.nnames, 4);
+    EXPECT_EQ(s.tab.last_col, 4);
+    EXPECT_EQ(s.model.num_cons, 3);
+    EXPECT_EQ(s.tab.last_row, 3);
+    EXPECT_STREQ(s.model.rname[0], "OBJ");
+    EXPECT_STREQ(s.model.rname[3], "C3");
+    EXPECT_STREQ(s.tab.varname[4], "X4");
+    EXPECT_EQ(s.tab.a_mat[0][3], 3.0);
+    EXPECT_EQ(s.tab.a_mat[1][1], -1.0);
+    EXPECT_EQ(s.tab.a_mat[1][4], 10.0);
+    EXPECT_EQ(s.tab.a_mat[3][4], -3.5);
+    EXPECT_EQ(s.tab.a_mat[3][1], 0.0);
+    EXPECT_EQ(s.tab.row_type[1], 1);
+    EXPECT_EQ(s.tab.row_type[3], 0);
+    EXPECT_EQ(s.model.rrhs[2], 30.0);
+    EXPECT_EQ(s.tab.a_mat[2][0], 30.0);
 }
 
 TEST(LpFormatReader, RefusesTheDocumentedExampleAtItsBounds) {
@@ -81,8 +81,8 @@ class LpFormatSense : public ::testing::TestWithParam<SenseCase> {};
 TEST_P(LpFormatSense, EverySpellingInAnyCase) {
     Harness h(std::string(GetParam().text) + "\nSubject To\n c: x >= 1\nEnd\n");
     ASSERT_EQ(read(h), -1) << h.output();
-    EXPECT_EQ(h.s().z_mult, GetParam().z_mult);
-    EXPECT_EQ(h.s().a_mat[0][1], 2.0);
+    EXPECT_EQ(h.store().model.z_mult, GetParam().z_mult);
+    EXPECT_EQ(h.store().tab.a_mat[0][1], 2.0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -102,8 +102,8 @@ class LpFormatRelation : public ::testing::TestWithParam<RelationCase> {};
 TEST_P(LpFormatRelation, EverySpellingGivesItsCode) {
     Harness h(std::string("Minimize\n z: x\nSubject To\n c: x ") + GetParam().relation + " 1\n");
     ASSERT_EQ(read(h), -1) << h.output();
-    EXPECT_EQ(h.s().row_type[1], GetParam().row_type);
-    EXPECT_EQ(h.s().rrhs[1], 1.0);
+    EXPECT_EQ(h.store().tab.row_type[1], GetParam().row_type);
+    EXPECT_EQ(h.store().model.rrhs[1], 1.0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Spellings, LpFormatRelation,
@@ -116,19 +116,19 @@ TEST(LpFormatReader, ConstraintKeywordsInEverySpelling) {
     for (const char* st : {"Subject To", "SUCH THAT", "st", "S.T.", "st.", "subject   to"}) {
         Harness h(std::string("Minimize\n z: x\n") + st + "\n c: x >= 1\nEND\n");
         EXPECT_EQ(read(h), -1) << st << "\n" << h.output();
-        EXPECT_EQ(h.s().num_cons, 1) << st;
+        EXPECT_EQ(h.store().model.num_cons, 1) << st;
     }
 }
 
 TEST(LpFormatReader, SumsARepeatedVariableAndTakesTermsInAnyOrder) {
     Harness h("Minimize\n z: y + x + 2 y\nSubject To\n c: 2 x + y - x + 3 y >= 1\n");
     ASSERT_EQ(read(h), -1) << h.output();
-    const zep::Store& s = h.s();
-    EXPECT_STREQ(s.varname[1], "Y");
-    EXPECT_EQ(s.a_mat[0][1], 3.0);
-    EXPECT_EQ(s.a_mat[0][2], 1.0);
-    EXPECT_EQ(s.a_mat[1][1], 4.0);
-    EXPECT_EQ(s.a_mat[1][2], 1.0);
+    const zep::Store& s = h.store();
+    EXPECT_STREQ(s.tab.varname[1], "Y");
+    EXPECT_EQ(s.tab.a_mat[0][1], 3.0);
+    EXPECT_EQ(s.tab.a_mat[0][2], 1.0);
+    EXPECT_EQ(s.tab.a_mat[1][1], 4.0);
+    EXPECT_EQ(s.tab.a_mat[1][2], 1.0);
 }
 
 TEST(LpFormatReader, CommentsContinuationAndATermSplitAcrossLines) {
@@ -136,58 +136,58 @@ TEST(LpFormatReader, CommentsContinuationAndATermSplitAcrossLines) {
               "Subject To\n c1: 2\n x +\n y\n \\ a line of comment inside a row\n <=\n 4\n"
               " c2:\n x >= 1\r\nEnd\n\\ after the end\n");
     ASSERT_EQ(read(h), -1) << h.output();
-    const zep::Store& s = h.s();
-    EXPECT_EQ(s.a_mat[0][1], 3.0);
-    EXPECT_EQ(s.a_mat[1][1], 2.0);
-    EXPECT_EQ(s.a_mat[1][2], 1.0);
-    EXPECT_EQ(s.rrhs[1], 4.0);
-    EXPECT_STREQ(s.rname[2], "C2");
-    EXPECT_EQ(s.rrhs[2], 1.0);
+    const zep::Store& s = h.store();
+    EXPECT_EQ(s.tab.a_mat[0][1], 3.0);
+    EXPECT_EQ(s.tab.a_mat[1][1], 2.0);
+    EXPECT_EQ(s.tab.a_mat[1][2], 1.0);
+    EXPECT_EQ(s.model.rrhs[1], 4.0);
+    EXPECT_STREQ(s.model.rname[2], "C2");
+    EXPECT_EQ(s.model.rrhs[2], 1.0);
 }
 
 TEST(LpFormatReader, NamesNumbersAndDefaultLabels) {
     Harness h("Maximize\n 1e2x_1 + 2.5E-1 y.b + .5 {z}\nSubject To\n x_1 + y.b <= 1.5e1\n"
               " named: {z} >= 0\n 3 x_1 = 2\n");
     ASSERT_EQ(read(h), -1) << h.output();
-    const zep::Store& s = h.s();
-    EXPECT_STREQ(s.varname[1], "X_1");
-    EXPECT_STREQ(s.varname[3], "{Z}");
-    EXPECT_EQ(s.a_mat[0][1], 100.0);
-    EXPECT_EQ(s.a_mat[0][2], 0.25);
-    EXPECT_EQ(s.a_mat[0][3], 0.5);
-    EXPECT_EQ(s.rrhs[1], 15.0);
-    EXPECT_STREQ(s.rname[0], "OBJ");
-    EXPECT_STREQ(s.rname[1], "C1");
-    EXPECT_STREQ(s.rname[2], "NAMED");
-    EXPECT_STREQ(s.rname[3], "C3");
+    const zep::Store& s = h.store();
+    EXPECT_STREQ(s.tab.varname[1], "X_1");
+    EXPECT_STREQ(s.tab.varname[3], "{Z}");
+    EXPECT_EQ(s.tab.a_mat[0][1], 100.0);
+    EXPECT_EQ(s.tab.a_mat[0][2], 0.25);
+    EXPECT_EQ(s.tab.a_mat[0][3], 0.5);
+    EXPECT_EQ(s.model.rrhs[1], 15.0);
+    EXPECT_STREQ(s.model.rname[0], "OBJ");
+    EXPECT_STREQ(s.model.rname[1], "C1");
+    EXPECT_STREQ(s.model.rname[2], "NAMED");
+    EXPECT_STREQ(s.model.rname[3], "C3");
 }
 
 TEST(LpFormatReader, NegatesARowWithANegativeRightHandSideAndSaysSo) {
     Harness h("Minimize\n z: x\nSubject To\n low: x - y >= -2\n eq: -x = - 3\n");
     ASSERT_EQ(read(h), -1) << h.output();
-    const zep::Store& s = h.s();
+    const zep::Store& s = h.store();
     EXPECT_EQ(h.output(),
               "Processing 2 variables and 2 constraints from file m.lp\n"
               "Note: row LOW had a negative right-hand side; multiplied by -1, its relation is "
               "now <=\n"
               "Note: row EQ had a negative right-hand side; multiplied by -1, its relation is "
               "now =\n");
-    EXPECT_EQ(s.row_type[1], 1);
-    EXPECT_EQ(s.a_mat[1][1], -1.0);
-    EXPECT_EQ(s.a_mat[1][2], 1.0);
-    EXPECT_EQ(s.rrhs[1], 2.0);
-    EXPECT_EQ(s.a_mat[1][0], 2.0);
-    EXPECT_EQ(s.row_type[2], 0);
-    EXPECT_EQ(s.a_mat[2][1], 1.0);
-    EXPECT_EQ(s.rrhs[2], 3.0);
+    EXPECT_EQ(s.tab.row_type[1], 1);
+    EXPECT_EQ(s.tab.a_mat[1][1], -1.0);
+    EXPECT_EQ(s.tab.a_mat[1][2], 1.0);
+    EXPECT_EQ(s.model.rrhs[1], 2.0);
+    EXPECT_EQ(s.tab.a_mat[1][0], 2.0);
+    EXPECT_EQ(s.tab.row_type[2], 0);
+    EXPECT_EQ(s.tab.a_mat[2][1], 1.0);
+    EXPECT_EQ(s.model.rrhs[2], 3.0);
 }
 
 TEST(LpFormatReader, TakesBoundsThatSayOnlyNonNegative) {
     Harness h("Minimize\n z: x\nSubject To\n c: x >= 1\nBounds\n x >= 0\n 0 <= x\n"
               " 0 <= x <= +inf\n x <= infinity\n new >= -0\nEnd\n");
     ASSERT_EQ(read(h), -1) << h.output();
-    EXPECT_EQ(h.s().num_vars, 2);
-    EXPECT_STREQ(h.s().varname[2], "NEW");
+    EXPECT_EQ(h.store().model.num_vars, 2);
+    EXPECT_STREQ(h.store().tab.varname[2], "NEW");
 }
 
 struct Refusal {

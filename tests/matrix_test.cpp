@@ -12,31 +12,31 @@ using zep::testing::Harness;
 using namespace std::string_view_literals;
 
 int read(Harness& h) {
-    std::snprintf(h.s().buf, sizeof h.s().buf, "m.mat");
-    zep::initParam(h.s());
+    std::snprintf(h.store().buf, sizeof h.store().buf, "m.mat");
+    zep::initParam(h.store());
     return h.run(zep::generate2);
 }
 
 TEST(MatrixReader, FillsTheStoreFromTheProfitModel) {
     Harness h("MAX 2 2\nx y\nprofit 2 3\nc1 1 1 <= 4\nC2 1 3 <= 6\n");
     EXPECT_EQ(read(h), -1);
-    zep::Store& s = h.s();
+    zep::Store& s = h.store();
     EXPECT_EQ(h.output(), "Processing 2 variables and 2 constraints from file m.mat\n");
-    EXPECT_EQ(s.z_mult, -1.0);
-    EXPECT_STREQ(s.minmax, "MAX");
-    EXPECT_EQ(s.num_vars, 2);
-    EXPECT_EQ(s.nnames, 2);
-    EXPECT_EQ(s.last_col, 2);
-    EXPECT_EQ(s.last_row, 2);
-    EXPECT_STREQ(s.varname[1], "X");
-    EXPECT_STREQ(s.rname[0], "PROFIT");
-    EXPECT_STREQ(s.rname[1], "C1");
-    EXPECT_EQ(s.a_mat[0][2], 3.0);
-    EXPECT_EQ(s.a_mat[0][0], 0.0);
-    EXPECT_EQ(s.a_mat[2][2], 3.0);
-    EXPECT_EQ(s.a_mat[2][0], 6.0);
-    EXPECT_EQ(s.rrhs[1], 4.0);
-    EXPECT_EQ(s.row_type[2], 1);
+    EXPECT_EQ(s.model.z_mult, -1.0);
+    EXPECT_STREQ(s.model.minmax, "MAX");
+    EXPECT_EQ(s.model.num_vars, 2);
+    EXPECT_EQ(s.tab.nnames, 2);
+    EXPECT_EQ(s.tab.last_col, 2);
+    EXPECT_EQ(s.tab.last_row, 2);
+    EXPECT_STREQ(s.tab.varname[1], "X");
+    EXPECT_STREQ(s.model.rname[0], "PROFIT");
+    EXPECT_STREQ(s.model.rname[1], "C1");
+    EXPECT_EQ(s.tab.a_mat[0][2], 3.0);
+    EXPECT_EQ(s.tab.a_mat[0][0], 0.0);
+    EXPECT_EQ(s.tab.a_mat[2][2], 3.0);
+    EXPECT_EQ(s.tab.a_mat[2][0], 6.0);
+    EXPECT_EQ(s.model.rrhs[1], 4.0);
+    EXPECT_EQ(s.tab.row_type[2], 1);
 }
 
 TEST(MatrixReader, LayoutOfItemsCarriesNoMeaning) {
@@ -45,8 +45,9 @@ TEST(MatrixReader, LayoutOfItemsCarriesNoMeaning) {
     read(one);
     read(each);
     for (int r = 0; r <= 2; r++)
-        for (int j = 0; j <= 2; j++) EXPECT_EQ(one.s().a_mat[r][j], each.s().a_mat[r][j]);
-    EXPECT_EQ(one.s().row_type[2], each.s().row_type[2]);
+        for (int j = 0; j <= 2; j++)
+            EXPECT_EQ(one.store().tab.a_mat[r][j], each.store().tab.a_mat[r][j]);
+    EXPECT_EQ(one.store().tab.row_type[2], each.store().tab.row_type[2]);
 }
 
 struct SenseCase {
@@ -59,8 +60,8 @@ class MatrixSense : public ::testing::TestWithParam<SenseCase> {};
 TEST_P(MatrixSense, OnlyMaxInAnyCaseMaximises) {
     Harness h(std::string(GetParam().word) + " 0 0 P\n");
     read(h);
-    EXPECT_EQ(h.s().z_mult, GetParam().z_mult);
-    EXPECT_STREQ(h.s().minmax, GetParam().word);
+    EXPECT_EQ(h.store().model.z_mult, GetParam().z_mult);
+    EXPECT_STREQ(h.store().model.minmax, GetParam().word);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, MatrixSense,
@@ -79,7 +80,7 @@ class MatrixRelation : public ::testing::TestWithParam<RelationCase> {};
 TEST_P(MatrixRelation, CodeComesFromTheFirstCharacter) {
     Harness h(std::string("MIN 1 1 X P 1 C1 1 ") + GetParam().word + " 2");
     EXPECT_EQ(read(h), -1);
-    EXPECT_EQ(h.s().row_type[1], GetParam().code);
+    EXPECT_EQ(h.store().tab.row_type[1], GetParam().code);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, MatrixRelation,
@@ -92,9 +93,9 @@ TEST(MatrixReader, EmptyFileIsTheEmptyModel) {
     Harness h("  \n\t\n");
     EXPECT_EQ(read(h), -1);
     EXPECT_EQ(h.output(), "Processing 0 variables and 0 constraints from file m.mat\n");
-    EXPECT_EQ(h.s().z_mult, 1.0);
-    EXPECT_EQ(h.s().num_cons, 0);
-    EXPECT_EQ(h.s().nnames, 0);
+    EXPECT_EQ(h.store().model.z_mult, 1.0);
+    EXPECT_EQ(h.store().model.num_cons, 0);
+    EXPECT_EQ(h.store().tab.nnames, 0);
 }
 
 struct RefusalCase {
@@ -168,9 +169,9 @@ class MatrixByteOrderMark : public ::testing::TestWithParam<BomCase> {};
 TEST_P(MatrixByteOrderMark, IsSkippedOnlyAtTheStartOfTheFile) {
     Harness h{std::string(GetParam().text)};
     EXPECT_EQ(read(h), -1);
-    EXPECT_STREQ(h.s().minmax, GetParam().minmax);
-    EXPECT_EQ(h.s().z_mult, GetParam().z_mult);
-    EXPECT_STREQ(h.s().varname[1], "X");
+    EXPECT_STREQ(h.store().model.minmax, GetParam().minmax);
+    EXPECT_EQ(h.store().model.z_mult, GetParam().z_mult);
+    EXPECT_STREQ(h.store().tab.varname[1], "X");
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, MatrixByteOrderMark,
@@ -191,7 +192,7 @@ TEST(MatrixReader, LongRelationWordIsRefusedWithoutOverflow) {
 TEST(MatrixReader, NamesThatAddedColumnsDoNotTakeAreAccepted) {
     Harness h("MIN 2 1 SLK:C1 ART:C2 P 1 1 C1 1 1 >= 1");
     EXPECT_EQ(read(h), -1);
-    EXPECT_STREQ(h.s().varname[1], "SLK:C1");
+    EXPECT_STREQ(h.store().tab.varname[1], "SLK:C1");
 }
 
 } // namespace

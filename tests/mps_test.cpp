@@ -12,8 +12,8 @@ namespace {
 using zep::testing::Harness;
 
 int read(Harness& h) {
-    std::snprintf(h.s().buf, sizeof h.s().buf, "m.mps");
-    zep::initParam(h.s());
+    std::snprintf(h.store().buf, sizeof h.store().buf, "m.mps");
+    zep::initParam(h.store());
     return h.run(zep::readMps);
 }
 
@@ -44,30 +44,30 @@ ENDATA
 )";
 
 void expectTestprob(const zep::Store& s) {
-    EXPECT_EQ(s.z_mult, 1.0);
-    EXPECT_STREQ(s.minmax, "MIN");
-    EXPECT_EQ(s.num_vars, 3);
-    EXPECT_EQ(s.nnames, 3);
-    EXPECT_EQ(s.num_cons, 3);
-    EXPECT_EQ(s.last_row, 3);
-    EXPECT_STREQ(s.rname[0], "COST");
-    EXPECT_STREQ(s.rname[3], "MYEQN");
-    EXPECT_STREQ(s.varname[3], "ZTHREE");
-    EXPECT_EQ(s.row_type[1], 1);
-    EXPECT_EQ(s.row_type[2], -1);
-    EXPECT_EQ(s.row_type[3], 0);
-    EXPECT_EQ(s.a_mat[0][2], 4.0);
-    EXPECT_EQ(s.a_mat[3][2], -1.0);
-    EXPECT_EQ(s.a_mat[1][3], 0.0);
-    EXPECT_EQ(s.rrhs[2], 10.0);
-    EXPECT_EQ(s.a_mat[3][0], 7.0);
+    EXPECT_EQ(s.model.z_mult, 1.0);
+    EXPECT_STREQ(s.model.minmax, "MIN");
+    EXPECT_EQ(s.model.num_vars, 3);
+    EXPECT_EQ(s.tab.nnames, 3);
+    EXPECT_EQ(s.model.num_cons, 3);
+    EXPECT_EQ(s.tab.last_row, 3);
+    EXPECT_STREQ(s.model.rname[0], "COST");
+    EXPECT_STREQ(s.model.rname[3], "MYEQN");
+    EXPECT_STREQ(s.tab.varname[3], "ZTHREE");
+    EXPECT_EQ(s.tab.row_type[1], 1);
+    EXPECT_EQ(s.tab.row_type[2], -1);
+    EXPECT_EQ(s.tab.row_type[3], 0);
+    EXPECT_EQ(s.tab.a_mat[0][2], 4.0);
+    EXPECT_EQ(s.tab.a_mat[3][2], -1.0);
+    EXPECT_EQ(s.tab.a_mat[1][3], 0.0);
+    EXPECT_EQ(s.model.rrhs[2], 10.0);
+    EXPECT_EQ(s.tab.a_mat[3][0], 7.0);
 }
 
 TEST(MpsReader, ReadsTheClassicExampleInFixedColumns) {
     Harness h(testprob);
     ASSERT_EQ(read(h), -1) << h.output();
     EXPECT_EQ(h.output(), "Processing 3 variables and 3 constraints from file m.mps\n");
-    expectTestprob(h.s());
+    expectTestprob(h.store());
 }
 
 TEST(MpsReader, ReadsTheClassicExampleInFreeLayout) {
@@ -77,7 +77,7 @@ TEST(MpsReader, ReadsTheClassicExampleInFreeLayout) {
               " ZTHREE\tCOST 9 LIM2 1\n ZTHREE MYEQN 1\nRHS\n LIM1 5 LIM2 10\n MYEQN 7\r\n"
               "ENDATA\n");
     ASSERT_EQ(read(h), -1) << h.output();
-    expectTestprob(h.s());
+    expectTestprob(h.store());
 }
 
 TEST(MpsReader, RefusesTheClassicExampleAtItsBounds) {
@@ -99,8 +99,8 @@ class MpsSense : public ::testing::TestWithParam<SenseCase> {};
 TEST_P(MpsSense, OnItsOwnLineOrTheSame) {
     Harness h(std::string(GetParam().text) + "ROWS\n N Z\nCOLUMNS\n X Z 2\n");
     ASSERT_EQ(read(h), -1) << h.output();
-    EXPECT_EQ(h.s().z_mult, GetParam().z_mult);
-    EXPECT_STREQ(h.s().minmax, GetParam().z_mult < 0 ? "MAX" : "MIN");
+    EXPECT_EQ(h.store().model.z_mult, GetParam().z_mult);
+    EXPECT_STREQ(h.store().model.minmax, GetParam().z_mult < 0 ? "MAX" : "MIN");
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -112,9 +112,9 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(MpsReader, SumsARepeatedEntryAndTakesColumnsInAnyOrder) {
     Harness h("ROWS\n N Z\n L C\nCOLUMNS\n X C 1 Z 2\n Y C 3\n X C 4\nRHS\n RHS C 8\n");
     ASSERT_EQ(read(h), -1) << h.output();
-    EXPECT_EQ(h.s().a_mat[1][1], 5.0);
-    EXPECT_EQ(h.s().a_mat[1][2], 3.0);
-    EXPECT_EQ(h.s().a_mat[0][1], 2.0);
+    EXPECT_EQ(h.store().tab.a_mat[1][1], 5.0);
+    EXPECT_EQ(h.store().tab.a_mat[1][2], 3.0);
+    EXPECT_EQ(h.store().tab.a_mat[0][1], 2.0);
 }
 
 TEST(MpsReader, NegatesARowWithANegativeRightHandSideAndSaysSo) {
@@ -123,23 +123,23 @@ TEST(MpsReader, NegatesARowWithANegativeRightHandSideAndSaysSo) {
     EXPECT_EQ(h.output(), "Processing 1 variables and 1 constraints from file m.mps\n"
                           "Note: row LOW had a negative right-hand side; multiplied by -1, its "
                           "relation is now <=\n");
-    EXPECT_EQ(h.s().row_type[1], 1);
-    EXPECT_EQ(h.s().a_mat[1][1], 1.0);
-    EXPECT_EQ(h.s().rrhs[1], 2.5);
+    EXPECT_EQ(h.store().tab.row_type[1], 1);
+    EXPECT_EQ(h.store().tab.a_mat[1][1], 1.0);
+    EXPECT_EQ(h.store().model.rrhs[1], 2.5);
 }
 
 TEST(MpsReader, TakesBoundsThatSayOnlyNonNegative) {
     Harness h(
         "ROWS\n N Z\nCOLUMNS\n X Z 1\n Y Z 1\nBOUNDS\n LO BND X 0\n PL BND Y\n LO X -0\n PL Y\n");
     ASSERT_EQ(read(h), -1) << h.output();
-    EXPECT_EQ(h.s().num_vars, 2);
+    EXPECT_EQ(h.store().model.num_vars, 2);
 }
 
 TEST(MpsReader, AModelWithoutAnObjectiveRowGetsOne) {
     Harness h("ROWS\n L C\nCOLUMNS\n X C 1\nRHS\n RHS C 1\nENDATA\n");
     ASSERT_EQ(read(h), -1) << h.output();
-    EXPECT_STREQ(h.s().rname[0], "OBJ");
-    EXPECT_EQ(h.s().a_mat[0][1], 0.0);
+    EXPECT_STREQ(h.store().model.rname[0], "OBJ");
+    EXPECT_EQ(h.store().tab.a_mat[0][1], 0.0);
 }
 
 struct Refusal {

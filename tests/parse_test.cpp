@@ -14,9 +14,9 @@ using zep::testing::Harness;
 // Lists an algebraic model as parse does, without echo.
 std::string listing(const std::string& model, void (*setup)(zep::Store&) = nullptr) {
     Harness h(model);
-    h.s().echo = 0;
-    zep::initParam(h.s());
-    if (setup) setup(h.s());
+    h.store().opt.echo = 0;
+    zep::initParam(h.store());
+    if (setup) setup(h.store());
     EXPECT_EQ(h.run(zep::parse), -1);
     return h.output();
 }
@@ -24,8 +24,8 @@ std::string listing(const std::string& model, void (*setup)(zep::Store&) = nullp
 TEST(Parse, ListsWhateverTheMatrixAndDisplaySwitchesSay) {
     std::string plain = listing("MIN C) X C1) X >= 1");
     std::string switched = listing("MIN C) X C1) X >= 1", [](zep::Store& s) {
-        s.inputMatrix = 1;
-        s.dispModel = 0;
+        s.opt.inputMatrix = 1;
+        s.opt.dispModel = 0;
     });
     EXPECT_EQ(plain, "\n                           *** LP MODEL ***\n\n"
                      "Minimize C)        X\n"
@@ -71,22 +71,24 @@ TEST(Parse, ListedModelReadsBackAsItself) {
         wrapped += listed.find("\n        ") != std::string::npos;
         Harness first(model), again(listed);
         for (Harness* h : {&first, &again}) {
-            h->s().echo = 0;
-            zep::initParam(h->s());
+            h->store().opt.echo = 0;
+            zep::initParam(h->store());
             ASSERT_EQ(h->run(zep::generate3), -1) << model;
         }
-        const zep::Store &a = first.s(), &b = again.s();
-        ASSERT_EQ(a.num_vars, b.num_vars) << model;
-        ASSERT_EQ(a.num_cons, b.num_cons) << model;
-        EXPECT_EQ(a.z_mult, b.z_mult);
-        for (int r = 0; r <= a.num_cons; r++) {
-            EXPECT_STREQ(a.rname[r], b.rname[r]);
-            EXPECT_EQ(a.row_type[r], b.row_type[r]) << model;
-            for (int j = 0; j <= a.num_vars; j++) {
-                EXPECT_EQ(a.a_mat[r][j], b.a_mat[r][j]) << model << "row " << r << " col " << j;
+        const zep::Store &a = first.store(), &b = again.store();
+        ASSERT_EQ(a.model.num_vars, b.model.num_vars) << model;
+        ASSERT_EQ(a.model.num_cons, b.model.num_cons) << model;
+        EXPECT_EQ(a.model.z_mult, b.model.z_mult);
+        for (int r = 0; r <= a.model.num_cons; r++) {
+            EXPECT_STREQ(a.model.rname[r], b.model.rname[r]);
+            EXPECT_EQ(a.tab.row_type[r], b.tab.row_type[r]) << model;
+            for (int j = 0; j <= a.model.num_vars; j++) {
+                EXPECT_EQ(a.tab.a_mat[r][j], b.tab.a_mat[r][j])
+                    << model << "row " << r << " col " << j;
             }
         }
-        for (int j = 1; j <= a.num_vars; j++) EXPECT_STREQ(a.varname[j], b.varname[j]);
+        for (int j = 1; j <= a.model.num_vars; j++)
+            EXPECT_STREQ(a.tab.varname[j], b.tab.varname[j]);
     }
     EXPECT_GT(wrapped, 50);
 }

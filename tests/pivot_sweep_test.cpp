@@ -19,19 +19,20 @@ using zep::Store;
 
 // The step entry by entry, in the order the method states it.
 void referencePivot(Store& s) {
-    double piv = s.a_mat[s.piv_row][s.piv_col];
-    for (int c = 0; c <= s.last_col; c++) s.a_mat[s.piv_row][c] = s.a_mat[s.piv_row][c] / piv;
-    for (int r = 0; r <= s.last_row; r++) {
-        if (r == s.piv_row) continue;
-        double elt = s.a_mat[r][s.piv_col];
-        for (int c = 0; c <= s.last_col; c++) {
-            if (c == s.piv_col) continue;
-            s.a_mat[r][c] = s.a_mat[r][c] - s.a_mat[s.piv_row][c] * elt;
-            if (std::fabs(s.a_mat[r][c]) < s.eps_pivot) s.a_mat[r][c] = 0;
+    double piv = s.tab.a_mat[s.engine.piv_row][s.engine.piv_col];
+    for (int c = 0; c <= s.tab.last_col; c++)
+        s.tab.a_mat[s.engine.piv_row][c] = s.tab.a_mat[s.engine.piv_row][c] / piv;
+    for (int r = 0; r <= s.tab.last_row; r++) {
+        if (r == s.engine.piv_row) continue;
+        double elt = s.tab.a_mat[r][s.engine.piv_col];
+        for (int c = 0; c <= s.tab.last_col; c++) {
+            if (c == s.engine.piv_col) continue;
+            s.tab.a_mat[r][c] = s.tab.a_mat[r][c] - s.tab.a_mat[s.engine.piv_row][c] * elt;
+            if (std::fabs(s.tab.a_mat[r][c]) < s.tol.eps_pivot) s.tab.a_mat[r][c] = 0;
         }
     }
-    for (int r = 0; r <= s.last_row; r++) s.a_mat[r][s.piv_col] = 0;
-    s.a_mat[s.piv_row][s.piv_col] = 1;
+    for (int r = 0; r <= s.tab.last_row; r++) s.tab.a_mat[r][s.engine.piv_col] = 0;
+    s.tab.a_mat[s.engine.piv_row][s.engine.piv_col] = 1;
 }
 
 double entry(std::mt19937_64& rng) {
@@ -64,30 +65,35 @@ TEST(PivotSweep, StepsMatchTheTextbookStepBitForBit) {
     std::mt19937_64 rng(seed);
     auto s = std::make_unique<Store>();
     auto want = std::make_unique<Store>();
-    s->eps_pivot = 1e-5;
+    s->tol.eps_pivot = 1e-5;
     for (int round = 0; round < 1000; round++) {
-        s->last_row = 1 + static_cast<int>(rng() % (zep::tab_rows - 1));
-        s->last_col = 1 + static_cast<int>(rng() % zep::max_names);
+        s->tab.last_row = 1 + static_cast<int>(rng() % (zep::tab_rows - 1));
+        s->tab.last_col = 1 + static_cast<int>(rng() % zep::max_names);
         bool sparse = rng() % 2;
-        for (int r = 0; r <= s->last_row; r++)
-            for (int c = 0; c <= s->last_col; c++)
-                s->a_mat[r][c] = sparse ? sparseEntry(rng) : entry(rng);
+        for (int r = 0; r <= s->tab.last_row; r++)
+            for (int c = 0; c <= s->tab.last_col; c++)
+                s->tab.a_mat[r][c] = sparse ? sparseEntry(rng) : entry(rng);
         *want = *s;
         for (int step = 0; step < 6; step++) {
-            s->piv_row = 1 + static_cast<int>(rng() % static_cast<unsigned>(s->last_row));
-            s->piv_col = 1 + static_cast<int>(rng() % static_cast<unsigned>(s->last_col));
-            if (s->a_mat[s->piv_row][s->piv_col] == 0) s->a_mat[s->piv_row][s->piv_col] = 0.5;
+            s->engine.piv_row =
+                1 + static_cast<int>(rng() % static_cast<unsigned>(s->tab.last_row));
+            s->engine.piv_col =
+                1 + static_cast<int>(rng() % static_cast<unsigned>(s->tab.last_col));
+            if (s->tab.a_mat[s->engine.piv_row][s->engine.piv_col] == 0)
+                s->tab.a_mat[s->engine.piv_row][s->engine.piv_col] = 0.5;
             // An infinity in the pivot row turns every multiplier of 0 into NaN.
             if (rng() % 20 == 0)
-                s->a_mat[s->piv_row][rng() % static_cast<unsigned>(s->last_col + 1)] = INFINITY;
-            std::memcpy(want->a_mat, s->a_mat, sizeof s->a_mat);
-            want->piv_row = s->piv_row;
-            want->piv_col = s->piv_col;
-            want->last_row = s->last_row;
-            want->last_col = s->last_col;
+                s->tab
+                    .a_mat[s->engine.piv_row][rng() % static_cast<unsigned>(s->tab.last_col + 1)] =
+                    INFINITY;
+            std::memcpy(want->tab.a_mat, s->tab.a_mat, sizeof s->tab.a_mat);
+            want->engine.piv_row = s->engine.piv_row;
+            want->engine.piv_col = s->engine.piv_col;
+            want->tab.last_row = s->tab.last_row;
+            want->tab.last_col = s->tab.last_col;
             referencePivot(*want);
             zep::piv_tabl(*s);
-            ASSERT_EQ(std::memcmp(s->a_mat, want->a_mat, sizeof s->a_mat), 0)
+            ASSERT_EQ(std::memcmp(s->tab.a_mat, want->tab.a_mat, sizeof s->tab.a_mat), 0)
                 << "seed " << seed << ", round " << round << ", step " << step;
         }
     }

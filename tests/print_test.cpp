@@ -174,8 +174,8 @@ TEST(Print, CutsAtCapacityAndCountsTheWhole) {
 TEST(Print, WritesToTheOutputStreamPastItsBuffer) {
     zep::testing::Harness h;
     std::string name(600, 'N');
-    zep::print(h.s(), "[%s] %12.3lf %lg\n", name.c_str(), 1.0 / 3, 1e-300);
-    zep::print(h.s(), "%.*s|\n", 3, "abcdef");
+    zep::print(h.store(), "[%s] %12.3lf %lg\n", name.c_str(), 1.0 / 3, 1e-300);
+    zep::print(h.store(), "%.*s|\n", 3, "abcdef");
     EXPECT_EQ(h.output(), "[" + name + "]        0.333 1e-300\nabc|\n");
 }
 

@@ -70,25 +70,26 @@ class RandomModels {
     // right-hand sides be negative.
     void fill(Store& s, int max_vars, int max_cons, bool negative_rhs = false) {
         initParam(s);
-        s.num_cons = upTo(max_cons);
-        s.num_vars = s.num_cons > 0 ? 1 + upTo(max_vars - 1) : upTo(max_vars);
-        s.z_mult = upTo(1) ? -1.0 : 1.0;
-        std::snprintf(s.minmax, sizeof s.minmax, "%s", s.z_mult < 0 ? "MAX" : "MIN");
+        s.model.num_cons = upTo(max_cons);
+        s.model.num_vars = s.model.num_cons > 0 ? 1 + upTo(max_vars - 1) : upTo(max_vars);
+        s.model.z_mult = upTo(1) ? -1.0 : 1.0;
+        std::snprintf(s.model.minmax, sizeof s.model.minmax, "%s",
+                      s.model.z_mult < 0 ? "MAX" : "MIN");
         std::set<std::string> vars, rows;
-        for (int j = 1; j <= s.num_vars; j++)
-            std::snprintf(s.varname[j], name_size, "%s", name(8, vars).c_str());
-        for (int r = 0; r <= s.num_cons; r++) {
-            std::snprintf(s.rname[r], label_size, "%s", name(8, rows).c_str());
-            for (int j = 1; j <= s.num_vars; j++) s.a_mat[r][j] = upTo(2) ? number() : 0;
+        for (int j = 1; j <= s.model.num_vars; j++)
+            std::snprintf(s.tab.varname[j], name_size, "%s", name(8, vars).c_str());
+        for (int r = 0; r <= s.model.num_cons; r++) {
+            std::snprintf(s.model.rname[r], label_size, "%s", name(8, rows).c_str());
+            for (int j = 1; j <= s.model.num_vars; j++) s.tab.a_mat[r][j] = upTo(2) ? number() : 0;
             if (r == 0) continue;
-            s.row_type[r] = upTo(2) - 1;
+            s.tab.row_type[r] = upTo(2) - 1;
             double rhs = number();
-            s.rrhs[r] = negative_rhs ? rhs : std::fabs(rhs);
-            s.a_mat[r][0] = s.rrhs[r];
+            s.model.rrhs[r] = negative_rhs ? rhs : std::fabs(rhs);
+            s.tab.a_mat[r][0] = s.model.rrhs[r];
         }
-        s.nnames = s.num_vars;
-        s.last_col = s.num_vars;
-        s.last_row = s.num_cons;
+        s.tab.nnames = s.model.num_vars;
+        s.tab.last_col = s.model.num_vars;
+        s.tab.last_row = s.model.num_cons;
     }
 
   private:

@@ -56,13 +56,13 @@ struct Outcome {
 
 Outcome solveModel(const Model& m) {
     Harness h(m.text());
-    zep::Store& s = h.s();
+    zep::Store& s = h.store();
     std::snprintf(s.buf, sizeof s.buf, "m.mat");
-    s.show_range = 1;
+    s.opt.show_range = 1;
     zep::initParam(s);
-    EXPECT_EQ(h.run(zep::solve), -1);
-    Outcome o{s.end_stat, {}, {}};
-    for (int r = 1; r <= s.num_cons; r++) o.basis.push_back(s.basis_index[r]);
+    EXPECT_EQ(h.run([](zep::Store& st) { zep::solve(st); }), -1);
+    Outcome o{s.engine.end_stat, {}, {}};
+    for (int r = 1; r <= s.model.num_cons; r++) o.basis.push_back(s.tab.basis_index[r]);
     std::sort(o.basis.begin(), o.basis.end());
     std::istringstream in(h.output());
     for (std::string line; std::getline(in, line);) o.lines.push_back(line);

@@ -19,7 +19,7 @@ using zep::testing::Harness;
 
 ModelForm formOf(const std::string& text) {
     Harness h(text);
-    return zep::modelForm(h.s());
+    return zep::modelForm(h.store());
 }
 
 const char* formName(ModelForm f) {
@@ -104,11 +104,11 @@ TEST(Recognition, AnLpFormatFileThroughAPipe) {
     const std::string text = "Maximize\n obj: x\n";
     ASSERT_EQ(write(ends[1], text.data(), text.size()), static_cast<ssize_t>(text.size()));
     close(ends[1]);
-    std::fclose(h.s().luin);
-    h.s().luin = fdopen(ends[0], "r");
-    EXPECT_EQ(zep::modelForm(h.s()), ModelForm::lp);
+    std::fclose(h.store().luin);
+    h.store().luin = fdopen(ends[0], "r");
+    EXPECT_EQ(zep::modelForm(h.store()), ModelForm::lp);
     std::string again;
-    for (int c; (c = std::fgetc(h.s().luin)) != EOF;) again += static_cast<char>(c);
+    for (int c; (c = std::fgetc(h.store().luin)) != EOF;) again += static_cast<char>(c);
     EXPECT_EQ(again, text);
 }
 

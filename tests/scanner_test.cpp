@@ -42,7 +42,7 @@ class ScanTokens : public ::testing::TestWithParam<TokenCase> {};
 
 TEST_P(ScanTokens, GivesTokensAndEchoesTheTextExactly) {
     Harness h(GetParam().input);
-    EXPECT_EQ(scanAll(h.s()), GetParam().tokens);
+    EXPECT_EQ(scanAll(h.store()), GetParam().tokens);
     EXPECT_EQ(h.output(), GetParam().input);
 }
 
@@ -101,68 +101,68 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Scanner, NumberOf99DigitsFits) {
     Harness h(std::string(99, '9') + " ");
-    zep::chset(h.s());
-    EXPECT_EQ(zep::getTok(h.s()), 2);
-    EXPECT_EQ(h.s().tokLen, 99);
-    EXPECT_EQ(std::strlen(h.s().buf), 99u);
+    zep::chset(h.store());
+    EXPECT_EQ(zep::getTok(h.store()), 2);
+    EXPECT_EQ(h.store().scan.tokLen, 99);
+    EXPECT_EQ(std::strlen(h.store().buf), 99u);
 }
 
 TEST(Scanner, OverlongTokenStaysInsideBuf) {
     Harness h("X" + std::string(500, 'Y') + " ");
-    zep::chset(h.s());
+    zep::chset(h.store());
     EXPECT_EQ(h.run([](zep::Store& s) { zep::getTok(s); }), 255);
-    EXPECT_EQ(strnlen(h.s().buf, zep::buf_size), static_cast<size_t>(zep::buf_size - 1));
-    EXPECT_LE(h.s().tokLen, zep::buf_size);
-    EXPECT_EQ(h.s().a_mat[0][0], 0.0);
-    EXPECT_EQ(h.s().errCol, 501);
+    EXPECT_EQ(strnlen(h.store().buf, zep::buf_size), static_cast<size_t>(zep::buf_size - 1));
+    EXPECT_LE(h.store().scan.tokLen, zep::buf_size);
+    EXPECT_EQ(h.store().tab.a_mat[0][0], 0.0);
+    EXPECT_EQ(h.store().scan.errCol, 501);
 }
 
 TEST(Scanner, EndOfInputRepeats) {
     Harness h("X");
-    zep::chset(h.s());
-    EXPECT_EQ(zep::getTok(h.s()), 1);
-    EXPECT_STREQ(h.s().buf, "X");
-    EXPECT_EQ(zep::getTok(h.s()), -3);
-    EXPECT_EQ(zep::getTok(h.s()), -3);
+    zep::chset(h.store());
+    EXPECT_EQ(zep::getTok(h.store()), 1);
+    EXPECT_STREQ(h.store().buf, "X");
+    EXPECT_EQ(zep::getTok(h.store()), -3);
+    EXPECT_EQ(zep::getTok(h.store()), -3);
 }
 
 TEST(Scanner, DelimiterIsEchoedByTheNextCall) {
     Harness h("X+Y");
-    zep::chset(h.s());
-    zep::getTok(h.s());
+    zep::chset(h.store());
+    zep::getTok(h.store());
     EXPECT_EQ(h.output(), "X");
-    EXPECT_EQ(h.s().errCol, 1);
-    zep::getTok(h.s());
+    EXPECT_EQ(h.store().scan.errCol, 1);
+    zep::getTok(h.store());
     EXPECT_EQ(h.output(), "X+");
 }
 
 TEST(Scanner, ColumnRestartsOnEachLine) {
     Harness h("AB\nCDE");
-    zep::chset(h.s());
-    zep::getTok(h.s());
-    EXPECT_EQ(h.s().errCol, 2);
-    zep::getTok(h.s());
-    EXPECT_EQ(h.s().errCol, 3);
+    zep::chset(h.store());
+    zep::getTok(h.store());
+    EXPECT_EQ(h.store().scan.errCol, 2);
+    zep::getTok(h.store());
+    EXPECT_EQ(h.store().scan.errCol, 3);
 }
 
 TEST(Scanner, EchoOffStillReportsTheError) {
     Harness h("X 1.2.3");
-    h.s().echo = 0;
+    h.store().opt.echo = 0;
     EXPECT_EQ(h.run(scanAll), 255);
     EXPECT_EQ(h.output(), "Error in column 5\n" + report(5, 1, lexical));
 }
 
 TEST(Scanner, EchoOffPrintsNothingOfAGoodText) {
     Harness h("MAX P) X\n");
-    h.s().echo = 0;
-    EXPECT_EQ(scanAll(h.s()).size(), 3u);
+    h.store().opt.echo = 0;
+    EXPECT_EQ(scanAll(h.store()).size(), 3u);
     EXPECT_EQ(h.output(), "");
 }
 
 TEST(Scanner, ErrExitPutsTheCaretAtLeastInColumnOne) {
     for (int col : {0, 1}) {
         Harness h;
-        h.s().errCol = col;
+        h.store().scan.errCol = col;
         EXPECT_EQ(h.run([](zep::Store& s) { zep::errExit(s, 3); }), 255);
         EXPECT_EQ(h.output(), report(1, 3, "Objective function label missing"));
     }
@@ -185,12 +185,12 @@ TEST(Scanner, ChsetFillsTheCharacterClasses) {
         {{'\r', '(', '*', ',', '/', '[', '@', 127, 128, 200, 255}, 254},
     };
     Harness h;
-    zep::chset(h.s());
+    zep::chset(h.store());
     for (const ClassCase& c : cases)
         for (int b : c.bytes)
-            EXPECT_EQ(static_cast<unsigned char>(h.s().chtype[b]), c.cls) << "byte " << b;
+            EXPECT_EQ(static_cast<unsigned char>(h.store().scan.chtype[b]), c.cls) << "byte " << b;
     int classed = 0;
-    for (signed char t : h.s().chtype) classed += t != -2;
+    for (signed char t : h.store().scan.chtype) classed += t != -2;
     EXPECT_EQ(classed, 52 + 10 + 1 + 2 + 4 + 3 + 1);
 }
 
@@ -207,17 +207,17 @@ TEST(Scanner, TokValueByToken) {
     };
     Harness h;
     for (const ValueCase& c : cases) {
-        std::strcpy(h.s().buf, c.token);
-        h.s().tokLen = static_cast<int>(std::strlen(c.token));
-        EXPECT_EQ(zep::tokValue(h.s()), c.value) << c.token;
+        std::strcpy(h.store().buf, c.token);
+        h.store().scan.tokLen = static_cast<int>(std::strlen(c.token));
+        EXPECT_EQ(zep::tokValue(h.store()), c.value) << c.token;
     }
 }
 
 TEST(Scanner, TokValueKeepsNegativeZero) {
     Harness h;
-    std::strcpy(h.s().buf, "-0");
-    h.s().tokLen = 2;
-    EXPECT_TRUE(std::signbit(zep::tokValue(h.s())));
+    std::strcpy(h.store().buf, "-0");
+    h.store().scan.tokLen = 2;
+    EXPECT_TRUE(std::signbit(zep::tokValue(h.store())));
 }
 
 } // namespace

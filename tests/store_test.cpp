@@ -10,12 +10,14 @@ namespace {
 
 TEST(Store, ProcessStartValues) {
     auto s = std::make_unique<zep::Store>();
-    EXPECT_EQ(s->echo, 1);
-    EXPECT_EQ(s->dispModel, 1);
-    EXPECT_EQ(s->eps_print, 1e-6);
-    EXPECT_EQ(s->inputMatrix + s->show_range + s->debug + s->last_tableau + s->show_exchanges, 0);
-    EXPECT_EQ(s->infinity, 0.0);
-    EXPECT_EQ(s->a_mat[31][80], 0.0);
+    EXPECT_EQ(s->opt.echo, 1);
+    EXPECT_EQ(s->opt.dispModel, 1);
+    EXPECT_EQ(s->tol.eps_print, 1e-6);
+    EXPECT_EQ(s->opt.inputMatrix + s->opt.show_range + s->opt.debug + s->opt.last_tableau +
+                  s->opt.show_exchanges,
+              0);
+    EXPECT_EQ(s->tol.infinity, 0.0);
+    EXPECT_EQ(s->tab.a_mat[31][80], 0.0);
 }
 
 TEST(Store, NewStoreHoldsTheStartValues) {
@@ -26,34 +28,34 @@ TEST(Store, NewStoreHoldsTheStartValues) {
 
 TEST(InitParam, SetsTolerancesAndBoundsButNotEpsPrint) {
     auto s = std::make_unique<zep::Store>();
-    s->eps_print = 0.5;
-    s->col_status[3] = 2;
+    s->tol.eps_print = 0.5;
+    s->tab.col_status[3] = 2;
     zep::initParam(*s);
-    EXPECT_EQ(s->infinity, 1e30);
-    EXPECT_EQ(s->eps_infe, 1e-5);
-    EXPECT_EQ(s->eps_ratio, 1e-12);
-    EXPECT_EQ(s->eps_pivot, 1e-5);
-    EXPECT_EQ(s->eps_price, 1e-5);
-    EXPECT_EQ(s->eps_print, 0.5);
-    EXPECT_EQ(s->col_status[3], 2);
+    EXPECT_EQ(s->tol.infinity, 1e30);
+    EXPECT_EQ(s->tol.eps_infe, 1e-5);
+    EXPECT_EQ(s->tol.eps_ratio, 1e-12);
+    EXPECT_EQ(s->tol.eps_pivot, 1e-5);
+    EXPECT_EQ(s->tol.eps_price, 1e-5);
+    EXPECT_EQ(s->tol.eps_print, 0.5);
+    EXPECT_EQ(s->tab.col_status[3], 2);
     for (int j = 0; j < zep::tab_cols; j++) {
-        EXPECT_EQ(s->upperb[j], 1e30);
-        EXPECT_EQ(s->lowerb[j], 0.0);
+        EXPECT_EQ(s->tab.upperb[j], 1e30);
+        EXPECT_EQ(s->tab.lowerb[j], 0.0);
     }
 }
 
 TEST(InitParam, ClearsOnlyRowsUpToNumCons) {
     auto s = std::make_unique<zep::Store>();
-    s->num_cons = 2;
-    for (int r = 0; r < 4; r++) s->a_mat[r][80] = 7;
-    s->cost[80] = 7;
-    s->isart[80] = 1;
+    s->model.num_cons = 2;
+    for (int r = 0; r < 4; r++) s->tab.a_mat[r][80] = 7;
+    s->tab.cost[80] = 7;
+    s->tab.isart[80] = 1;
     zep::initParam(*s);
-    EXPECT_EQ(s->a_mat[0][80], 0.0);
-    EXPECT_EQ(s->a_mat[2][80], 0.0);
-    EXPECT_EQ(s->a_mat[3][80], 7.0);
-    EXPECT_EQ(s->cost[80], 0.0);
-    EXPECT_EQ(s->isart[80], 0);
+    EXPECT_EQ(s->tab.a_mat[0][80], 0.0);
+    EXPECT_EQ(s->tab.a_mat[2][80], 0.0);
+    EXPECT_EQ(s->tab.a_mat[3][80], 7.0);
+    EXPECT_EQ(s->tab.cost[80], 0.0);
+    EXPECT_EQ(s->tab.isart[80], 0);
 }
 
 TEST(Chars, CaseConversionLeavesHighBytesAlone) {

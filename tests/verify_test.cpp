@@ -2,10 +2,10 @@
 
 #include <string>
 
+#include "check/verify.h"
 #include "driver/answer.h"
 #include "input/matrix.h"
 #include "simplex/simplex.h"
-#include "simplex/verify.h"
 #include "stdform/stdform.h"
 #include "support.h"
 
@@ -18,30 +18,29 @@ const char* const profit = "MAX 2 2\nX Y\nPROFIT 2 3\nC1 1 1 <= 4\nC2 1 3 <= 6\n
 
 // The standard form of the model in h, as solve builds it.
 void load(Harness& h) {
-    zep::initParam(h.s());
-    zep::generate2(h.s());
-    zep::keep_model(h.s());
-    zep::setprob(h.s());
+    zep::initParam(h.store());
+    zep::generate2(h.store());
+    zep::setprob(h.store());
 }
 
 void solved(Harness& h) {
     load(h);
-    zep::simplex(h.s());
+    zep::simplex(h.store());
 }
 
 TEST(Verify, OptimumOfProfitModelHolds) {
     Harness h(profit);
     solved(h);
-    ASSERT_EQ(h.s().end_stat, 1);
-    EXPECT_TRUE(zep::outcome_holds(h.s()));
+    ASSERT_EQ(h.store().engine.end_stat, 1);
+    EXPECT_TRUE(zep::outcome_holds(h.store()));
 }
 
 TEST(Verify, KeepModelCopiesRowsAsRead) {
     Harness h(profit);
     solved(h);
-    EXPECT_EQ(h.s().a_read[2][2], 3.0);
-    EXPECT_EQ(h.s().a_read[1][0], 4.0);
-    EXPECT_NE(h.s().a_mat[2][2], 3.0);
+    EXPECT_EQ(h.store().model.a_read[2][2], 3.0);
+    EXPECT_EQ(h.store().model.a_read[1][0], 4.0);
+    EXPECT_NE(h.store().tab.a_mat[2][2], 3.0);
 }
 
 // Wrong optima, each made from the right one by one fault.
@@ -55,23 +54,23 @@ class WrongOptimum : public ::testing::TestWithParam<Fault> {};
 TEST_P(WrongOptimum, Fails) {
     Harness h(profit);
     solved(h);
-    GetParam().apply(h.s());
-    EXPECT_FALSE(zep::outcome_holds(h.s())) << GetParam().what;
+    GetParam().apply(h.store());
+    EXPECT_FALSE(zep::outcome_holds(h.store())) << GetParam().what;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Faults, WrongOptimum,
     ::testing::Values(
-        Fault{"a basic value off, so a row breaks", [](Store& s) { s.a_mat[1][0] += 0.001; }},
-        Fault{"the objective entry off", [](Store& s) { s.a_mat[0][0] += 0.001; }},
-        Fault{"a dual lost to a flush", [](Store& s) { s.a_mat[0][4] = 0; }},
-        Fault{"a slack dual of the wrong sign", [](Store& s) { s.a_mat[0][3] = -1.5; }}));
+        Fault{"a basic value off, so a row breaks", [](Store& s) { s.tab.a_mat[1][0] += 0.001; }},
+        Fault{"the objective entry off", [](Store& s) { s.tab.a_mat[0][0] += 0.001; }},
+        Fault{"a dual lost to a flush", [](Store& s) { s.tab.a_mat[0][4] = 0; }},
+        Fault{"a slack dual of the wrong sign", [](Store& s) { s.tab.a_mat[0][3] = -1.5; }}));
 
 TEST(Verify, StartingBasisClaimedOptimalFails) {
     Harness h(profit);
     load(h);
-    h.s().end_stat = 1;
-    EXPECT_FALSE(zep::outcome_holds(h.s()));
+    h.store().engine.end_stat = 1;
+    EXPECT_FALSE(zep::outcome_holds(h.store()));
 }
 
 // Residuals are judged against the magnitudes of their own terms, so the
@@ -85,12 +84,12 @@ TEST_P(ScaledProfit, RoundingNoisePassesAndRealErrorFails) {
                   2 * k, 3 * k, k, k, 4 * k, k, 3 * k, 6 * k);
     Harness h(text);
     solved(h);
-    ASSERT_EQ(h.s().end_stat, 1);
-    double x = h.s().a_mat[1][0];
-    h.s().a_mat[1][0] = x * (1 + 1e-13);
-    EXPECT_TRUE(zep::outcome_holds(h.s()));
-    h.s().a_mat[1][0] = x * (1 + 1e-7);
-    EXPECT_FALSE(zep::outcome_holds(h.s()));
+    ASSERT_EQ(h.store().engine.end_stat, 1);
+    double x = h.store().tab.a_mat[1][0];
+    h.store().tab.a_mat[1][0] = x * (1 + 1e-13);
+    EXPECT_TRUE(zep::outcome_holds(h.store()));
+    h.store().tab.a_mat[1][0] = x * (1 + 1e-7);
+    EXPECT_FALSE(zep::outcome_holds(h.store()));
 }
 
 INSTANTIATE_TEST_SUITE_P(Scales, ScaledProfit, ::testing::Values(0.001, 1.0, 10000.0));
@@ -101,23 +100,23 @@ INSTANTIATE_TEST_SUITE_P(Scales, ScaledProfit, ::testing::Values(0.001, 1.0, 100
 TEST(Verify, OptimumWithArtificialKeptOutHolds) {
     Harness h("MAX 1 2\nX\nP 1\nC1 -1 = 0\nC2 1 <= 5\n");
     solved(h);
-    ASSERT_EQ(h.s().end_stat, 1);
-    ASSERT_EQ(h.s().a_mat[0][0], 0.0);
-    EXPECT_TRUE(zep::outcome_holds(h.s()));
+    ASSERT_EQ(h.store().engine.end_stat, 1);
+    ASSERT_EQ(h.store().tab.a_mat[0][0], 0.0);
+    EXPECT_TRUE(zep::outcome_holds(h.store()));
 }
 
 TEST(Verify, CertifiedInfeasibilityHolds) {
     Harness h("MAX 1 2\nX\nP 1\nC1 1 <= 3\nC2 1 >= 8\n");
     solved(h);
-    ASSERT_EQ(h.s().end_stat, 2);
-    EXPECT_TRUE(zep::outcome_holds(h.s()));
+    ASSERT_EQ(h.store().engine.end_stat, 2);
+    EXPECT_TRUE(zep::outcome_holds(h.store()));
 }
 
 TEST(Verify, InfeasibilityOfFeasibleModelFails) {
     Harness h("MAX 1 2\nX\nP 1\nC1 1 <= 8\nC2 1 >= 3\n");
     load(h);
-    h.s().end_stat = 2;
-    EXPECT_FALSE(zep::outcome_holds(h.s()));
+    h.store().engine.end_stat = 2;
+    EXPECT_FALSE(zep::outcome_holds(h.store()));
 }
 
 // Rows of a million that contradict each other by 0.00002: the Farkas
@@ -125,39 +124,39 @@ TEST(Verify, InfeasibilityOfFeasibleModelFails) {
 TEST(Verify, InfeasibilityWithinTheRoundingOfLargeRowsIsProven) {
     Harness h("MIN 1 2\nX\nP 1\nC1 1 <= 1000000\nC2 1 >= 1000000.00002\n");
     solved(h);
-    ASSERT_EQ(h.s().end_stat, 2);
-    EXPECT_TRUE(zep::outcome_holds(h.s()));
+    ASSERT_EQ(h.store().engine.end_stat, 2);
+    EXPECT_TRUE(zep::outcome_holds(h.store()));
 }
 
 TEST(Verify, UnboundedRayHolds) {
     Harness h("MAX 2 1\nX Y\nP 1 1\nC1 1 -1 <= 1\n");
     solved(h);
-    ASSERT_EQ(h.s().end_stat, 3);
-    EXPECT_TRUE(zep::outcome_holds(h.s()));
+    ASSERT_EQ(h.store().engine.end_stat, 3);
+    EXPECT_TRUE(zep::outcome_holds(h.store()));
 }
 
 TEST(Verify, RayThatBreaksARowFails) {
     Harness h(profit);
     load(h);
-    h.s().end_stat = 3;
-    h.s().piv_col = 1;
-    h.s().direction = 1.0;
-    EXPECT_FALSE(zep::outcome_holds(h.s()));
+    h.store().engine.end_stat = 3;
+    h.store().engine.piv_col = 1;
+    h.store().engine.direction = 1.0;
+    EXPECT_FALSE(zep::outcome_holds(h.store()));
 }
 
 TEST(Verify, RayThatDoesNotImproveFails) {
     Harness h("MAX 2 1\nX Y\nP 0 1\nC1 1 -1 <= 1\n");
     load(h);
-    h.s().end_stat = 3;
-    h.s().piv_col = 1;
-    h.s().direction = 1.0;
-    EXPECT_FALSE(zep::outcome_holds(h.s()));
+    h.store().engine.end_stat = 3;
+    h.store().engine.piv_col = 1;
+    h.store().engine.direction = 1.0;
+    EXPECT_FALSE(zep::outcome_holds(h.store()));
 }
 
 // Prints the report that solve would print after the simplex.
 std::string reportOf(Harness& h) {
     std::string before = h.output();
-    zep::checked_report(h.s());
+    zep::checked_report(h.store());
     return h.output().substr(before.size());
 }
 
@@ -166,7 +165,7 @@ TEST(Verify, CheckedAnswerPrintsItsReport) {
     solved(h);
     std::string report = reportOf(h);
     EXPECT_EQ(report.rfind("Solution OPTIMAL in 2 iterations:    MAX PROFIT = 9\n", 0), 0u);
-    EXPECT_EQ(h.s().exact_tableau, 0);
+    EXPECT_EQ(h.store().engine.exact_tableau, 0);
 }
 
 const char* const flat_costs = "MIN 3 2\nX1 X2 X3\nCOST -0.0087 670 0.005\n"
@@ -175,12 +174,12 @@ const char* const flat_costs = "MIN 3 2\nX1 X2 X3\nCOST -0.0087 670 0.005\n"
 TEST(Verify, FailedAnswerIsSolvedAgainAndMarked) {
     Harness h(flat_costs);
     solved(h);
-    ASSERT_FALSE(zep::outcome_holds(h.s()));
+    ASSERT_FALSE(zep::outcome_holds(h.store()));
     std::string report = reportOf(h);
     EXPECT_EQ(report.rfind(std::string(zep::exact_note) + "\nSolution OPTIMAL in ", 0), 0u);
     EXPECT_NE(report.find("MIN COST = -18.27\n"), std::string::npos);
-    EXPECT_EQ(h.s().end_stat, 1);
-    EXPECT_EQ(-h.s().a_mat[0][0], -18.27);
+    EXPECT_EQ(h.store().engine.end_stat, 1);
+    EXPECT_EQ(-h.store().tab.a_mat[0][0], -18.27);
 }
 
 // A dual value off by 1e-7 fails the check; the exact tableau of the same
@@ -189,13 +188,13 @@ TEST(Verify, FailedAnswerIsSolvedAgainAndMarked) {
 TEST(Verify, ReSolveThatPrintsTheSameLeavesNoMark) {
     Harness h(profit);
     solved(h);
-    h.s().a_mat[0][3] += 1e-7;
-    ASSERT_FALSE(zep::outcome_holds(h.s()));
+    h.store().tab.a_mat[0][3] += 1e-7;
+    ASSERT_FALSE(zep::outcome_holds(h.store()));
     Harness clean(profit);
     solved(clean);
     std::string want = reportOf(clean);
     EXPECT_EQ(reportOf(h), want);
-    EXPECT_EQ(h.s().exact_tableau, 1);
+    EXPECT_EQ(h.store().engine.exact_tableau, 1);
 }
 
 // With option f the final tableau is compared too, and the unmarked answer
@@ -203,19 +202,19 @@ TEST(Verify, ReSolveThatPrintsTheSameLeavesNoMark) {
 TEST(Verify, UnmarkedAnswerWithOptionFPrintsOnlyTheReport) {
     Harness h(profit);
     solved(h);
-    h.s().last_tableau = 1;
-    h.s().a_mat[0][3] += 1e-7;
+    h.store().opt.last_tableau = 1;
+    h.store().tab.a_mat[0][3] += 1e-7;
     std::string report = reportOf(h);
     EXPECT_EQ(report.rfind("Solution OPTIMAL in 2 iterations:", 0), 0u);
-    EXPECT_EQ(h.s().exact_tableau, 1);
+    EXPECT_EQ(h.store().engine.exact_tableau, 1);
 }
 
 TEST(Verify, OptionFPrintsTheExactTableauAfterTheMark) {
     Harness h(flat_costs);
     solved(h);
-    h.s().last_tableau = 1;
+    h.store().opt.last_tableau = 1;
     std::string before = h.output();
-    zep::checked_report(h.s());
+    zep::checked_report(h.store());
     std::string added = h.output().substr(before.size());
     EXPECT_EQ(added.rfind(std::string(zep::exact_note) + "\n\n  Name ", 0), 0u);
     EXPECT_NE(added.find("        18.270"), std::string::npos);

@@ -15,8 +15,8 @@
 #include <string>
 #include <vector>
 
+#include "check/verify.h"
 #include "differential.h"
-#include "simplex/verify.h"
 
 namespace {
 
@@ -72,7 +72,7 @@ TEST(WideCorpusShape, SpansTheRangeAndEveryOutcome) {
         Answer a = zep::testing::parseAnswer(zep::testing::readFile(base.string() + ".expect"));
         infeasible += a.status == "INFEASIBLE";
         unbounded += a.status == "UNBOUNDED";
-        resolved += zep::testing::solveFile(base.string() + ".mat").store->exact_tableau;
+        resolved += zep::testing::solveFile(base.string() + ".mat").store->engine.exact_tableau;
     }
     EXPECT_LE(smallest, 0.001);
     EXPECT_GE(largest, 10000);
@@ -87,7 +87,7 @@ class CorpusCheck : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(CorpusCheck, PassesWithoutResolve) {
     fs::path mat = tests_dir / "corpus" / (GetParam() + ".mat");
-    EXPECT_EQ(zep::testing::solveFile(mat.string()).store->exact_tableau, 0);
+    EXPECT_EQ(zep::testing::solveFile(mat.string()).store->engine.exact_tableau, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Models, CorpusCheck, ::testing::ValuesIn(modelNames(tests_dir / "corpus")),

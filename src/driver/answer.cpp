@@ -4,18 +4,18 @@
 #include <cstdlib>
 #include <string>
 
+#include "check/verify.h"
 #include "reports/solution.h"
 #include "simplex/tableau.h"
-#include "simplex/verify.h"
 
 namespace zep {
 
 namespace {
 
 void report(Store& s) {
-    if (s.end_stat == 1)
+    if (s.engine.end_stat == 1)
         out_opt(s);
-    else if (s.end_stat == 2)
+    else if (s.engine.end_stat == 2)
         out_infe(s);
     else
         out_unbnd(s);
@@ -31,7 +31,7 @@ std::string rendered(Store& s) {
         s.out = out;
         return {};
     }
-    if (s.last_tableau) tableau(s);
+    if (s.opt.last_tableau) tableau(s);
     report(s);
     std::fclose(s.out);
     s.out = out;
@@ -48,25 +48,25 @@ void checked_report(Store& s) {
         report(s);
         return;
     }
-    int last_tableau = s.last_tableau;
-    s.last_tableau = 0;
+    int last_tableau = s.opt.last_tableau;
+    s.opt.last_tableau = 0;
     std::string float_report = rendered(s);
-    s.last_tableau = last_tableau;
+    s.opt.last_tableau = last_tableau;
     std::string float_text = rendered(s);
-    int float_pivots = s.pivots;
+    int float_pivots = s.engine.pivots;
     if (e.a.empty()) e = exact_at_basis(s);
     exact_simplex(s, e);
-    s.exact_tableau = 1;
-    int exact_pivots = s.pivots;
-    s.pivots = float_pivots;
+    s.engine.exact_tableau = 1;
+    int exact_pivots = s.engine.pivots;
+    s.engine.pivots = float_pivots;
     bool same = !float_text.empty() && rendered(s) == float_text;
-    s.pivots = exact_pivots;
+    s.engine.pivots = exact_pivots;
     if (same) {
         std::fputs(float_report.c_str(), s.out);
         return;
     }
     std::fprintf(s.out, "%s\n", exact_note);
-    if (s.last_tableau) tableau(s);
+    if (s.opt.last_tableau) tableau(s);
     report(s);
 }
 

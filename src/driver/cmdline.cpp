@@ -5,15 +5,9 @@
 #include <cstring>
 
 #include "input/chars.h"
+#include "reports/title.h"
 
 namespace zep {
-
-void ctitle(Store& s, const char* title, int width) {
-    std::fprintf(s.out, "\n");
-    int len = static_cast<int>(std::strlen(title));
-    for (int i = 0; i < (width - len) / 2; i++) std::fputc(' ', s.out);
-    std::fprintf(s.out, "%s\n\n", title);
-}
 
 void help(Store& s) {
     std::fprintf(s.out,
@@ -50,25 +44,25 @@ void version(Store& s) {
 static void takeOption(Store& s, char letter) {
     switch (Tolower(letter)) {
     case 'e':
-        s.echo = !s.echo;
+        s.opt.echo = !s.opt.echo;
         break;
     case 'f':
-        s.last_tableau = 1;
+        s.opt.last_tableau = 1;
         break;
     case 'i':
-        s.inputMatrix = 1;
+        s.opt.inputMatrix = 1;
         break;
     case 'm':
-        s.dispModel = !s.dispModel;
+        s.opt.dispModel = !s.opt.dispModel;
         break;
     case 'r':
-        s.show_range = 1;
+        s.opt.show_range = 1;
         break;
     case 't':
-        s.debug = 1;
+        s.opt.debug = 1;
         break;
     case 'x':
-        s.show_exchanges = 1;
+        s.opt.show_exchanges = 1;
         break;
     default:
         std::fprintf(s.out, "Unknown option '%c'\n", letter);

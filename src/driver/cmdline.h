@@ -8,6 +8,5 @@ namespace zep {
 int getArg(Store& s, int argc, char** argv);
 void help(Store& s);
 void version(Store& s);
-void ctitle(Store& s, const char* title, int width);
 
 } // namespace zep

@@ -79,7 +79,7 @@ void convertRun(Store& s, int argc, char** argv, std::FILE* messages) {
     std::strcpy(s.buf, file);
     std::FILE* model_out = s.out;
     s.out = messages;
-    s.echo = 0;
+    s.opt.echo = 0;
     initParam(s);
     readModel(s);
     char why[160];

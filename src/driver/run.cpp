@@ -11,7 +11,7 @@ namespace zep {
 void commandLineRun(Store& s, int argc, char** argv) {
     if (getArg(s, argc, argv) != 1) throw ProcessEnd{0};
     initParam(s);
-    if (s.inputMatrix) {
+    if (s.opt.inputMatrix) {
         generate2(s);
     } else {
         generate3(s);

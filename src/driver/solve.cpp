@@ -1,20 +1,19 @@
 #include "driver/solve.h"
 
+#include "check/verify.h"
 #include "driver/answer.h"
 #include "driver/cmdline.h"
 #include "input/form.h"
 #include "simplex/simplex.h"
 #include "simplex/tableau.h"
-#include "simplex/verify.h"
 #include "stdform/stdform.h"
 
 namespace zep {
 
 void solve(Store& s) {
     readModel(s);
-    keep_model(s);
     setprob(s);
-    if (s.debug) tableau(s);
+    if (s.opt.debug) tableau(s);
     simplex(s);
     checked_report(s);
 }

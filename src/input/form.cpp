@@ -64,9 +64,9 @@ void readModel(Store& s) {
     generate3(s);
     // The echo copies the text exactly; a last line without its newline
     // still gets one, so that the announcement starts a line of its own.
-    if (s.echo && s.errCol != 0) std::fputc('\n', s.out);
-    print(s, "Processing %d variables and %d constraints from file %s\n", s.num_vars, s.num_cons,
-          file);
+    if (s.opt.echo && s.scan.errCol != 0) std::fputc('\n', s.out);
+    print(s, "Processing %d variables and %d constraints from file %s\n", s.model.num_vars,
+          s.model.num_cons, file);
 }
 
 } // namespace zep

@@ -35,32 +35,32 @@ using Action = void (*)(Store& s, double& pending);
 
 void senseKeyword(Store& s, double&) {
     if (strnicmp(s.buf, "max", 3) == 0) {
-        s.z_mult = -1.0;
+        s.model.z_mult = -1.0;
     } else if (strnicmp(s.buf, "min", 3) == 0) {
-        s.z_mult = 1.0;
+        s.model.z_mult = 1.0;
     } else {
         errExit(s, 2);
     }
     strupr(s.buf);
-    std::memcpy(s.minmax, s.buf, 3);
+    std::memcpy(s.model.minmax, s.buf, 3);
 }
 
 void constraintLabel(Store& s, double& pending) {
-    s.num_cons++;
-    if (s.num_cons > max_cons) errExit(s, 16);
+    s.model.num_cons++;
+    if (s.model.num_cons > max_cons) errExit(s, 16);
     pending = 1.0;
-    s.tokLen--;
-    s.buf[s.tokLen] = '\0';
-    if (s.tokLen == 0) errExit(s, 20);
-    char* label = s.rname[s.num_cons];
+    s.scan.tokLen--;
+    s.buf[s.scan.tokLen] = '\0';
+    if (s.scan.tokLen == 0) errExit(s, 20);
+    char* label = s.model.rname[s.model.num_cons];
     std::memset(label, 0, label_size);
-    std::memcpy(label, s.buf, static_cast<size_t>(s.tokLen));
+    std::memcpy(label, s.buf, static_cast<size_t>(s.scan.tokLen));
     if (checkLabel(s) != 1) errExit(s, 19);
 }
 
 // The objective's label makes row 0.
 void objectiveLabel(Store& s, double& pending) {
-    s.num_cons = -1;
+    s.model.num_cons = -1;
     constraintLabel(s, pending);
 }
 
@@ -73,18 +73,18 @@ void coefficient(Store& s, double& pending) {
 void variable(Store& s, double& pending) {
     int k = nameNum(s);
     if (k < 0) errExit(s, 17);
-    s.a_mat[s.num_cons][k] = pending;
+    s.tab.a_mat[s.model.num_cons][k] = pending;
 }
 
 // Only the first character of the relation counts.
 void relation(Store& s, double&) {
-    s.row_type[s.num_cons] = s.buf[0] == '<' ? 1 : s.buf[0] == '>' ? -1 : 0;
+    s.tab.row_type[s.model.num_cons] = s.buf[0] == '<' ? 1 : s.buf[0] == '>' ? -1 : 0;
 }
 
 void rightHandSide(Store& s, double&) {
     double rhs = tokValue(s);
-    s.rrhs[s.num_cons] = rhs;
-    s.a_mat[s.num_cons][0] = rhs;
+    s.model.rrhs[s.model.num_cons] = rhs;
+    s.tab.a_mat[s.model.num_cons][0] = rhs;
     if (rhs < 0) errExit(s, 12);
 }
 
@@ -107,14 +107,16 @@ void generate3(Store& s) {
         actions[state](s, pending);
     }
     // Whatever state the input ends in, what was stored so far is the model.
-    s.last_row = s.num_cons;
-    s.num_vars = s.nnames;
-    s.last_col = s.num_vars;
+    s.tab.last_row = s.model.num_cons;
+    s.model.num_vars = s.tab.nnames;
+    s.tab.last_col = s.model.num_vars;
+    keep_model(s);
 }
 
 int checkLabel(Store& s) {
-    for (int r = 0; r < s.num_cons; r++)
-        if (std::strncmp(s.rname[r], s.rname[s.num_cons], label_size) == 0) return 0;
+    for (int r = 0; r < s.model.num_cons; r++)
+        if (std::strncmp(s.model.rname[r], s.model.rname[s.model.num_cons], label_size) == 0)
+            return 0;
     return 1;
 }
 

@@ -130,7 +130,7 @@ Token peekToken(Store& s, LpReader& r) {
 void beginRow(Store& s, LpReader& r, const char* label) {
     char fallback[label_size + 8];
     if (!label) {
-        std::snprintf(fallback, sizeof fallback, "C%d", s.num_cons + 1);
+        std::snprintf(fallback, sizeof fallback, "C%d", s.model.num_cons + 1);
         label = fallback;
     }
     r.row = addRow(s, r.m, label, 0);
@@ -142,7 +142,7 @@ void addTerm(Store& s, LpReader& r, const Token& name) {
     char text[line_max + 1];
     copyName(text, name);
     int k = columnOf(s, r.m, text, true);
-    s.a_mat[r.row][k] += r.sign * r.coef;
+    s.tab.a_mat[r.row][k] += r.sign * r.coef;
     r.sign = 1;
     r.coef = 1;
     r.terms = true;
@@ -157,7 +157,7 @@ void closeRow(Store& s, LpReader& r) {
             refuseLine(s, r.m, "a constant in the objective is not supported");
         }
         if (r.state == RowState::sign) refuseLine(s, r.m, "a sign without a term");
-        if (s.rname[0][0] == '\0') labelRow(s, r.m, 0, "OBJ");
+        if (s.model.rname[0][0] == '\0') labelRow(s, r.m, 0, "OBJ");
     } else if (r.section == Section::constraints && r.row > 0) {
         refuseLine(s, r.m, "the constraint %s ends without a relation and right-hand side",
                    r.m.rowSpelling[r.row]);
@@ -202,7 +202,7 @@ void rowToken(Store& s, LpReader& r, const Token& t) {
         } else if (t.kind == Tok::name) {
             addTerm(s, r, t);
         } else if (t.kind == Tok::relation && r.state == RowState::terms && !objective) {
-            s.row_type[r.row] = t.relation;
+            s.tab.row_type[r.row] = t.relation;
             r.state = RowState::relation;
         } else if (t.kind == Tok::relation && objective) {
             refuseLine(s, r.m, "a relation in the objective");
@@ -231,7 +231,7 @@ void rowToken(Store& s, LpReader& r, const Token& t) {
         if (t.kind != Tok::number)
             refuseLine(s, r.m, "the right-hand side of constraint %s is not a number",
                        r.m.rowSpelling[r.row]);
-        s.rrhs[r.row] = r.sign * t.value;
+        s.model.rrhs[r.row] = r.sign * t.value;
         r.sign = 1;
         r.row = -1;
         r.state = RowState::start;

@@ -158,33 +158,35 @@ int count(Store& s, const char* what, int max) {
 }
 
 void readVarnames(Store& s) {
-    for (int k = 1; k <= s.num_vars; k++) {
-        word(s, s.varname[k], varname_max, Item{"variable name %d", k});
-        strupr(s.varname[k]);
+    for (int k = 1; k <= s.model.num_vars; k++) {
+        word(s, s.tab.varname[k], varname_max, Item{"variable name %d", k});
+        strupr(s.tab.varname[k]);
         for (int i = 1; i < k; i++)
-            if (sameText(s.varname[i], s.varname[k]))
-                refuse(s, "variable name %s is given twice", s.varname[k]);
+            if (sameText(s.tab.varname[i], s.tab.varname[k]))
+                refuse(s, "variable name %s is given twice", s.tab.varname[k]);
     }
 }
 
 void readRowName(Store& s, int i) {
     Item item = i == 0 ? Item{"the objective row's name%.0d"} : Item{"the name of row %d", i};
-    word(s, s.rname[i], label_max, item);
-    strupr(s.rname[i]);
+    word(s, s.model.rname[i], label_max, item);
+    strupr(s.model.rname[i]);
     for (int k = 0; k < i; k++)
-        if (sameText(s.rname[k], s.rname[i])) refuse(s, "row name %s is given twice", s.rname[i]);
+        if (sameText(s.model.rname[k], s.model.rname[i]))
+            refuse(s, "row name %s is given twice", s.model.rname[i]);
 }
 
 void readRow(Store& s, int i) {
     readRowName(s, i);
-    for (int j = 1; j <= s.num_vars; j++)
-        s.a_mat[i][j] = number(s, Item{"coefficient %d of row %s", j, s.rname[i]});
+    for (int j = 1; j <= s.model.num_vars; j++)
+        s.tab.a_mat[i][j] = number(s, Item{"coefficient %d of row %s", j, s.model.rname[i]});
     if (i == 0) return;
-    word(s, s.buf, word_max, Item{"the relation of row %.0d%s", 0, s.rname[i]});
-    s.row_type[i] = s.buf[0] == '<' ? 1 : s.buf[0] == '>' ? -1 : 0;
-    s.rrhs[i] = number(s, Item{"the right-hand side of row %.0d%s", 0, s.rname[i]});
-    if (s.rrhs[i] < 0) refuse(s, "the right-hand side of row %s is negative", s.rname[i]);
-    s.a_mat[i][0] = s.rrhs[i];
+    word(s, s.buf, word_max, Item{"the relation of row %.0d%s", 0, s.model.rname[i]});
+    s.tab.row_type[i] = s.buf[0] == '<' ? 1 : s.buf[0] == '>' ? -1 : 0;
+    s.model.rrhs[i] = number(s, Item{"the right-hand side of row %.0d%s", 0, s.model.rname[i]});
+    if (s.model.rrhs[i] < 0)
+        refuse(s, "the right-hand side of row %s is negative", s.model.rname[i]);
+    s.tab.a_mat[i][0] = s.model.rrhs[i];
 }
 
 // Whatever follows the last row would be a part of the model left unread.
@@ -210,22 +212,23 @@ void generate2(Store& s) {
     if (len > sense_max) refuse(s, "the sense word is longer than %d characters", sense_max);
     if (len >= 0) {
         if (holdsNul(sense, len)) refuse(s, "the sense word holds a NUL byte");
-        std::strcpy(s.minmax, sense);
-        s.num_vars = count(s, "the number of variables", max_names);
-        s.num_cons = count(s, "the number of constraints", max_cons);
+        std::strcpy(s.model.minmax, sense);
+        s.model.num_vars = count(s, "the number of variables", max_names);
+        s.model.num_cons = count(s, "the number of constraints", max_cons);
     }
-    s.z_mult = strnicmp(s.minmax, "max", 3) == 0 ? -1.0 : 1.0;
-    print(s, "Processing %d variables and %d constraints from file %s\n", s.num_vars, s.num_cons,
-          s.buf);
-    s.last_col = s.num_vars;
-    s.last_row = s.num_cons;
+    s.model.z_mult = strnicmp(s.model.minmax, "max", 3) == 0 ? -1.0 : 1.0;
+    print(s, "Processing %d variables and %d constraints from file %s\n", s.model.num_vars,
+          s.model.num_cons, s.buf);
+    s.tab.last_col = s.model.num_vars;
+    s.tab.last_row = s.model.num_cons;
     if (len < 0) return;
     readVarnames(s);
-    for (int i = 0; i <= s.num_cons; i++) readRow(s, i);
+    for (int i = 0; i <= s.model.num_cons; i++) readRow(s, i);
     refuseTrailingItems(s);
     if (int k = addedNameClash(s))
-        refuse(s, "variable name %s is also the name of an added column", s.varname[k]);
-    s.nnames = s.num_vars;
+        refuse(s, "variable name %s is also the name of an added column", s.tab.varname[k]);
+    s.tab.nnames = s.model.num_vars;
+    keep_model(s);
 }
 
 } // namespace zep

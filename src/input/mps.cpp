@@ -127,7 +127,7 @@ void rowRecord(Store& s, MpsReader& r, const char* original) {
     const char* type = r.field[0];
     const char* name = r.field[1];
     if (same(type, "N")) {
-        if (s.rname[0][0]) refuseLine(s, r.m, "a second objective (N) row, %s", name);
+        if (s.model.rname[0][0]) refuseLine(s, r.m, "a second objective (N) row, %s", name);
         labelRow(s, r.m, 0, name);
     } else if (same(type, "L") || same(type, "G") || same(type, "E")) {
         addRow(s, r.m, name, same(type, "L") ? 1 : same(type, "G") ? -1 : 0);
@@ -143,7 +143,7 @@ void columnRecord(Store& s, MpsReader& r, const char* original) {
     int k = columnOf(s, r.m, r.field[0], true);
     for (int f = 1; f < r.fields; f += 2) {
         int row = knownRow(s, r, r.field[f]);
-        s.a_mat[row][k] += number(s, r, r.field[f + 1]);
+        s.tab.a_mat[row][k] += number(s, r, r.field[f + 1]);
     }
 }
 
@@ -163,7 +163,7 @@ void rhsRecord(Store& s, MpsReader& r, const char* original) {
         if (r.rhsGiven[row])
             refuseLine(s, r.m, "the right-hand side of row %s is given twice", r.field[f]);
         r.rhsGiven[row] = true;
-        s.rrhs[row] = number(s, r, r.field[f + 1]);
+        s.model.rrhs[row] = number(s, r, r.field[f + 1]);
     }
 }
 
@@ -241,7 +241,7 @@ void readMps(Store& s) {
         else
             indicator(s, *r);
     }
-    if (s.rname[0][0] == '\0') labelRow(s, r->m, 0, "OBJ");
+    if (s.model.rname[0][0] == '\0') labelRow(s, r->m, 0, "OBJ");
     finishNamedModel(s, r->m);
 }
 

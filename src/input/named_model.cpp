@@ -76,25 +76,25 @@ int columnOf(Store& s, NamedModel& m, const char* name, bool add) {
         refuseLine(s, m, "the variable name %s is longer than %d characters", name, varname_max);
     char upper[name_size];
     upperCopy(upper, name, name_size);
-    for (int k = 1; k <= s.num_vars; k++) {
-        if (std::strcmp(s.varname[k], upper) != 0) continue;
+    for (int k = 1; k <= s.model.num_vars; k++) {
+        if (std::strcmp(s.tab.varname[k], upper) != 0) continue;
         checkSpelling(s, m, m.varSpelling[k], name);
         return k;
     }
     if (!add) return -1;
-    if (s.num_vars == max_names) refuseLine(s, m, "more than %d variables", max_names);
-    s.num_vars++;
-    std::memcpy(s.varname[s.num_vars], upper, name_size);
-    std::memcpy(m.varSpelling[s.num_vars], name, std::strlen(name) + 1);
-    return s.num_vars;
+    if (s.model.num_vars == max_names) refuseLine(s, m, "more than %d variables", max_names);
+    s.model.num_vars++;
+    std::memcpy(s.tab.varname[s.model.num_vars], upper, name_size);
+    std::memcpy(m.varSpelling[s.model.num_vars], name, std::strlen(name) + 1);
+    return s.model.num_vars;
 }
 
 int rowOf(Store& s, NamedModel& m, const char* name) {
     if (std::strlen(name) > label_max) return -1;
     char upper[label_size];
     upperCopy(upper, name, label_size);
-    for (int r = 0; r <= s.num_cons; r++) {
-        if (s.rname[r][0] == '\0' || std::strcmp(s.rname[r], upper) != 0) continue;
+    for (int r = 0; r <= s.model.num_cons; r++) {
+        if (s.model.rname[r][0] == '\0' || std::strcmp(s.model.rname[r], upper) != 0) continue;
         checkSpelling(s, m, m.rowSpelling[r], name);
         return r;
     }
@@ -105,16 +105,16 @@ void labelRow(Store& s, NamedModel& m, int r, const char* name) {
     if (std::strlen(name) > label_max)
         refuseLine(s, m, "the row label %s is longer than %d characters", name, label_max);
     if (rowOf(s, m, name) >= 0) refuseLine(s, m, "the row label %s is given twice", name);
-    upperCopy(s.rname[r], name, label_size);
+    upperCopy(s.model.rname[r], name, label_size);
     std::memcpy(m.rowSpelling[r], name, std::strlen(name) + 1);
 }
 
 int addRow(Store& s, NamedModel& m, const char* name, int relation) {
-    if (s.num_cons == max_cons) refuseLine(s, m, "more than %d constraints", max_cons);
-    labelRow(s, m, s.num_cons + 1, name);
-    s.num_cons++;
-    s.row_type[s.num_cons] = relation;
-    return s.num_cons;
+    if (s.model.num_cons == max_cons) refuseLine(s, m, "more than %d constraints", max_cons);
+    labelRow(s, m, s.model.num_cons + 1, name);
+    s.model.num_cons++;
+    s.tab.row_type[s.model.num_cons] = relation;
+    return s.model.num_cons;
 }
 
 const char* scanNumber(const char* p, double& v) {
@@ -140,30 +140,31 @@ const char* scanNumber(const char* p, double& v) {
 }
 
 void setSense(Store& s, double z_mult) {
-    s.z_mult = z_mult;
-    std::snprintf(s.minmax, sizeof s.minmax, "%s", z_mult < 0 ? "MAX" : "MIN");
+    s.model.z_mult = z_mult;
+    std::snprintf(s.model.minmax, sizeof s.model.minmax, "%s", z_mult < 0 ? "MAX" : "MIN");
 }
 
 void finishNamedModel(Store& s, NamedModel& m) {
     if (int k = addedNameClash(s))
         refuseLine(s, m, "the variable name %s is also the name of an added column",
                    m.varSpelling[k]);
-    s.nnames = s.num_vars;
-    s.last_col = s.num_vars;
-    s.last_row = s.num_cons;
-    print(s, "Processing %d variables and %d constraints from file %s\n", s.num_vars, s.num_cons,
-          m.file);
-    for (int r = 1; r <= s.num_cons; r++) {
-        s.a_mat[r][0] = s.rrhs[r];
-        if (!(s.rrhs[r] < 0)) continue;
-        for (int j = 0; j <= s.num_vars; j++) s.a_mat[r][j] = -s.a_mat[r][j];
-        s.rrhs[r] = -s.rrhs[r];
-        s.row_type[r] = -s.row_type[r];
+    s.tab.nnames = s.model.num_vars;
+    s.tab.last_col = s.model.num_vars;
+    s.tab.last_row = s.model.num_cons;
+    print(s, "Processing %d variables and %d constraints from file %s\n", s.model.num_vars,
+          s.model.num_cons, m.file);
+    for (int r = 1; r <= s.model.num_cons; r++) {
+        s.tab.a_mat[r][0] = s.model.rrhs[r];
+        if (!(s.model.rrhs[r] < 0)) continue;
+        for (int j = 0; j <= s.model.num_vars; j++) s.tab.a_mat[r][j] = -s.tab.a_mat[r][j];
+        s.model.rrhs[r] = -s.model.rrhs[r];
+        s.tab.row_type[r] = -s.tab.row_type[r];
         std::fprintf(s.out,
                      "Note: row %s had a negative right-hand side; multiplied by -1, its "
                      "relation is now %s\n",
-                     s.rname[r], relationText(s.row_type[r]));
+                     s.model.rname[r], relationText(s.tab.row_type[r]));
     }
+    keep_model(s);
 }
 
 } // namespace zep

@@ -11,20 +11,20 @@ int findname(Store& s, const char* name) {
     // A slot holds its terminator within its 13 characters, so comparing
     // whole texts gives strncmp's answer over the slot; the bytes after a
     // slot's terminator are never read.
-    for (int k = 1; k <= s.nnames; k++)
-        if (sameText(s.varname[k], name)) return k;
+    for (int k = 1; k <= s.tab.nnames; k++)
+        if (sameText(s.tab.varname[k], name)) return k;
     return -1;
 }
 
 int putname(Store& s, const char* name) {
-    if (s.nnames >= max_names) return -1;
-    s.nnames++;
+    if (s.tab.nnames >= max_names) return -1;
+    s.tab.nnames++;
     // NUL-padded to the whole slot, cut to 12 characters.
-    char* slot = s.varname[s.nnames];
+    char* slot = s.tab.varname[s.tab.nnames];
     std::size_t n = strnlen(name, name_size - 1);
     std::memcpy(slot, name, n);
     std::memset(slot + n, 0, name_size - n);
-    return s.nnames;
+    return s.tab.nnames;
 }
 
 int nameNum(Store& s) {
@@ -34,14 +34,16 @@ int nameNum(Store& s) {
 
 int addedNameClash(const Store& s) {
     char added[name_size + label_size];
-    for (int r = 1; r <= s.num_cons; r++) {
-        const char* first = s.row_type[r] > 0 ? "SLK:" : s.row_type[r] < 0 ? "SRP:" : "ART:";
-        const char* second = s.row_type[r] < 0 ? "ART:" : nullptr;
+    for (int r = 1; r <= s.model.num_cons; r++) {
+        const char* first = s.tab.row_type[r] > 0   ? "SLK:"
+                            : s.tab.row_type[r] < 0 ? "SRP:"
+                                                    : "ART:";
+        const char* second = s.tab.row_type[r] < 0 ? "ART:" : nullptr;
         for (const char* prefix : {first, second}) {
             if (!prefix) continue;
-            std::strcat(std::strcpy(added, prefix), s.rname[r]);
-            for (int k = 1; k <= s.num_vars; k++)
-                if (sameText(s.varname[k], added)) return k;
+            std::strcat(std::strcpy(added, prefix), s.model.rname[r]);
+            for (int k = 1; k <= s.model.num_vars; k++)
+                if (sameText(s.tab.varname[k], added)) return k;
         }
     }
     return 0;

@@ -85,7 +85,7 @@ constexpr const char* errorMsgs[21] = {
 };
 
 int classOf(const Store& s, int c) {
-    return static_cast<unsigned char>(s.chtype[c]);
+    return static_cast<unsigned char>(s.scan.chtype[c]);
 }
 
 int nextState(const Store& s, int state, int c) {
@@ -99,23 +99,25 @@ int nextState(const Store& s, int state, int c) {
 // tokLen stops one past the 99 characters buf holds, which is over every
 // state's maximum, so the token ends in input error 18.
 void keep(Store& s, int c) {
-    if (s.tokLen < buf_size - 1) s.buf[s.tokLen] = static_cast<char>(Toupper(static_cast<char>(c)));
-    if (s.tokLen < buf_size) s.tokLen++;
+    if (s.scan.tokLen < buf_size - 1)
+        s.buf[s.scan.tokLen] = static_cast<char>(Toupper(static_cast<char>(c)));
+    if (s.scan.tokLen < buf_size) s.scan.tokLen++;
 }
 
 void consume(Store& s, int c) {
-    if (s.echo) fputc_unlocked(c, s.out);
+    if (s.opt.echo) fputc_unlocked(c, s.out);
     if (c == '\n') {
-        s.errCol = 0;
+        s.scan.errCol = 0;
+        s.scan.errLine++;
         return;
     }
-    s.errCol++;
+    s.scan.errCol++;
     if (classOf(s, c) != blank) keep(s, c);
 }
 
 void endToken(Store& s, int state) {
-    s.buf[s.tokLen < buf_size ? s.tokLen : buf_size - 1] = '\0';
-    if (s.tokLen > lhstate[state][0]) errExit(s, 18);
+    s.buf[s.scan.tokLen < buf_size ? s.scan.tokLen : buf_size - 1] = '\0';
+    if (s.scan.tokLen > lhstate[state][0]) errExit(s, 18);
 }
 
 // A sign or a point without digits stands for a coefficient of one.
@@ -131,14 +133,14 @@ constexpr UnitToken unitTokens[] = {
 } // namespace
 
 void chset(Store& s) {
-    std::memcpy(s.chtype, classes.data(), classes.size());
+    std::memcpy(s.scan.chtype, classes.data(), classes.size());
 }
 
 // Characters come straight from the stream's buffer (getc_unlocked): the
 // program has one thread, and a call and a lock per character cost more
 // than the whole scan.
 int getTok(Store& s) {
-    s.tokLen = 0;
+    s.scan.tokLen = 0;
     int state = 0;
     int previous;
     int c;
@@ -152,7 +154,7 @@ int getTok(Store& s) {
     if (state == end_of_token) {
         std::ungetc(c, s.luin);
     } else if (state == lexical_error) {
-        print(s, "Error in column %d\n", s.errCol);
+        print(s, "Error in column %d\n", s.scan.errCol);
         errExit(s, 1);
     } else if (previous == 0) {
         return end_of_input;
@@ -163,16 +165,21 @@ int getTok(Store& s) {
 
 double tokValue(Store& s) {
     for (const UnitToken& u : unitTokens)
-        if (s.tokLen == u.len && std::strncmp(s.buf, u.text, static_cast<size_t>(u.len)) == 0)
+        if (s.scan.tokLen == u.len && std::strncmp(s.buf, u.text, static_cast<size_t>(u.len)) == 0)
             return u.value;
     double v;
     if (plainDecimal(s.buf, static_cast<int>(std::strlen(s.buf)), v)) return v;
     return std::atof(s.buf);
 }
 
+const char* inputErrorText(int n) {
+    return errorMsgs[n];
+}
+
 void errExit(Store& s, int n) {
+    s.scan.errNum = n;
     print(s, "\n");
-    for (int i = 1; i < s.errCol; i++) std::fputc(' ', s.out);
+    for (int i = 1; i < s.scan.errCol; i++) std::fputc(' ', s.out);
     print(s, "^\nInput Error %d>> %s\nProcessing terminated\n", n, errorMsgs[n]);
     throw ProcessEnd{255};
 }

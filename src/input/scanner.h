@@ -10,4 +10,7 @@ int getTok(Store& s);
 double tokValue(Store& s);
 [[noreturn]] void errExit(Store& s, int n);
 
+// The text of input error n.
+const char* inputErrorText(int n);
+
 } // namespace zep

@@ -71,28 +71,28 @@ struct TermLine {
 // A row's terms: every variable in the objective (so that a reader numbers
 // the variables in their order), only the others' non-zero ones elsewhere.
 void terms(Store& s, TermLine& line, int r) {
-    for (int j = 1; j <= s.num_vars; j++)
-        if (r == 0 || s.a_mat[r][j] != 0) line.term(s.a_mat[r][j], s.varname[j]);
-    if (line.first && r > 0 && s.num_vars > 0) line.term(0, s.varname[1]);
+    for (int j = 1; j <= s.model.num_vars; j++)
+        if (r == 0 || s.tab.a_mat[r][j] != 0) line.term(s.tab.a_mat[r][j], s.tab.varname[j]);
+    if (line.first && r > 0 && s.model.num_vars > 0) line.term(0, s.tab.varname[1]);
 }
 
 void writeRows(Store& s, bool algebraic) {
-    for (int r = 1; r <= s.num_cons; r++) {
+    for (int r = 1; r <= s.model.num_cons; r++) {
         TermLine line{s, algebraic};
         line.put(algebraic ? "" : " ");
-        line.put(s.rname[r]);
+        line.put(s.model.rname[r]);
         line.put(algebraic ? ")" : ":");
         terms(s, line, r);
-        Number rhs(s.rrhs[r], algebraic);
-        std::fprintf(s.out, " %s %s\n", relationText(s.row_type[r]), rhs.text);
+        Number rhs(s.model.rrhs[r], algebraic);
+        std::fprintf(s.out, " %s %s\n", relationText(s.tab.row_type[r]), rhs.text);
     }
 }
 
 void writeLp(Store& s) {
-    std::fprintf(s.out, "%s\n", s.z_mult < 0 ? "Maximize" : "Minimize");
+    std::fprintf(s.out, "%s\n", s.model.z_mult < 0 ? "Maximize" : "Minimize");
     TermLine objective{s, false};
     objective.put(" ");
-    objective.put(s.rname[0]);
+    objective.put(s.model.rname[0]);
     objective.put(":");
     terms(s, objective, 0);
     std::fprintf(s.out, "\nSubject To\n");
@@ -102,8 +102,8 @@ void writeLp(Store& s) {
 
 void writeAlgebraic(Store& s) {
     TermLine objective{s, true};
-    objective.put(s.z_mult < 0 ? "MAX " : "MIN ");
-    objective.put(s.rname[0]);
+    objective.put(s.model.z_mult < 0 ? "MAX " : "MIN ");
+    objective.put(s.model.rname[0]);
     objective.put(")");
     terms(s, objective, 0);
     std::fputc('\n', s.out);
@@ -116,38 +116,40 @@ void mpsEntry(Store& s, const char* first, const char* second, double v) {
 }
 
 void writeMps(Store& s) {
-    std::fprintf(s.out, "NAME          %s\n", s.rname[0]);
-    if (s.z_mult < 0) std::fprintf(s.out, "OBJSENSE\n    MAX\n");
-    std::fprintf(s.out, "ROWS\n N  %s\n", s.rname[0]);
-    for (int r = 1; r <= s.num_cons; r++)
+    std::fprintf(s.out, "NAME          %s\n", s.model.rname[0]);
+    if (s.model.z_mult < 0) std::fprintf(s.out, "OBJSENSE\n    MAX\n");
+    std::fprintf(s.out, "ROWS\n N  %s\n", s.model.rname[0]);
+    for (int r = 1; r <= s.model.num_cons; r++)
         std::fprintf(s.out, " %c  %s\n",
-                     s.row_type[r] > 0   ? 'L'
-                     : s.row_type[r] < 0 ? 'G'
-                                         : 'E',
-                     s.rname[r]);
+                     s.tab.row_type[r] > 0   ? 'L'
+                     : s.tab.row_type[r] < 0 ? 'G'
+                                             : 'E',
+                     s.model.rname[r]);
     std::fprintf(s.out, "COLUMNS\n");
-    for (int j = 1; j <= s.num_vars; j++) {
-        mpsEntry(s, s.varname[j], s.rname[0], s.a_mat[0][j]);
-        for (int r = 1; r <= s.num_cons; r++)
-            if (s.a_mat[r][j] != 0) mpsEntry(s, s.varname[j], s.rname[r], s.a_mat[r][j]);
+    for (int j = 1; j <= s.model.num_vars; j++) {
+        mpsEntry(s, s.tab.varname[j], s.model.rname[0], s.tab.a_mat[0][j]);
+        for (int r = 1; r <= s.model.num_cons; r++)
+            if (s.tab.a_mat[r][j] != 0)
+                mpsEntry(s, s.tab.varname[j], s.model.rname[r], s.tab.a_mat[r][j]);
     }
     std::fprintf(s.out, "RHS\n");
-    for (int r = 1; r <= s.num_cons; r++)
-        if (s.rrhs[r] != 0) mpsEntry(s, "RHS", s.rname[r], s.rrhs[r]);
+    for (int r = 1; r <= s.model.num_cons; r++)
+        if (s.model.rrhs[r] != 0) mpsEntry(s, "RHS", s.model.rname[r], s.model.rrhs[r]);
     std::fprintf(s.out, "ENDATA\n");
 }
 
 void writeMatrix(Store& s) {
-    std::fprintf(s.out, "%s %d %d\n", s.z_mult < 0 ? "MAX" : "MIN", s.num_vars, s.num_cons);
-    for (int j = 1; j <= s.num_vars; j++)
-        std::fprintf(s.out, "%s%s", s.varname[j], j < s.num_vars ? " " : "\n");
-    for (int r = 0; r <= s.num_cons; r++) {
-        std::fprintf(s.out, "%s", s.rname[r]);
-        for (int j = 1; j <= s.num_vars; j++)
-            std::fprintf(s.out, " %s", Number(s.a_mat[r][j], false).text);
+    std::fprintf(s.out, "%s %d %d\n", s.model.z_mult < 0 ? "MAX" : "MIN", s.model.num_vars,
+                 s.model.num_cons);
+    for (int j = 1; j <= s.model.num_vars; j++)
+        std::fprintf(s.out, "%s%s", s.tab.varname[j], j < s.model.num_vars ? " " : "\n");
+    for (int r = 0; r <= s.model.num_cons; r++) {
+        std::fprintf(s.out, "%s", s.model.rname[r]);
+        for (int j = 1; j <= s.model.num_vars; j++)
+            std::fprintf(s.out, " %s", Number(s.tab.a_mat[r][j], false).text);
         if (r > 0)
-            std::fprintf(s.out, " %s %s", relationText(s.row_type[r]),
-                         Number(s.rrhs[r], false).text);
+            std::fprintf(s.out, " %s %s", relationText(s.tab.row_type[r]),
+                         Number(s.model.rrhs[r], false).text);
         std::fputc('\n', s.out);
     }
 }
@@ -162,24 +164,25 @@ bool refuse(char* why, std::size_t size, const char* what, const char* name, con
 bool writable(const Store& s, ModelForm to, char* why, std::size_t size) {
     const char* form = to == ModelForm::lp ? "LP format" : "algebraic form";
     if (to == ModelForm::mps || to == ModelForm::matrix) return true;
-    if (s.num_vars == 0 && s.num_cons > 0) {
+    if (s.model.num_vars == 0 && s.model.num_cons > 0) {
         std::snprintf(why, size, "a constraint without variables cannot be written in the %s",
                       form);
         return false;
     }
     bool (*fits)(const char*) = to == ModelForm::lp ? lpName : algebraicName;
-    for (int r = 0; r <= s.num_cons; r++)
-        if (!fits(s.rname[r])) return refuse(why, size, "row label", s.rname[r], form);
-    for (int j = 1; j <= s.num_vars; j++)
-        if (!fits(s.varname[j])) return refuse(why, size, "variable name", s.varname[j], form);
+    for (int r = 0; r <= s.model.num_cons; r++)
+        if (!fits(s.model.rname[r])) return refuse(why, size, "row label", s.model.rname[r], form);
+    for (int j = 1; j <= s.model.num_vars; j++)
+        if (!fits(s.tab.varname[j]))
+            return refuse(why, size, "variable name", s.tab.varname[j], form);
     if (to == ModelForm::algebraic)
-        for (int r = 0; r <= s.num_cons; r++)
-            for (int j = 0; j <= s.num_vars; j++)
-                if (std::strlen(Number(std::fabs(s.a_mat[r][j]), true).text) > number_max) {
+        for (int r = 0; r <= s.model.num_cons; r++)
+            for (int j = 0; j <= s.model.num_vars; j++)
+                if (std::strlen(Number(std::fabs(s.tab.a_mat[r][j]), true).text) > number_max) {
                     std::snprintf(why, size,
                                   "a number of row %s has over %d digits, more than the "
                                   "algebraic form reads",
-                                  s.rname[r], number_max);
+                                  s.model.rname[r], number_max);
                     return false;
                 }
     return true;

@@ -5,35 +5,35 @@ namespace zep {
 namespace {
 
 void markBasis(const Store& s, CycleGuard& g, int span) {
-    for (int j = 0; j <= s.last_col; j++) g.mark[j] = s.col_status[j];
+    for (int j = 0; j <= s.tab.last_col; j++) g.mark[j] = s.tab.col_status[j];
     g.since_mark = 0;
     g.span = span;
 }
 
 bool atMark(const Store& s, const CycleGuard& g) {
-    for (int j = 0; j <= s.last_col; j++)
-        if (g.mark[j] != s.col_status[j]) return false;
+    for (int j = 0; j <= s.tab.last_col; j++)
+        if (g.mark[j] != s.tab.col_status[j]) return false;
     return true;
 }
 
 } // namespace
 
 void guardStart(Store& s, CycleGuard& g) {
-    s.bland = 0;
-    g.run_obj = s.a_mat[s.obj_row][s.rhs_col];
+    s.engine.bland = 0;
+    g.run_obj = s.tab.a_mat[s.tab.obj_row][s.tab.rhs_col];
     markBasis(s, g, 1);
 }
 
 void guardStep(Store& s, CycleGuard& g) {
-    double obj = s.a_mat[s.obj_row][s.rhs_col];
+    double obj = s.tab.a_mat[s.tab.obj_row][s.tab.rhs_col];
     if (obj != g.run_obj) {
         guardStart(s, g);
         return;
     }
-    if (s.bland) return;
+    if (s.engine.bland) return;
     g.since_mark++;
     if (atMark(s, g))
-        s.bland = 1;
+        s.engine.bland = 1;
     else if (g.since_mark == g.span)
         markBasis(s, g, 2 * g.span);
 }

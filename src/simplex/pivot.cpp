@@ -12,45 +12,44 @@ namespace zep {
 
 namespace {
 
-// Sets ratio and ratio_row for row r from the element already computed: +r
-// when its basic variable falls to 0, -r when it rises to its upper bound.
-void rowRatio(Store& s, int r) {
-    if (s.element > 0) {
-        s.ratio = s.a_mat[r][s.rhs_col] / s.element;
-        s.ratio_row = r;
-    } else if (artificialRises(s, r, s.element)) {
-        // An artificial must not rise: it leaves at once, a degenerate step.
-        s.ratio = 0;
-        s.ratio_row = r;
-    } else {
-        s.ratio = (s.upperb[s.basis_index[r]] - s.a_mat[r][s.rhs_col]) / (-s.element);
-        s.ratio_row = -r;
-    }
+// How far row r lets the entering column move, given its pivot-column
+// entry times direction (element): the ratio, and ratio_row +r when its
+// basic variable falls to 0, -r when it rises to its upper bound.
+struct RowRatio {
+    double ratio;
+    int ratio_row;
+};
+
+RowRatio rowRatio(const Store& s, int r, double element) {
+    if (element > 0) return {s.tab.a_mat[r][s.tab.rhs_col] / element, r};
+    // An artificial must not rise: it leaves at once, a degenerate step.
+    if (artificialRises(s, r, element)) return {0, r};
+    return {(s.tab.upperb[s.tab.basis_index[r]] - s.tab.a_mat[r][s.tab.rhs_col]) / (-element), -r};
 }
 
 // On a tie the earlier row stays, unless the later one's basic variable is
 // artificial; under Bland's rule the smaller basic column wins instead. A
 // row tied with the entering column's own bound beats it only when its
 // basic variable is artificial, and never under Bland's rule.
-bool acceptRow(const Store& s, int r) {
-    if (s.ratio < s.min_ratio) return true;
-    if (s.ratio != s.min_ratio) return false;
-    if (!s.bland) return s.isart[s.basis_index[r]] != 0;
-    int held = s.best_row < 0 ? -s.best_row : s.best_row;
-    return held != 0 && s.basis_index[r] < s.basis_index[held];
+bool acceptRow(const Store& s, int r, double ratio, double min_ratio) {
+    if (ratio < min_ratio) return true;
+    if (ratio != min_ratio) return false;
+    if (!s.engine.bland) return s.tab.isart[s.tab.basis_index[r]] != 0;
+    int held = s.engine.best_row < 0 ? -s.engine.best_row : s.engine.best_row;
+    return held != 0 && s.tab.basis_index[r] < s.tab.basis_index[held];
 }
 
 const char* leavingName(const Store& s) {
-    int leaving = s.basis_index[s.piv_row];
-    return s.isart[leaving] ? "ARTIFICIAL" : s.varname[leaving];
+    int leaving = s.tab.basis_index[s.engine.piv_row];
+    return s.tab.isart[leaving] ? "ARTIFICIAL" : s.tab.varname[leaving];
 }
 
 void boundFlip(Store& s) {
     adjrhsin(s);
-    if (s.col_status[s.piv_col] == 0)
-        s.col_status[s.piv_col] = -1;
-    else if (s.col_status[s.piv_col] == -1)
-        s.col_status[s.piv_col] = 0;
+    if (s.tab.col_status[s.engine.piv_col] == 0)
+        s.tab.col_status[s.engine.piv_col] = -1;
+    else if (s.tab.col_status[s.engine.piv_col] == -1)
+        s.tab.col_status[s.engine.piv_col] = 0;
     else
         err_exit(s, 2);
 }
@@ -83,60 +82,61 @@ sweep(double (*a)[tab_cols], int last_row, int width, int piv_row, int piv_col, 
 } // namespace
 
 void ratio_test(Store& s) {
-    s.min_ratio = s.upperb[s.piv_col];
-    s.best_row = 0;
-    for (int r = 1; r <= s.num_cons; r++) {
-        s.element = s.a_mat[r][s.piv_col] * s.direction;
-        if (std::fabs(s.element) < s.eps_ratio) continue;
-        rowRatio(s, r);
-        if (acceptRow(s, r)) {
-            s.min_ratio = s.ratio;
-            s.best_row = s.ratio_row;
+    double min_ratio = s.tab.upperb[s.engine.piv_col];
+    s.engine.best_row = 0;
+    for (int r = 1; r <= s.model.num_cons; r++) {
+        double element = s.tab.a_mat[r][s.engine.piv_col] * s.engine.direction;
+        if (std::fabs(element) < s.tol.eps_ratio) continue;
+        RowRatio limit = rowRatio(s, r, element);
+        if (acceptRow(s, r, limit.ratio, min_ratio)) {
+            min_ratio = limit.ratio;
+            s.engine.best_row = limit.ratio_row;
         }
     }
-    if (s.best_row < 0) {
-        s.unbounded = 1;
-        s.end_stat = 3;
+    if (s.engine.best_row < 0) {
+        s.engine.unbounded = 1;
+        s.engine.end_stat = 3;
     }
-    s.piv_row = s.best_row < 0 ? -s.best_row : s.best_row;
-    if (s.piv_row != 0) {
-        s.leav_var = s.basis_index[s.piv_row];
-        s.col_status[s.leav_var] = s.best_row > 0 ? 0 : -1;
-    } else if (s.upperb[s.piv_col] == s.infinity) {
-        s.unbounded = 1;
-        s.end_stat = 3;
+    s.engine.piv_row = s.engine.best_row < 0 ? -s.engine.best_row : s.engine.best_row;
+    if (s.engine.piv_row != 0) {
+        int leav_var = s.tab.basis_index[s.engine.piv_row];
+        s.tab.col_status[leav_var] = s.engine.best_row > 0 ? 0 : -1;
+    } else if (s.tab.upperb[s.engine.piv_col] == s.tol.infinity) {
+        s.engine.unbounded = 1;
+        s.engine.end_stat = 3;
     }
 }
 
 void pivot(Store& s) {
-    if (s.best_row == 0) {
+    if (s.engine.best_row == 0) {
         boundFlip(s);
         return;
     }
     // An artificial that the step would raise leaves at 0 instead; the level
     // it held (at most eps_infe) is dropped so the entering column starts at
     // its bound rather than beyond it.
-    if (artificialRises(s, s.piv_row, s.a_mat[s.piv_row][s.piv_col] * s.direction))
-        s.a_mat[s.piv_row][s.rhs_col] = 0;
-    if (s.best_col < 0) adjrhsin(s);
-    if (s.show_exchanges)
-        print(s, "%s leaves and %s enters solution\n", leavingName(s), s.varname[s.piv_col]);
+    if (artificialRises(s, s.engine.piv_row,
+                        s.tab.a_mat[s.engine.piv_row][s.engine.piv_col] * s.engine.direction))
+        s.tab.a_mat[s.engine.piv_row][s.tab.rhs_col] = 0;
+    if (s.engine.best_col < 0) adjrhsin(s);
+    if (s.opt.show_exchanges)
+        print(s, "%s leaves and %s enters solution\n", leavingName(s),
+              s.tab.varname[s.engine.piv_col]);
     piv_tabl(s);
-    s.basis_index[s.piv_row] = s.piv_col;
-    s.col_status[s.piv_col] = s.piv_row;
+    s.tab.basis_index[s.engine.piv_row] = s.engine.piv_col;
+    s.tab.col_status[s.engine.piv_col] = s.engine.piv_row;
 }
 
 void piv_tabl(Store& s) {
-    s.piv_elem = s.a_mat[s.piv_row][s.piv_col];
-    int last = s.last_row == s.piv_row ? s.last_row - 1 : s.last_row;
-    s.elt = last >= 0 ? s.a_mat[last][s.piv_col] : 0;
-    sweep(s.a_mat, s.last_row, s.last_col + 1, s.piv_row, s.piv_col, s.eps_pivot);
+    sweep(s.tab.a_mat, s.tab.last_row, s.tab.last_col + 1, s.engine.piv_row, s.engine.piv_col,
+          s.tol.eps_pivot);
 }
 
 void adjrhsin(Store& s) {
-    s.adj = s.upperb[s.piv_col] * s.direction;
-    for (int r = 0; r <= s.last_row; r++)
-        s.a_mat[r][s.rhs_col] = s.a_mat[r][s.rhs_col] - s.a_mat[r][s.piv_col] * s.adj;
+    double adj = s.tab.upperb[s.engine.piv_col] * s.engine.direction;
+    for (int r = 0; r <= s.tab.last_row; r++)
+        s.tab.a_mat[r][s.tab.rhs_col] =
+            s.tab.a_mat[r][s.tab.rhs_col] - s.tab.a_mat[r][s.engine.piv_col] * adj;
 }
 
 } // namespace zep

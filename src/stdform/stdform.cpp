@@ -27,40 +27,45 @@ namespace {
 // Registers the name of a new column of row r; the column number itself
 // always comes from last_col.
 int addColumn(Store& s, const char* prefix, int r) {
-    if (addslk(s, prefix, s.rname[r]) < 0) {
+    if (addslk(s, prefix, s.model.rname[r]) < 0) {
         hit_max(s, 2);
         throw ProcessEnd{2};
     }
-    s.last_col++;
-    s.upperb[s.last_col] = s.infinity;
-    return s.last_col;
+    s.tab.last_col++;
+    s.tab.upperb[s.tab.last_col] = s.tol.infinity;
+    return s.tab.last_col;
 }
 
 void makeBasic(Store& s, int r, int k) {
-    s.a_mat[r][k] = 1;
-    s.col_status[k] = r;
-    s.basis_index[r] = k;
+    s.tab.a_mat[r][k] = 1;
+    s.tab.col_status[k] = r;
+    s.tab.basis_index[r] = k;
 }
 
 void addArtificial(Store& s, int r) {
     int k = addColumn(s, "ART:", r);
-    s.isart[k] = 1;
+    s.tab.isart[k] = 1;
     makeBasic(s, r, k);
-    s.num_artif++;
+    s.tab.art_col[r] = k;
+    s.tab.num_artif++;
 }
 
 void addColumns(Store& s, int r) {
-    if (s.row_type[r] > 0) {
+    s.tab.art_col[r] = 0;
+    if (s.tab.row_type[r] > 0) {
         int k = addColumn(s, "SLK:", r);
         makeBasic(s, r, k);
-        s.row_type[r] = k;
-    } else if (s.row_type[r] == 0) {
+        s.tab.row_type[r] = k;
+        s.tab.added_col[r] = k;
+    } else if (s.tab.row_type[r] == 0) {
         addArtificial(s, r);
+        s.tab.added_col[r] = s.tab.art_col[r];
     } else {
         int k = addColumn(s, "SRP:", r);
-        s.a_mat[r][k] = -1;
-        s.row_type[r] = -k;
-        s.col_status[k] = 0;
+        s.tab.a_mat[r][k] = -1;
+        s.tab.row_type[r] = -k;
+        s.tab.col_status[k] = 0;
+        s.tab.added_col[r] = k;
         addArtificial(s, r);
     }
 }
@@ -68,36 +73,36 @@ void addColumns(Store& s, int r) {
 // The reduced costs of the phase-1 objective (the sum of the artificials)
 // for the starting basis.
 void buildPhase1Row(Store& s) {
-    double* p1 = s.a_mat[s.ph1_row];
-    for (int j = 1; j <= s.num_vars; j++) {
+    double* p1 = s.tab.a_mat[s.tab.ph1_row];
+    for (int j = 1; j <= s.model.num_vars; j++) {
         p1[j] = 0;
-        for (int r = 1; r <= s.num_cons; r++)
-            if (s.isart[s.basis_index[r]]) p1[j] = p1[j] - s.a_mat[r][j];
+        for (int r = 1; r <= s.model.num_cons; r++)
+            if (s.tab.isart[s.tab.basis_index[r]]) p1[j] = p1[j] - s.tab.a_mat[r][j];
     }
-    for (int r = 1; r <= s.num_cons; r++)
-        if (s.row_type[r] < 0) p1[-s.row_type[r]] = 1;
+    for (int r = 1; r <= s.model.num_cons; r++)
+        if (s.tab.row_type[r] < 0) p1[s.tab.added_col[r]] = 1;
     p1[0] = 0;
-    for (int r = 1; r <= s.num_cons; r++)
-        if (s.isart[s.basis_index[r]]) p1[0] = p1[0] + s.a_mat[r][0];
+    for (int r = 1; r <= s.model.num_cons; r++)
+        if (s.tab.isart[s.tab.basis_index[r]]) p1[0] = p1[0] + s.tab.a_mat[r][0];
 }
 
 } // namespace
 
 void setprob(Store& s) {
-    s.ph2_row = 0;
-    s.last_col = s.num_vars;
-    s.last_row = s.num_cons;
-    s.ph1_row = s.num_cons + 1;
-    for (int j = 0; j <= s.num_vars; j++) {
-        s.col_status[j] = 0;
-        s.cost[j] = s.a_mat[0][j];
-        s.a_mat[0][j] = s.a_mat[0][j] * s.z_mult;
+    s.tab.ph2_row = 0;
+    s.tab.last_col = s.model.num_vars;
+    s.tab.last_row = s.model.num_cons;
+    s.tab.ph1_row = s.model.num_cons + 1;
+    for (int j = 0; j <= s.model.num_vars; j++) {
+        s.tab.col_status[j] = 0;
+        s.tab.cost[j] = s.tab.a_mat[0][j];
+        s.tab.a_mat[0][j] = s.tab.a_mat[0][j] * s.model.z_mult;
     }
-    s.num_artif = 0;
-    for (int r = 1; r <= s.num_cons; r++) addColumns(s, r);
-    s.phase = s.num_artif > 0 ? 1 : 2;
-    if (s.phase == 2) return;
-    s.last_row = s.num_cons + 1;
+    s.tab.num_artif = 0;
+    for (int r = 1; r <= s.model.num_cons; r++) addColumns(s, r);
+    s.tab.phase = s.tab.num_artif > 0 ? 1 : 2;
+    if (s.tab.phase == 2) return;
+    s.tab.last_row = s.model.num_cons + 1;
     buildPhase1Row(s);
 }
 

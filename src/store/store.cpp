@@ -2,27 +2,33 @@
 
 #include <sys/mman.h>
 
+#include <cstring>
 #include <new>
 
 namespace zep {
 
 void initParam(Store& s) {
-    s.infinity = 1e30;
-    s.unbounded = 0;
-    s.rhs_col = 0;
-    s.eps_infe = 1e-5;
-    s.eps_ratio = 1e-12;
-    s.eps_pivot = 1e-5;
-    s.eps_price = 1e-5;
+    s.tol.infinity = 1e30;
+    s.engine.unbounded = 0;
+    s.tab.rhs_col = 0;
+    s.tol.eps_infe = 1e-5;
+    s.tol.eps_ratio = 1e-12;
+    s.tol.eps_pivot = 1e-5;
+    s.tol.eps_price = 1e-5;
     // Only rows up to the current num_cons are cleared: in a fresh store
     // that is row 0 alone, the others being zero from the start.
     for (int j = 0; j < tab_cols; j++) {
-        s.cost[j] = 0;
-        s.upperb[j] = s.infinity;
-        s.lowerb[j] = 0;
-        s.isart[j] = 0;
-        for (int r = 0; r <= s.num_cons && r < tab_rows; r++) s.a_mat[r][j] = 0;
+        s.tab.cost[j] = 0;
+        s.tab.upperb[j] = s.tol.infinity;
+        s.tab.lowerb[j] = 0;
+        s.tab.isart[j] = 0;
+        for (int r = 0; r <= s.model.num_cons && r < tab_rows; r++) s.tab.a_mat[r][j] = 0;
     }
+}
+
+void keep_model(Store& s) {
+    for (int r = 0; r <= s.model.num_cons; r++)
+        std::memcpy(s.model.a_read[r], s.tab.a_mat[r], sizeof s.model.a_read[r]);
 }
 
 // A fresh anonymous mapping creates the Store (an aggregate, so of
@@ -34,9 +40,10 @@ StorePtr newStore() {
     if (memory == MAP_FAILED) throw std::bad_alloc();
     StorePtr s(static_cast<Store*>(memory));
     s->out = stdout;
-    s->eps_print = 1e-6;
-    s->echo = 1;
-    s->dispModel = 1;
+    s->tol.eps_print = 1e-6;
+    s->opt.echo = 1;
+    s->opt.dispModel = 1;
+    s->scan.errLine = 1;
     return s;
 }
 

@@ -25,98 +25,115 @@ struct ProcessEnd {
     int status;
 };
 
-// A Store is large (the tableau alone is 20 KiB); keep one per run.
+// A Store is large (the tableau alone is 20 KiB); keep one per run. Its
+// fields are grouped by who writes them; each part is read by those after.
 struct Store {
-    // Streams: the output of every report, and the model file.
+    // The run's streams: the output of every report and the model file, and
+    // the shared text buffer (the file name, then the scanner's token).
     FILE* out = stdout;
     FILE* luin = nullptr;
     char buf[buf_size] = {};
 
-    // The tableau and its per-row and per-column tables.
-    double a_mat[tab_rows][tab_cols] = {};
-    double a_read[tab_rows][tab_cols] = {}; // rows 0 to num_cons as read; the simplex keeps off it
-    double cost[tab_cols] = {};
-    double upperb[tab_cols] = {};
-    double lowerb[tab_cols] = {};
-    char isart[tab_cols] = {};
-    int col_status[tab_cols] = {};
-    char varname[max_names + 1][name_size] = {};
-    char rname[tab_rows][label_size] = {};
-    int row_type[tab_rows] = {};
-    double rrhs[tab_rows] = {};
-    int basis_index[tab_rows] = {};
+    // The model as read, written by the readers and read by all after them.
+    struct Model {
+        int num_vars = 0;
+        int num_cons = 0;
+        double z_mult = 0.0;
+        char minmax[sense_size] = {};
+        char rname[tab_rows][label_size] = {};
+        double rrhs[tab_rows] = {};
+        double a_read[tab_rows][tab_cols] =
+            {}; // rows 0 to num_cons as read; the simplex keeps off it
+    } model;
 
-    // Counts and positions.
-    int num_vars = 0;
-    int num_cons = 0;
-    int nnames = 0;
-    int last_col = 0;
-    int last_row = 0;
-    int ph2_row = 0;
-    int ph1_row = 0;
-    int obj_row = 0;
-    int phase = 0;
-    int rhs_col = 0;
-    int num_artif = 0;
+    // The tableau and its basis: filled by the readers and the standard
+    // form, transformed by the engine, read by the dump and the reports.
+    struct Tableau {
+        double a_mat[tab_rows][tab_cols] = {};
+        double cost[tab_cols] = {};
+        double upperb[tab_cols] = {};
+        double lowerb[tab_cols] = {};
+        char isart[tab_cols] = {};
+        int col_status[tab_cols] = {};
+        char varname[max_names + 1][name_size] = {};
+        int row_type[tab_rows] = {};
+        int basis_index[tab_rows] = {};
+        // The columns the standard form added for each row, recorded as it
+        // adds them: the slack, surplus or (for an "=" row) artificial
+        // column that the row's reports and checks read, and the artificial
+        // column, 0 for a "<=" row.
+        int added_col[tab_rows] = {};
+        int art_col[tab_rows] = {};
+        int nnames = 0;
+        int last_col = 0;
+        int last_row = 0;
+        int ph2_row = 0;
+        int ph1_row = 0;
+        int obj_row = 0;
+        int phase = 0;
+        int rhs_col = 0;
+        int num_artif = 0;
+    } tab;
 
-    // Objective sense.
-    double z_mult = 0.0;
-    char minmax[sense_size] = {};
-
-    // Numeric parameters; initParam sets all but eps_print.
-    double infinity = 0.0;
-    double eps_infe = 0.0;
-    double eps_price = 0.0;
-    double eps_pivot = 0.0;
-    double eps_ratio = 0.0;
-    double eps_print = 1e-6;
+    // The engine's state between its routines (pricing to ratio test to
+    // pivot, and the phase loop), and its results for the reports; what one
+    // routine needs alone stays in that routine.
+    struct Engine {
+        int end_stat = 0;
+        int pivots = 0;
+        int piv_col = 0;
+        int exact_tableau = 0; // the final tableau came from the exact re-solve
+        int optimal = 0;
+        int unbounded = 0;
+        int best_col = 0;
+        double direction = 0.0;
+        int bland = 0; // smallest-subscript rule, on while the cycling guard breaks a cycle
+        int best_row = 0;
+        int piv_row = 0;
+    } engine;
 
     // Run switches, set by the command line.
-    int echo = 1;
-    int dispModel = 1;
-    int inputMatrix = 0;
-    int last_tableau = 0;
-    int show_range = 0;
-    int debug = 0;
-    int show_exchanges = 0;
+    struct Options {
+        int echo = 1;
+        int dispModel = 1;
+        int inputMatrix = 0;
+        int last_tableau = 0;
+        int show_range = 0;
+        int debug = 0;
+        int show_exchanges = 0;
+    } opt;
 
-    // Engine results read by the reports.
-    int end_stat = 0;
-    int pivots = 0;
-    int piv_col = 0;
-    int exact_tableau = 0; // the final tableau came from the exact re-solve
+    // Numeric parameters; initParam sets all but eps_print.
+    struct Tolerances {
+        double infinity = 0.0;
+        double eps_infe = 0.0;
+        double eps_price = 0.0;
+        double eps_pivot = 0.0;
+        double eps_ratio = 0.0;
+        double eps_print = 1e-6;
+    } tol;
 
-    // Engine working values: pricing and the phase loop.
-    int optimal = 0;
-    int unbounded = 0;
-    int best_col = 0;
-    double min_cbar = 0.0;
-    double direction = 0.0;
-    int bland = 0; // smallest-subscript rule, on while the cycling guard breaks a cycle
+    // The token scanner of the algebraic reader.
+    struct Scanner {
+        signed char chtype[256] = {};
+        int tokLen = 0;
+        int errCol = 0;
+        int errLine = 1; // the line of errCol, for callers that report an error's place
+        int errNum = 0;  // the input error that ended the run, 0 while none has
+    } scan;
 
-    // Engine working values: ratio test and pivot.
-    double element = 0.0;
-    double ratio = 0.0;
-    int ratio_row = 0;
-    double min_ratio = 0.0;
-    int best_row = 0;
-    int piv_row = 0;
-    int leav_var = 0;
-    double piv_elem = 0.0;
-    double elt = 0.0;
-    double adj = 0.0;
-
-    // Token scanner.
-    signed char chtype[256] = {};
-    int tokLen = 0;
-    int errCol = 0;
-
-    // Line composer of the model listing.
-    char outBuf[out_buf_size] = {};
-    signed char outLen = 0;
+    // The line composer of the model listing.
+    struct Listing {
+        char outBuf[out_buf_size] = {};
+        signed char outLen = 0;
+    } listing;
 };
 
 void initParam(Store& s);
+
+// Keeps rows 0 to num_cons of a_mat as read, before the standard form and
+// the simplex transform them: every reader ends with it.
+void keep_model(Store& s);
 
 struct UnmapStore {
     void operator()(Store* s) const;

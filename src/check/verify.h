@@ -2,7 +2,7 @@
 // exact re-solve where the floating-point answer fails it.
 #pragma once
 
-#include "simplex/exact.h"
+#include "check/exact.h"
 #include "store/store.h"
 
 namespace zep {
@@ -18,10 +18,6 @@ constexpr double tol_check = 1e-9;
 // prints differently from the floating-point one.
 constexpr const char* exact_note =
     "Floating-point result failed its check; solved again in exact arithmetic";
-
-// Keeps the model's coefficients and right-hand sides as read, before the
-// simplex transforms a_mat; call right after generate2.
-void keep_model(Store& s);
 
 // Every reduced cost c[j] - y A_j of a column j that is not artificial
 // (model variables, slack and surplus columns, so that the sign of each

@@ -1,10 +1,8 @@
-#include "simplex/verify.h"
+#include "check/verify.h"
 
 #include <cfloat>
 #include <cmath>
 #include <cstring>
-
-#include "reports/added_columns.h"
 
 namespace zep {
 
@@ -64,16 +62,16 @@ struct Sum {
 
 // The entry of row r's own added column in that row: -1 for a surplus.
 double addedSign(const Store& s, int r) {
-    return s.row_type[r] < 0 ? -1.0 : 1.0;
+    return s.tab.row_type[r] < 0 ? -1.0 : 1.0;
 }
 
 // The values of every column at the basic solution of the final tableau,
 // a value below zero taken as zero (the report prints it as zero), so that
 // the point is x >= 0 exactly and the rows answer for the difference.
 void basicPoint(const Store& s, double* x) {
-    for (int j = 0; j <= s.last_col; j++) x[j] = 0;
-    for (int r = 1; r <= s.num_cons; r++)
-        x[s.basis_index[r]] = std::fmax(s.a_mat[r][s.rhs_col], 0.0);
+    for (int j = 0; j <= s.tab.last_col; j++) x[j] = 0;
+    for (int r = 1; r <= s.model.num_cons; r++)
+        x[s.tab.basis_index[r]] = std::fmax(s.tab.a_mat[r][s.tab.rhs_col], 0.0);
 }
 
 // Every row of the model as read balances with its slack or surplus entry
@@ -84,45 +82,46 @@ bool pointHolds(const Store& s, const double* x) {
     // waits on the one before it.
     double sum[tab_rows], size[tab_rows];
     double weight = 1;
-    for (int r = 1; r <= s.num_cons; r++) {
-        sum[r] = -s.rrhs[r];
-        size[r] = std::fabs(s.rrhs[r]);
+    for (int r = 1; r <= s.model.num_cons; r++) {
+        sum[r] = -s.model.rrhs[r];
+        size[r] = std::fabs(s.model.rrhs[r]);
     }
-    for (int j = 1; j <= s.num_vars; j++) {
+    for (int j = 1; j <= s.model.num_vars; j++) {
         if (x[j] == 0) continue; // terms of exactly zero
         weight = weight + std::fabs(x[j]);
-        for (int r = 1; r <= s.num_cons; r++) {
-            double term = s.a_read[r][j] * x[j];
+        for (int r = 1; r <= s.model.num_cons; r++) {
+            double term = s.model.a_read[r][j] * x[j];
             sum[r] = sum[r] + term;
             size[r] = size[r] + std::fabs(term);
         }
     }
-    for (int r = 1; r <= s.num_cons; r++) {
-        if (s.row_type[r] != 0) {
-            double term = addedSign(s, r) * x[addedColumn(s, r)];
+    for (int r = 1; r <= s.model.num_cons; r++) {
+        if (s.tab.row_type[r] != 0) {
+            double term = addedSign(s, r) * x[s.tab.added_col[r]];
             sum[r] = sum[r] + term;
             size[r] = size[r] + std::fabs(term);
         }
-        Sum row{sum[r], size[r], weight, s.num_vars + 2, false};
-        for (int j = 1; j <= s.num_vars && size[r] == 0; j++)
-            if (s.a_read[r][j] != 0 && x[j] != 0) row.lost = true;
+        Sum row{sum[r], size[r], weight, s.model.num_vars + 2, false};
+        for (int j = 1; j <= s.model.num_vars && size[r] == 0; j++)
+            if (s.model.a_read[r][j] != 0 && x[j] != 0) row.lost = true;
         if (!row.within(tol_check)) return false;
     }
     return true;
 }
 
 void internalCosts(const Store& s, double* c) {
-    for (int j = 0; j <= s.last_col; j++) c[j] = j <= s.num_vars ? s.z_mult * s.cost[j] : 0;
+    for (int j = 0; j <= s.tab.last_col; j++)
+        c[j] = j <= s.model.num_vars ? s.model.z_mult * s.tab.cost[j] : 0;
 }
 
 // The dual values that objective row obj of the final tableau implies: the
 // reduced cost of row r's own column k is its cost less y[r] times its
 // entry, and an artificial costs 1 in phase 1.
 void impliedDuals(const Store& s, int obj, double* y) {
-    for (int r = 1; r <= s.num_cons; r++) {
-        int k = addedColumn(s, r);
-        double c = obj == s.ph1_row && s.isart[k] ? 1.0 : 0.0;
-        y[r] = (c - s.a_mat[obj][k]) / addedSign(s, r);
+    for (int r = 1; r <= s.model.num_cons; r++) {
+        int k = s.tab.added_col[r];
+        double c = obj == s.tab.ph1_row && s.tab.isart[k] ? 1.0 : 0.0;
+        y[r] = (c - s.tab.a_mat[obj][k]) / addedSign(s, r);
     }
 }
 
@@ -133,43 +132,43 @@ void impliedDuals(const Store& s, int obj, double* y) {
 void reducedCosts(const Store& s, const double* c, const double* y, Sum* d) {
     double sum[tab_cols], size[tab_cols];
     double weight = 1;
-    for (int j = 1; j <= s.last_col; j++) {
+    for (int j = 1; j <= s.tab.last_col; j++) {
         sum[j] = c[j];
         size[j] = std::fabs(c[j]);
     }
-    for (int r = 1; r <= s.num_cons; r++) {
+    for (int r = 1; r <= s.model.num_cons; r++) {
         if (y[r] == 0) continue; // terms of exactly zero
         const double v = -y[r];
-        const double* a = s.a_read[r];
+        const double* a = s.model.a_read[r];
         weight = weight + std::fabs(v);
-        for (int j = 1; j <= s.num_vars; j++) {
+        for (int j = 1; j <= s.model.num_vars; j++) {
             double term = a[j] * v;
             sum[j] = sum[j] + term;
             size[j] = size[j] + std::fabs(term);
         }
     }
-    for (int r = 1; r <= s.num_cons; r++) {
-        if (s.row_type[r] == 0) continue;
-        int k = addedColumn(s, r);
+    for (int r = 1; r <= s.model.num_cons; r++) {
+        if (s.tab.row_type[r] == 0) continue;
+        int k = s.tab.added_col[r];
         double term = -y[r] * addedSign(s, r);
         sum[k] = sum[k] + term;
         size[k] = size[k] + std::fabs(term);
     }
-    for (int j = 1; j <= s.last_col; j++) {
-        d[j] = Sum{sum[j], size[j], weight, s.num_cons + 1, false};
+    for (int j = 1; j <= s.tab.last_col; j++) {
+        d[j] = Sum{sum[j], size[j], weight, s.model.num_cons + 1, false};
         // A column whose terms all came out zero: were any of them lost to
         // underflow?
-        for (int r = 1; r <= s.num_cons && size[j] == 0 && j <= s.num_vars; r++)
-            if (s.a_read[r][j] != 0 && y[r] != 0) d[j].lost = true;
+        for (int r = 1; r <= s.model.num_cons && size[j] == 0 && j <= s.model.num_vars; r++)
+            if (s.model.a_read[r][j] != 0 && y[r] != 0) d[j].lost = true;
     }
 }
 
 mpq_class exactReducedCost(const Store& s, const double* c, const double* y, int j) {
     mpq_class d = written(c[j]);
-    for (int r = 1; r <= s.num_cons; r++) {
-        if (j <= s.num_vars)
-            d -= mpq_class(y[r]) * written(s.a_read[r][j]);
-        else if (s.row_type[r] != 0 && j == addedColumn(s, r))
+    for (int r = 1; r <= s.model.num_cons; r++) {
+        if (j <= s.model.num_vars)
+            d -= mpq_class(y[r]) * written(s.model.a_read[r][j]);
+        else if (s.tab.row_type[r] != 0 && j == s.tab.added_col[r])
             d -= mpq_class(y[r]) * addedSign(s, r);
     }
     return d;
@@ -185,18 +184,18 @@ mpq_class exactReducedCost(const Store& s, const double* c, const double* y, int
 void liftBasicColumns(const Store& s, const Sum* d, double* y) {
     double lift[tab_rows] = {};
     bool any = false;
-    for (int r = 1; r <= s.num_cons; r++) {
-        const Sum& basic = d[s.basis_index[r]];
-        if (s.isart[s.basis_index[r]] || basic.sign() == 0 || basic.sign() == 1) continue;
+    for (int r = 1; r <= s.model.num_cons; r++) {
+        const Sum& basic = d[s.tab.basis_index[r]];
+        if (s.tab.isart[s.tab.basis_index[r]] || basic.sign() == 0 || basic.sign() == 1) continue;
         lift[r] = 8 * (std::fabs(basic.sum) + basic.error()) + 0x1p-44 * basic.size;
         any = true;
     }
     if (!any) return;
-    for (int i = 1; i <= s.num_cons; i++) {
-        int k = addedColumn(s, i);
+    for (int i = 1; i <= s.model.num_cons; i++) {
+        int k = s.tab.added_col[i];
         double shift = 0;
-        for (int r = 1; r <= s.num_cons; r++)
-            if (lift[r] != 0) shift = shift + s.a_mat[r][k] * lift[r];
+        for (int r = 1; r <= s.model.num_cons; r++)
+            if (lift[r] != 0) shift = shift + s.tab.a_mat[r][k] * lift[r];
         y[i] = y[i] - addedSign(s, i) * shift;
     }
 }
@@ -204,24 +203,24 @@ void liftBasicColumns(const Store& s, const Sum* d, double* y) {
 // The reduced costs of the basic columns alone, each with its bound.
 void basicReducedCosts(const Store& s, const double* c, const double* y, Sum* d) {
     double weight = 1;
-    for (int r = 1; r <= s.num_cons; r++) weight = weight + std::fabs(y[r]);
-    for (int r = 1; r <= s.num_cons; r++) {
-        int j = s.basis_index[r];
-        if (!s.isart[j]) d[j] = Sum{c[j], std::fabs(c[j]), weight, s.num_cons + 1, false};
+    for (int r = 1; r <= s.model.num_cons; r++) weight = weight + std::fabs(y[r]);
+    for (int r = 1; r <= s.model.num_cons; r++) {
+        int j = s.tab.basis_index[r];
+        if (!s.tab.isart[j]) d[j] = Sum{c[j], std::fabs(c[j]), weight, s.model.num_cons + 1, false};
     }
-    for (int r = 1; r <= s.num_cons; r++) {
+    for (int r = 1; r <= s.model.num_cons; r++) {
         const double v = -y[r];
         if (v == 0) continue;
-        for (int b = 1; b <= s.num_cons; b++) {
-            int j = s.basis_index[b];
-            if (j > s.num_vars) continue;
-            double term = s.a_read[r][j] * v;
+        for (int b = 1; b <= s.model.num_cons; b++) {
+            int j = s.tab.basis_index[b];
+            if (j > s.model.num_vars) continue;
+            double term = s.model.a_read[r][j] * v;
             d[j].sum = d[j].sum + term;
             d[j].size = d[j].size + std::fabs(term);
-            if (term == 0 && s.a_read[r][j] != 0) d[j].lost = true;
+            if (term == 0 && s.model.a_read[r][j] != 0) d[j].lost = true;
         }
-        int k = addedColumn(s, r);
-        if (s.row_type[r] != 0 && s.col_status[k] > 0) {
+        int k = s.tab.added_col[r];
+        if (s.tab.row_type[r] != 0 && s.tab.col_status[k] > 0) {
             double term = v * addedSign(s, r);
             d[k].sum = d[k].sum + term;
             d[k].size = d[k].size + std::fabs(term);
@@ -248,39 +247,40 @@ void addPhase1Share(const Store& s, const double* c, double* y) {
     double zero[tab_cols] = {};
     double u[tab_rows];
     Sum d[tab_cols], d1[tab_cols];
-    impliedDuals(s, s.ph1_row, u);
+    impliedDuals(s, s.tab.ph1_row, u);
     reducedCosts(s, c, y, d);
     reducedCosts(s, zero, u, d1);
     double theta = 0;
-    for (int j = 1; j <= s.last_col; j++)
-        if (!s.isart[j] && d[j].sum < 0 && d1[j].sign() == 1)
+    for (int j = 1; j <= s.tab.last_col; j++)
+        if (!s.tab.isart[j] && d[j].sum < 0 && d1[j].sign() == 1)
             theta = std::fmax(theta, -d[j].sum / d1[j].sum * (1 + 0x1p-30));
-    for (int r = 1; r <= s.num_cons; r++) y[r] = y[r] + theta * u[r];
+    for (int r = 1; r <= s.model.num_cons; r++) y[r] = y[r] + theta * u[r];
 }
 
 // c x - y b: how far the point's objective lies above the bound that the
 // duals prove.
 bool gapHolds(const Store& s, const double* c, const double* x, const double* y) {
     Sum gap{};
-    for (int j = 1; j <= s.num_vars; j++) gap.addModel(c[j], x[j]);
-    for (int r = 1; r <= s.num_cons; r++) gap.addModel(s.rrhs[r], -y[r]);
+    for (int j = 1; j <= s.model.num_vars; j++) gap.addModel(c[j], x[j]);
+    for (int r = 1; r <= s.model.num_cons; r++) gap.addModel(s.model.rrhs[r], -y[r]);
     return gap.within(tol_check);
 }
 
 // The objective entry of the tableau is the point's objective.
 bool objectiveHolds(const Store& s, const double* c, const double* x) {
     Sum objective{};
-    objective.add(s.a_mat[s.ph2_row][s.rhs_col]);
-    for (int j = 1; j <= s.num_vars; j++) objective.addModel(c[j], x[j]);
+    objective.add(s.tab.a_mat[s.tab.ph2_row][s.tab.rhs_col]);
+    for (int j = 1; j <= s.model.num_vars; j++) objective.addModel(c[j], x[j]);
     return objective.within(tol_check);
 }
 
 bool floatOptimumHolds(const Store& s, const double* c, const double* x) {
     double y[tab_rows];
-    impliedDuals(s, s.ph2_row, y);
+    impliedDuals(s, s.tab.ph2_row, y);
     // Only an artificial left basic keeps columns from entering phase 2.
     bool kept_out = false;
-    for (int r = 1; r <= s.num_cons; r++) kept_out = kept_out || s.isart[s.basis_index[r]];
+    for (int r = 1; r <= s.model.num_cons; r++)
+        kept_out = kept_out || s.tab.isart[s.tab.basis_index[r]];
     if (kept_out) addPhase1Share(s, c, y);
     return dualsHoldLifted(s, c, y) && gapHolds(s, c, x, y);
 }
@@ -292,10 +292,10 @@ ExactTableau& atBasis(const Store& s, ExactTableau& e) {
 
 // The exact dual values of row obj of an exact tableau.
 std::vector<mpq_class> exactDuals(const Store& s, const ExactTableau& e, int obj) {
-    std::vector<mpq_class> y(s.num_cons + 1);
-    for (int r = 1; r <= s.num_cons; r++) {
-        int k = addedColumn(s, r);
-        mpq_class c = obj == s.ph1_row && s.isart[k] ? 1 : 0;
+    std::vector<mpq_class> y(s.model.num_cons + 1);
+    for (int r = 1; r <= s.model.num_cons; r++) {
+        int k = s.tab.added_col[r];
+        mpq_class c = obj == s.tab.ph1_row && s.tab.isart[k] ? 1 : 0;
         y[r] = (c - e.a[obj][k]) * addedSign(s, r);
     }
     return y;
@@ -308,16 +308,18 @@ std::vector<mpq_class> exactDuals(const Store& s, const ExactTableau& e, int obj
 bool reportedCostsHold(const Store& s, const ExactTableau& e, const std::vector<mpq_class>& y) {
     double c[tab_cols];
     internalCosts(s, c);
-    for (int j = 1; j <= s.last_col; j++) {
-        if (s.isart[j]) continue;
+    for (int j = 1; j <= s.tab.last_col; j++) {
+        if (s.tab.isart[j]) continue;
         double exact = e.a[0][j].get_d();
-        if (s.a_mat[0][j] == 0 && std::fabs(exact) < s.eps_pivot) continue;
+        if (s.tab.a_mat[0][j] == 0 && std::fabs(exact) < s.tol.eps_pivot) continue;
         double size = std::fabs(c[j]);
-        for (int r = 1; r <= s.num_cons; r++) {
-            double a = j <= s.num_vars ? s.a_read[r][j] : j == addedColumn(s, r) ? 1.0 : 0.0;
+        for (int r = 1; r <= s.model.num_cons; r++) {
+            double a = j <= s.model.num_vars     ? s.model.a_read[r][j]
+                       : j == s.tab.added_col[r] ? 1.0
+                                                 : 0.0;
             size = size + std::fabs(y[r].get_d() * a);
         }
-        if (!(std::fabs(s.a_mat[0][j] - exact) <= tol_check * size)) return false;
+        if (!(std::fabs(s.tab.a_mat[0][j] - exact) <= tol_check * size)) return false;
     }
     return true;
 }
@@ -327,31 +329,31 @@ bool reportedCostsHold(const Store& s, const ExactTableau& e, const std::vector<
 // against its dual values.
 bool exactOptimumHolds(const Store& s, const ExactTableau& e, const double* c, const double* x) {
     mpq_class theta = 0;
-    for (int j = 1; j <= s.last_col && s.num_artif > 0; j++) {
-        const mpq_class& d1 = e.a[s.ph1_row][j];
-        if (!s.isart[j] && sgn(e.a[0][j]) < 0 && sgn(d1) > 0 && -e.a[0][j] / d1 > theta)
+    for (int j = 1; j <= s.tab.last_col && s.tab.num_artif > 0; j++) {
+        const mpq_class& d1 = e.a[s.tab.ph1_row][j];
+        if (!s.tab.isart[j] && sgn(e.a[0][j]) < 0 && sgn(d1) > 0 && -e.a[0][j] / d1 > theta)
             theta = -e.a[0][j] / d1;
     }
-    for (int j = 1; j <= s.last_col; j++) {
-        if (s.isart[j]) continue;
+    for (int j = 1; j <= s.tab.last_col; j++) {
+        if (s.tab.isart[j]) continue;
         mpq_class d = e.a[0][j];
-        if (s.num_artif > 0) d += theta * e.a[s.ph1_row][j];
+        if (s.tab.num_artif > 0) d += theta * e.a[s.tab.ph1_row][j];
         if (sgn(d) < 0) return false;
     }
     std::vector<mpq_class> y = exactDuals(s, e, 0);
     if (!reportedCostsHold(s, e, y)) return false;
-    if (s.num_artif > 0) {
-        std::vector<mpq_class> u = exactDuals(s, e, s.ph1_row);
-        for (int r = 1; r <= s.num_cons; r++) y[r] += theta * u[r];
+    if (s.tab.num_artif > 0) {
+        std::vector<mpq_class> u = exactDuals(s, e, s.tab.ph1_row);
+        for (int r = 1; r <= s.model.num_cons; r++) y[r] += theta * u[r];
     }
     mpq_class gap = 0, size = 0, term;
-    for (int j = 1; j <= s.num_vars; j++) {
+    for (int j = 1; j <= s.model.num_vars; j++) {
         term = written(c[j]) * mpq_class(x[j]);
         gap += term;
         size += abs(term);
     }
-    for (int r = 1; r <= s.num_cons; r++) {
-        term = y[r] * written(s.rrhs[r]);
+    for (int r = 1; r <= s.model.num_cons; r++) {
+        term = y[r] * written(s.model.rrhs[r]);
         gap -= term;
         size += abs(term);
     }
@@ -370,34 +372,35 @@ bool optimumHolds(const Store& s, ExactTableau& e) {
 // Farkas: duals u of the phase-1 optimum, of the right sign for each
 // relation, with u A <= 0 and u b > 0, so that no x >= 0 satisfies the rows.
 bool infeasibilityHolds(const Store& s, ExactTableau& e) {
-    if (s.num_artif == 0) return false;
+    if (s.tab.num_artif == 0) return false;
     double u[tab_rows];
-    impliedDuals(s, s.ph1_row, u);
+    impliedDuals(s, s.tab.ph1_row, u);
     double zero[tab_cols] = {};
     if (dualsHoldLifted(s, zero, u) && farkas_holds(s, u)) return true;
     if (!atBasis(s, e).at_basis) return false;
-    for (int j = 1; j <= s.last_col; j++)
-        if (!s.isart[j] && sgn(e.a[s.ph1_row][j]) < 0) return false;
+    for (int j = 1; j <= s.tab.last_col; j++)
+        if (!s.tab.isart[j] && sgn(e.a[s.tab.ph1_row][j]) < 0) return false;
     mpq_class artificials = 0;
-    for (int r = 1; r <= s.num_cons; r++)
-        if (s.isart[e.basis[r]]) artificials += e.a[r][0];
+    for (int r = 1; r <= s.model.num_cons; r++)
+        if (s.tab.isart[e.basis[r]]) artificials += e.a[r][0];
     return sgn(artificials) > 0;
 }
 
 // The ray conditions on an exact dx (one entry per model variable).
 bool exactRayHolds(const Store& s, const std::vector<mpq_class>& dx) {
-    for (int j = 1; j <= s.num_vars; j++)
+    for (int j = 1; j <= s.model.num_vars; j++)
         if (sgn(dx[j]) < 0) return false;
     mpq_class sum;
-    for (int r = 1; r <= s.num_cons; r++) {
+    for (int r = 1; r <= s.model.num_cons; r++) {
         sum = 0;
-        for (int j = 1; j <= s.num_vars; j++)
-            if (sgn(dx[j]) != 0) sum += written(s.a_read[r][j]) * dx[j];
-        if (s.row_type[r] * sgn(sum) > 0 || (s.row_type[r] == 0 && sgn(sum) != 0)) return false;
+        for (int j = 1; j <= s.model.num_vars; j++)
+            if (sgn(dx[j]) != 0) sum += written(s.model.a_read[r][j]) * dx[j];
+        if (s.tab.row_type[r] * sgn(sum) > 0 || (s.tab.row_type[r] == 0 && sgn(sum) != 0))
+            return false;
     }
     sum = 0;
-    for (int j = 1; j <= s.num_vars; j++)
-        if (sgn(dx[j]) != 0) sum += written(s.cost[j]) * s.z_mult * dx[j];
+    for (int j = 1; j <= s.model.num_vars; j++)
+        if (sgn(dx[j]) != 0) sum += written(s.tab.cost[j]) * s.model.z_mult * dx[j];
     return sgn(sum) < 0;
 }
 
@@ -408,31 +411,28 @@ bool unboundedHolds(const Store& s, ExactTableau& e) {
     double x[tab_cols], dx[tab_cols] = {};
     basicPoint(s, x);
     if (!pointHolds(s, x)) return false;
-    double direction = s.direction < 0 ? -1.0 : 1.0;
-    int q = s.piv_col;
-    if (q <= s.num_vars) dx[q] = direction;
-    for (int r = 1; r <= s.num_cons; r++)
-        if (s.basis_index[r] <= s.num_vars) dx[s.basis_index[r]] = -s.a_mat[r][q] * direction;
+    double direction = s.engine.direction < 0 ? -1.0 : 1.0;
+    int q = s.engine.piv_col;
+    if (q <= s.model.num_vars) dx[q] = direction;
+    for (int r = 1; r <= s.model.num_cons; r++)
+        if (s.tab.basis_index[r] <= s.model.num_vars)
+            dx[s.tab.basis_index[r]] = -s.tab.a_mat[r][q] * direction;
     if (ray_holds(s, dx)) return true;
     if (!atBasis(s, e).at_basis) return false;
-    std::vector<mpq_class> exact(s.num_vars + 1);
-    if (q <= s.num_vars) exact[q] = direction;
-    for (int r = 1; r <= s.num_cons; r++)
-        if (e.basis[r] <= s.num_vars) exact[e.basis[r]] = -e.a[r][q] * direction;
+    std::vector<mpq_class> exact(s.model.num_vars + 1);
+    if (q <= s.model.num_vars) exact[q] = direction;
+    for (int r = 1; r <= s.model.num_cons; r++)
+        if (e.basis[r] <= s.model.num_vars) exact[e.basis[r]] = -e.a[r][q] * direction;
     return exactRayHolds(s, exact);
 }
 
 } // namespace
 
-void keep_model(Store& s) {
-    for (int r = 0; r <= s.num_cons; r++) std::memcpy(s.a_read[r], s.a_mat[r], sizeof s.a_read[r]);
-}
-
 bool duals_hold(const Store& s, const double* c, const double* y) {
     Sum d[tab_cols];
     reducedCosts(s, c, y, d);
-    for (int j = 1; j <= s.last_col; j++) {
-        if (s.isart[j]) continue;
+    for (int j = 1; j <= s.tab.last_col; j++) {
+        if (s.tab.isart[j]) continue;
         int sign = d[j].sign();
         if (sign < 0) return false;
         if (sign == undecided && sgn(exactReducedCost(s, c, y, j)) < 0) return false;
@@ -444,38 +444,39 @@ bool farkas_holds(const Store& s, const double* u) {
     double zero[tab_cols] = {};
     if (!duals_hold(s, zero, u)) return false;
     Sum violation{};
-    for (int r = 1; r <= s.num_cons; r++) violation.addModel(s.rrhs[r], u[r]);
+    for (int r = 1; r <= s.model.num_cons; r++) violation.addModel(s.model.rrhs[r], u[r]);
     int sign = violation.sign();
     if (sign != undecided) return sign > 0;
     mpq_class exact = 0;
-    for (int r = 1; r <= s.num_cons; r++) exact += written(s.rrhs[r]) * mpq_class(u[r]);
+    for (int r = 1; r <= s.model.num_cons; r++) exact += written(s.model.rrhs[r]) * mpq_class(u[r]);
     return sgn(exact) > 0;
 }
 
 bool ray_holds(const Store& s, const double* dx) {
-    for (int j = 1; j <= s.num_vars; j++)
+    for (int j = 1; j <= s.model.num_vars; j++)
         if (!(dx[j] >= 0)) return false;
     bool settled = true;
-    for (int r = 1; r <= s.num_cons && settled; r++) {
+    for (int r = 1; r <= s.model.num_cons && settled; r++) {
         Sum row{};
-        for (int j = 1; j <= s.num_vars; j++) row.addModel(s.a_read[r][j], dx[j]);
+        for (int j = 1; j <= s.model.num_vars; j++) row.addModel(s.model.a_read[r][j], dx[j]);
         int sign = row.sign();
         if (sign == undecided)
             settled = false;
-        else if (s.row_type[r] * sign > 0 || (s.row_type[r] == 0 && sign != 0))
+        else if (s.tab.row_type[r] * sign > 0 || (s.tab.row_type[r] == 0 && sign != 0))
             return false;
     }
     Sum gain{};
-    for (int j = 1; j <= s.num_vars; j++) gain.addModel(s.cost[j], s.z_mult * dx[j]);
+    for (int j = 1; j <= s.model.num_vars; j++)
+        gain.addModel(s.tab.cost[j], s.model.z_mult * dx[j]);
     if (settled && gain.sign() != undecided) return gain.sign() < 0;
-    std::vector<mpq_class> exact(s.num_vars + 1);
-    for (int j = 1; j <= s.num_vars; j++) exact[j] = dx[j];
+    std::vector<mpq_class> exact(s.model.num_vars + 1);
+    for (int j = 1; j <= s.model.num_vars; j++) exact[j] = dx[j];
     return exactRayHolds(s, exact);
 }
 
 bool outcome_holds(const Store& s, ExactTableau& e) {
-    if (s.end_stat == 1) return optimumHolds(s, e);
-    if (s.end_stat == 2) return infeasibilityHolds(s, e);
+    if (s.engine.end_stat == 1) return optimumHolds(s, e);
+    if (s.engine.end_stat == 2) return infeasibilityHolds(s, e);
     return unboundedHolds(s, e);
 }
 

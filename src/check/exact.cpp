@@ -1,4 +1,4 @@
-#include "simplex/exact.h"
+#include "check/exact.h"
 
 #include <charconv>
 #include <cmath>
@@ -6,31 +6,22 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "reports/added_columns.h"
-
 namespace zep {
 
 namespace {
 
 using Row = std::vector<mpq_class>;
 
-// The artificial column of a ">=" row follows its surplus column; a "<="
-// row has none (0).
-int artificialOf(const Store& s, int r) {
-    if (s.row_type[r] > 0) return 0;
-    return s.row_type[r] < 0 ? -s.row_type[r] + 1 : artificialColumn(s, r);
-}
-
 // The phase-1 row as the standard form builds it: minus the sum of the
 // artificial rows, +1 in the surplus columns, the sum of their
 // right-hand sides in column 0.
 void buildPhase1Row(const Store& s, ExactTableau& e) {
-    Row& p1 = e.a[s.ph1_row];
-    for (int r = 1; r <= s.num_cons; r++) {
-        if (!artificialOf(s, r)) continue;
-        for (int j = 1; j <= s.num_vars; j++) p1[j] -= e.a[r][j];
+    Row& p1 = e.a[s.tab.ph1_row];
+    for (int r = 1; r <= s.model.num_cons; r++) {
+        if (!s.tab.art_col[r]) continue;
+        for (int j = 1; j <= s.model.num_vars; j++) p1[j] -= e.a[r][j];
         p1[0] += e.a[r][0];
-        if (s.row_type[r] < 0) p1[addedColumn(s, r)] = 1;
+        if (s.tab.row_type[r] < 0) p1[s.tab.added_col[r]] = 1;
     }
 }
 
@@ -38,20 +29,20 @@ void buildPhase1Row(const Store& s, ExactTableau& e) {
 // written.
 ExactTableau build(const Store& s) {
     ExactTableau e;
-    e.a.assign(s.last_row + 1, Row(s.last_col + 1));
-    e.basis.assign(s.num_cons + 1, 0);
-    e.status.assign(s.last_col + 1, 0);
-    for (int j = 1; j <= s.num_vars; j++) e.a[0][j] = written(s.cost[j]) * s.z_mult;
-    for (int r = 1; r <= s.num_cons; r++) {
-        for (int j = 1; j <= s.num_vars; j++) e.a[r][j] = written(s.a_read[r][j]);
-        e.a[r][0] = written(s.rrhs[r]);
-        e.a[r][addedColumn(s, r)] = s.row_type[r] < 0 ? -1 : 1;
-        int basic = artificialOf(s, r) ? artificialOf(s, r) : addedColumn(s, r);
+    e.a.assign(s.tab.last_row + 1, Row(s.tab.last_col + 1));
+    e.basis.assign(s.model.num_cons + 1, 0);
+    e.status.assign(s.tab.last_col + 1, 0);
+    for (int j = 1; j <= s.model.num_vars; j++) e.a[0][j] = written(s.tab.cost[j]) * s.model.z_mult;
+    for (int r = 1; r <= s.model.num_cons; r++) {
+        for (int j = 1; j <= s.model.num_vars; j++) e.a[r][j] = written(s.model.a_read[r][j]);
+        e.a[r][0] = written(s.model.rrhs[r]);
+        e.a[r][s.tab.added_col[r]] = s.tab.row_type[r] < 0 ? -1 : 1;
+        int basic = s.tab.art_col[r] ? s.tab.art_col[r] : s.tab.added_col[r];
         e.a[r][basic] = 1;
         e.basis[r] = basic;
         e.status[basic] = r;
     }
-    if (s.num_artif > 0) buildPhase1Row(s, e);
+    if (s.tab.num_artif > 0) buildPhase1Row(s, e);
     e.at_basis = true;
     return e;
 }
@@ -85,8 +76,8 @@ void pivot(ExactTableau& e, int pr, int pc) {
 // Bland's rule: the lowest-numbered improving column enters; artificial
 // columns never do.
 int entering(const Store& s, const ExactTableau& e, int obj) {
-    for (int j = 1; j <= s.last_col; j++)
-        if (e.status[j] == 0 && !s.isart[j] && sgn(e.a[obj][j]) < 0) return j;
+    for (int j = 1; j <= s.tab.last_col; j++)
+        if (e.status[j] == 0 && !s.tab.isart[j] && sgn(e.a[obj][j]) < 0) return j;
     return 0;
 }
 
@@ -95,7 +86,7 @@ int entering(const Store& s, const ExactTableau& e, int obj) {
 int leaving(const Store& s, const ExactTableau& e, int q) {
     int best = 0;
     mpq_class best_ratio, ratio;
-    for (int r = 1; r <= s.num_cons; r++) {
+    for (int r = 1; r <= s.model.num_cons; r++) {
         if (sgn(e.a[r][q]) <= 0) continue;
         ratio = e.a[r][0] / e.a[r][q];
         if (best == 0 || ratio < best_ratio ||
@@ -121,13 +112,13 @@ int runPhase(const Store& s, ExactTableau& e, int obj) {
 }
 
 bool artificialsAtZero(const Store& s, const ExactTableau& e) {
-    for (int r = 1; r <= s.num_cons; r++)
-        if (s.isart[e.basis[r]] && sgn(e.a[r][0]) != 0) return false;
+    for (int r = 1; r <= s.model.num_cons; r++)
+        if (s.tab.isart[e.basis[r]] && sgn(e.a[r][0]) != 0) return false;
     return true;
 }
 
 bool basicValuesNonNegative(const Store& s, const ExactTableau& e) {
-    for (int r = 1; r <= s.num_cons; r++)
+    for (int r = 1; r <= s.model.num_cons; r++)
         if (sgn(e.a[r][0]) < 0) return false;
     return true;
 }
@@ -137,10 +128,10 @@ bool basicValuesNonNegative(const Store& s, const ExactTableau& e) {
 // A row without one is redundant; no entering column touches it, so its
 // artificial stays at zero through phase 2.
 void driveOutArtificials(const Store& s, ExactTableau& e) {
-    for (int r = 1; r <= s.num_cons; r++) {
-        if (!s.isart[e.basis[r]]) continue;
-        for (int j = 1; j <= s.last_col; j++) {
-            if (s.isart[j] || sgn(e.a[r][j]) == 0) continue;
+    for (int r = 1; r <= s.model.num_cons; r++) {
+        if (!s.tab.isart[e.basis[r]]) continue;
+        for (int j = 1; j <= s.tab.last_col; j++) {
+            if (s.tab.isart[j] || sgn(e.a[r][j]) == 0) continue;
             pivot(e, r, j);
             e.pivots++;
             break;
@@ -169,13 +160,13 @@ double nearest(const mpq_class& q) {
 }
 
 void storeResult(Store& s, const ExactTableau& e, int end_stat) {
-    for (int r = 0; r <= s.last_row; r++)
-        for (int c = 0; c <= s.last_col; c++) s.a_mat[r][c] = nearest(e.a[r][c]);
-    for (int r = 1; r <= s.num_cons; r++) s.basis_index[r] = e.basis[r];
-    for (int j = 1; j <= s.last_col; j++) s.col_status[j] = e.status[j];
-    s.end_stat = end_stat;
-    s.unbounded = end_stat == 3 ? 1 : 0;
-    if (e.piv_col != 0) s.piv_col = e.piv_col;
+    for (int r = 0; r <= s.tab.last_row; r++)
+        for (int c = 0; c <= s.tab.last_col; c++) s.tab.a_mat[r][c] = nearest(e.a[r][c]);
+    for (int r = 1; r <= s.model.num_cons; r++) s.tab.basis_index[r] = e.basis[r];
+    for (int j = 1; j <= s.tab.last_col; j++) s.tab.col_status[j] = e.status[j];
+    s.engine.end_stat = end_stat;
+    s.engine.unbounded = end_stat == 3 ? 1 : 0;
+    if (e.piv_col != 0) s.engine.piv_col = e.piv_col;
 }
 
 } // namespace
@@ -201,16 +192,16 @@ mpq_class written(double v) {
 
 ExactTableau exact_at_basis(const Store& s) {
     ExactTableau e = build(s);
-    std::vector<char> wanted(s.last_col + 1, 0);
-    for (int r = 1; r <= s.num_cons; r++) wanted[s.basis_index[r]] = 1;
+    std::vector<char> wanted(s.tab.last_col + 1, 0);
+    for (int r = 1; r <= s.model.num_cons; r++) wanted[s.tab.basis_index[r]] = 1;
     // Each wanted column enters a row whose basic column is not wanted,
     // its own row of the store's tableau where the entry allows.
     auto open = [&](int r, int k) { return !wanted[e.basis[r]] && sgn(e.a[r][k]) != 0; };
-    for (int r = 1; r <= s.num_cons; r++) {
-        int k = s.basis_index[r];
+    for (int r = 1; r <= s.model.num_cons; r++) {
+        int k = s.tab.basis_index[r];
         if (e.status[k] != 0) continue;
         int row = open(r, k) ? r : 0;
-        for (int t = 1; t <= s.num_cons && row == 0; t++)
+        for (int t = 1; t <= s.model.num_cons && row == 0; t++)
             if (open(t, k)) row = t;
         if (row == 0) {
             e.at_basis = false;
@@ -222,28 +213,28 @@ ExactTableau exact_at_basis(const Store& s) {
 }
 
 void exact_simplex(Store& s, ExactTableau& e) {
-    int float_steps = s.pivots;
+    int float_steps = s.engine.pivots;
     bool fresh = !e.at_basis || !basicValuesNonNegative(s, e);
     if (fresh) {
         e = build(s);
         float_steps = 0;
     }
     int end_stat = 1;
-    s.phase = 2;
-    if (s.num_artif > 0 && (fresh || !artificialsAtZero(s, e))) {
-        s.phase = 1;
-        s.obj_row = s.ph1_row;
-        end_stat = runPhase(s, e, s.ph1_row);
+    s.tab.phase = 2;
+    if (s.tab.num_artif > 0 && (fresh || !artificialsAtZero(s, e))) {
+        s.tab.phase = 1;
+        s.tab.obj_row = s.tab.ph1_row;
+        end_stat = runPhase(s, e, s.tab.ph1_row);
         if (end_stat == 1 && !artificialsAtZero(s, e)) end_stat = 2;
-        if (end_stat == 1) s.phase = 2;
+        if (end_stat == 1) s.tab.phase = 2;
     }
-    if (s.phase == 2) {
-        if (s.num_artif > 0) driveOutArtificials(s, e);
-        s.obj_row = s.ph2_row;
-        end_stat = runPhase(s, e, s.ph2_row);
+    if (s.tab.phase == 2) {
+        if (s.tab.num_artif > 0) driveOutArtificials(s, e);
+        s.tab.obj_row = s.tab.ph2_row;
+        end_stat = runPhase(s, e, s.tab.ph2_row);
     }
     storeResult(s, e, end_stat);
-    s.pivots = float_steps + e.pivots;
+    s.engine.pivots = float_steps + e.pivots;
 }
 
 void exact_simplex(Store& s) {

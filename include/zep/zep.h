@@ -1,0 +1,102 @@
+// zep as a library: read a small linear program, solve it, and get the
+// answer as data and the reports as text, byte for byte what the zep
+// programs print. Every call works on its own state, so calls on
+// different threads do not meet.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zep {
+
+enum class Sense { minimize, maximize };
+enum class Relation { less_equal, greater_equal, equal };
+
+struct Constraint {
+    std::string label;                // at most 8 characters
+    std::vector<double> coefficients; // one per variable
+    Relation relation = Relation::less_equal;
+    double rhs = 0; // at least 0
+};
+
+// At most 30 constraints and 50 columns, counting the slack, surplus and
+// artificial columns that solving adds. Names are kept upper-cased.
+struct Model {
+    Sense sense = Sense::minimize;
+    std::string sense_word; // as written ("max", "MAXIMIZE"); empty for "MAX" or "MIN"
+    std::string objective_label;
+    std::vector<double> objective; // one per variable
+    std::vector<std::string> variables;
+    std::vector<Constraint> constraints;
+};
+
+// Reads a model written in either of zep's two forms, chosen as zep-solve
+// chooses it.
+Model read_model(std::string_view text);
+
+// The option letters of the command line that change a solve's report.
+struct Options {
+    bool ranging = false;       // r: cost and right-hand-side ranging
+    bool final_tableau = false; // f: the final tableau
+    bool trace = false;         // t: the starting tableau and each iteration
+    bool exchanges = false;     // x: each basis exchange
+};
+
+enum class Outcome { optimal, infeasible, unbounded };
+
+struct VariableValue {
+    std::string name;
+    double value = 0;
+    double reduced_cost = 0;
+};
+
+struct RowValue {
+    std::string label;
+    double slack = 0; // slack of a "<=" row, surplus of a ">=" row
+    double dual = 0;
+};
+
+// One line of a ranging table; a limit without end is +-infinity, and
+// `becomes` names the column that enters or leaves the basis there.
+struct Range {
+    std::string name;
+    double current = 0;
+    double upper = 0;
+    std::string upper_becomes;
+    double lower = 0;
+    std::string lower_becomes;
+};
+
+struct Answer {
+    Outcome outcome = Outcome::optimal;
+    double objective = 0; // in the model's own sense
+    int iterations = 0;
+    std::vector<VariableValue> variables; // when optimal
+    std::vector<RowValue> rows;           // when optimal
+    std::vector<Range> cost_ranges;       // when optimal, with Options::ranging
+    std::vector<Range> rhs_ranges;        // when optimal, with Options::ranging
+    std::string unbounded_variable;       // when unbounded
+    bool exact = false; // the values came from the exact re-solve
+    std::string report;                   // what zep-solve prints after its "Processing" line
+};
+
+Answer solve(const Model& model, const Options& options = {});
+
+// The model listed back in algebraic notation, as zep-parse prints it after
+// its echo of the model text.
+std::string listing(const Model& model);
+
+// A model that cannot be read or held. what() is the message the programs
+// print for it; status() their exit status.
+class Error : public std::runtime_error {
+  public:
+    Error(const std::string& message, int status) : std::runtime_error(message), code(status) {}
+    int status() const noexcept { return code; }
+
+  private:
+    int code;
+};
+
+} // namespace zep

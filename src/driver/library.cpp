@@ -1,0 +1,200 @@
+// The library's calls: each runs the programs' own operations in a session
+// of its own and turns the store it leaves into data.
+#include <zep/zep.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <limits>
+#include <string>
+
+#include "driver/session.h"
+#include "driver/solve.h"
+#include "input/chars.h"
+#include "input/form.h"
+#include "input/matrix.h"
+#include "input/scanner.h"
+#include "reports/listing.h"
+#include "reports/ranging.h"
+#include "reports/values.h"
+#include "stdform/stdform.h"
+
+namespace zep {
+
+namespace {
+
+// The message a program ends with: an input error of the algebraic form
+// with its place, otherwise the last line it printed.
+std::string endMessage(Session& run) {
+    const Store& s = run.store();
+    if (s.scan.errNum > 0)
+        return "Input Error " + std::to_string(s.scan.errNum) + ">> " +
+               inputErrorText(s.scan.errNum) + " (line " + std::to_string(s.scan.errLine) +
+               ", column " + std::to_string(s.scan.errCol) + ")";
+    std::string out = run.output();
+    while (!out.empty() && out.back() == '\n') out.pop_back();
+    return out.substr(out.rfind('\n') + 1);
+}
+
+template <class Op> void runOrThrow(Session& run, Op op) {
+    int status = run.run(op);
+    if (status >= 0) throw Error(endMessage(run), status);
+}
+
+// A name travels as one word of the matrix form.
+void checkWord(const std::string& word, const char* what) {
+    bool blank = word.empty();
+    for (char c : word) blank = blank || c == '\0' || std::isspace(static_cast<unsigned char>(c));
+    if (blank) throw Error(std::string(what) + " '" + word + "' is empty or holds a blank", 255);
+}
+
+void checkLength(const std::vector<double>& v, const Model& m, const std::string& row) {
+    if (v.size() != m.variables.size())
+        throw Error("row " + row + " has " + std::to_string(v.size()) + " coefficients for " +
+                        std::to_string(m.variables.size()) + " variables",
+                    255);
+}
+
+std::string number(double v) {
+    char text[32];
+    std::snprintf(text, sizeof text, " %.17g", v);
+    return text;
+}
+
+// The model in the matrix form, whose reader then checks it as it checks a
+// file: numbers in full precision read back as the same doubles.
+std::string matrixText(const Model& m) {
+    std::string word = m.sense_word;
+    if (word.empty()) word = m.sense == Sense::maximize ? "MAX" : "MIN";
+    checkWord(word, "sense word");
+    if ((strnicmp(word.c_str(), "max", 3) == 0) != (m.sense == Sense::maximize))
+        throw Error("sense word '" + word + "' does not match the sense", 255);
+    std::string text = word + " " + std::to_string(m.variables.size()) + " " +
+                       std::to_string(m.constraints.size()) + "\n";
+    for (const std::string& name : m.variables) {
+        checkWord(name, "variable name");
+        text += name + "\n";
+    }
+    checkWord(m.objective_label, "objective label");
+    checkLength(m.objective, m, m.objective_label);
+    text += m.objective_label;
+    for (double v : m.objective) text += number(v);
+    for (const Constraint& c : m.constraints) {
+        checkWord(c.label, "row label");
+        checkLength(c.coefficients, m, c.label);
+        text += "\n" + c.label;
+        for (double v : c.coefficients) text += number(v);
+        text += c.relation == Relation::less_equal      ? " <="
+                : c.relation == Relation::greater_equal ? " >="
+                                                        : " =";
+        text += number(c.rhs);
+    }
+    return text + "\n";
+}
+
+Model modelOf(const Store& s) {
+    Model m;
+    m.sense = s.model.z_mult < 0 ? Sense::maximize : Sense::minimize;
+    m.sense_word = s.model.minmax;
+    m.objective_label = s.model.rname[0];
+    for (int j = 1; j <= s.model.num_vars; j++) {
+        m.variables.emplace_back(s.tab.varname[j]);
+        m.objective.push_back(s.tab.a_mat[0][j]);
+    }
+    for (int r = 1; r <= s.model.num_cons; r++) {
+        Constraint c;
+        c.label = s.model.rname[r];
+        c.coefficients.assign(&s.tab.a_mat[r][1], &s.tab.a_mat[r][1] + s.model.num_vars);
+        c.relation = s.tab.row_type[r] > 0   ? Relation::less_equal
+                     : s.tab.row_type[r] < 0 ? Relation::greater_equal
+                                             : Relation::equal;
+        c.rhs = s.model.rrhs[r];
+        m.constraints.push_back(std::move(c));
+    }
+    return m;
+}
+
+// What follows the reader's "Processing" line.
+std::string afterFirstLine(const std::string& out) {
+    std::size_t end = out.find('\n');
+    return end == std::string::npos ? std::string() : out.substr(end + 1);
+}
+
+// A side without a limit is infinite in the answer.
+Range rangeOf(const Store& s, const RangeLine& line) {
+    auto becomes = [&](const Limit& l) {
+        return std::string(l.column ? s.tab.varname[l.column] : "");
+    };
+    double none = std::numeric_limits<double>::infinity();
+    return {line.name,
+            line.current,
+            line.upper.column ? line.upper.value : none,
+            becomes(line.upper),
+            line.lower.column ? line.lower.value : -none,
+            becomes(line.lower)};
+}
+
+Answer answerOf(Session& run) {
+    const Store& s = run.store();
+    Answer a;
+    a.outcome = s.engine.end_stat == 1   ? Outcome::optimal
+                : s.engine.end_stat == 2 ? Outcome::infeasible
+                                         : Outcome::unbounded;
+    a.objective = objective_value(s);
+    a.iterations = s.engine.pivots;
+    a.exact = s.engine.exact_tableau != 0;
+    a.report = afterFirstLine(run.output());
+    if (a.outcome == Outcome::unbounded) a.unbounded_variable = s.tab.varname[s.engine.piv_col];
+    if (a.outcome != Outcome::optimal) return a;
+    for (int j = 1; j <= s.model.num_vars; j++)
+        a.variables.push_back({s.tab.varname[j], variable_value(s, j), reduced_cost(s, j)});
+    for (int r = 1; r <= s.model.num_cons; r++) {
+        RowSummary row = row_summary(s, r);
+        a.rows.push_back({s.model.rname[r], row.slack, row.marginal});
+    }
+    if (!s.opt.show_range) return a;
+    for (int v = 1; v <= s.model.num_vars; v++)
+        a.cost_ranges.push_back(rangeOf(s, cost_range(s, v)));
+    for (int r = 1; r <= s.model.num_cons; r++) a.rhs_ranges.push_back(rangeOf(s, rhs_range(s, r)));
+    return a;
+}
+
+} // namespace
+
+Model read_model(std::string_view text) {
+    Session run(text);
+    runOrThrow(run, [](Store& s) {
+        initParam(s);
+        readModel(s);
+    });
+    return modelOf(run.store());
+}
+
+Answer solve(const Model& model, const Options& options) {
+    std::string text = matrixText(model);
+    Session run(text);
+    Store& s = run.store();
+    s.opt.show_range = options.ranging;
+    s.opt.last_tableau = options.final_tableau;
+    s.opt.debug = options.trace;
+    s.opt.show_exchanges = options.exchanges;
+    runOrThrow(run, [](Store& st) {
+        initParam(st);
+        solve(st);
+    });
+    return answerOf(run);
+}
+
+std::string listing(const Model& model) {
+    std::string text = matrixText(model);
+    Session run(text);
+    runOrThrow(run, [](Store& s) {
+        initParam(s);
+        generate2(s);
+        setprob(s);
+        showModel(s);
+    });
+    return afterFirstLine(run.output());
+}
+
+} // namespace zep

@@ -1,0 +1,55 @@
+// One run of zep on a model text held in memory, its output kept in
+// memory: the setting of every library call, test and fuzz target.
+#pragma once
+
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "store/store.h"
+
+namespace zep {
+
+// A session's model text and how far its stream has read.
+struct TextInput {
+    std::string text;
+    std::size_t at = 0;
+};
+
+class Session {
+  public:
+    explicit Session(std::string_view text = "");
+    // Writes to out instead of memory (output() then holds nothing); the
+    // session does not close it.
+    Session(std::string_view text, FILE* out);
+    ~Session();
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    Store& store() { return *s; }
+    const Store& store() const { return *s; }
+
+    // Everything written to the store's output so far.
+    std::string output();
+
+    // Runs op on the store; returns the status it ended the process with,
+    // or -1 when it returned.
+    template <class Op> int run(Op op) {
+        try {
+            op(*s);
+        } catch (const ProcessEnd& end) {
+            return end.status;
+        }
+        return -1;
+    }
+
+  private:
+    std::unique_ptr<Store> s;
+    TextInput input;
+    char* out_text = nullptr;
+    std::size_t out_size = 0;
+    bool own_out = true;
+};
+
+} // namespace zep

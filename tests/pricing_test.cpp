@@ -1,0 +1,81 @@
+// Pricing and the choice of the entering column.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "hand_tableau.h"
+#include "simplex/pivot.h"
+#include "simplex/simplex.h"
+
+namespace {
+
+using zep::Store;
+using zep::testing::Harness;
+using zep::testing::Tableau;
+
+// Pricing
+
+struct PricingCase {
+    const char* name;
+    std::vector<double> row0; // entries of columns 1, 2, ...
+    int best_col;             // 0: none qualifies
+};
+
+class Pricing : public ::testing::TestWithParam<PricingCase> {};
+
+TEST_P(Pricing, ChoosesTheSpecifiedColumn) {
+    const PricingCase& c = GetParam();
+    Tableau t(0, static_cast<int>(c.row0.size()));
+    for (std::size_t j = 0; j < c.row0.size(); j++) t.s.tab.a_mat[0][j + 1] = c.row0[j];
+    t.s.engine.piv_col = 7;
+    zep::incoming(t.s);
+    EXPECT_EQ(t.s.engine.best_col, c.best_col);
+    EXPECT_EQ(t.s.engine.optimal, c.best_col == 0 ? 1 : 0);
+    EXPECT_EQ(t.s.engine.piv_col, c.best_col == 0 ? 7 : c.best_col); // kept when none qualifies
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, Pricing,
+    ::testing::Values(PricingCase{"MostNegativeWins", {-1, -3, -2}, 2},
+                      PricingCase{"TieGoesToHighestColumn", {-2, -1, -2}, 3},
+                      PricingCase{"MinusEpsPriceQualifies", {-1e-5, 0}, 1},
+                      PricingCase{"JustAboveMinusEpsPriceDoesNot", {-0.0000099, 0.5}, 0},
+                      PricingCase{"PositiveCostsMeanOptimal", {1, 2}, 0}),
+    [](const ::testing::TestParamInfo<PricingCase>& p) { return std::string(p.param.name); });
+
+TEST(Pricing, SkipsBasicAndArtificialColumns) {
+    Tableau t(1, 3);
+    t.row(0, {0, -5, -5, -1});
+    t.basic(1, 1);
+    t.s.tab.isart[2] = 1;
+    zep::incoming(t.s);
+    EXPECT_EQ(t.s.engine.best_col, 3);
+}
+
+TEST(Pricing, ColumnAtUpperBoundEntersDownward) {
+    Tableau t(0, 2);
+    t.row(0, {0, -0.25, 0.5});
+    t.s.tab.col_status[2] = -1;
+    zep::incoming(t.s);
+    EXPECT_EQ(t.s.engine.best_col, -2);
+    zep::outgoing(t.s);
+    EXPECT_EQ(t.s.engine.direction, -1.0);
+}
+
+TEST(Pricing, BlandsRuleTakesFirstQualifyingColumn) {
+    Tableau t(0, 3);
+    t.row(0, {0, 1, -1, -3});
+    t.s.engine.bland = 1;
+    zep::incoming(t.s);
+    EXPECT_EQ(t.s.engine.best_col, 2);
+}
+
+TEST(Outgoing, WithoutEnteringColumnIsErrorExit1) {
+    Tableau t(0, 1);
+    t.s.engine.best_col = 0;
+    EXPECT_EQ(t.h.run(zep::outgoing), 255);
+    EXPECT_EQ(t.h.output(), ">>>ERROR EXIT 1 <<<\n");
+}
+
+} // namespace
