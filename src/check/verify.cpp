@@ -4,66 +4,11 @@
 #include <cmath>
 #include <cstring>
 
+#include "check/certificate.h"
+
 namespace zep {
 
 namespace {
-
-constexpr double unit_roundoff = 0x1p-53;
-constexpr double smallest = 0x1p-1074;
-constexpr int undecided = 2;
-
-// A sum of terms evaluated in floating point, with a bound on its distance
-// from the exact sum. A model term is the product of a number of the model
-// (within half a unit in its last place of the decimal written, or 2^-1075
-// for a subnormal) and an exact double v; the bound covers that, the
-// rounding of each product and of the running sum (the classic bound, with
-// room to spare), and underflow.
-// Plain data, so that an array of them costs nothing until it is filled:
-// start a single one as Sum{}.
-struct Sum {
-    double sum;
-    double size;
-    double weight; // the sum of |v| over the model terms
-    int terms;
-    bool lost; // a product of two non-zero numbers underflowed to zero
-
-    // A term computed exactly, or with one rounding.
-    void add(double t) {
-        sum = sum + t;
-        size = size + std::fabs(t);
-        terms++;
-    }
-    void addModel(double a, double v) {
-        double t = a * v;
-        add(t);
-        weight = weight + std::fabs(v);
-        if (t == 0 && a != 0 && v != 0) lost = true;
-    }
-    double error() const {
-        return (2.0 * terms + 8) * unit_roundoff * size + (weight + terms + 16) * 4 * smallest;
-    }
-    // -1, 0 or +1 where the bound settles the sign of the exact sum,
-    // undecided where it does not.
-    int sign() const {
-        if (!std::isfinite(sum) || !std::isfinite(size) || !std::isfinite(weight)) return undecided;
-        if (size == 0 && !lost) return 0;
-        double e = error();
-        if (sum > e) return 1;
-        if (sum < -e) return -1;
-        return undecided;
-    }
-    // The exact sum is surely within tol of the sum of the magnitudes.
-    bool within(double tol) const {
-        if (!std::isfinite(sum) || !std::isfinite(size) || !std::isfinite(weight)) return false;
-        if (size == 0 && !lost) return true;
-        return std::fabs(sum) + error() <= tol * size;
-    }
-};
-
-// The entry of row r's own added column in that row: -1 for a surplus.
-double addedSign(const Store& s, int r) {
-    return s.tab.row_type[r] < 0 ? -1.0 : 1.0;
-}
 
 // The values of every column at the basic solution of the final tableau,
 // a value below zero taken as zero (the report prints it as zero), so that
@@ -123,55 +68,6 @@ void impliedDuals(const Store& s, int obj, double* y) {
         double c = obj == s.tab.ph1_row && s.tab.isart[k] ? 1.0 : 0.0;
         y[r] = (c - s.tab.a_mat[obj][k]) / addedSign(s, r);
     }
-}
-
-// The reduced cost c[j] - y A_j of every column, each with its bound. The
-// sums run in arrays of their own, row by row over consecutive columns, so
-// that the loop vectorises; each column's terms are still added in row
-// order.
-void reducedCosts(const Store& s, const double* c, const double* y, Sum* d) {
-    double sum[tab_cols], size[tab_cols];
-    double weight = 1;
-    for (int j = 1; j <= s.tab.last_col; j++) {
-        sum[j] = c[j];
-        size[j] = std::fabs(c[j]);
-    }
-    for (int r = 1; r <= s.model.num_cons; r++) {
-        if (y[r] == 0) continue; // terms of exactly zero
-        const double v = -y[r];
-        const double* a = s.model.a_read[r];
-        weight = weight + std::fabs(v);
-        for (int j = 1; j <= s.model.num_vars; j++) {
-            double term = a[j] * v;
-            sum[j] = sum[j] + term;
-            size[j] = size[j] + std::fabs(term);
-        }
-    }
-    for (int r = 1; r <= s.model.num_cons; r++) {
-        if (s.tab.row_type[r] == 0) continue;
-        int k = s.tab.added_col[r];
-        double term = -y[r] * addedSign(s, r);
-        sum[k] = sum[k] + term;
-        size[k] = size[k] + std::fabs(term);
-    }
-    for (int j = 1; j <= s.tab.last_col; j++) {
-        d[j] = Sum{sum[j], size[j], weight, s.model.num_cons + 1, false};
-        // A column whose terms all came out zero: were any of them lost to
-        // underflow?
-        for (int r = 1; r <= s.model.num_cons && size[j] == 0 && j <= s.model.num_vars; r++)
-            if (s.model.a_read[r][j] != 0 && y[r] != 0) d[j].lost = true;
-    }
-}
-
-mpq_class exactReducedCost(const Store& s, const double* c, const double* y, int j) {
-    mpq_class d = written(c[j]);
-    for (int r = 1; r <= s.model.num_cons; r++) {
-        if (j <= s.model.num_vars)
-            d -= mpq_class(y[r]) * written(s.model.a_read[r][j]);
-        else if (s.tab.row_type[r] != 0 && j == s.tab.added_col[r])
-            d -= mpq_class(y[r]) * addedSign(s, r);
-    }
-    return d;
 }
 
 // The reduced costs d of the basic columns are zero but for rounding, so
@@ -386,24 +282,6 @@ bool infeasibilityHolds(const Store& s, ExactTableau& e) {
     return sgn(artificials) > 0;
 }
 
-// The ray conditions on an exact dx (one entry per model variable).
-bool exactRayHolds(const Store& s, const std::vector<mpq_class>& dx) {
-    for (int j = 1; j <= s.model.num_vars; j++)
-        if (sgn(dx[j]) < 0) return false;
-    mpq_class sum;
-    for (int r = 1; r <= s.model.num_cons; r++) {
-        sum = 0;
-        for (int j = 1; j <= s.model.num_vars; j++)
-            if (sgn(dx[j]) != 0) sum += written(s.model.a_read[r][j]) * dx[j];
-        if (s.tab.row_type[r] * sgn(sum) > 0 || (s.tab.row_type[r] == 0 && sgn(sum) != 0))
-            return false;
-    }
-    sum = 0;
-    for (int j = 1; j <= s.model.num_vars; j++)
-        if (sgn(dx[j]) != 0) sum += written(s.tab.cost[j]) * s.model.z_mult * dx[j];
-    return sgn(sum) < 0;
-}
-
 // The entering column moving without limit, the basic columns following it
 // as its tableau column says: first as the floating-point tableau has it,
 // then as the exact tableau of the same basis does.
@@ -427,52 +305,6 @@ bool unboundedHolds(const Store& s, ExactTableau& e) {
 }
 
 } // namespace
-
-bool duals_hold(const Store& s, const double* c, const double* y) {
-    Sum d[tab_cols];
-    reducedCosts(s, c, y, d);
-    for (int j = 1; j <= s.tab.last_col; j++) {
-        if (s.tab.isart[j]) continue;
-        int sign = d[j].sign();
-        if (sign < 0) return false;
-        if (sign == undecided && sgn(exactReducedCost(s, c, y, j)) < 0) return false;
-    }
-    return true;
-}
-
-bool farkas_holds(const Store& s, const double* u) {
-    double zero[tab_cols] = {};
-    if (!duals_hold(s, zero, u)) return false;
-    Sum violation{};
-    for (int r = 1; r <= s.model.num_cons; r++) violation.addModel(s.model.rrhs[r], u[r]);
-    int sign = violation.sign();
-    if (sign != undecided) return sign > 0;
-    mpq_class exact = 0;
-    for (int r = 1; r <= s.model.num_cons; r++) exact += written(s.model.rrhs[r]) * mpq_class(u[r]);
-    return sgn(exact) > 0;
-}
-
-bool ray_holds(const Store& s, const double* dx) {
-    for (int j = 1; j <= s.model.num_vars; j++)
-        if (!(dx[j] >= 0)) return false;
-    bool settled = true;
-    for (int r = 1; r <= s.model.num_cons && settled; r++) {
-        Sum row{};
-        for (int j = 1; j <= s.model.num_vars; j++) row.addModel(s.model.a_read[r][j], dx[j]);
-        int sign = row.sign();
-        if (sign == undecided)
-            settled = false;
-        else if (s.tab.row_type[r] * sign > 0 || (s.tab.row_type[r] == 0 && sign != 0))
-            return false;
-    }
-    Sum gain{};
-    for (int j = 1; j <= s.model.num_vars; j++)
-        gain.addModel(s.tab.cost[j], s.model.z_mult * dx[j]);
-    if (settled && gain.sign() != undecided) return gain.sign() < 0;
-    std::vector<mpq_class> exact(s.model.num_vars + 1);
-    for (int j = 1; j <= s.model.num_vars; j++) exact[j] = dx[j];
-    return exactRayHolds(s, exact);
-}
 
 bool outcome_holds(const Store& s, ExactTableau& e) {
     if (s.engine.end_stat == 1) return optimumHolds(s, e);

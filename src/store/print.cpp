@@ -20,7 +20,7 @@ __extension__ typedef unsigned __int128 wide;
 
 // One conversion: "%", optional "-", width, "." precision, "l" before f
 // or g, and the conversion character.
-struct Spec {
+struct Directive {
     bool left = false;
     int width = 0;
     int precision = -1;
@@ -38,46 +38,46 @@ int digits(const char*& p, int limit) {
 
 // Reads the conversion after a "%"; returns the position after it, or
 // nullptr for one left to the C library.
-const char* parseSpec(const char* p, Spec& spec) {
+const char* parseDirective(const char* p, Directive& directive) {
     while (*p == '-') {
-        spec.left = true;
+        directive.left = true;
         p++;
     }
     if (*p == '0') return nullptr; // the zero-padding flag
-    spec.width = digits(p, max_width);
-    if (spec.width < 0) return nullptr;
+    directive.width = digits(p, max_width);
+    if (directive.width < 0) return nullptr;
     if (*p == '.') {
         p++;
-        spec.precision = digits(p, max_precision);
-        if (spec.precision < 0) return nullptr;
+        directive.precision = digits(p, max_precision);
+        if (directive.precision < 0) return nullptr;
     }
     bool long_arg = *p == 'l';
     if (long_arg) p++;
-    spec.conv = *p;
-    switch (spec.conv) {
+    directive.conv = *p;
+    switch (directive.conv) {
     case 'f':
     case 'g':
         return p + 1;
     case 'd':
-        return !long_arg && spec.precision < 0 ? p + 1 : nullptr;
+        return !long_arg && directive.precision < 0 ? p + 1 : nullptr;
     case 's':
     case 'c':
         return !long_arg ? p + 1 : nullptr;
     case '%':
-        return !long_arg && !spec.left && spec.width == 0 && spec.precision < 0 ? p + 1 : nullptr;
+        return !long_arg && !directive.left && directive.width == 0 && directive.precision < 0 ? p + 1 : nullptr;
     default:
         return nullptr;
     }
 }
 
-// The conversions of one format, parsed once: where each starts, its spec
+// The conversions of one format, parsed once: where each starts, its directive
 // and where the text after it starts; and where the format ends.
 struct Plan {
     static constexpr int max_steps = 16;
     struct Step {
         const char* start;
         const char* next;
-        Spec spec;
+        Directive directive;
     };
     Step steps[max_steps];
     int n = 0;
@@ -96,7 +96,7 @@ bool planFormat(const char* fmt, Plan& plan) {
         if (plan.n == Plan::max_steps) return false;
         Plan::Step& step = plan.steps[plan.n++];
         step.start = p;
-        p = parseSpec(p + 1, step.spec);
+        p = parseDirective(p + 1, step.directive);
         if (!p) return false;
         step.next = p;
     }
@@ -130,12 +130,12 @@ class Sink {
     }
 
     // Writes a field of the given width, blank-padded on the left or right.
-    void field(const Spec& spec, const char* text, std::size_t n) {
-        std::size_t width = static_cast<std::size_t>(spec.width);
+    void field(const Directive& directive, const char* text, std::size_t n) {
+        std::size_t width = static_cast<std::size_t>(directive.width);
         std::size_t fill = n < width ? width - n : 0;
-        if (!spec.left) pad(fill);
+        if (!directive.left) pad(fill);
         put(text, n);
-        if (spec.left) pad(fill);
+        if (directive.left) pad(fill);
     }
 
     int finish() {
@@ -200,58 +200,58 @@ char* smallFixed(char* last, double v, int precision) {
     return p;
 }
 
-void number(Sink& sink, const Spec& spec, double v) {
+void number(Sink& sink, const Directive& directive, double v) {
     char text[number_size];
     int n;
     if (!std::isfinite(v)) {
         // Infinities and NaNs keep the C library's spelling.
-        n = std::snprintf(text, sizeof text, spec.conv == 'f' ? "%.*f" : "%.*g", spec.precision, v);
+        n = std::snprintf(text, sizeof text, directive.conv == 'f' ? "%.*f" : "%.*g", directive.precision, v);
     } else {
-        int precision = spec.precision < 0 ? 6 : spec.precision;
-        if (spec.conv == 'f') {
+        int precision = directive.precision < 0 ? 6 : directive.precision;
+        if (directive.conv == 'f') {
             if (const char* start = smallFixed(text + sizeof text, v, precision)) {
-                sink.field(spec, start, static_cast<std::size_t>(text + sizeof text - start));
+                sink.field(directive, start, static_cast<std::size_t>(text + sizeof text - start));
                 return;
             }
         }
         auto form = std::chars_format::fixed;
-        if (spec.conv == 'g') {
+        if (directive.conv == 'g') {
             form = std::chars_format::general;
             if (precision == 0) precision = 1;
         }
         n = static_cast<int>(std::to_chars(text, text + sizeof text, v, form, precision).ptr -
                              text);
     }
-    sink.field(spec, text, static_cast<std::size_t>(n));
+    sink.field(directive, text, static_cast<std::size_t>(n));
 }
 
-void convert(Sink& sink, const Spec& spec, va_list& ap) {
-    switch (spec.conv) {
+void convert(Sink& sink, const Directive& directive, va_list& ap) {
+    switch (directive.conv) {
     case 'd': {
         char text[16];
         auto end = std::to_chars(text, text + sizeof text, va_arg(ap, int)).ptr;
-        sink.field(spec, text, static_cast<std::size_t>(end - text));
+        sink.field(directive, text, static_cast<std::size_t>(end - text));
         break;
     }
     case 'c': {
         char c = static_cast<char>(va_arg(ap, int));
-        sink.field(spec, &c, 1);
+        sink.field(directive, &c, 1);
         break;
     }
     case 's': {
         const char* text = va_arg(ap, const char*);
-        if (!text) text = spec.precision < 0 || spec.precision >= 6 ? "(null)" : "";
-        std::size_t n = spec.precision < 0
+        if (!text) text = directive.precision < 0 || directive.precision >= 6 ? "(null)" : "";
+        std::size_t n = directive.precision < 0
                             ? std::strlen(text)
-                            : strnlen(text, static_cast<std::size_t>(spec.precision));
-        sink.field(spec, text, n);
+                            : strnlen(text, static_cast<std::size_t>(directive.precision));
+        sink.field(directive, text, n);
         break;
     }
     case '%':
         sink.put("%", 1);
         break;
     default:
-        number(sink, spec, va_arg(ap, double));
+        number(sink, directive, va_arg(ap, double));
         break;
     }
 }
@@ -261,7 +261,7 @@ int format(Sink& sink, const char* fmt, const Plan& plan, va_list& ap) {
     for (int i = 0; i < plan.n; i++) {
         const Plan::Step& step = plan.steps[i];
         sink.put(p, static_cast<std::size_t>(step.start - p));
-        convert(sink, step.spec, ap);
+        convert(sink, step.directive, ap);
         p = step.next;
     }
     sink.put(p, static_cast<std::size_t>(plan.end - p));
