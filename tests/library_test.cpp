@@ -63,6 +63,9 @@ TEST(Library, AnswersTheProfitModel) {
     EXPECT_DOUBLE_EQ(a.rows[0].dual, 1.5);
     EXPECT_DOUBLE_EQ(a.rows[1].dual, 0.5);
     EXPECT_EQ(a.rows[0].slack, 0);
+    // Zero reduced costs of a maximisation are +0, not the tableau's -0.
+    EXPECT_FALSE(std::signbit(a.variables[0].reduced_cost));
+    EXPECT_FALSE(std::signbit(a.variables[1].reduced_cost));
     EXPECT_TRUE(a.cost_ranges.empty());
 }
 

@@ -120,6 +120,12 @@ std::string afterFirstLine(const std::string& out) {
     return end == std::string::npos ? std::string() : out.substr(end + 1);
 }
 
+// Negative zero, which the tableau's changes of sign leave behind, reads as
+// zero in an answer; the reports print from the tableau as before.
+double plain(double v) {
+    return v + 0.0;
+}
+
 // A side without a limit is infinite in the answer.
 Range rangeOf(const Store& s, const RangeLine& line) {
     auto becomes = [&](const Limit& l) {
@@ -127,10 +133,10 @@ Range rangeOf(const Store& s, const RangeLine& line) {
     };
     double none = std::numeric_limits<double>::infinity();
     return {line.name,
-            line.current,
-            line.upper.column ? line.upper.value : none,
+            plain(line.current),
+            line.upper.column ? plain(line.upper.value) : none,
             becomes(line.upper),
-            line.lower.column ? line.lower.value : -none,
+            line.lower.column ? plain(line.lower.value) : -none,
             becomes(line.lower)};
 }
 
@@ -140,17 +146,18 @@ Answer answerOf(Session& run) {
     a.outcome = s.engine.end_stat == 1   ? Outcome::optimal
                 : s.engine.end_stat == 2 ? Outcome::infeasible
                                          : Outcome::unbounded;
-    a.objective = objective_value(s);
+    a.objective = plain(objective_value(s));
     a.iterations = s.engine.pivots;
     a.exact = s.engine.exact_tableau != 0;
     a.report = afterFirstLine(run.output());
     if (a.outcome == Outcome::unbounded) a.unbounded_variable = s.tab.varname[s.engine.piv_col];
     if (a.outcome != Outcome::optimal) return a;
     for (int j = 1; j <= s.model.num_vars; j++)
-        a.variables.push_back({s.tab.varname[j], variable_value(s, j), reduced_cost(s, j)});
+        a.variables.push_back(
+            {s.tab.varname[j], plain(variable_value(s, j)), plain(reduced_cost(s, j))});
     for (int r = 1; r <= s.model.num_cons; r++) {
         RowSummary row = row_summary(s, r);
-        a.rows.push_back({s.model.rname[r], row.slack, row.marginal});
+        a.rows.push_back({s.model.rname[r], plain(row.slack), plain(row.marginal)});
     }
     if (!s.opt.show_range) return a;
     for (int v = 1; v <= s.model.num_vars; v++)
