@@ -68,6 +68,15 @@ bool same(std::string_view w, const char* keyword) {
            strnicmp(w.data(), keyword, static_cast<int>(w.size())) == 0;
 }
 
+// The line of text that starts at at, without its newline; at moves past it.
+std::string_view nextLine(std::string_view text, std::size_t& at) {
+    std::size_t end = text.find('\n', at);
+    if (end == std::string_view::npos) end = text.size();
+    std::string_view line = text.substr(at, end - at);
+    at = end + 1;
+    return line;
+}
+
 // A matrix file begins with its sense word and two counts.
 bool matrixHeader(std::string_view text) {
     std::string_view second = word(text, 1), third = word(text, 2);
@@ -75,12 +84,8 @@ bool matrixHeader(std::string_view text) {
 }
 
 bool mpsForm(std::string_view text) {
-    std::size_t at = 0;
-    while (at < text.size()) {
-        std::size_t end = text.find('\n', at);
-        if (end == std::string_view::npos) end = text.size();
-        std::string_view line = text.substr(at, end - at);
-        at = end + 1;
+    for (std::size_t at = 0; at < text.size();) {
+        std::string_view line = nextLine(text, at);
         if (word(line, 0).empty() || line[0] == '*') continue;
         if (space(line[0])) return false;
         std::string_view first = word(line, 0);
@@ -103,12 +108,8 @@ std::string withoutLpComments(std::string_view text) {
 
 // A line of the text opens the constraints of the LP format.
 bool constraintsLine(std::string_view text) {
-    std::size_t at = 0;
-    while (at < text.size()) {
-        std::size_t end = text.find('\n', at);
-        if (end == std::string_view::npos) end = text.size();
-        std::string_view line = text.substr(at, end - at);
-        at = end + 1;
+    for (std::size_t at = 0; at < text.size();) {
+        std::string_view line = nextLine(text, at);
         std::string_view first = word(line, 0);
         if (same(first, "st") || same(first, "s.t.") || same(first, "st.") ||
             (same(first, "subject") && same(word(line, 1), "to")) ||
