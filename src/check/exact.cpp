@@ -25,8 +25,23 @@ void buildPhase1Row(const Store& s, ExactTableau& e) {
     }
 }
 
+// How far column j may rise above its lower bound; 0 for none (an upper
+// bound of infinity), which the callers test first.
+bool hasWidth(const Store& s, int j) {
+    return s.model.upper[j] != s.tol.infinity;
+}
+mpq_class width(const Store& s, int j) {
+    return written(s.model.upper[j]) - written(s.model.lower[j]);
+}
+
+// Column j moves from its lower bound by amount in every row's values.
+void shiftValues(ExactTableau& e, int j, const mpq_class& amount) {
+    for (auto& row : e.a)
+        if (sgn(row[j]) != 0) row[0] -= row[j] * amount;
+}
+
 // The starting tableau of the standard form, in the model's numbers as
-// written.
+// written, every column at its lower bound.
 ExactTableau build(const Store& s) {
     ExactTableau e;
     e.a.assign(s.tab.last_row + 1, Row(s.tab.last_col + 1));
@@ -42,6 +57,9 @@ ExactTableau build(const Store& s) {
         e.basis[r] = basic;
         e.status[basic] = r;
     }
+    e.a[0][0] = -written(s.model.obj_const) * s.model.z_mult;
+    for (int j = 1; j <= s.model.num_vars; j++)
+        if (s.model.lower[j] != 0) shiftValues(e, j, written(s.model.lower[j]));
     if (s.tab.num_artif > 0) buildPhase1Row(s, e);
     e.at_basis = true;
     return e;
@@ -73,29 +91,75 @@ void pivot(ExactTableau& e, int pr, int pc) {
     e.status[pc] = pr;
 }
 
-// Bland's rule: the lowest-numbered improving column enters; artificial
-// columns never do.
+// Bland's rule: the lowest-numbered improving column enters, upward from
+// its lower bound or downward from its upper bound; artificial columns
+// never do. Returns the signed column.
 int entering(const Store& s, const ExactTableau& e, int obj) {
-    for (int j = 1; j <= s.tab.last_col; j++)
-        if (e.status[j] == 0 && !s.tab.isart[j] && sgn(e.a[obj][j]) < 0) return j;
+    for (int j = 1; j <= s.tab.last_col; j++) {
+        if (s.tab.isart[j]) continue;
+        if (e.status[j] == 0 && sgn(e.a[obj][j]) < 0) return j;
+        if (e.status[j] == -1 && sgn(e.a[obj][j]) > 0) return -j;
+    }
     return 0;
 }
 
-// The minimum-ratio row; among tied rows the one whose basic column is
-// lowest-numbered. 0 when no entry is positive.
-int leaving(const Store& s, const ExactTableau& e, int q) {
-    int best = 0;
+// The first bound reached as column q moves in direction dir: a basic
+// column falling to 0 (+r) or rising to its upper bound (-r), or q's own
+// bound (0); among ties the lowest-numbered column. unbounded when none is.
+struct Step {
+    int row = 0;
+    bool unbounded = true;
+};
+
+Step leaving(const Store& s, const ExactTableau& e, int q, int dir) {
+    Step best;
     mpq_class best_ratio, ratio;
-    for (int r = 1; r <= s.model.num_cons; r++) {
-        if (sgn(e.a[r][q]) <= 0) continue;
-        ratio = e.a[r][0] / e.a[r][q];
-        if (best == 0 || ratio < best_ratio ||
-            (ratio == best_ratio && e.basis[r] < e.basis[best])) {
-            best = r;
+    int best_col = 0;
+    auto consider = [&](int row, int col) {
+        if (best.unbounded || ratio < best_ratio || (ratio == best_ratio && col < best_col)) {
+            best = {row, false};
             best_ratio = ratio;
+            best_col = col;
+        }
+    };
+    if (hasWidth(s, q)) {
+        ratio = width(s, q);
+        consider(0, q);
+    }
+    for (int r = 1; r <= s.model.num_cons; r++) {
+        int a = sgn(e.a[r][q]) * dir;
+        int b = e.basis[r];
+        if (a > 0) {
+            ratio = e.a[r][0] / abs(e.a[r][q]);
+            consider(r, b);
+        } else if (a < 0 && hasWidth(s, b)) {
+            ratio = (width(s, b) - e.a[r][0]) / abs(e.a[r][q]);
+            consider(-r, b);
         }
     }
     return best;
+}
+
+// Column q (signed as entering gives it) takes the step the ratio test
+// chose: a bound flip, or an exchange in which the leaving column goes to
+// the bound it reached.
+void takeStep(const Store& s, ExactTableau& e, int signed_q, const Step& step) {
+    int q = signed_q < 0 ? -signed_q : signed_q;
+    if (step.row == 0) {
+        mpq_class w = width(s, q);
+        if (signed_q < 0) w = -w;
+        shiftValues(e, q, w);
+        e.status[q] = signed_q < 0 ? 0 : -1;
+        return;
+    }
+    if (signed_q < 0) shiftValues(e, q, -width(s, q));
+    int r = step.row < 0 ? -step.row : step.row;
+    int out = e.basis[r];
+    pivot(e, r, q);
+    if (step.row < 0) {
+        e.status[out] = -1;
+        shiftValues(e, out, width(s, out));
+    }
 }
 
 // One phase on objective row obj; 1 when optimal, 3 when unbounded.
@@ -103,11 +167,11 @@ int runPhase(const Store& s, ExactTableau& e, int obj) {
     for (;;) {
         int q = entering(s, e, obj);
         if (q == 0) return 1;
-        e.piv_col = q;
+        e.piv_col = q < 0 ? -q : q;
         e.pivots++;
-        int r = leaving(s, e, q);
-        if (r == 0) return 3;
-        pivot(e, r, q);
+        Step step = leaving(s, e, e.piv_col, q < 0 ? -1 : 1);
+        if (step.unbounded) return 3;
+        takeStep(s, e, q, step);
     }
 }
 
@@ -117,9 +181,11 @@ bool artificialsAtZero(const Store& s, const ExactTableau& e) {
     return true;
 }
 
-bool basicValuesNonNegative(const Store& s, const ExactTableau& e) {
-    for (int r = 1; r <= s.model.num_cons; r++)
+bool basicValuesWithinBounds(const Store& s, const ExactTableau& e) {
+    for (int r = 1; r <= s.model.num_cons; r++) {
         if (sgn(e.a[r][0]) < 0) return false;
+        if (hasWidth(s, e.basis[r]) && e.a[r][0] > width(s, e.basis[r])) return false;
+    }
     return true;
 }
 
@@ -131,7 +197,8 @@ void driveOutArtificials(const Store& s, ExactTableau& e) {
     for (int r = 1; r <= s.model.num_cons; r++) {
         if (!s.tab.isart[e.basis[r]]) continue;
         for (int j = 1; j <= s.tab.last_col; j++) {
-            if (s.tab.isart[j] || sgn(e.a[r][j]) == 0) continue;
+            if (s.tab.isart[j] || e.status[j] > 0 || sgn(e.a[r][j]) == 0) continue;
+            if (e.status[j] == -1) shiftValues(e, j, -width(s, j));
             pivot(e, r, j);
             e.pivots++;
             break;
@@ -209,12 +276,17 @@ ExactTableau exact_at_basis(const Store& s) {
         }
         pivot(e, row, k);
     }
+    for (int j = 1; j <= s.tab.last_col; j++) {
+        if (s.tab.col_status[j] != -1) continue;
+        e.status[j] = -1;
+        shiftValues(e, j, width(s, j));
+    }
     return e;
 }
 
 void exact_simplex(Store& s, ExactTableau& e) {
     int float_steps = s.engine.pivots;
-    bool fresh = !e.at_basis || !basicValuesNonNegative(s, e);
+    bool fresh = !e.at_basis || !basicValuesWithinBounds(s, e);
     if (fresh) {
         e = build(s);
         float_steps = 0;

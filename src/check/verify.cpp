@@ -10,13 +10,19 @@ namespace zep {
 
 namespace {
 
-// The values of every column at the basic solution of the final tableau,
-// a value below zero taken as zero (the report prints it as zero), so that
-// the point is x >= 0 exactly and the rows answer for the difference.
+// The values of every column at the basic solution of the final tableau:
+// a nonbasic model column at its bound, a basic one at its lower bound
+// plus its value, which is taken into its bounds (the report prints it so)
+// so that the point keeps them exactly and the rows answer for the
+// difference.
 void basicPoint(const Store& s, double* x) {
-    for (int j = 0; j <= s.tab.last_col; j++) x[j] = 0;
-    for (int r = 1; r <= s.model.num_cons; r++)
-        x[s.tab.basis_index[r]] = std::fmax(s.tab.a_mat[r][s.tab.rhs_col], 0.0);
+    for (int j = 0; j <= s.tab.last_col; j++) x[j] = boundValue(s, j);
+    for (int r = 1; r <= s.model.num_cons; r++) {
+        int j = s.tab.basis_index[r];
+        double v = std::fmax(s.tab.a_mat[r][s.tab.rhs_col], 0.0);
+        double lower = j <= s.model.num_vars ? s.model.lower[j] : 0;
+        x[j] = std::fmin(lower + v, s.model.upper[j]);
+    }
 }
 
 // Every row of the model as read balances with its slack or surplus entry
@@ -148,24 +154,32 @@ void addPhase1Share(const Store& s, const double* c, double* y) {
     reducedCosts(s, zero, u, d1);
     double theta = 0;
     for (int j = 1; j <= s.tab.last_col; j++)
-        if (!s.tab.isart[j] && d[j].sum < 0 && d1[j].sign() == 1)
+        if (!s.tab.isart[j] && d[j].sum * boundSide(s, j) < 0 && d1[j].sign() == boundSide(s, j))
             theta = std::fmax(theta, -d[j].sum / d1[j].sum * (1 + 0x1p-30));
     for (int r = 1; r <= s.model.num_cons; r++) y[r] = y[r] + theta * u[r];
 }
 
-// c x - y b: how far the point's objective lies above the bound that the
-// duals prove.
+// c x - (y b + d l), l each column's bound: how far the point's objective
+// lies above the bound that the duals prove, written as c (x - l) less
+// y (b - A l).
 bool gapHolds(const Store& s, const double* c, const double* x, const double* y) {
     Sum gap{};
-    for (int j = 1; j <= s.model.num_vars; j++) gap.addModel(c[j], x[j]);
-    for (int r = 1; r <= s.model.num_cons; r++) gap.addModel(s.model.rrhs[r], -y[r]);
-    return gap.within(tol_check);
+    for (int j = 1; j <= s.model.num_vars; j++) {
+        gap.addModel(c[j], x[j]);
+        if (boundValue(s, j) == 0) continue;
+        gap.addModel(c[j], -boundValue(s, j));
+        gap.terms++;
+    }
+    double minus_y[tab_rows];
+    for (int r = 1; r <= s.model.num_cons; r++) minus_y[r] = -y[r];
+    return boundedRhs(s, minus_y, gap).within(tol_check);
 }
 
 // The objective entry of the tableau is the point's objective.
 bool objectiveHolds(const Store& s, const double* c, const double* x) {
     Sum objective{};
     objective.add(s.tab.a_mat[s.tab.ph2_row][s.tab.rhs_col]);
+    objective.addModel(s.model.obj_const, s.model.z_mult);
     for (int j = 1; j <= s.model.num_vars; j++) objective.addModel(c[j], x[j]);
     return objective.within(tol_check);
 }
@@ -227,14 +241,16 @@ bool exactOptimumHolds(const Store& s, const ExactTableau& e, const double* c, c
     mpq_class theta = 0;
     for (int j = 1; j <= s.tab.last_col && s.tab.num_artif > 0; j++) {
         const mpq_class& d1 = e.a[s.tab.ph1_row][j];
-        if (!s.tab.isart[j] && sgn(e.a[0][j]) < 0 && sgn(d1) > 0 && -e.a[0][j] / d1 > theta)
+        int side = boundSide(s, j);
+        if (!s.tab.isart[j] && sgn(e.a[0][j]) * side < 0 && sgn(d1) * side > 0 &&
+            -e.a[0][j] / d1 > theta)
             theta = -e.a[0][j] / d1;
     }
     for (int j = 1; j <= s.tab.last_col; j++) {
         if (s.tab.isart[j]) continue;
         mpq_class d = e.a[0][j];
         if (s.tab.num_artif > 0) d += theta * e.a[s.tab.ph1_row][j];
-        if (sgn(d) < 0) return false;
+        if (sgn(d) * boundSide(s, j) < 0) return false;
     }
     std::vector<mpq_class> y = exactDuals(s, e, 0);
     if (!reportedCostsHold(s, e, y)) return false;
@@ -244,15 +260,15 @@ bool exactOptimumHolds(const Store& s, const ExactTableau& e, const double* c, c
     }
     mpq_class gap = 0, size = 0, term;
     for (int j = 1; j <= s.model.num_vars; j++) {
-        term = written(c[j]) * mpq_class(x[j]);
+        term = written(c[j]) * (mpq_class(x[j]) - written(boundValue(s, j)));
         gap += term;
         size += abs(term);
     }
     for (int r = 1; r <= s.model.num_cons; r++) {
         term = y[r] * written(s.model.rrhs[r]);
-        gap -= term;
         size += abs(term);
     }
+    gap -= exactBoundedRhs(s, y);
     return abs(gap) <= mpq_class(tol_check) * size;
 }
 
@@ -275,7 +291,7 @@ bool infeasibilityHolds(const Store& s, ExactTableau& e) {
     if (dualsHoldLifted(s, zero, u) && farkas_holds(s, u)) return true;
     if (!atBasis(s, e).at_basis) return false;
     for (int j = 1; j <= s.tab.last_col; j++)
-        if (!s.tab.isart[j] && sgn(e.a[s.tab.ph1_row][j]) < 0) return false;
+        if (!s.tab.isart[j] && sgn(e.a[s.tab.ph1_row][j]) * boundSide(s, j) < 0) return false;
     mpq_class artificials = 0;
     for (int r = 1; r <= s.model.num_cons; r++)
         if (s.tab.isart[e.basis[r]]) artificials += e.a[r][0];

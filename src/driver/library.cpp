@@ -152,15 +152,15 @@ Answer answerOf(Session& run) {
     a.report = afterFirstLine(run.output());
     if (a.outcome == Outcome::unbounded) a.unbounded_variable = s.tab.varname[s.engine.piv_col];
     if (a.outcome != Outcome::optimal) return a;
-    for (int j = 1; j <= s.model.num_vars; j++)
+    for (int j = 1; j <= written_vars(s); j++)
         a.variables.push_back(
-            {s.tab.varname[j], plain(variable_value(s, j)), plain(reduced_cost(s, j))});
+            {s.tab.varname[j], plain(written_value(s, j)), plain(reduced_cost(s, j))});
     for (int r = 1; r <= s.model.num_cons; r++) {
         RowSummary row = row_summary(s, r);
         a.rows.push_back({s.model.rname[r], plain(row.slack), plain(row.marginal)});
     }
     if (!s.opt.show_range) return a;
-    for (int v = 1; v <= s.model.num_vars; v++)
+    for (int v = 1; v <= written_vars(s); v++)
         a.cost_ranges.push_back(rangeOf(s, cost_range(s, v)));
     for (int r = 1; r <= s.model.num_cons; r++) a.rhs_ranges.push_back(rangeOf(s, rhs_range(s, r)));
     return a;

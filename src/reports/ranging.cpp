@@ -69,6 +69,16 @@ RangeLine nonbasicAddedRange(const Store& s, int i, int j) {
         } else if (q >= neg.ratio) {
             neg = {q, k};
         }
+        // A basic column with an upper bound limits the side on which it
+        // rises to that bound.
+        int basic = s.tab.basis_index[k];
+        if (s.tab.isart[basic] || s.tab.upperb[basic] == s.tol.infinity) continue;
+        double qu = (s.tab.a_mat[k][s.tab.rhs_col] - s.tab.upperb[basic]) * sigma / a;
+        if (qu > 0 || (qu == 0 && sigma * a < 0)) {
+            if (qu <= pos.ratio) pos = {qu, k};
+        } else if (qu >= neg.ratio) {
+            neg = {qu, k};
+        }
     }
     double b = s.model.rrhs[i];
     return {s.model.rname[i], b, limitAt(b - neg.ratio, neg, s.tab.basis_index[neg.at]),

@@ -53,9 +53,11 @@ void range_cost(Store& s) {
              "    Lower Limit (Becomes+)\n");
     print(s, "--------------------------    ----------------------"
              "    -----------------------\n");
-    for (int v = 1; v <= s.model.num_vars; v++) {
+    for (int v = 1; v <= written_vars(s); v++) {
         print(s, "%2d. %-8.8s %13.3lf ", v, s.tab.varname[v], s.tab.cost[v]);
-        if (s.tab.col_status[v] > 0)
+        if (s.model.neg_col[v] != 0)
+            print(s, "    (a free variable, two columns: not ranged)\n");
+        else if (s.tab.col_status[v] > 0)
             range_cb(s, v);
         else
             range_cnb(s, v);

@@ -20,8 +20,10 @@ constexpr double marginal_zero = 0.0001;
 
 void variableLine(Store& s, int j) {
     print(s, "%2d. %-8.8s", j, s.tab.varname[j]);
-    double x = variable_value(s, j);
-    if (x >= s.tol.eps_infe)
+    double x = written_value(s, j);
+    // A variable that may go below zero prints its negative values too.
+    bool may_be_negative = s.model.lower[j] < 0 || s.model.neg_col[j] != 0;
+    if (x >= s.tol.eps_infe || (may_be_negative && x <= -s.tol.eps_infe))
         print(s, " %16.4lf %15.3lf", x, s.tab.cost[j]);
     else
         print(s, "            .     %15.3lf", s.tab.cost[j]);
@@ -38,7 +40,7 @@ void variableSummary(Store& s) {
     compose(s.buf, sizeof s.buf, "Unit %s", s.model.rname[0]);
     print(s, "Variable            Opt Value   %13.13s    Marg Value \n", s.buf);
     print(s, "------------      -----------    ------------    ---------- \n");
-    for (int j = 1; j <= s.model.num_vars; j++) variableLine(s, j);
+    for (int j = 1; j <= written_vars(s); j++) variableLine(s, j);
 }
 
 void constraintLine(Store& s, int r) {
@@ -97,7 +99,14 @@ void infe_summ(Store& s) {
 
 void out_unbnd(Store& s) {
     print(s, "UNBOUNDED PROBLEM\n");
-    print(s, "Variable %s can be increased without limit.\n", s.tab.varname[s.engine.piv_col]);
+    int q = s.engine.piv_col;
+    for (int j = 1; j <= written_vars(s); j++)
+        if (s.model.neg_col[j] == q) {
+            print(s, "Variable %s can be decreased without limit.\n", s.tab.varname[j]);
+            print(s, "Please reformulate the model.\n");
+            return;
+        }
+    print(s, "Variable %s can be increased without limit.\n", s.tab.varname[q]);
     print(s, "Please reformulate the model.\n");
 }
 

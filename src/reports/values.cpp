@@ -4,9 +4,10 @@ namespace zep {
 
 namespace {
 
-// The level of a slack or surplus column: its row's value when basic, else
-// 0 (these columns have no upper bound to sit at).
+// The level of a slack or surplus column: its row's value when basic, its
+// upper bound (a ranged row's) when it sits there, else 0.
 double basicLevel(const Store& s, int k) {
+    if (s.tab.col_status[k] == -1) return s.tab.upperb[k];
     return s.tab.col_status[k] > 0 ? s.tab.a_mat[s.tab.col_status[k]][s.tab.rhs_col] : 0;
 }
 
@@ -17,6 +18,12 @@ double variable_value(const Store& s, int j) {
     if (s.tab.col_status[j] > 0)
         return s.tab.a_mat[s.tab.col_status[j]][s.tab.rhs_col] + s.tab.lowerb[j];
     return s.tab.lowerb[j];
+}
+
+double written_value(const Store& s, int j) {
+    double x = variable_value(s, j);
+    if (s.model.neg_col[j] == 0) return x;
+    return x - variable_value(s, s.model.neg_col[j]);
 }
 
 double reduced_cost(const Store& s, int j) {

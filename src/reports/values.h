@@ -9,6 +9,10 @@ namespace zep {
 // The value of column j at the final basic solution.
 double variable_value(const Store& s, int j);
 
+// The value of variable j as written: a free variable's two columns
+// folded into one.
+double written_value(const Store& s, int j);
+
 // The reduced cost of column j in the model's own sense.
 double reduced_cost(const Store& s, int j);
 

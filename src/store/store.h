@@ -44,6 +44,21 @@ struct Store {
         double rrhs[tab_rows] = {};
         double a_read[tab_rows][tab_cols] =
             {}; // rows 0 to num_cons as read; the simplex keeps off it
+        // The bounds of each column in the model's numbers (lower is finite
+        // once the readers end, upper is infinity where there is none) and
+        // the constant of the objective. A free variable is the difference
+        // of two columns: its own, and the column neg_col names among the
+        // last num_split columns, which the reports fold into it.
+        double lower[tab_cols] = {};
+        double upper[tab_cols] = {};
+        int neg_col[tab_cols] = {};
+        int num_split = 0;
+        double obj_const = 0;
+        // A ranged row: its slack or surplus column may rise no further
+        // than range[r] (the row is "<=" rrhs and ">=" rrhs - range, or
+        // ">=" rrhs and "<=" rrhs + range).
+        char has_range[tab_rows] = {};
+        double range[tab_rows] = {};
     } model;
 
     // The tableau and its basis: filled by the readers and the standard
@@ -130,6 +145,12 @@ struct Store {
 };
 
 void initParam(Store& s);
+
+// The variables as the model writes them: the columns before the negative
+// parts of free variables.
+inline int written_vars(const Store& s) {
+    return s.model.num_vars - s.model.num_split;
+}
 
 // Keeps rows 0 to num_cons of a_mat as read, before the standard form and
 // the simplex transform them: every reader ends with it.
