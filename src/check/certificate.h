@@ -71,13 +71,16 @@ inline double addedSign(const Store& s, int r) {
 
 // The sign a reduced cost must have for the bound column j sits at: +1 at
 // its lower bound or basic, -1 at its upper bound.
+inline bool atUpper(const Store& s, int j) {
+    return s.tab.col_status[j] == -1 && s.model.upper[j] != s.tol.infinity;
+}
 inline int boundSide(const Store& s, int j) {
-    return s.tab.col_status[j] == -1 ? -1 : 1;
+    return atUpper(s, j) ? -1 : 1;
 }
 
 // The bound column j sits at, in the model's numbers; 0 for an added column.
 inline double boundValue(const Store& s, int j) {
-    if (s.tab.col_status[j] == -1) return s.model.upper[j];
+    if (atUpper(s, j)) return s.model.upper[j];
     return j <= s.model.num_vars ? s.model.lower[j] : 0;
 }
 

@@ -226,11 +226,15 @@ double nearest(const mpq_class& q) {
     return d;
 }
 
-void storeResult(Store& s, const ExactTableau& e, int end_stat) {
+void storeTableau(Store& s, const ExactTableau& e) {
     for (int r = 0; r <= s.tab.last_row; r++)
         for (int c = 0; c <= s.tab.last_col; c++) s.tab.a_mat[r][c] = nearest(e.a[r][c]);
     for (int r = 1; r <= s.model.num_cons; r++) s.tab.basis_index[r] = e.basis[r];
     for (int j = 1; j <= s.tab.last_col; j++) s.tab.col_status[j] = e.status[j];
+}
+
+void storeResult(Store& s, const ExactTableau& e, int end_stat) {
+    storeTableau(s, e);
     s.engine.end_stat = end_stat;
     s.engine.unbounded = end_stat == 3 ? 1 : 0;
     if (e.piv_col != 0) s.engine.piv_col = e.piv_col;
@@ -277,11 +281,35 @@ ExactTableau exact_at_basis(const Store& s) {
         pivot(e, row, k);
     }
     for (int j = 1; j <= s.tab.last_col; j++) {
-        if (s.tab.col_status[j] != -1) continue;
+        // An unbounded end leaves -1 on a basic column with no upper bound.
+        if (s.tab.col_status[j] != -1 || !hasWidth(s, j) || e.status[j] > 0) continue;
         e.status[j] = -1;
         shiftValues(e, j, width(s, j));
     }
     return e;
+}
+
+void store_exact_basis(Store& s, const ExactTableau& e) {
+    storeTableau(s, e);
+}
+
+ExactTableau exact_of_doubles(const Store& s) {
+    ExactTableau e;
+    e.a.assign(s.tab.last_row + 1, Row(s.tab.last_col + 1));
+    for (int r = 0; r <= s.tab.last_row; r++)
+        for (int c = 0; c <= s.tab.last_col; c++) e.a[r][c] = s.tab.a_mat[r][c];
+    e.basis.assign(s.model.num_cons + 1, 0);
+    e.status.assign(s.tab.last_col + 1, 0);
+    for (int r = 1; r <= s.model.num_cons; r++) {
+        e.basis[r] = s.tab.basis_index[r];
+        if (e.basis[r] > 0) e.status[e.basis[r]] = r;
+    }
+    e.at_basis = true;
+    return e;
+}
+
+double nearest_double(const mpq_class& q) {
+    return nearest(q);
 }
 
 void exact_simplex(Store& s, ExactTableau& e) {

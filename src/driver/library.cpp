@@ -160,9 +160,10 @@ Answer answerOf(Session& run) {
         a.rows.push_back({s.model.rname[r], plain(row.slack), plain(row.marginal)});
     }
     if (!s.opt.show_range) return a;
-    for (int v = 1; v <= written_vars(s); v++)
-        a.cost_ranges.push_back(rangeOf(s, cost_range(s, v)));
-    for (int r = 1; r <= s.model.num_cons; r++) a.rhs_ranges.push_back(rangeOf(s, rhs_range(s, r)));
+    if (!only_non_negative(s)) return a;
+    Ranging g = final_ranging(s);
+    for (const RangeLine& line : g.cost) a.cost_ranges.push_back(rangeOf(s, line));
+    for (const RangeLine& line : g.rhs) a.rhs_ranges.push_back(rangeOf(s, line));
     return a;
 }
 
@@ -174,7 +175,13 @@ Model read_model(std::string_view text) {
         initParam(s);
         readModel(s);
     });
-    return modelOf(run.store());
+    // A Model has no place for these yet; dropping them would change the model.
+    const Store& s = run.store();
+    if (!only_non_negative(s) || s.model.obj_const != 0)
+        throw Error("the model has bounds, ranges or an objective constant, which a Model does "
+                    "not hold",
+                    255);
+    return modelOf(s);
 }
 
 Answer solve(const Model& model, const Options& options) {

@@ -146,6 +146,18 @@ struct Store {
 
 void initParam(Store& s);
 
+// Every column is only x >= 0: no bound, shift or ranged row. The check's
+// bounds on the floating-point tableau and the ranging tables are laid out
+// for such models; the others are proven by the exact tableau of their
+// basis and not ranged.
+inline bool only_non_negative(const Store& s) {
+    for (int j = 1; j <= s.tab.last_col; j++)
+        if (s.model.lower[j] != 0 || s.model.upper[j] != s.tol.infinity) return false;
+    for (int r = 1; r <= s.model.num_cons; r++)
+        if (s.model.has_range[r]) return false;
+    return true;
+}
+
 // The variables as the model writes them: the columns before the negative
 // parts of free variables.
 inline int written_vars(const Store& s) {
