@@ -146,11 +146,12 @@ struct Store {
 
 void initParam(Store& s);
 
-// Every column is only x >= 0: no bound, shift or ranged row. The check's
+// Every column is only x >= 0: no bound, shift, free variable or ranged row. The check's
 // bounds on the floating-point tableau and the ranging tables are laid out
 // for such models; the others are proven by the exact tableau of their
 // basis and not ranged.
 inline bool only_non_negative(const Store& s) {
+    if (s.model.num_split > 0) return false;
     for (int j = 1; j <= s.tab.last_col; j++)
         if (s.model.lower[j] != 0 || s.model.upper[j] != s.tol.infinity) return false;
     for (int r = 1; r <= s.model.num_cons; r++)
