@@ -7,8 +7,9 @@ and 2 processes.
 
 Needs the build's zep_bench_models_write (Google Benchmark and GLPK
 installed) and zep_api_time, and its Python module (python3-pybind11).
-Each time is the median over batches of the time per solve of a batch; the
-three solvers take turns model by model.
+Each time is the median over batches of the CPU time per solve of a batch
+(CPU time, as the machine is shared); the three solvers take turns model by
+model. The throughputs are wall-clock.
 """
 import statistics
 import subprocess
@@ -31,21 +32,22 @@ BATCHES = 15
 
 
 def per_solve(solve, model, solves):
-    """Median over the batches of the microseconds per solve."""
+    """Median over the batches of the CPU microseconds per solve."""
     times = []
     for _ in range(BATCHES):
-        start = time.perf_counter()
+        start = time.process_time()
         for _ in range(solves):
             solve(model)
-        times.append((time.perf_counter() - start) / solves * 1e6)
+        times.append((time.process_time() - start) / solves * 1e6)
     return statistics.median(times)
 
 
 def solves_for(seconds, solve, model):
     """How many solves make a batch of about that many seconds."""
-    start = time.perf_counter()
-    solve(model)
-    return max(1, int(seconds / max(time.perf_counter() - start, 1e-7)))
+    start = time.process_time()
+    for _ in range(10):
+        solve(model)
+    return max(1, int(seconds / max((time.process_time() - start) / 10, 1e-7)))
 
 
 def linprog_arrays(model):
