@@ -145,9 +145,7 @@ void bindAnswer(py::module_& m) {
         .def_readonly("reduced_cost", &VariableValue::reduced_cost)
         .def("to_dict", &variableDict, "The values as a dict.")
         .def("__repr__",
-             [](const VariableValue& v) {
-                 return reprOf("VariableValue", variableDict(v));
-             })
+             [](const VariableValue& v) { return reprOf("VariableValue", variableDict(v)); })
         .def(py::pickle(&variableState, &variableFromState));
 
     py::class_<RowValue>(m, "RowValue",
@@ -156,8 +154,7 @@ void bindAnswer(py::module_& m) {
         .def_readonly("slack", &RowValue::slack)
         .def_readonly("dual", &RowValue::dual)
         .def("to_dict", &rowDict, "The values as a dict.")
-        .def("__repr__",
-             [](const RowValue& r) { return reprOf("RowValue", rowDict(r)); })
+        .def("__repr__", [](const RowValue& r) { return reprOf("RowValue", rowDict(r)); })
         .def(py::pickle(&rowState, &rowFromState));
 
     py::class_<Range>(m, "Range",

@@ -139,7 +139,8 @@ void checkBounds(py::handle bounds) {
     for (auto item : bounds.cast<py::dict>()) {
         py::tuple range = py::tuple(py::reinterpret_borrow<py::object>(item.second));
         bool lower_zero = range.size() == 2 && !range[0].is_none() && range[0].cast<double>() == 0;
-        bool upper_none = range.size() == 2 && (range[1].is_none() || std::isinf(range[1].cast<double>()));
+        bool upper_none =
+            range.size() == 2 && (range[1].is_none() || std::isinf(range[1].cast<double>()));
         if (!lower_zero || !upper_none)
             throw py::value_error("bounds other than " + std::string(py::str(item.first)) +
                                   " >= 0 are not supported");
@@ -235,7 +236,8 @@ Model modelFromState(const py::tuple& t) {
     return m;
 }
 
-constexpr const char* model_doc = R"(A linear program: at most 30 constraints and 50 columns, counting the
+constexpr const char* model_doc =
+    R"(A linear program: at most 30 constraints and 50 columns, counting the
 slack, surplus and artificial columns that solving adds.
 
 Built from lists or dicts, all arguments by keyword:
@@ -269,7 +271,9 @@ const char* senseWord(Sense sense) {
 }
 
 const char* relationWord(Relation relation) {
-    return relation == Relation::less_equal ? "<=" : relation == Relation::greater_equal ? ">=" : "=";
+    return relation == Relation::less_equal      ? "<="
+           : relation == Relation::greater_equal ? ">="
+                                                 : "=";
 }
 
 void bindModel(py::module_& m) {
@@ -281,15 +285,16 @@ void bindModel(py::module_& m) {
         .value("greater_equal", Relation::greater_equal)
         .value("equal", Relation::equal);
 
-    py::class_<Constraint>(m, "Constraint", "One constraint row: label, coefficients, relation, rhs.")
-        .def(py::init([](py::handle label, py::handle coefficients, py::handle relation,
-                         double rhs) {
-                 return Constraint{fromText(label, "label"),
-                                   fromNumbers(coefficients, "coefficients"),
-                                   relationOf(relation), rhs};
-             }),
-             py::arg("label"), py::arg("coefficients"), py::arg("relation") = "<=",
-             py::arg("rhs") = 0.0)
+    py::class_<Constraint>(m, "Constraint",
+                           "One constraint row: label, coefficients, relation, rhs.")
+        .def(py::init(
+                 [](py::handle label, py::handle coefficients, py::handle relation, double rhs) {
+                     return Constraint{fromText(label, "label"),
+                                       fromNumbers(coefficients, "coefficients"),
+                                       relationOf(relation), rhs};
+                 }),
+             py::arg("label"), py::arg("coefficients"),
+             py::arg("relation") = "<=", py::arg("rhs") = 0.0)
         .def_property(
             "label", [](const Constraint& c) { return toStr(c.label); },
             [](Constraint& c, py::handle v) { c.label = fromText(v, "label"); })
@@ -301,9 +306,10 @@ void bindModel(py::module_& m) {
             [](Constraint& c, py::handle v) { c.relation = relationOf(v); })
         .def_readwrite("rhs", &Constraint::rhs)
         .def("to_dict", &constraintDict, "The constraint as a dict of plain values.")
-        .def("__repr__", [](const Constraint& c) {
-            return "Constraint(" + std::string(py::repr(constraintDict(c))) + ")";
-        })
+        .def("__repr__",
+             [](const Constraint& c) {
+                 return "Constraint(" + std::string(py::repr(constraintDict(c))) + ")";
+             })
         .def(py::pickle(&constraintState, &constraintFromState));
 
     py::class_<Model>(m, "Model", model_doc)
@@ -330,9 +336,8 @@ void bindModel(py::module_& m) {
         .def("to_dict", &modelDict, "The model as a dict of plain values.")
         .def("__repr__",
              [](const Model& md) { return "Model(" + std::string(py::repr(modelDict(md))) + ")"; })
-        .def("__eq__", [](const Model& a, const Model& b) {
-            return modelState(a).equal(modelState(b));
-        })
+        .def("__eq__",
+             [](const Model& a, const Model& b) { return modelState(a).equal(modelState(b)); })
         .def(py::pickle(&modelState, &modelFromState));
 }
 

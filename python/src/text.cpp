@@ -3,8 +3,8 @@
 namespace zep::python {
 
 py::str toStr(const std::string& text) {
-    PyObject* str = PyUnicode_DecodeUTF8(text.data(), static_cast<Py_ssize_t>(text.size()),
-                                         "surrogateescape");
+    PyObject* str =
+        PyUnicode_DecodeUTF8(text.data(), static_cast<Py_ssize_t>(text.size()), "surrogateescape");
     if (!str) throw py::error_already_set();
     return py::reinterpret_steal<py::str>(str);
 }

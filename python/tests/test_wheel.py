@@ -16,7 +16,7 @@ pytestmark = pytest.mark.skipif(os.environ.get("ZEP_TEST_WHEEL") != "1",
                                 reason="set ZEP_TEST_WHEEL=1 to build and install the wheel")
 
 USE = ("import zep; a = zep.solve(zep.read_model('MAX P) 2X + 3Y  C1) X + Y <= 4  "
-       "C2) X + 3Y <= 6'), ranging=True); print(zep.__file__, a.objective, a.rhs_ranges[0].upper)")
+       "C2) X + 3Y <= 6'), ranging=True); print(zep.__file__, a.objective, round(a.rhs_ranges[0].upper, 9))")
 
 
 def run(*command, **kw):
