@@ -28,9 +28,9 @@
 namespace {
 
 namespace fs = std::filesystem;
-using zep::testing::Answer;
-using zep::testing::MatModel;
-using zep::testing::MatRow;
+using zep::detail::testing::Answer;
+using zep::detail::testing::MatModel;
+using zep::detail::testing::MatRow;
 
 class AdversarialModels {
   public:
@@ -159,7 +159,7 @@ bool pointMeetsRows(const MatModel& m, const Answer& a, double tol = 1e-14) {
 // zep's own point (full precision, from its final tableau) meets every row
 // to within 1e-9 of the magnitudes of the row's terms: a witness that the
 // model is feasible, whatever glpsol says.
-bool zepPointMeetsRows(const MatModel& m, const zep::Store& s) {
+bool zepPointMeetsRows(const MatModel& m, const zep::detail::Store& s) {
     if (s.engine.end_stat == 2) return false;
     std::vector<double> x(m.names.size());
     for (std::size_t j = 0; j < x.size(); j++) {
@@ -177,8 +177,8 @@ bool sameAnswer(const Answer& a, const Answer& b) {
 
 TEST(AdversarialDifferential, AgreesWithConstructionAndWithGlpsol) {
     if (std::system("command -v glpsol >/dev/null 2>&1") != 0) GTEST_SKIP() << "glpsol not found";
-    unsigned seed = zep::testing::envSeed("ZEP_ADVERSARIAL_SEED", 20261207);
-    int count = zep::testing::envCount("ZEP_ADVERSARIAL_COUNT", 100);
+    unsigned seed = zep::detail::testing::envSeed("ZEP_ADVERSARIAL_SEED", 20261207);
+    int count = zep::detail::testing::envCount("ZEP_ADVERSARIAL_COUNT", 100);
     std::printf("adversarial differential seed %u (set ZEP_ADVERSARIAL_SEED=%u to repeat, "
                 "ZEP_ADVERSARIAL_COUNT for more models)\n",
                 seed, seed);
@@ -190,17 +190,17 @@ TEST(AdversarialDifferential, AgreesWithConstructionAndWithGlpsol) {
     int compared = 0, resolved = 0, marked = 0, refuted = 0, skipped[3] = {};
     auto check = [&](int i, const MatModel& m, const Answer& want, bool by_construction) {
         SCOPED_TRACE("seed " + std::to_string(seed) + ", model " + std::to_string(i) + ":\n" +
-                     zep::testing::matText(m));
-        auto solved = zep::testing::solveModel(dir, m);
+                     zep::detail::testing::matText(m));
+        auto solved = zep::detail::testing::solveModel(dir, m);
         if (!by_construction && want.status == "INFEASIBLE" &&
             zepPointMeetsRows(m, *solved.store)) {
             refuted++;
             return;
         }
-        zep::testing::expectAgrees(m, solved, want);
+        zep::detail::testing::expectAgrees(m, solved, want);
         compared++;
         resolved += solved.store->engine.exact_tableau;
-        marked += solved.output.find(zep::exact_note) != std::string::npos;
+        marked += solved.output.find(zep::detail::exact_note) != std::string::npos;
     };
     for (int i = 0; i < count && !HasFailure(); i++) {
         MatModel m = models.next();
@@ -208,9 +208,9 @@ TEST(AdversarialDifferential, AgreesWithConstructionAndWithGlpsol) {
             check(i, m, {"INFEASIBLE", 0, {}}, true);
             continue;
         }
-        Answer plain = zep::testing::glpsolVerdict(dir, m, "");
-        Answer exact = zep::testing::glpsolVerdict(dir, m, "--exact");
-        Answer checked = zep::testing::glpsolVerdict(dir, m, "--xcheck");
+        Answer plain = zep::detail::testing::glpsolVerdict(dir, m, "");
+        Answer exact = zep::detail::testing::glpsolVerdict(dir, m, "--exact");
+        Answer checked = zep::detail::testing::glpsolVerdict(dir, m, "--xcheck");
         int skip = exact.status == "UNKNOWN"                                  ? 0
                    : !sameAnswer(plain, exact) || !sameAnswer(checked, exact) ? 1
                    : !pointMeetsRows(m, exact)                                ? 2

@@ -9,8 +9,8 @@
 
 namespace {
 
-using zep::Store;
-using namespace zep::testing;
+using zep::detail::Store;
+using namespace zep::detail::testing;
 
 TEST(RhsRanging, BasicSlackLimitsOnlyTheLowerSide) {
     Harness h;
@@ -74,7 +74,7 @@ TEST(RhsRanging, OnlyExactZerosAreSkipped) {
 TEST(RhsRanging, DegenerateRowOfAGreaterRowLimitsItsUpperSide) {
     Harness h;
     Store& s = h.store();
-    zep::initParam(s);
+    zep::detail::initParam(s);
     s.model.z_mult = 1.0;
     s.model.num_vars = 2;
     setNames(s, {"X", "Y", "SRP:R1", "ART:R1", "SLK:R2"});
@@ -119,14 +119,14 @@ TEST(RhsRanging, BasicArtificialPinsEveryRowThatMovesIt) {
 TEST(Ranging, ModelWithoutConstraintsPrintsHeadingsAndVariables) {
     Harness h;
     Store& s = h.store();
-    zep::initParam(s);
+    zep::detail::initParam(s);
     s.model.z_mult = -1.0;
     s.model.num_vars = 1;
     setNames(s, {"X"});
     setLabels(s, {"P"});
     s.tab.cost[1] = -1;
     s.tab.a_mat[0][1] = 1;
-    std::vector<std::string> out = lines(report(h, zep::ranger));
+    std::vector<std::string> out = lines(report(h, zep::detail::ranger));
     ASSERT_EQ(out.size(), 11u);
     EXPECT_EQ(out.at(5), " 1. X               -1.000         0.000 X               -Infinity");
     EXPECT_EQ(out.at(10),

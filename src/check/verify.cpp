@@ -6,7 +6,7 @@
 
 #include "check/certificate.h"
 
-namespace zep {
+namespace zep::detail {
 
 namespace {
 
@@ -317,4 +317,4 @@ bool outcome_holds(const Store& s) {
     return outcome_holds(s, e);
 }
 
-} // namespace zep
+} // namespace zep::detail

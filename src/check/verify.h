@@ -5,7 +5,7 @@
 #include "check/exact.h"
 #include "store/store.h"
 
-namespace zep {
+namespace zep::detail {
 
 // The one tolerance of the check: a row of the answer's point may miss its
 // right-hand side, a value may fall below zero, and the objective may miss
@@ -47,4 +47,4 @@ bool outcome_holds(const Store& s);
 // check built one, for the re-solve to start from.
 bool outcome_holds(const Store& s, ExactTableau& e);
 
-} // namespace zep
+} // namespace zep::detail

@@ -8,7 +8,7 @@
 #include "reports/solution.h"
 #include "simplex/tableau.h"
 
-namespace zep {
+namespace zep::detail {
 
 namespace {
 
@@ -70,4 +70,4 @@ void checked_report(Store& s) {
     report(s);
 }
 
-} // namespace zep
+} // namespace zep::detail

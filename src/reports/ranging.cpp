@@ -7,7 +7,7 @@
 
 #include "simplex/artificial.h"
 
-namespace zep {
+namespace zep::detail {
 
 namespace {
 
@@ -122,4 +122,4 @@ RangeLine rhs_range(const Store& s, int i) {
     return nonbasicAddedRange(s, i, j);
 }
 
-} // namespace zep
+} // namespace zep::detail

@@ -5,7 +5,7 @@
 
 #include "store/store.h"
 
-namespace zep {
+namespace zep::detail {
 
 // One end of a range: the limit and the column that enters or leaves the
 // basis there, or column 0 where the range has no end on that side.
@@ -29,4 +29,4 @@ RangeLine nonbasic_cost_range(const Store& s, int v);
 // The range of row i's right-hand side over which the basis stays feasible.
 RangeLine rhs_range(const Store& s, int i);
 
-} // namespace zep
+} // namespace zep::detail

@@ -7,7 +7,7 @@
 #include "reports/title.h"
 #include "store/print.h"
 
-namespace zep {
+namespace zep::detail {
 
 namespace {
 
@@ -84,4 +84,4 @@ void range_rhs(Store& s) {
     }
 }
 
-} // namespace zep
+} // namespace zep::detail

@@ -3,7 +3,7 @@
 
 #include "store/store.h"
 
-namespace zep {
+namespace zep::detail {
 
 void ranger(Store& s);
 void range_cost(Store& s);
@@ -11,4 +11,4 @@ void range_cb(Store& s, int v);
 void range_cnb(Store& s, int v);
 void range_rhs(Store& s);
 
-} // namespace zep
+} // namespace zep::detail

@@ -1,6 +1,6 @@
 #include "reports/values.h"
 
-namespace zep {
+namespace zep::detail {
 
 namespace {
 
@@ -39,4 +39,4 @@ RowSummary row_summary(const Store& s, int r) {
     return {" =", "   ", 0, marginal};
 }
 
-} // namespace zep
+} // namespace zep::detail

@@ -4,7 +4,7 @@
 
 #include "store/store.h"
 
-namespace zep {
+namespace zep::detail {
 
 // The value of column j at the final basic solution.
 double variable_value(const Store& s, int j);
@@ -25,4 +25,4 @@ struct RowSummary {
 };
 RowSummary row_summary(const Store& s, int r);
 
-} // namespace zep
+} // namespace zep::detail

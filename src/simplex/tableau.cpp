@@ -1,7 +1,7 @@
 #include "simplex/tableau.h"
 #include "store/print.h"
 
-namespace zep {
+namespace zep::detail {
 
 namespace {
 
@@ -39,4 +39,4 @@ void tableau(Store& s) {
     }
 }
 
-} // namespace zep
+} // namespace zep::detail

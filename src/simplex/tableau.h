@@ -3,10 +3,10 @@
 
 #include "store/store.h"
 
-namespace zep {
+namespace zep::detail {
 
 constexpr int printcols = 50;
 
 void tableau(Store& s);
 
-} // namespace zep
+} // namespace zep::detail
