@@ -175,14 +175,12 @@ bool sameAnswer(const Answer& a, const Answer& b) {
            std::fabs(a.objective - b.objective) <= 1e-9 * std::fmax(1, std::fabs(b.objective));
 }
 
-TEST(AdversarialDifferential, AgreesWithConstructionAndWithGlpsol) {
-    if (std::system("command -v glpsol >/dev/null 2>&1") != 0) GTEST_SKIP() << "glpsol not found";
-    unsigned seed = zep::detail::testing::envSeed("ZEP_ADVERSARIAL_SEED", 20261207);
-    int count = zep::detail::testing::envCount("ZEP_ADVERSARIAL_COUNT", 100);
+// Models from seed, each compared with its construction or with glpsol.
+void expectAgreesWithConstructionAndWithGlpsol(unsigned seed, int count) {
     std::printf("adversarial differential seed %u (set ZEP_ADVERSARIAL_SEED=%u to repeat, "
                 "ZEP_ADVERSARIAL_COUNT for more models)\n",
                 seed, seed);
-    RecordProperty("seed", static_cast<int>(seed));
+    ::testing::Test::RecordProperty("seed", static_cast<int>(seed));
     std::string tmpl = (fs::temp_directory_path() / "zep-adversarial-XXXXXX").string();
     ASSERT_NE(mkdtemp(tmpl.data()), nullptr);
     fs::path dir = tmpl;
@@ -202,7 +200,7 @@ TEST(AdversarialDifferential, AgreesWithConstructionAndWithGlpsol) {
         resolved += solved.store->engine.exact_tableau;
         marked += solved.output.find(zep::detail::exact_note) != std::string::npos;
     };
-    for (int i = 0; i < count && !HasFailure(); i++) {
+    for (int i = 0; i < count && !::testing::Test::HasFailure(); i++) {
         MatModel m = models.next();
         if (models.contradictory) {
             check(i, m, {"INFEASIBLE", 0, {}}, true);
@@ -227,6 +225,21 @@ TEST(AdversarialDifferential, AgreesWithConstructionAndWithGlpsol) {
                 compared, count, resolved, marked, skipped[0], skipped[1], skipped[2], refuted);
     EXPECT_GE(compared * 2, count) << "too few models on which glpsol agrees with itself";
     fs::remove_all(dir);
+}
+
+// A sample in every run, the first models of the long run's hundred.
+TEST(AdversarialDifferential, AgreesWithConstructionAndWithGlpsol) {
+    if (std::system("command -v glpsol >/dev/null 2>&1") != 0) GTEST_SKIP() << "glpsol not found";
+    expectAgreesWithConstructionAndWithGlpsol(
+        zep::detail::testing::envSeed("ZEP_ADVERSARIAL_SEED", 20261207),
+        zep::detail::testing::envCount("ZEP_ADVERSARIAL_COUNT", 20));
+}
+
+TEST(AdversarialDifferentialLong, AgreesWithConstructionAndWithGlpsol) {
+    if (std::system("command -v glpsol >/dev/null 2>&1") != 0) GTEST_SKIP() << "glpsol not found";
+    expectAgreesWithConstructionAndWithGlpsol(
+        zep::detail::testing::envSeed("ZEP_ADVERSARIAL_SEED", 20261207),
+        zep::detail::testing::envCount("ZEP_ADVERSARIAL_COUNT", 100));
 }
 
 } // namespace

@@ -129,7 +129,7 @@ void expectNumbersMatchSnprintf(unsigned seed, unsigned count) {
 // A sample in every run; the million values in the long run.
 TEST(Print, NumbersMatchSnprintf) {
     expectNumbersMatchSnprintf(envNumber("ZEP_FORMAT_SEED", 20261208),
-                               envNumber("ZEP_FORMAT_COUNT", 20000));
+                               envNumber("ZEP_FORMAT_COUNT", 10000));
 }
 
 TEST(PrintLong, NumbersMatchSnprintf) {
