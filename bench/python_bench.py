@@ -4,6 +4,12 @@ models; then the throughput of python/examples/many_models.py on 2 threads
 and 2 processes.
 
     python3 bench/python_bench.py [BUILD-DIR]     (default build/release)
+    python3 bench/python_bench.py --instructions [BUILD-DIR]
+
+The second counts instead, under valgrind's callgrind, the instructions of
+one solve through each of zep::solve and zep.solve (runs of 21 solves less
+runs of 1, over 20; the interpreter with a fixed hash seed, so that its start
+costs the same each time), which the machine's load does not change.
 
 Needs the build's zep_bench_models_write (Google Benchmark and GLPK
 installed) and zep_api_time, and its Python module (python3-pybind11).
@@ -19,7 +25,9 @@ import time
 from pathlib import Path
 
 ROOT = Path(__file__).resolve().parent.parent
-BUILD = Path(sys.argv[1] if len(sys.argv) > 1 else ROOT / "build" / "release").resolve()
+COUNT_INSTRUCTIONS = "--instructions" in sys.argv[1:]
+ARGS = [a for a in sys.argv[1:] if a != "--instructions"]
+BUILD = Path(ARGS[0] if ARGS else ROOT / "build" / "release").resolve()
 sys.path[:0] = [str(BUILD / "python"), str(ROOT / "python" / "examples")]
 
 import numpy as np  # noqa: E402
@@ -76,11 +84,42 @@ def cpp_time(path, solves):
     return float(out[1]), float(out[2])
 
 
+def instructions(command):
+    """Instructions callgrind counts for a command."""
+    with tempfile.NamedTemporaryFile() as out:
+        log = subprocess.run(["valgrind", "--tool=callgrind", f"--callgrind-out-file={out.name}",
+                              *map(str, command)], check=True, capture_output=True, text=True,
+                             env={"PYTHONPATH": str(BUILD / "python"), "PYTHONHASHSEED": "0"}).stderr
+    return int(log.split("Collected :")[1].split()[0])
+
+
+def per_solve_instructions(command_for):
+    return (instructions(command_for(21)) - instructions(command_for(1))) / 20
+
+
+SOLVE_N = "import sys, zep\nm = zep.read_model(open(sys.argv[1], 'rb').read())\n" \
+          "for _ in range(int(sys.argv[2])): zep.solve(m)\n"
+
+
+def count_instructions(tmp, names):
+    print("| model | C++ zep::solve (instructions) | module zep.solve (instructions) "
+          "| module/C++ |")
+    print("|---|---|---|---|")
+    for name in names:
+        path = Path(tmp) / f"{name}.mat"
+        cpp = per_solve_instructions(lambda n: [BUILD / "bench" / "zep_api_time", 1, n, path])
+        module = per_solve_instructions(lambda n: [sys.executable, "-c", SOLVE_N, path, n])
+        print(f"| {name} | {cpp:,.0f} | {module:,.0f} | {module / cpp:.3f} |")
+
+
 def main():
     rows = []
     with tempfile.TemporaryDirectory() as tmp:
         names = subprocess.run([str(BUILD / "bench" / "zep_bench_models_write"), tmp], check=True,
                                capture_output=True, text=True).stdout.split()
+        if COUNT_INSTRUCTIONS:
+            count_instructions(tmp, names)
+            return
         for name in names:
             path = Path(tmp) / f"{name}.mat"
             model = zep.read_model(path.read_bytes())
