@@ -13,9 +13,10 @@ costs the same each time), which the machine's load does not change.
 
 Needs the build's zep_bench_models_write (Google Benchmark and GLPK
 installed) and zep_api_time, and its Python module (python3-pybind11).
-Each time is the median over batches of the CPU time per solve of a batch
-(CPU time, as the machine is shared); the three solvers take turns model by
-model. The throughputs are wall-clock.
+Each time is the median over 15 batches of the CPU time per solve of a batch
+(CPU time, as the machine is shared); the three solvers take turns batch by
+batch, so that a spell of load falls on all three. The throughputs are
+wall-clock.
 """
 import statistics
 import subprocess
@@ -39,15 +40,12 @@ import zep  # noqa: E402
 BATCHES = 15
 
 
-def per_solve(solve, model, solves):
-    """Median over the batches of the CPU microseconds per solve."""
-    times = []
-    for _ in range(BATCHES):
-        start = time.process_time()
-        for _ in range(solves):
-            solve(model)
-        times.append((time.process_time() - start) / solves * 1e6)
-    return statistics.median(times)
+def batch_time(solve, model, solves):
+    """CPU microseconds per solve of one batch."""
+    start = time.process_time()
+    for _ in range(solves):
+        solve(model)
+    return (time.process_time() - start) / solves * 1e6
 
 
 def solves_for(seconds, solve, model):
@@ -78,8 +76,9 @@ def linprog_arrays(model):
     return sign, arrays
 
 
-def cpp_time(path, solves):
-    out = subprocess.run([str(BUILD / "bench" / "zep_api_time"), str(BATCHES), str(solves), str(path)],
+def cpp_batch_time(path, solves):
+    """CPU microseconds per solve of one batch of zep::solve, and its objective."""
+    out = subprocess.run([str(BUILD / "bench" / "zep_api_time"), "1", str(solves), str(path)],
                          check=True, capture_output=True, text=True).stdout.split()
     return float(out[1]), float(out[2])
 
@@ -129,11 +128,15 @@ def main():
             if abs(sign * result.fun - answer.objective) > 1e-6 * max(1.0, abs(answer.objective)):
                 raise SystemExit(f"{name}: zep {answer.objective}, linprog {sign * result.fun}")
             solves = solves_for(0.02, zep.solve, model)
-            cpp, objective = cpp_time(path, solves)
-            if objective != answer.objective:
-                raise SystemExit(f"{name}: the C++ library gave {objective}")
-            module = per_solve(zep.solve, model, solves)
-            scipy = per_solve(lambda a: linprog(**a), arrays, max(1, solves // 50))
+            cpp, module, scipy = [], [], []
+            for _ in range(BATCHES):
+                took, objective = cpp_batch_time(path, solves)
+                if objective != answer.objective:
+                    raise SystemExit(f"{name}: the C++ library gave {objective}")
+                cpp.append(took)
+                module.append(batch_time(zep.solve, model, solves))
+                scipy.append(batch_time(lambda a: linprog(**a), arrays, max(1, solves // 50)))
+            cpp, module, scipy = (statistics.median(t) for t in (cpp, module, scipy))
             rows.append((name, len(model.constraints), len(model.variables), cpp, module, scipy))
     print("| model | rows | vars | C++ zep::solve (us) | module zep.solve (us) | module/C++ "
           "| linprog highs (us) | linprog/module |")
@@ -149,7 +152,8 @@ def main():
           f"(median {statistics.median(speedups):.0f}, smallest {min(speedups):.0f})")
     rates = many_models.run(10_000, 2)
     print("\nmany_models.py, 10,000 models, 2 workers: " +
-          ", ".join(f"{name} {rate:.0f} models/s" for name, rate in rates.items()))
+          ", ".join(f"{name} {rates[name]:.0f} models/s" for name in ("serial", "threads", "processes")) +
+          f"; the threads used {rates['threads cpu/wall']:.2f} CPU seconds per second")
 
 
 if __name__ == "__main__":
