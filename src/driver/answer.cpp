@@ -13,9 +13,10 @@ namespace zep::detail {
 
 namespace {
 
-void report(Store& s) {
+// exact, where given, is the exact tableau of the store's basis.
+void report(Store& s, const ExactTableau* exact = nullptr) {
     if (s.engine.end_stat == 1)
-        out_opt(s);
+        out_opt(s, exact);
     else if (s.engine.end_stat == 2)
         out_infe(s);
     else
@@ -86,7 +87,9 @@ void checked_report(Store& s) {
     // the floating-point iteration count for the comparison, and printed
     // from that text where the counts agree.
     std::string float_tableau = renderedTableau(s);
-    std::string float_report = rendered(s, report);
+    // The check's exact tableau, where it built one, is that of this basis.
+    const ExactTableau* float_exact = e.at_basis ? &e : nullptr;
+    std::string float_report = rendered(s, [&](Store& t) { report(t, float_exact); });
     int float_pivots = s.engine.pivots;
     if (proof == Proof::exact_tableau) {
         store_exact_basis(s, e);
@@ -98,7 +101,9 @@ void checked_report(Store& s) {
     int exact_pivots = s.engine.pivots;
     s.engine.pivots = float_pivots;
     std::string exact_tableau = renderedTableau(s);
-    std::string exact_report = rendered(s, report);
+    // The exact tableau's basis is the store's now where it was stored.
+    const ExactTableau* exact = proof == Proof::exact_tableau ? float_exact : nullptr;
+    std::string exact_report = rendered(s, [&](Store& t) { report(t, exact); });
     s.engine.pivots = exact_pivots;
     bool rendered_all = !float_report.empty() && (!s.opt.last_tableau || !float_tableau.empty());
     if (rendered_all && exact_report == float_report && exact_tableau == float_tableau) {
@@ -110,7 +115,7 @@ void checked_report(Store& s) {
     if (!exact_report.empty() && exact_pivots == float_pivots)
         std::fputs(exact_report.c_str(), s.out);
     else
-        report(s);
+        report(s, exact);
 }
 
 } // namespace zep::detail
