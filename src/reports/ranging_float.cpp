@@ -154,14 +154,28 @@ class TableauBounds {
                 int start = s.tab.art_col[i] ? s.tab.art_col[i] : s.tab.added_col[i];
                 r[k][i] = s.tab.a_mat[k][start];
             }
+        // A basic slack, surplus or artificial column has its one entry in
+        // the row it belongs to: the sum over the rows has that one term.
+        int owner[tab_cols] = {};
+        for (int l = 1; l <= m; l++) {
+            owner[s.tab.added_col[l]] = l;
+            owner[s.tab.art_col[l]] = l;
+        }
+        owner[0] = 0;
         double worst = 0;
         for (int k = 1; k <= m; k++) {
             erow[k] = 0;
             for (int i = 1; i <= m; i++) {
                 Tracked e;
                 if (k == i) e.add(-1.0);
-                for (int l = 1; l <= m; l++)
-                    if (r[k][l] != 0) addEntry(s, e, l, s.tab.basis_index[i], r[k][l]);
+                int j = s.tab.basis_index[i];
+                int l = j > s.model.num_vars ? owner[j] : 0;
+                if (l != 0) {
+                    if (r[k][l] != 0) addEntry(s, e, l, j, r[k][l]);
+                } else {
+                    for (l = 1; l <= m; l++)
+                        if (r[k][l] != 0) addEntry(s, e, l, j, r[k][l]);
+                }
                 erow[k] = erow[k] + e.bound();
             }
             erow[k] = erow[k] * grow;
