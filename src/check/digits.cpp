@@ -1,10 +1,11 @@
 #include "check/digits.h"
 
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 
-namespace zep {
+#include "store/print.h"
+
+namespace zep::detail {
 
 namespace {
 
@@ -20,7 +21,7 @@ double unsignedZero(double x) {
 bool printed(char* text, const char* format, double x) {
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wformat-nonliteral"
-    int n = std::snprintf(text, text_size, format, x);
+    int n = compose(text, text_size, format, x);
 #pragma GCC diagnostic pop
     return n >= 0 && n < text_size;
 }
@@ -43,4 +44,4 @@ bool prints_same_within(const char* format, double value, double error) {
     return prints_same(format, lo, hi);
 }
 
-} // namespace zep
+} // namespace zep::detail

@@ -14,7 +14,7 @@
 #include "input/chars.h"
 #include "input/named_model.h"
 
-namespace zep {
+namespace zep::detail {
 
 namespace {
 
@@ -459,4 +459,4 @@ void readLpFormat(Store& s) {
     finishNamedModel(s, r->m);
 }
 
-} // namespace zep
+} // namespace zep::detail

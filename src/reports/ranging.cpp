@@ -6,7 +6,7 @@
 
 #include "simplex/artificial.h"
 
-namespace zep {
+namespace zep::detail {
 
 namespace {
 
@@ -89,9 +89,10 @@ Ranging exact_ranging(const Store& s, const ExactTableau& e) {
     return g;
 }
 
-Ranging final_ranging(const Store& s) {
+Ranging final_ranging(const Store& s, const ExactTableau* exact) {
     Ranging g;
     if (float_ranging(s, g)) return g;
+    if (exact != nullptr && exact->at_basis) return exact_ranging(s, *exact);
     return exact_ranging(s, ranging_tableau(s));
 }
 
@@ -152,4 +153,4 @@ RangeLine rhs_range(const Store& s, const ExactTableau& e, int i) {
     return nonbasicAddedRange(s, e, i, j);
 }
 
-} // namespace zep
+} // namespace zep::detail

@@ -7,7 +7,7 @@
 #include "reports/title.h"
 #include "store/print.h"
 
-namespace zep {
+namespace zep::detail {
 
 namespace {
 
@@ -73,14 +73,14 @@ void rhsLimits(Line& line, const Store& s, const RangeLine& range) {
 // head and a line that says so.
 constexpr const char* not_ranged = "(the model has bounds or ranges: not ranged)";
 
-void ranger(Store& s) {
+void ranger(Store& s, const ExactTableau* exact) {
     if (!only_non_negative(s)) {
         Ranging none;
         range_cost(s, none);
         range_rhs(s, none);
         return;
     }
-    Ranging g = final_ranging(s);
+    Ranging g = final_ranging(s, exact);
     range_cost(s, g);
     range_rhs(s, g);
 }
@@ -138,4 +138,4 @@ void range_rhs(Store& s, const Ranging& g) {
     }
 }
 
-} // namespace zep
+} // namespace zep::detail

@@ -4,10 +4,10 @@
 #include "reports/ranging.h"
 #include "store/store.h"
 
-namespace zep {
+namespace zep::detail {
 
-// Both tables of the store's final basis.
-void ranger(Store& s);
+// Both tables of the store's final basis; exact as for final_ranging.
+void ranger(Store& s, const ExactTableau* exact = nullptr);
 
 // The tables and their lines, from the limits worked out for them.
 void range_cost(Store& s, const Ranging& g);
@@ -15,4 +15,4 @@ void range_cb(Store& s, const RangeLine& line);
 void range_cnb(Store& s, const RangeLine& line);
 void range_rhs(Store& s, const Ranging& g);
 
-} // namespace zep
+} // namespace zep::detail

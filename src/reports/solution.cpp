@@ -11,7 +11,7 @@
 #include "reports/values.h"
 #include "store/print.h"
 
-namespace zep {
+namespace zep::detail {
 
 namespace {
 
@@ -83,8 +83,12 @@ void var_summ(Store& s) {
 }
 
 void out_opt(Store& s) {
+    out_opt(s, nullptr);
+}
+
+void out_opt(Store& s, const ExactTableau* exact) {
     var_summ(s);
-    if (s.opt.show_range) ranger(s);
+    if (s.opt.show_range) ranger(s, exact);
 }
 
 void out_infe(Store& s) {
@@ -119,4 +123,4 @@ void out_unbnd(Store& s) {
     print(s, "Please reformulate the model.\n");
 }
 
-} // namespace zep
+} // namespace zep::detail
