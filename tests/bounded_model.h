@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-namespace zep::testing {
+namespace zep::detail::testing {
 
 struct BoundedRow {
     std::vector<int> coef;
@@ -179,4 +179,4 @@ inline std::string boundedMps(const BoundedModel& m, bool constant = true) {
     return t + "ENDATA\n";
 }
 
-} // namespace zep::testing
+} // namespace zep::detail::testing

@@ -11,7 +11,7 @@
 
 namespace {
 
-using zep::testing::Harness;
+using zep::detail::testing::Harness;
 
 constexpr double inf = 1e30;
 
@@ -23,14 +23,14 @@ struct BoundCase {
 
 int readLp(Harness& h) {
     std::snprintf(h.store().buf, sizeof h.store().buf, "m.lp");
-    zep::initParam(h.store());
-    return h.run(zep::readLpFormat);
+    zep::detail::initParam(h.store());
+    return h.run(zep::detail::readLpFormat);
 }
 
 int readMps(Harness& h) {
     std::snprintf(h.store().buf, sizeof h.store().buf, "m.mps");
-    zep::initParam(h.store());
-    return h.run(zep::readMps);
+    zep::detail::initParam(h.store());
+    return h.run(zep::detail::readMps);
 }
 
 std::string lastLine(Harness& h) {
@@ -41,7 +41,7 @@ std::string lastLine(Harness& h) {
 
 // The written bounds of column 1, a free variable's read back from its two
 // columns.
-void expectBounds(const zep::Store& s, double lower, double upper) {
+void expectBounds(const zep::detail::Store& s, double lower, double upper) {
     bool split = s.model.neg_col[1] != 0;
     EXPECT_EQ(split, lower == -inf);
     EXPECT_EQ(split ? -inf : s.model.lower[1], lower);

@@ -4,7 +4,7 @@
 
 #include "check/exact.h"
 
-namespace zep {
+namespace zep::detail {
 
 namespace {
 
@@ -110,4 +110,4 @@ bool shiftedNegative(const Store& s, int r) {
     return sgn(v) < 0;
 }
 
-} // namespace zep
+} // namespace zep::detail

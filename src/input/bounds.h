@@ -4,7 +4,7 @@
 
 #include "input/named_model.h"
 
-namespace zep {
+namespace zep::detail {
 
 // One side of a bound as a line writes it; values of 1e30 and beyond in
 // magnitude are infinite, as both formats take them.
@@ -40,4 +40,4 @@ double shiftedRhs(const Store& s, int r);
 // the model's numbers as written.
 bool shiftedNegative(const Store& s, int r);
 
-} // namespace zep
+} // namespace zep::detail

@@ -21,7 +21,7 @@
 namespace {
 
 namespace fs = std::filesystem;
-using zep::testing::Answer;
+using zep::detail::testing::Answer;
 
 void writeText(const fs::path& path, const std::string& text) {
     std::FILE* f = std::fopen(path.c_str(), "w");
@@ -34,7 +34,7 @@ Answer glpsolOn(const std::string& input, const fs::path& sol, const std::string
     std::string cmd = "timeout 10 glpsol " + input + " " + options + " --nopresol -w " +
                       sol.string() + " >/dev/null 2>&1";
     if (std::system(cmd.c_str()) != 0) return {"UNKNOWN", 0, {}};
-    std::istringstream in(zep::testing::readFile(sol.string()));
+    std::istringstream in(zep::detail::testing::readFile(sol.string()));
     std::string line;
     while (std::getline(in, line)) {
         if (line.rfind("s bas", 0) != 0) continue;
@@ -60,9 +60,9 @@ bool sameVerdict(const Answer& a, const Answer& b) {
 }
 
 void expectAnswer(const fs::path& model, const Answer& want) {
-    zep::testing::SolveRun run = zep::testing::solveFile(model.string());
+    zep::detail::testing::SolveRun run = zep::detail::testing::solveFile(model.string());
     ASSERT_EQ(run.status, -1) << run.output;
-    const zep::Store& s = *run.store;
+    const zep::detail::Store& s = *run.store;
     const char* status[] = {"RUNNING", "OPTIMAL", "INFEASIBLE", "UNBOUNDED"};
     ASSERT_STREQ(status[s.engine.end_stat], want.status.c_str()) << run.output;
     if (want.status == "OPTIMAL") {
@@ -70,25 +70,25 @@ void expectAnswer(const fs::path& model, const Answer& want) {
                     1e-9 * std::fmax(1, std::fabs(want.objective)))
             << run.output;
     }
-    zep::ExactTableau e;
-    EXPECT_NE(zep::prove_outcome(s, e), zep::Proof::none) << run.output;
+    zep::detail::ExactTableau e;
+    EXPECT_NE(zep::detail::prove_outcome(s, e), zep::detail::Proof::none) << run.output;
 }
 
 void runBounded(const char* seed_name, unsigned seed, bool ranges) {
     if (std::system("command -v glpsol >/dev/null 2>&1") != 0) GTEST_SKIP() << "glpsol not found";
-    zep::testing::RandomBounded random(zep::testing::testSeed(seed_name, seed), ranges);
+    zep::detail::testing::RandomBounded random(zep::detail::testing::testSeed(seed_name, seed), ranges);
     fs::path dir = fs::temp_directory_path() / ("zep-bounds-" + std::to_string(getpid()));
     fs::create_directories(dir);
     fs::path lp = dir / "model.lp", mps = dir / "model.mps", sol = dir / "model.sol";
     int compared = 0, outcomes[4] = {};
     for (int k = 0; k < 300; k++) {
-        zep::testing::BoundedModel m = random.next();
-        std::string lpText = zep::testing::boundedLp(m);
-        std::string mpsText = zep::testing::boundedMps(m);
+        zep::detail::testing::BoundedModel m = random.next();
+        std::string lpText = zep::detail::testing::boundedLp(m);
+        std::string mpsText = zep::detail::testing::boundedMps(m);
         SCOPED_TRACE("model " + std::to_string(k) + ":\n" + lpText + "\n" + mpsText);
         // glpsol reads no LP ranges and no objective constant: its model is
         // the MPS file without the constant's entry.
-        writeText(mps, zep::testing::boundedMps(m, false));
+        writeText(mps, zep::detail::testing::boundedMps(m, false));
         std::string glpsolInput = "--freemps " + mps.string() + (m.maximize ? " --max" : "");
         Answer plain = glpsolOn(glpsolInput, sol, "");
         Answer exact = glpsolOn(glpsolInput, sol, "--exact");
