@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "store/double_text.h"
+
 namespace zep {
 
 namespace {
@@ -64,7 +66,9 @@ const char* parseDirective(const char* p, Directive& directive) {
     case 'c':
         return !long_arg ? p + 1 : nullptr;
     case '%':
-        return !long_arg && !directive.left && directive.width == 0 && directive.precision < 0 ? p + 1 : nullptr;
+        return !long_arg && !directive.left && directive.width == 0 && directive.precision < 0
+                   ? p + 1
+                   : nullptr;
     default:
         return nullptr;
     }
@@ -205,7 +209,8 @@ void number(Sink& sink, const Directive& directive, double v) {
     int n;
     if (!std::isfinite(v)) {
         // Infinities and NaNs keep the C library's spelling.
-        n = std::snprintf(text, sizeof text, directive.conv == 'f' ? "%.*f" : "%.*g", directive.precision, v);
+        n = std::snprintf(text, sizeof text, directive.conv == 'f' ? "%.*f" : "%.*g",
+                          directive.precision, v);
     } else {
         int precision = directive.precision < 0 ? 6 : directive.precision;
         if (directive.conv == 'f') {
@@ -214,13 +219,12 @@ void number(Sink& sink, const Directive& directive, double v) {
                 return;
             }
         }
-        auto form = std::chars_format::fixed;
-        if (directive.conv == 'g') {
-            form = std::chars_format::general;
-            if (precision == 0) precision = 1;
-        }
-        n = static_cast<int>(std::to_chars(text, text + sizeof text, v, form, precision).ptr -
-                             text);
+        char* end = text + sizeof text;
+        if (directive.conv == 'g')
+            end = generalText(text, end, v, precision == 0 ? 1 : precision);
+        else
+            end = fixedText(text, end, v, precision);
+        n = static_cast<int>(end - text);
     }
     sink.field(directive, text, static_cast<std::size_t>(n));
 }
