@@ -162,6 +162,6 @@ document.addEventListener("keydown", (ev) => {
 });
 // The fractions option arrives with zep's --fractions.
 $("fractions-label").hidden = true;
-window.zepPage = { solve, examples, loadExample, step };
+window.zepPage = { solve, examples, loadExample, step, run: call.solve };
 loadExample(0);
 document.body.dataset.ready = "1";
