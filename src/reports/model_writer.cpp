@@ -22,7 +22,8 @@ struct Number {
     char text[400];
     Number(double v, bool fixed) {
         if (v == 0) v = 0; // a negative zero is written as 0
-        *shortestText(text, text + sizeof text - 1, v, fixed) = '\0';
+        *shortestText(text, text + sizeof text - 1, v,
+                      fixed ? std::chars_format::fixed : std::chars_format{}) = '\0';
     }
 };
 

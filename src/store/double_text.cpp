@@ -121,14 +121,18 @@ char* generalText(char* first, char* last, double v, int precision) {
     return copyOut(first, last, text, std::snprintf(text, sizeof text, "%.*g", precision, v));
 }
 
-char* shortestText(char* first, char* last, double v, bool fixed_only) {
+char* shortestText(char* first, char* last, double v, std::chars_format form) {
     char text[400];
     int len = 0;
     if (std::signbit(v)) text[len++] = '-';
     double magnitude = std::fabs(v);
-    if (std::isnan(v) || std::isinf(v) || magnitude == 0) {
-        const char* word = std::isnan(v) ? "nan" : std::isinf(v) ? "inf" : "0";
-        len += std::snprintf(text + len, 8, "%s", word);
+    if (std::isnan(v) || std::isinf(v)) {
+        len += std::snprintf(text + len, 8, "%s", std::isnan(v) ? "nan" : "inf");
+        return copyOut(first, last, text, len);
+    }
+    if (magnitude == 0) {
+        len += std::snprintf(text + len, 8, "%s",
+                             form == std::chars_format::scientific ? "0e+00" : "0");
         return copyOut(first, last, text, len);
     }
     char digits[24];
@@ -137,12 +141,13 @@ char* shortestText(char* first, char* last, double v, bool fixed_only) {
     // Fixed notation that pads the digits with zeros has as many characters
     // whatever the digits; of the whole numbers that read back as v, the
     // nearest is v itself, which is whole there.
-    int fixed_len = power + 1 > n
-                        ? std::snprintf(text + len, sizeof text - 1, "%.0f", magnitude)
-                        : fixed(text + len, digits, n, power);
+    int fixed_len = power + 1 > n ? std::snprintf(text + len, sizeof text - 1, "%.0f", magnitude)
+                                  : fixed(text + len, digits, n, power);
     char sci[40];
     int sci_len = scientific(sci, digits, n, power);
-    if (!fixed_only && sci_len < fixed_len) {
+    bool use_sci = form == std::chars_format::scientific ||
+                   (form != std::chars_format::fixed && sci_len < fixed_len);
+    if (use_sci) {
         std::memcpy(text + len, sci, static_cast<std::size_t>(sci_len));
         fixed_len = sci_len;
     }

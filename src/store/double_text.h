@@ -13,9 +13,10 @@ namespace zep {
 namespace portable {
 char* fixedText(char* first, char* last, double v, int precision);
 char* generalText(char* first, char* last, double v, int precision);
-// The fewest digits that read back as v, in the shorter of fixed and
-// scientific notation (fixed on a tie); with fixed, always in fixed.
-char* shortestText(char* first, char* last, double v, bool fixed);
+// The fewest digits that read back as v: in the shorter of fixed and
+// scientific notation (fixed on a tie) where form is chars_format{}, else
+// in the notation form names.
+char* shortestText(char* first, char* last, double v, std::chars_format form);
 } // namespace portable
 
 #ifdef ZEP_PORTABLE_NUMBERS
@@ -28,8 +29,8 @@ inline char* generalText(char* first, char* last, double v, int precision) {
     return portable::generalText(first, last, v, precision);
 }
 
-inline char* shortestText(char* first, char* last, double v, bool fixed = false) {
-    return portable::shortestText(first, last, v, fixed);
+inline char* shortestText(char* first, char* last, double v, std::chars_format form = {}) {
+    return portable::shortestText(first, last, v, form);
 }
 
 #else
@@ -42,9 +43,9 @@ inline char* generalText(char* first, char* last, double v, int precision) {
     return std::to_chars(first, last, v, std::chars_format::general, precision).ptr;
 }
 
-inline char* shortestText(char* first, char* last, double v, bool fixed = false) {
-    return fixed ? std::to_chars(first, last, v, std::chars_format::fixed).ptr
-                 : std::to_chars(first, last, v).ptr;
+inline char* shortestText(char* first, char* last, double v, std::chars_format form = {}) {
+    return form == std::chars_format{} ? std::to_chars(first, last, v).ptr
+                                       : std::to_chars(first, last, v, form).ptr;
 }
 
 #endif
