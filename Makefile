@@ -24,7 +24,7 @@ web:
 	bash .ci/install-deps web
 	web/build-gmp.sh build/web
 	emcmake cmake -S . -B build/wasm -DCMAKE_BUILD_TYPE=Release -DZEP_WERROR=ON \
-	    -DZEP_TESTS=OFF -DZEP_BENCH=OFF -DZEP_STATIC=OFF -DGMPXX_INCLUDE_DIR=$(gmp)/include \
+	    -DZEP_TESTS=OFF -DZEP_BENCH=OFF -DZEP_PYTHON=OFF -DZEP_STATIC=OFF -DGMPXX_INCLUDE_DIR=$(gmp)/include \
 	    -DGMP_LIBRARY=$(gmp)/lib/libgmp.a -DGMPXX_LIBRARY=$(gmp)/lib/libgmpxx.a >/dev/null
 	cmake --build build/wasm -j2
 
