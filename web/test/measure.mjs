@@ -31,12 +31,15 @@ spawnSync(path.join(build, "bench/zep_bench_models_write"), [models]);
 const texts = Object.fromEntries(capacity.map((m) => [m, fs.readFileSync(path.join(models, m + ".mat"), "utf8")]));
 
 // Native: the benchmarks' in-process solve, median of repetitions.
-const bench = spawnSync(path.join(build, "bench/zep_bench"), [
+const benchOut = path.join(models, "bench.json");
+spawnSync(path.join(build, "bench/zep_bench"), [
   `--benchmark_filter=^zep/(${capacity.join("|")})$`, "--benchmark_repetitions=9",
-  "--benchmark_min_time=0.2", "--benchmark_format=json", "--benchmark_report_aggregates_only=true"]);
+  "--benchmark_min_time=0.2", `--benchmark_out=${benchOut}`, "--benchmark_out_format=json",
+  "--benchmark_report_aggregates_only=true"]);
 const native = {};
-for (const b of JSON.parse(bench.stdout.toString()).benchmarks)
-  if (b.aggregate_name === "median") native[b.run_name.replace("zep/", "")] = b.cpu_time / 1000; // us
+for (const b of JSON.parse(fs.readFileSync(benchOut, "utf8")).benchmarks)
+  if (b.aggregate_name === "median")
+    native[b.run_name.replace("zep/", "")] = b.cpu_time * { ns: 1e-3, us: 1, ms: 1e3 }[b.time_unit];
 
 const { server, url } = await serve(web);
 const flags = ["--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
