@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 
-cmake -S . -B build/portable -DCMAKE_BUILD_TYPE=Release -DZEP_WERROR=ON -DZEP_BENCH=OFF \
+cmake -S . -B build/portable -DCMAKE_BUILD_TYPE=Release -DZEP_WERROR=ON -DZEP_BENCH=OFF -DZEP_PYTHON=OFF \
     -DZEP_PORTABLE_NUMBERS=ON >/dev/null
 cmake --build build/portable -j2 >/dev/null
 ctest --test-dir build/portable --output-on-failure -j2 | tail -3
