@@ -18,7 +18,7 @@
 
 namespace {
 
-namespace portable = zep::portable;
+namespace portable = zep::detail::portable;
 
 std::string viaToChars(double v, std::chars_format form, int precision = -1) {
     char text[400];

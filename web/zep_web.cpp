@@ -31,15 +31,15 @@ extern "C" {
 // in options; returns the report it prints.
 EMSCRIPTEN_KEEPALIVE const char* zep_web_solve(const char* text, const char* file,
                                                const char* options) {
-    zep::Session session(text);
-    int status = session.run([&](zep::Store& s) {
-        for (const char* p = options; *p; p++) zep::takeOption(s, *p);
+    zep::detail::Session session(text);
+    int status = session.run([&](zep::detail::Store& s) {
+        for (const char* p = options; *p; p++) zep::detail::takeOption(s, *p);
         std::snprintf(s.buf, sizeof s.buf, "%s", file);
-        zep::banner(s);
-        zep::initParam(s);
-        zep::solve(s);
+        zep::detail::banner(s);
+        zep::detail::initParam(s);
+        zep::detail::solve(s);
     });
-    const zep::Store& s = session.store();
+    const zep::detail::Store& s = session.store();
     last.report = session.output();
     last.status = status < 0 ? 0 : status;
     last.error_line = s.scan.errNum > 0 ? s.scan.errLine : 0;
@@ -50,17 +50,17 @@ EMSCRIPTEN_KEEPALIVE const char* zep_web_solve(const char* text, const char* fil
 // The form zep-solve reads text in: 0 algebraic, 1 matrix, 2 the CPLEX LP
 // format, 3 MPS.
 EMSCRIPTEN_KEEPALIVE int zep_web_form(const char* text) {
-    zep::Session session(text);
-    zep::ModelForm form = zep::ModelForm::algebraic;
-    session.run([&](zep::Store& s) { form = zep::modelForm(s); });
+    zep::detail::Session session(text);
+    zep::detail::ModelForm form = zep::detail::ModelForm::algebraic;
+    session.run([&](zep::detail::Store& s) { form = zep::detail::modelForm(s); });
     switch (form) {
-    case zep::ModelForm::matrix:
+    case zep::detail::ModelForm::matrix:
         return 1;
-    case zep::ModelForm::lp:
+    case zep::detail::ModelForm::lp:
         return 2;
-    case zep::ModelForm::mps:
+    case zep::detail::ModelForm::mps:
         return 3;
-    case zep::ModelForm::algebraic:
+    case zep::detail::ModelForm::algebraic:
         break;
     }
     return 0;

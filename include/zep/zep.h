@@ -78,7 +78,7 @@ struct Answer {
     std::vector<Range> cost_ranges;       // when optimal, with Options::ranging
     std::vector<Range> rhs_ranges;        // when optimal, with Options::ranging
     std::string unbounded_variable;       // when unbounded
-    bool exact = false; // the values came from the exact re-solve
+    bool exact = false;                   // the values came from the exact re-solve
     std::string report;                   // what zep-solve prints after its "Processing" line
 };
 

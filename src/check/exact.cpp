@@ -8,7 +8,7 @@
 
 #include "store/double_text.h"
 
-namespace zep {
+namespace zep::detail {
 
 namespace {
 
@@ -270,4 +270,4 @@ void exact_simplex(Store& s) {
     exact_simplex(s, e);
 }
 
-} // namespace zep
+} // namespace zep::detail

@@ -7,7 +7,7 @@
 #include "input/chars.h"
 #include "reports/title.h"
 
-namespace zep {
+namespace zep::detail {
 
 void help(Store& s) {
     std::fprintf(s.out,
@@ -117,4 +117,4 @@ void banner(Store& s) {
     ctitle(s, "*** ZEP - LINEAR PROGRAMMING ***", 70);
 }
 
-} // namespace zep
+} // namespace zep::detail

@@ -3,7 +3,7 @@
 
 #include "store/store.h"
 
-namespace zep {
+namespace zep::detail {
 
 int getArg(Store& s, int argc, char** argv);
 // One option letter of the command line, in either case.
@@ -13,4 +13,4 @@ void banner(Store& s);
 void help(Store& s);
 void version(Store& s);
 
-} // namespace zep
+} // namespace zep::detail

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <system_error>
 
-namespace zep {
+namespace zep::detail {
 
 namespace {
 
@@ -48,4 +48,4 @@ bool plainDecimal(const char* text, int len, double& value) {
 #endif
 }
 
-} // namespace zep
+} // namespace zep::detail

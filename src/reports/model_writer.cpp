@@ -11,7 +11,7 @@
 #include "input/lp_format.h"
 #include "store/double_text.h"
 
-namespace zep {
+namespace zep::detail {
 
 namespace {
 
@@ -204,4 +204,4 @@ void writeModel(Store& s, ModelForm to) {
     }
 }
 
-} // namespace zep
+} // namespace zep::detail

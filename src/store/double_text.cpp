@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 
-namespace zep::portable {
+namespace zep::detail::portable {
 
 namespace {
 
@@ -154,4 +154,4 @@ char* shortestText(char* first, char* last, double v, std::chars_format form) {
     return copyOut(first, last, text, len + fixed_len);
 }
 
-} // namespace zep::portable
+} // namespace zep::detail::portable

@@ -6,7 +6,7 @@
 
 #include <charconv>
 
-namespace zep {
+namespace zep::detail {
 
 // The portable path, built everywhere so that it is tested against
 // to_chars where both exist.
@@ -50,4 +50,4 @@ inline char* shortestText(char* first, char* last, double v, std::chars_format f
 
 #endif
 
-} // namespace zep
+} // namespace zep::detail

@@ -8,7 +8,7 @@
 
 #include "store/double_text.h"
 
-namespace zep {
+namespace zep::detail {
 
 namespace {
 
@@ -306,4 +306,4 @@ int compose(char* out, std::size_t cap, const char* fmt, ...) {
     return n;
 }
 
-} // namespace zep
+} // namespace zep::detail
