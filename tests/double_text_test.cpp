@@ -75,7 +75,7 @@ TEST(DoubleText, ZerosInfinitiesAndWholeNumbers) {
 }
 
 TEST(DoubleText, RandomDoubles) {
-    unsigned seed = zep::testing::envSeed("ZEP_DOUBLE_TEXT_SEED", 20261208);
+    unsigned seed = zep::detail::testing::envSeed("ZEP_DOUBLE_TEXT_SEED", 20261208);
     std::printf("double text seed %u (set ZEP_DOUBLE_TEXT_SEED=%u to repeat)\n", seed, seed);
     std::mt19937_64 rng(seed);
     for (int i = 0; i < 3000; i++) {
