@@ -175,7 +175,7 @@ TEST(SolutionReport, LongNamesAreCutAndLongObjectiveLabelsFillTheUnitField) {
 TEST(SolutionReport, OptimalWithRangingOffEndsAtTheLastConstraint) {
     Harness h;
     profitOptimum(h.store());
-    std::string out = report(h, [](zep::detail::Store& s) { zep::detail::out_opt(s); });
+    std::string out = report(h, zep::detail::out_opt);
     std::string last = " 2. C2        <=           6.000            .                    0.500\n";
     ASSERT_GT(out.size(), last.size());
     EXPECT_EQ(out.substr(out.size() - last.size()), last);
@@ -185,8 +185,7 @@ TEST(SolutionReport, OptimalWithRangingOnAddsBothTables) {
     Harness h;
     profitOptimum(h.store());
     h.store().opt.show_range = 1;
-    std::vector<std::string> out =
-        lines(report(h, [](zep::detail::Store& s) { zep::detail::out_opt(s); }));
+    std::vector<std::string> out = lines(report(h, zep::detail::out_opt));
     ASSERT_EQ(out.size(), 15u + 7u + 7u);
     EXPECT_EQ(out.at(16), "                    *** SENSITIVITY OF THE PROFIT VALUES ***");
     EXPECT_EQ(out.at(23), "                      *** RANGING THE RIGHT-HAND SIDE ***");
