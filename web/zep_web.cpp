@@ -34,7 +34,7 @@ EMSCRIPTEN_KEEPALIVE const char* zep_web_solve(const char* text, const char* fil
     zep::detail::Session session(text);
     int status = session.run([&](zep::detail::Store& s) {
         for (const char* p = options; *p; p++) zep::detail::takeOption(s, *p);
-        std::snprintf(s.buf, sizeof s.buf, "%s", file);
+        std::snprintf(s.file_name, sizeof s.file_name, "%s", file);
         zep::detail::banner(s);
         zep::detail::initParam(s);
         zep::detail::solve(s);
