@@ -42,9 +42,8 @@ const char* relationText(int relation) {
 
 } // namespace
 
-void startNamedModel(Store& s, NamedModel& m, const char* form) {
+void startNamedModel(NamedModel& m, const char* form) {
     m.form = form;
-    std::memcpy(m.file, s.buf, sizeof m.file);
 }
 
 bool nextLine(Store& s, NamedModel& m) {
@@ -158,7 +157,7 @@ void finishNamedModel(Store& s, NamedModel& m) {
     s.tab.last_col = s.model.num_vars;
     s.tab.last_row = s.model.num_cons;
     print(s, "Processing %d variables and %d constraints from file %s\n", written, s.model.num_cons,
-          m.file);
+          s.file_name);
     if (s.model.obj_const != 0) {
         char constant[32] = {};
         std::to_chars(constant, constant + sizeof constant - 1, s.model.obj_const);
