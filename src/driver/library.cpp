@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 #include <limits>
+#include <optional>
 #include <string>
 
 #include "driver/session.h"
@@ -13,7 +14,6 @@
 #include "input/chars.h"
 #include "input/form.h"
 #include "input/matrix.h"
-#include "input/scanner.h"
 #include "reports/listing.h"
 #include "reports/ranging.h"
 #include "reports/values.h"
@@ -23,22 +23,15 @@ namespace zep {
 
 namespace {
 
-// The message a program ends with: an input error of the algebraic form
-// with its place, otherwise the last line it printed.
-std::string endMessage(Session& run) {
-    const Store& s = run.store();
-    if (s.scan.errNum > 0)
-        return "Input Error " + std::to_string(s.scan.errNum) + ">> " +
-               inputErrorText(s.scan.errNum) + " (line " + std::to_string(s.scan.errLine) +
-               ", column " + std::to_string(s.scan.errCol) + ")";
-    std::string out = run.output();
-    while (!out.empty() && out.back() == '\n') out.pop_back();
-    return out.substr(out.rfind('\n') + 1);
-}
-
-template <class Op> void runOrThrow(Session& run, Op op) {
+// A run that ended in error throws what it failed with; the place is kept
+// where the text read was the caller's own.
+template <class Op> void runOrThrow(Session& run, Op op, bool callersText = false) {
     int status = run.run(op);
-    if (status >= 0) throw Error(endMessage(run), status);
+    if (const std::optional<Failure>& f = run.failure()) {
+        Place at = callersText ? f->at : Place{};
+        throw Error(f->message, f->status, f->kind, at.line, at.column);
+    }
+    if (status >= 0) throw Error("the run ended early", status);
 }
 
 // A name travels as one word of the matrix form.
@@ -170,11 +163,16 @@ Answer answerOf(Session& run) {
 
 Model read_model(std::string_view text) {
     Session run(text);
-    runOrThrow(run, [](Store& s) {
-        initParam(s);
-        readModel(s);
-    });
-    return modelOf(run.store());
+    runOrThrow(
+        run,
+        [](Store& s) {
+            initParam(s);
+            readModel(s);
+        },
+        true);
+    Model m = modelOf(run.store());
+    m.notes = run.notes();
+    return m;
 }
 
 Answer solve(const Model& model, const Options& options) {
@@ -189,7 +187,18 @@ Answer solve(const Model& model, const Options& options) {
         initParam(st);
         solve(st);
     });
-    return answerOf(run);
+    Answer a = answerOf(run);
+    a.notes = model.notes;
+    // The model travels as matrix text, whose places mean nothing to the
+    // caller; what that reading notices again is not repeated.
+    for (Note n : run.notes()) {
+        bool known = false;
+        for (const Note& m : model.notes) known = known || (m.kind == n.kind && m.text == n.text);
+        if (known) continue;
+        n.line = n.column = 0;
+        a.notes.push_back(std::move(n));
+    }
+    return a;
 }
 
 std::string listing(const Model& model) {

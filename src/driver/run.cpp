@@ -1,6 +1,7 @@
 #include "driver/run.h"
 
 #include "driver/cmdline.h"
+#include "input/form.h"
 #include "input/grammar.h"
 #include "input/matrix.h"
 #include "simplex/tableau.h"
@@ -11,11 +12,7 @@ namespace zep {
 void commandLineRun(Store& s, int argc, char** argv) {
     if (getArg(s, argc, argv) != 1) throw ProcessEnd{0};
     initParam(s);
-    if (s.opt.inputMatrix) {
-        generate2(s);
-    } else {
-        generate3(s);
-    }
+    readOwnForm(s, s.opt.inputMatrix ? generate2 : generate3);
     setprob(s);
     tableau(s);
 }

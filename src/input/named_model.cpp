@@ -11,6 +11,8 @@
 #include "input/chars.h"
 #include "input/decimal.h"
 #include "input/names.h"
+#include "input/warnings.h"
+#include "store/failure.h"
 #include "store/print.h"
 
 namespace zep {
@@ -62,13 +64,25 @@ bool nextLine(Store& s, NamedModel& m) {
 }
 
 void refuseLine(Store& s, const NamedModel& m, const char* fmt, ...) {
-    std::fprintf(s.out, "%s input error, line %d: ", m.form, m.line);
+    char message[2 * line_max];
     va_list ap;
     va_start(ap, fmt);
-    std::vfprintf(s.out, fmt, ap);
+    std::vsnprintf(message, sizeof message, fmt, ap);
     va_end(ap);
-    std::fputc('\n', s.out);
-    throw ProcessEnd{255};
+    ErrorKind kind = std::strcmp(m.form, "MPS") == 0 ? ErrorKind::mps_input : ErrorKind::lp_input;
+    fail(s, kind, {m.line, 0},
+         format("%s input error, line %d: %s\n", m.form, m.line, message).c_str(), message);
+}
+
+Place placeIn(const NamedModel& m, const char* p) {
+    bool inLine = p >= m.text && p < m.text + sizeof m.text;
+    return {m.line, inLine ? static_cast<int>(p - m.text) + 1 : 0};
+}
+
+const char* readNumber(Store& s, const NamedModel& m, const char* p, double& v) {
+    const char* end = scanNumber(p, v);
+    if (end) noteInexactNumber(s, placeIn(m, p), p, static_cast<int>(end - p));
+    return end;
 }
 
 int columnOf(Store& s, NamedModel& m, const char* name, bool add) {
@@ -86,6 +100,7 @@ int columnOf(Store& s, NamedModel& m, const char* name, bool add) {
     s.model.num_vars++;
     std::memcpy(s.tab.varname[s.model.num_vars], upper, name_size);
     std::memcpy(m.varSpelling[s.model.num_vars], name, std::strlen(name) + 1);
+    noteCutName(s, placeIn(m, name), s.model.num_vars);
     return s.model.num_vars;
 }
 

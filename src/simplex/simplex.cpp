@@ -7,6 +7,7 @@
 #include "simplex/cycling.h"
 #include "simplex/pivot.h"
 #include "simplex/tableau.h"
+#include "store/failure.h"
 #include "store/print.h"
 
 namespace zep {
@@ -108,8 +109,14 @@ void prt_stat(Store& s) {
 }
 
 void err_exit(Store& s, int code) {
-    print(s, ">>>ERROR EXIT %d <<<\n", code);
-    throw ProcessEnd{255};
+    constexpr const char* meaning[] = {
+        "",
+        "no entering column where one was required",
+        "a bound flip of a column that is not at a bound",
+        "50,000 steps without an end",
+    };
+    fail(s, ErrorKind::engine, {}, format(">>>ERROR EXIT %d <<<\n", code).c_str(),
+         format("the simplex stopped: %s (error exit %d)", meaning[code], code));
 }
 
 } // namespace zep

@@ -44,6 +44,8 @@ StorePtr newStore() {
     s->opt.echo = 1;
     s->opt.dispModel = 1;
     s->scan.errLine = 1;
+    s->diag.program = "zep";
+    s->diag.warnings = 1;
     return s;
 }
 

@@ -3,8 +3,11 @@
 // parameter; nothing else is shared.
 #pragma once
 
+#include <zep/zep.h>
+
 #include <cstdio>
 #include <memory>
+#include <vector>
 
 namespace zep {
 
@@ -19,10 +22,18 @@ constexpr int buf_size = 100; // shared text buffer, terminator included
 constexpr int sense_size = 12;
 constexpr int out_buf_size = 160; // one composed listing line, with room to spare
 
-// Thrown by every place that ends the process; each main catches it,
-// flushes the output and returns the status.
+// Thrown where a run ends early without an error (the usage text, --help,
+// --version); each main catches it and returns the status. Errors end a
+// run through fail() (store/failure.h).
 struct ProcessEnd {
     int status;
+};
+
+// A place in a model text, 1-based; 0 where the line or the column is not
+// known.
+struct Place {
+    int line = 0;
+    int column = 0;
 };
 
 // A Store is large (the tableau alone is 20 KiB); keep one per run. Its
@@ -119,8 +130,26 @@ struct Store {
         int tokLen = 0;
         int errCol = 0;
         int errLine = 1; // the line of errCol, for callers that report an error's place
-        int errNum = 0;  // the input error that ended the run, 0 while none has
+        int tokLine = 0; // where the current token's first stored character stands
+        int tokCol = 0;
     } scan;
+
+    // What the run says beside the rules' output: the program and the model
+    // file that locating lines name, and the notes (warnings) it gathers.
+    struct Diagnostics {
+        const char* program = "zep";
+        char file[buf_size] = {};
+        std::vector<Note>* notes = nullptr; // none are kept while null
+        int warnings = 1;                   // --no-warnings clears it
+    } diag;
+
+    // Where the matrix-form reader stands in its file, and where the word it
+    // read last begins.
+    struct MatrixReader {
+        int line = 1;
+        int column = 0;
+        Place word;
+    } matrix;
 
     // The line composer of the model listing.
     struct Listing {

@@ -1,17 +1,10 @@
 #include <cstdio>
 
 #include "driver/convert.h"
+#include "driver/program.h"
 
 int main(int argc, char** argv) {
-    auto s = zep::newStore();
-    int status = 0;
-    try {
-        zep::convertRun(*s, argc, argv, stderr);
-    } catch (const zep::ProcessEnd& end) {
-        status = end.status;
-    }
-    std::fflush(s->out);
-    std::fflush(stderr);
-    if (s->luin) std::fclose(s->luin);
-    return status;
+    return zep::runProgram(argc, argv, [](zep::Store& s, int n, char** args) {
+        zep::convertRun(s, n, args, stderr);
+    });
 }

@@ -1,15 +1,6 @@
-#include <cstdio>
-
 #include "driver/parse.h"
+#include "driver/program.h"
 
 int main(int argc, char** argv) {
-    auto s = zep::newStore();
-    int status = 0;
-    try {
-        zep::parseRun(*s, argc, argv);
-    } catch (const zep::ProcessEnd& end) {
-        status = end.status;
-    }
-    std::fflush(s->out);
-    return status;
+    return zep::runProgram(argc, argv, zep::parseRun);
 }

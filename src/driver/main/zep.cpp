@@ -1,15 +1,6 @@
-#include <cstdio>
-
 #include "driver/run.h"
+#include "driver/program.h"
 
 int main(int argc, char** argv) {
-    auto s = zep::newStore();
-    int status = 0;
-    try {
-        zep::commandLineRun(*s, argc, argv);
-    } catch (const zep::ProcessEnd& end) {
-        status = end.status;
-    }
-    std::fflush(s->out);
-    return status;
+    return zep::runProgram(argc, argv, zep::commandLineRun);
 }
