@@ -2,6 +2,8 @@
 // refusals of what a form cannot hold, and the command line.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -9,6 +11,7 @@
 #include <vector>
 
 #include "driver/convert.h"
+#include "store/failure.h"
 #include "input/form.h"
 #include "input/matrix.h"
 #include "random_model.h"
@@ -164,6 +167,7 @@ ConvertRun convert(std::initializer_list<const char*> args) {
     std::vector<char*> argv{const_cast<char*>("zep-convert")};
     for (const char* a : args) argv.push_back(const_cast<char*>(a));
     auto s = std::make_unique<zep::Store>();
+    std::strcpy(s->diag.program, "zep-convert");
     char *out = nullptr, *messages = nullptr;
     std::size_t out_size = 0, messages_size = 0;
     std::FILE* model = open_memstream(&out, &out_size);
@@ -174,6 +178,9 @@ ConvertRun convert(std::initializer_list<const char*> args) {
         zep::convertRun(*s, static_cast<int>(argv.size()), argv.data(), to_messages);
     } catch (const zep::ProcessEnd& end) {
         run.status = end.status;
+    } catch (const zep::Failure& f) {
+        run.status = f.status;
+        zep::printFailure(*s, f, to_messages);
     }
     std::fclose(model);
     std::fclose(to_messages);
@@ -197,12 +204,12 @@ TEST(ConvertCommandLine, HelpVersionAndMisuse) {
         const char* message;
     };
     const Misuse misuses[] = {
-        {{"examples/profit.lp"}, "zep-convert: the form to write is missing (--to=FORM)\n"},
+        {{"examples/profit.lp"}, "zep-convert: error: the form to write is missing (--to=FORM)\n"},
         {{"--to=xml", "examples/profit.lp"},
-         "zep-convert: unknown form 'xml' (lp, mps, matrix or algebraic)\n"},
-        {{"--to=lp"}, "zep-convert: the model file is missing\n"},
-        {{"--to=lp", "-x", "examples/profit.lp"}, "zep-convert: unknown option '-x'\n"},
-        {{"--to=lp", "a.lp", "b.lp"}, "zep-convert: more than one file name ('b.lp')\n"},
+         "zep-convert: error: unknown form 'xml' (lp, mps, matrix or algebraic)\n"},
+        {{"--to=lp"}, "zep-convert: error: the model file is missing\n"},
+        {{"--to=lp", "-x", "examples/profit.lp"}, "zep-convert: error: unknown option '-x'\n"},
+        {{"--to=lp", "a.lp", "b.lp"}, "zep-convert: error: more than one file name ('b.lp')\n"},
     };
     for (const Misuse& m : misuses) {
         ConvertRun run = convert(m.args);
@@ -212,7 +219,9 @@ TEST(ConvertCommandLine, HelpVersionAndMisuse) {
     }
     ConvertRun missing = convert({"--to=lp", "examples/no-such-model"});
     EXPECT_EQ(missing.status, 1);
-    EXPECT_EQ(missing.messages, "Data file examples/no-such-model not found\n");
+    EXPECT_EQ(missing.messages,
+              "zep-convert: error: cannot open examples/no-such-model: No such file or "
+              "directory\n");
 }
 
 TEST(ConvertCommandLine, TheModelAloneGoesToTheOutput) {
@@ -224,7 +233,9 @@ TEST(ConvertCommandLine, TheModelAloneGoesToTheOutput) {
     ConvertRun refused = convert({"--to=lp", "examples/refuse-mps-free.mps"});
     EXPECT_EQ(refused.status, 255);
     EXPECT_EQ(refused.out, "");
-    EXPECT_EQ(refused.messages, "MPS input error, line 11: free variables are not supported (X)\n");
+    EXPECT_EQ(refused.messages,
+              "MPS input error, line 11: free variables are not supported (X)\n"
+              "examples/refuse-mps-free.mps:11: error: free variables are not supported (X)\n");
 }
 
 } // namespace

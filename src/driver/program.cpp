@@ -13,7 +13,7 @@ int runProgram(int argc, char** argv, ProgramRun run) {
     s->diag.notes = &notes;
     if (argc > 0) {
         const char* slash = std::strrchr(argv[0], '/');
-        s->diag.program = slash ? slash + 1 : argv[0];
+        std::snprintf(s->diag.program, sizeof s->diag.program, "%s", slash ? slash + 1 : argv[0]);
     }
     std::optional<Failure> failure;
     int status = 0;

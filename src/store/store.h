@@ -20,6 +20,7 @@ constexpr int name_size = 13; // column name: 12 characters and the terminator
 constexpr int label_size = 9; // row label: 8 characters and the terminator
 constexpr int buf_size = 100; // shared text buffer, terminator included
 constexpr int sense_size = 12;
+constexpr int program_size = 32; // a program's name in its messages
 constexpr int out_buf_size = 160; // one composed listing line, with room to spare
 
 // Thrown where a run ends early without an error (the usage text, --help,
@@ -137,7 +138,7 @@ struct Store {
     // What the run says beside the rules' output: the program and the model
     // file that locating lines name, and the notes (warnings) it gathers.
     struct Diagnostics {
-        const char* program = "zep";
+        char program[program_size] = "zep";
         char file[buf_size] = {};
         std::vector<Note>* notes = nullptr; // none are kept while null
         int warnings = 1;                   // --no-warnings clears it
