@@ -113,7 +113,7 @@ TEST(GetArg, HelpNamesEachProgram) {
         std::string text = h.output();
         EXPECT_EQ(text.rfind(std::string("Usage: ") + program + " [-OPTIONS] FILE\n", 0), 0u);
         for (const char* letter : {"  e  ", "  f  ", "  i  ", "  m  ", "  r  ", "  t  ", "  x  ",
-                                   "--no-warnings", "255", "man " })
+                                   "--no-warnings", "255", "man "})
             EXPECT_NE(text.find(letter), std::string::npos) << program << ": " << letter;
     }
 }

@@ -11,11 +11,11 @@
 #include <vector>
 
 #include "driver/convert.h"
-#include "store/failure.h"
 #include "input/form.h"
 #include "input/matrix.h"
 #include "random_model.h"
 #include "reports/model_writer.h"
+#include "store/failure.h"
 #include "support.h"
 
 namespace {

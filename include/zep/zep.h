@@ -98,9 +98,9 @@ struct Answer {
     std::vector<Range> cost_ranges;       // when optimal, with Options::ranging
     std::vector<Range> rhs_ranges;        // when optimal, with Options::ranging
     std::string unbounded_variable;       // when unbounded
-    bool exact = false; // the values came from the exact re-solve
+    bool exact = false;                   // the values came from the exact re-solve
     std::string report;                   // what zep-solve prints after its "Processing" line
-    std::vector<Note> notes; // the model's notes, then what solving it noticed
+    std::vector<Note> notes;              // the model's notes, then what solving it noticed
 };
 
 Answer solve(const Model& model, const Options& options = {});
@@ -128,8 +128,8 @@ enum class ErrorKind {
 // stands (0 where not known).
 class Error : public std::runtime_error {
   public:
-    Error(const std::string& message, int status, ErrorKind kind = ErrorKind::model,
-          int line = 0, int column = 0)
+    Error(const std::string& message, int status, ErrorKind kind = ErrorKind::model, int line = 0,
+          int column = 0)
         : std::runtime_error(message), code(status), what_kind(kind), at_line(line),
           at_column(column) {}
     int status() const noexcept { return code; }

@@ -153,8 +153,7 @@ void longOption(Store& s, const char* word) {
 }
 
 [[noreturn]] void notFound(Store& s, std::string why) {
-    fail(s, ErrorKind::file, {}, format("Data file %s not found\n", s.buf).c_str(),
-         std::move(why));
+    fail(s, ErrorKind::file, {}, format("Data file %s not found\n", s.buf).c_str(), std::move(why));
 }
 
 } // namespace
@@ -179,11 +178,11 @@ int getArg(Store& s, int argc, char** argv) {
     if (std::strlen(name) >= sizeof s.buf) {
         std::string why = format("the file name is longer than %d characters",
                                  static_cast<int>(sizeof s.buf) - 1);
-        fail(s, ErrorKind::file, {},
-             format("Data file name longer than %d characters\n",
-                    static_cast<int>(sizeof s.buf) - 1)
-                 .c_str(),
-             why);
+        fail(
+            s, ErrorKind::file, {},
+            format("Data file name longer than %d characters\n", static_cast<int>(sizeof s.buf) - 1)
+                .c_str(),
+            why);
     }
     std::strcpy(s.buf, name);
     if (!s.buf[0]) notFound(s, "no model file named on the command line");

@@ -76,8 +76,7 @@ void convertRun(Store& s, int argc, char** argv, std::FILE* messages) {
 
     std::error_code ec;
     if (std::filesystem::is_directory(file, ec))
-        fail(s, ErrorKind::file, {}, nullptr,
-             format("%s is a directory, not a model file", file));
+        fail(s, ErrorKind::file, {}, nullptr, format("%s is a directory, not a model file", file));
     s.luin = std::fopen(file, "r");
     if (!s.luin)
         fail(s, ErrorKind::file, {}, nullptr,

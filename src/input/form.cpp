@@ -52,10 +52,10 @@ void readOwnForm(Store& s, void (*reader)(Store&)) {
         std::optional<ModelForm> form;
         if (std::fseek(s.luin, 0, SEEK_SET) == 0) form = markedForm(s);
         if (form)
-            f.message = format("the file is in the %s, which %s does not read; zep-solve and "
-                               "zep-convert read it",
-                               *form == ModelForm::lp ? "CPLEX LP format" : "MPS format",
-                               s.diag.program);
+            f.message =
+                format("the file is in the %s, which %s does not read; zep-solve and "
+                       "zep-convert read it",
+                       *form == ModelForm::lp ? "CPLEX LP format" : "MPS format", s.diag.program);
         throw;
     }
 }

@@ -37,7 +37,7 @@ constexpr signed char tokState[10][6] = {
 struct Reading {
     double pending = 1.0;
     int seenInRow[max_names + 1] = {}; // the row + 1 where a column last stood
-    Place rowAt;                         // where the current row's label stands
+    Place rowAt;                       // where the current row's label stands
 };
 using Action = void (*)(Store& s, Reading& r);
 
@@ -128,8 +128,7 @@ void noteCompletedRow(Store& s, int state, const Reading& r) {
     const char* label = s.model.rname[s.model.num_cons];
     if (state == after_relation)
         warn(s, NoteKind::completed_row, r.rowAt,
-             format("the last constraint, %s, has no right-hand side and is read with 0",
-                    label));
+             format("the last constraint, %s, has no right-hand side and is read with 0", label));
     else if (state >= after_label && state <= after_variable)
         warn(s, NoteKind::completed_row, r.rowAt,
              format("the last constraint, %s, has no relation or right-hand side and is read "

@@ -160,11 +160,10 @@ int nextChar(Store& s) {
 // placed at the offending character.
 [[noreturn]] void lexicalError(Store& s, int c) {
     print(s, "Error in column %d\n", s.scan.errCol);
-    std::string what = c == '.'    ? "a second point in a number"
-                       : c == '\r' ? "a carriage return that ends no line"
-                       : c >= 32 && c < 127
-                           ? format("the character '%c' belongs to no token", c)
-                           : format("the byte 0x%02X belongs to no token", c);
+    std::string what = c == '.'             ? "a second point in a number"
+                       : c == '\r'          ? "a carriage return that ends no line"
+                       : c >= 32 && c < 127 ? format("the character '%c' belongs to no token", c)
+                                            : format("the byte 0x%02X belongs to no token", c);
     inputError(s, 1, {s.scan.errLine, s.scan.errCol + 1}, what);
 }
 
@@ -214,7 +213,8 @@ void errExit(Store& s, int n) {
 
 void inputError(Store& s, int n, Place at, const std::string& detail) {
     std::string report(static_cast<std::size_t>(s.scan.errCol > 1 ? s.scan.errCol - 1 : 0), ' ');
-    report = "\n" + report + format("^\nInput Error %d>> %s\nProcessing terminated\n", n, errorMsgs[n]);
+    report =
+        "\n" + report + format("^\nInput Error %d>> %s\nProcessing terminated\n", n, errorMsgs[n]);
     // The message of error 18 runs over two lines; one line says it here.
     std::string message = errorMsgs[n];
     if (std::size_t nl = message.find('\n'); nl != std::string::npos) message[nl] = ' ';

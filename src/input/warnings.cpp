@@ -51,8 +51,8 @@ void noteCutName(Store& s, Place at, int k) {
         return;
     }
     warn(s, NoteKind::cut_name, at,
-         format("the name %s prints as %.*s in the reports, which cut names to %d characters",
-                name, report_name_width, name, report_name_width));
+         format("the name %s prints as %.*s in the reports, which cut names to %d characters", name,
+                report_name_width, name, report_name_width));
 }
 
 } // namespace zep

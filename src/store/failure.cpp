@@ -42,8 +42,7 @@ void warn(Store& s, NoteKind kind, Place at, std::string text) {
 
 namespace {
 
-void located(const Store& s, Place at, const char* what, const std::string& text,
-             std::FILE* err) {
+void located(const Store& s, Place at, const char* what, const std::string& text, std::FILE* err) {
     const char* file = s.diag.file[0] ? s.diag.file : s.diag.program;
     if (at.line > 0 && at.column > 0)
         std::fprintf(err, "%s:%d:%d: %s: %s\n", file, at.line, at.column, what, text.c_str());

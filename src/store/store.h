@@ -20,7 +20,7 @@ constexpr int name_size = 13; // column name: 12 characters and the terminator
 constexpr int label_size = 9; // row label: 8 characters and the terminator
 constexpr int buf_size = 100; // shared text buffer, terminator included
 constexpr int sense_size = 12;
-constexpr int program_size = 32; // a program's name in its messages
+constexpr int program_size = 32;  // a program's name in its messages
 constexpr int out_buf_size = 160; // one composed listing line, with room to spare
 
 // Thrown where a run ends early without an error (the usage text, --help,

@@ -4,7 +4,6 @@
 #include "driver/program.h"
 
 int main(int argc, char** argv) {
-    return zep::runProgram(argc, argv, [](zep::Store& s, int n, char** args) {
-        zep::convertRun(s, n, args, stderr);
-    });
+    return zep::runProgram(
+        argc, argv, [](zep::Store& s, int n, char** args) { zep::convertRun(s, n, args, stderr); });
 }
