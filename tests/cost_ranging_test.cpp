@@ -132,7 +132,7 @@ TEST_P(NonbasicCostRange, OwnNameOnTheImprovingSide) {
     s.model.z_mult = GetParam().z_mult;
     s.tab.cost[2] = 5;
     s.tab.a_mat[0][2] = 1.5;
-    zep::range_cnb(s, zep::exact_of_doubles(s), 2);
+    zep::range_cnb(s, zep::nonbasic_cost_range(s, zep::exact_of_doubles(s), 2));
     EXPECT_EQ(h.output(), std::string(GetParam().limits) + "\n");
 }
 

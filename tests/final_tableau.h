@@ -108,11 +108,11 @@ inline std::string constraintLine(Harness& h, int r) {
 // A tableau written by hand is taken as exact, each entry the rational
 // it is.
 inline std::string costLine(Harness& h, int v) {
-    zep::range_cost(h.store(), zep::exact_of_doubles(h.store()));
+    zep::range_cost(h.store(), zep::exact_ranging(h.store(), zep::exact_of_doubles(h.store())));
     return lines(h.output()).at(4 + v);
 }
 inline std::string rhsLine(Harness& h, int i) {
-    zep::range_rhs(h.store(), zep::exact_of_doubles(h.store()));
+    zep::range_rhs(h.store(), zep::exact_ranging(h.store(), zep::exact_of_doubles(h.store())));
     return lines(h.output()).at(4 + i);
 }
 

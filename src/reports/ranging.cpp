@@ -82,6 +82,19 @@ RangeLine nonbasicAddedRange(const Store& s, const ExactTableau& e, int i, int j
 
 } // namespace
 
+Ranging exact_ranging(const Store& s, const ExactTableau& e) {
+    Ranging g;
+    for (int v = 1; v <= s.model.num_vars; v++) g.cost.push_back(cost_range(s, e, v));
+    for (int i = 1; i <= s.model.num_cons; i++) g.rhs.push_back(rhs_range(s, e, i));
+    return g;
+}
+
+Ranging final_ranging(const Store& s) {
+    Ranging g;
+    if (float_ranging(s, g)) return g;
+    return exact_ranging(s, ranging_tableau(s));
+}
+
 ExactTableau ranging_tableau(const Store& s) {
     ExactTableau e = exact_at_basis(s);
     return e.at_basis ? e : exact_of_doubles(s);

@@ -1,7 +1,10 @@
-// The limits of cost and right-hand-side ranging, worked out in exact
-// arithmetic from the tableau of the final basis: what the sensitivity
-// tables print and the library's answer holds.
+// The limits of cost and right-hand-side ranging of the final basis: what
+// the sensitivity tables print and the library's answer holds. Each limit
+// is the exact one, or a floating-point one whose rigorous bound shows that
+// it prints the exact one's digits with the same column.
 #pragma once
+
+#include <vector>
 
 #include "check/exact.h"
 #include "store/store.h"
@@ -22,6 +25,25 @@ struct RangeLine {
     Limit upper;
     Limit lower;
 };
+
+// Every line of both tables.
+struct Ranging {
+    std::vector<RangeLine> cost; // variables 1 to num_vars
+    std::vector<RangeLine> rhs;  // rows 1 to num_cons
+};
+
+// The tables of the store's final basis: from its floating-point tableau
+// where the bounds decide every limit, its column and its printed digits,
+// else from the exact tableau.
+Ranging final_ranging(const Store& s);
+
+// The tables from the exact tableau e.
+Ranging exact_ranging(const Store& s, const ExactTableau& e);
+
+// The tables from the store's floating-point tableau, each entry within
+// its rigorous bound of the exact tableau of the same basis; false where
+// the bounds leave a limit, its column or its printed digits open.
+bool float_ranging(const Store& s, Ranging& out);
 
 // The exact tableau of the store's final basis, which ranging reads: the
 // model brought to that basis by exact pivots, or, where those columns

@@ -70,12 +70,12 @@ void rhsLimits(Line& line, const Store& s, const RangeLine& range) {
 } // namespace
 
 void ranger(Store& s) {
-    ExactTableau e = ranging_tableau(s);
-    range_cost(s, e);
-    range_rhs(s, e);
+    Ranging g = final_ranging(s);
+    range_cost(s, g);
+    range_rhs(s, g);
 }
 
-void range_cost(Store& s, const ExactTableau& e) {
+void range_cost(Store& s, const Ranging& g) {
     compose(s.buf, sizeof s.buf, "*** SENSITIVITY OF THE %s VALUES ***", s.model.rname[0]);
     ctitle(s, s.buf, 80);
     print(s, "Variable        Current OF    Upper Limit (Becomes+)"
@@ -84,28 +84,28 @@ void range_cost(Store& s, const ExactTableau& e) {
              "    -----------------------\n");
     for (int v = 1; v <= s.model.num_vars; v++) {
         print(s, "%2d. %-8.8s %13.3lf ", v, s.tab.varname[v], s.tab.cost[v]);
+        const RangeLine& line = g.cost[static_cast<std::size_t>(v - 1)];
         if (s.tab.col_status[v] > 0)
-            range_cb(s, e, v);
+            range_cb(s, line);
         else
-            range_cnb(s, e, v);
+            range_cnb(s, line);
     }
 }
 
-void range_cb(Store& s, const ExactTableau& e, int v) {
+void range_cb(Store& s, const RangeLine& range) {
     Line line;
-    costLimits(line, s, basic_cost_range(s, e, v), no_lower_field);
+    costLimits(line, s, range, no_lower_field);
     print(s, "%s\n", line.text.c_str());
 }
 
 // A nonbasic variable's line ends after its one limit.
-void range_cnb(Store& s, const ExactTableau& e, int v) {
+void range_cnb(Store& s, const RangeLine& range) {
     Line line;
-    RangeLine range = nonbasic_cost_range(s, e, v);
     costLimits(line, s, range, range.upper.column ? no_lower : no_lower_field);
     print(s, "%s\n", line.text.c_str());
 }
 
-void range_rhs(Store& s, const ExactTableau& e) {
+void range_rhs(Store& s, const Ranging& g) {
     ctitle(s, "*** RANGING THE RIGHT-HAND SIDE ***", 80);
     print(s, "Constraint         RHS      Upper Limit  (Becomes 0)"
              "   Lower Limit  (Becomes 0)\n");
@@ -116,7 +116,7 @@ void range_rhs(Store& s, const ExactTableau& e) {
         compose(lead, sizeof lead, "%2d. %-8s", i, s.model.rname[i]);
         Line line{lead};
         line.number(" %13.2lf", s.model.rrhs[i]);
-        rhsLimits(line, s, rhs_range(s, e, i));
+        rhsLimits(line, s, g.rhs[static_cast<std::size_t>(i - 1)]);
         print(s, "%s\n", line.text.c_str());
     }
 }
