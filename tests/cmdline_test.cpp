@@ -10,7 +10,7 @@
 
 namespace {
 
-using zep::testing::Harness;
+using zep::detail::testing::Harness;
 
 struct ArgCase {
     std::vector<std::string> args;
@@ -29,10 +29,10 @@ int callGetArg(Harness& h, std::vector<std::string> args) {
     h.store().luin = nullptr;
     int result = 0;
     try {
-        result = zep::getArg(h.store(), static_cast<int>(argv.size()), argv.data());
-    } catch (const zep::ProcessEnd&) {
+        result = zep::detail::getArg(h.store(), static_cast<int>(argv.size()), argv.data());
+    } catch (const zep::detail::ProcessEnd&) {
         result = 0;
-    } catch (const zep::Failure& f) {
+    } catch (const zep::detail::Failure& f) {
         result = -f.status;
     }
     if (!h.store().luin) h.store().luin = std::tmpfile(); // the harness closes it
@@ -45,7 +45,7 @@ TEST_P(GetArgOptions, SetsSwitchesAndReportsUnknownLetters) {
     const ArgCase& c = GetParam();
     Harness h;
     EXPECT_EQ(callGetArg(h, c.args), c.result);
-    zep::Store& s = h.store();
+    zep::detail::Store& s = h.store();
     EXPECT_EQ(s.opt.echo, c.echo);
     EXPECT_EQ(s.opt.inputMatrix, c.inputMatrix);
     EXPECT_EQ(s.opt.last_tableau, c.last_tableau);

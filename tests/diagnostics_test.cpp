@@ -78,7 +78,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, InputErrorPlace,
                                            PlaceCase{"e18", "MAX P) ABCDEFGHI", 18, 1, 8},
                                            PlaceCase{"e19", "MAX P) X\nP) X <= 1", 19, 2, 1},
                                            PlaceCase{"e20", "MAX P) X\nC1) X <= 4 )", 20, 2, 12}),
-                         zep::testing::ByName());
+                         zep::detail::testing::ByName());
 
 TEST(Diagnostics, SignificantDigitsRunFromTheFirstNonZeroDigitToTheLast) {
     struct Case {
@@ -94,7 +94,8 @@ TEST(Diagnostics, SignificantDigitsRunFromTheFirstNonZeroDigitToTheLast) {
                           {"+.0000000000000000000001", 1},
                           {"1.000000000000000000000", 1}};
     for (const Case& c : cases)
-        EXPECT_EQ(zep::significantDigits(c.text, static_cast<int>(std::strlen(c.text))), c.digits)
+        EXPECT_EQ(zep::detail::significantDigits(c.text, static_cast<int>(std::strlen(c.text))),
+                  c.digits)
             << c.text;
 }
 
@@ -135,7 +136,7 @@ TEST(Diagnostics, CorpusModelsDrawNoWarning) {
     for (const auto& entry : fs::directory_iterator(fs::path(ZEP_SOURCE_DIR) / "tests/corpus")) {
         std::string ext = entry.path().extension().string();
         if (ext != ".lp" && ext != ".mat") continue;
-        zep::Model m = zep::read_model(zep::testing::readFile(entry.path().string()));
+        zep::Model m = zep::read_model(zep::detail::testing::readFile(entry.path().string()));
         for (const zep::Note& n : m.notes)
             ADD_FAILURE() << entry.path().filename() << ":" << n.line << ":" << n.column << ": "
                           << n.text;

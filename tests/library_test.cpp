@@ -125,7 +125,7 @@ INSTANTIATE_TEST_SUITE_P(
                                  "examples/rep-unbounded.mat",
                                  {.ranging = true},
                                  zep::Outcome::unbounded}),
-    zep::testing::ByName());
+    zep::detail::testing::ByName());
 
 TEST(Library, ListingIsWhatZepParsePrintsAfterTheEcho) {
     // The listing starts with the newline before its centred title.
@@ -200,7 +200,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "the right-hand side of row C1 is negative", zep::ErrorKind::matrix_input, 4, 9},
         ErrorCase{"lp", "Maximize\n p: x\nSubject To\n c: x <= 1\nBounds\n x <= 4\nEnd\n", 255,
                   "bounds other than x >= 0 are not supported", zep::ErrorKind::lp_input, 6, 0}),
-    zep::testing::ByName());
+    zep::detail::testing::ByName());
 
 TEST(Library, CapacityErrorCountsTheColumns) {
     zep::Model m;

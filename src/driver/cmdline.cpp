@@ -11,7 +11,7 @@
 #include "reports/title.h"
 #include "store/failure.h"
 
-namespace zep {
+namespace zep::detail {
 
 void help(Store& s) {
     std::fprintf(s.out,
@@ -199,4 +199,4 @@ int getArg(Store& s, int argc, char** argv) {
     return 1;
 }
 
-} // namespace zep
+} // namespace zep::detail

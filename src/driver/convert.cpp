@@ -10,7 +10,7 @@
 #include "reports/model_writer.h"
 #include "store/failure.h"
 
-namespace zep {
+namespace zep::detail {
 
 namespace {
 
@@ -94,4 +94,4 @@ void convertRun(Store& s, int argc, char** argv, std::FILE* messages) {
     writeModel(s, *to);
 }
 
-} // namespace zep
+} // namespace zep::detail

@@ -21,6 +21,8 @@
 
 namespace zep {
 
+using namespace detail;
+
 namespace {
 
 // A run that ended in error throws what it failed with; the place is kept

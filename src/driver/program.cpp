@@ -5,7 +5,7 @@
 
 #include "store/failure.h"
 
-namespace zep {
+namespace zep::detail {
 
 int runProgram(int argc, char** argv, ProgramRun run) {
     auto s = newStore();
@@ -30,4 +30,4 @@ int runProgram(int argc, char** argv, ProgramRun run) {
     return status;
 }
 
-} // namespace zep
+} // namespace zep::detail

@@ -4,10 +4,10 @@
 
 #include "store/store.h"
 
-namespace zep {
+namespace zep::detail {
 
 using ProgramRun = void (*)(Store& s, int argc, char** argv);
 
 int runProgram(int argc, char** argv, ProgramRun run);
 
-} // namespace zep
+} // namespace zep::detail

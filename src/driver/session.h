@@ -12,7 +12,7 @@
 #include "store/failure.h"
 #include "store/store.h"
 
-namespace zep {
+namespace zep::detail {
 
 // A session's model text and how far its stream has read.
 struct TextInput {
@@ -65,4 +65,4 @@ class Session {
     bool own_out = true;
 };
 
-} // namespace zep
+} // namespace zep::detail

@@ -10,7 +10,7 @@
 #include "store/failure.h"
 #include "store/print.h"
 
-namespace zep {
+namespace zep::detail {
 
 namespace {
 
@@ -85,4 +85,4 @@ void readModel(Store& s) {
           s.model.num_cons, file);
 }
 
-} // namespace zep
+} // namespace zep::detail

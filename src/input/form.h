@@ -3,7 +3,7 @@
 
 #include "store/store.h"
 
-namespace zep {
+namespace zep::detail {
 
 enum class ModelForm { matrix, algebraic, lp, mps };
 
@@ -22,4 +22,4 @@ void readOwnForm(Store& s, void (*reader)(Store&));
 // read and then announced with the line the matrix-form reader prints.
 void readModel(Store& s);
 
-} // namespace zep
+} // namespace zep::detail

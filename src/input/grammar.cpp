@@ -10,7 +10,7 @@
 #include "input/scanner.h"
 #include "input/warnings.h"
 
-namespace zep {
+namespace zep::detail {
 
 namespace {
 
@@ -163,4 +163,4 @@ int checkLabel(Store& s) {
     return 1;
 }
 
-} // namespace zep
+} // namespace zep::detail

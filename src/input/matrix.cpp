@@ -17,7 +17,7 @@
 #include "store/failure.h"
 #include "store/print.h"
 
-namespace zep {
+namespace zep::detail {
 
 namespace {
 
@@ -258,4 +258,4 @@ void generate2(Store& s) {
     keep_model(s);
 }
 
-} // namespace zep
+} // namespace zep::detail

@@ -15,7 +15,7 @@
 #include "store/failure.h"
 #include "store/print.h"
 
-namespace zep {
+namespace zep::detail {
 
 namespace {
 
@@ -182,4 +182,4 @@ void finishNamedModel(Store& s, NamedModel& m) {
     keep_model(s);
 }
 
-} // namespace zep
+} // namespace zep::detail

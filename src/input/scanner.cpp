@@ -13,7 +13,7 @@
 #include "store/failure.h"
 #include "store/print.h"
 
-namespace zep {
+namespace zep::detail {
 
 namespace {
 
@@ -223,4 +223,4 @@ void inputError(Store& s, int n, Place at, const std::string& detail) {
     fail(s, ErrorKind::input, at, report.c_str(), message);
 }
 
-} // namespace zep
+} // namespace zep::detail

@@ -6,7 +6,7 @@
 #include "store/failure.h"
 #include "store/store.h"
 
-namespace zep {
+namespace zep::detail {
 
 void chset(Store& s);
 int getTok(Store& s);
@@ -17,4 +17,4 @@ double tokValue(Store& s);
 // detail (none when empty) for the locating line.
 [[noreturn]] void inputError(Store& s, int n, Place at, const std::string& detail);
 
-} // namespace zep
+} // namespace zep::detail

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-namespace zep {
+namespace zep::detail {
 
 namespace {
 
@@ -55,4 +55,4 @@ void noteCutName(Store& s, Place at, int k) {
                 report_name_width, name, report_name_width));
 }
 
-} // namespace zep
+} // namespace zep::detail

@@ -4,7 +4,7 @@
 
 #include "store/failure.h"
 
-namespace zep {
+namespace zep::detail {
 
 // The significant digits of a decimal number's text, from its first
 // non-zero digit to its last (an exponent ends the count).
@@ -20,4 +20,4 @@ void noteRelationSpelling(Store& s, Place at, const char* relation);
 // or the same as an earlier variable's.
 void noteCutName(Store& s, Place at, int k);
 
-} // namespace zep
+} // namespace zep::detail

@@ -5,7 +5,7 @@
 #include "check/enclosure.h"
 #include "store/store.h"
 
-namespace zep {
+namespace zep::detail {
 
 // How the summaries print each value: a variable's value, its reduced
 // cost, a row's slack or surplus and its marginal value, the objective.
@@ -42,4 +42,4 @@ RowSummary row_summary(const Store& s, int r);
 // marginal value.
 bool summaries_print_exactly(const Store& s, const BasisBounds& b);
 
-} // namespace zep
+} // namespace zep::detail

@@ -10,7 +10,7 @@
 #include "store/failure.h"
 #include "store/print.h"
 
-namespace zep {
+namespace zep::detail {
 
 void simplex(Store& s) {
     s.engine.pivots = 0;
@@ -118,4 +118,4 @@ void err_exit(Store& s, int code) {
          format("the simplex stopped: %s (error exit %d)", meaning[code], code));
 }
 
-} // namespace zep
+} // namespace zep::detail

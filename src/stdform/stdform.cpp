@@ -7,7 +7,7 @@
 #include "store/failure.h"
 #include "store/print.h"
 
-namespace zep {
+namespace zep::detail {
 
 // The prefix and the label, cut to a name's 12 characters.
 int addslk(Store& s, const char* prefix, const char* label) {
@@ -116,4 +116,4 @@ void setprob(Store& s) {
     buildPhase1Row(s);
 }
 
-} // namespace zep
+} // namespace zep::detail

@@ -4,11 +4,11 @@
 
 #include "store/store.h"
 
-namespace zep {
+namespace zep::detail {
 
 void setprob(Store& s);
 int addslk(Store& s, const char* prefix, const char* label);
 // The name table is full while the columns of row `row` are added.
 [[noreturn]] void hit_max(Store& s, int code, int row);
 
-} // namespace zep
+} // namespace zep::detail

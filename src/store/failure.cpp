@@ -3,7 +3,7 @@
 #include <cstdarg>
 #include <utility>
 
-namespace zep {
+namespace zep::detail {
 
 int statusOf(ErrorKind kind) {
     switch (kind) {
@@ -75,4 +75,4 @@ void endRun(Store& s, const std::vector<Note>& notes, const Failure* failure) {
     std::fflush(stderr);
 }
 
-} // namespace zep
+} // namespace zep::detail

@@ -12,7 +12,7 @@
 
 #include "store/store.h"
 
-namespace zep {
+namespace zep::detail {
 
 struct Failure {
     ErrorKind kind;
@@ -45,4 +45,4 @@ void printNote(const Store& s, const Note& n, std::FILE* err);
 // standard error.
 void endRun(Store& s, const std::vector<Note>& notes, const Failure* failure);
 
-} // namespace zep
+} // namespace zep::detail

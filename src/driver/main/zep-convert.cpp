@@ -4,6 +4,7 @@
 #include "driver/program.h"
 
 int main(int argc, char** argv) {
-    return zep::runProgram(
-        argc, argv, [](zep::Store& s, int n, char** args) { zep::convertRun(s, n, args, stderr); });
+    return zep::detail::runProgram(argc, argv, [](zep::detail::Store& s, int n, char** args) {
+        zep::detail::convertRun(s, n, args, stderr);
+    });
 }

@@ -2,5 +2,5 @@
 #include "driver/program.h"
 
 int main(int argc, char** argv) {
-    return zep::runProgram(argc, argv, zep::parseRun);
+    return zep::detail::runProgram(argc, argv, zep::detail::parseRun);
 }

@@ -2,5 +2,5 @@
 #include "driver/solve.h"
 
 int main(int argc, char** argv) {
-    return zep::runProgram(argc, argv, zep::solveRun);
+    return zep::detail::runProgram(argc, argv, zep::detail::solveRun);
 }

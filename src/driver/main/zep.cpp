@@ -2,5 +2,5 @@
 #include "driver/run.h"
 
 int main(int argc, char** argv) {
-    return zep::runProgram(argc, argv, zep::commandLineRun);
+    return zep::detail::runProgram(argc, argv, zep::detail::commandLineRun);
 }
