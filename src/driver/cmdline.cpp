@@ -153,7 +153,8 @@ void longOption(Store& s, const char* word) {
 }
 
 [[noreturn]] void notFound(Store& s, std::string why) {
-    fail(s, ErrorKind::file, {}, format("Data file %s not found\n", s.buf).c_str(), std::move(why));
+    fail(s, ErrorKind::file, {}, format("Data file %s not found\n", s.file_name).c_str(),
+         std::move(why));
 }
 
 } // namespace
@@ -173,28 +174,28 @@ int getArg(Store& s, int argc, char** argv) {
             name = argv[k];
         }
     }
-    // buf holds the name for the matrix reader's first line; a longer name
+    // file_name holds the name for the "Processing" line; a longer name
     // would not fit, so it is refused rather than cut to another file's name.
-    if (std::strlen(name) >= sizeof s.buf) {
+    if (std::strlen(name) >= sizeof s.file_name) {
         std::string why = format("the file name is longer than %d characters",
-                                 static_cast<int>(sizeof s.buf) - 1);
-        fail(
-            s, ErrorKind::file, {},
-            format("Data file name longer than %d characters\n", static_cast<int>(sizeof s.buf) - 1)
-                .c_str(),
-            why);
+                                 static_cast<int>(sizeof s.file_name) - 1);
+        fail(s, ErrorKind::file, {},
+             format("Data file name longer than %d characters\n",
+                    static_cast<int>(sizeof s.file_name) - 1)
+                 .c_str(),
+             why);
     }
-    std::strcpy(s.buf, name);
-    if (!s.buf[0]) notFound(s, "no model file named on the command line");
+    std::strcpy(s.file_name, name);
+    if (!s.file_name[0]) notFound(s, "no model file named on the command line");
     // A directory opens for reading but yields no text; it is no model file.
     // (stat rather than std::filesystem, whose library code and start-up
     // work would more than double what a static program maps and runs.)
     struct stat st;
-    if (stat(s.buf, &st) == 0 && S_ISDIR(st.st_mode))
-        notFound(s, format("%s is a directory, not a model file", s.buf));
-    s.luin = std::fopen(s.buf, "r");
-    if (!s.luin) notFound(s, format("cannot open %s: %s", s.buf, std::strerror(errno)));
-    std::strcpy(s.diag.file, s.buf);
+    if (stat(s.file_name, &st) == 0 && S_ISDIR(st.st_mode))
+        notFound(s, format("%s is a directory, not a model file", s.file_name));
+    s.luin = std::fopen(s.file_name, "r");
+    if (!s.luin) notFound(s, format("cannot open %s: %s", s.file_name, std::strerror(errno)));
+    std::strcpy(s.diag.file, s.file_name);
     ctitle(s, "*** ZEP - LINEAR PROGRAMMING ***", 70);
     return 1;
 }

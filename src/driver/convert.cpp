@@ -72,7 +72,7 @@ void convertRun(Store& s, int argc, char** argv, std::FILE* messages) {
     }
     if (!to) misuse(s, "%sthe form to write is missing (--to=FORM)", "");
     if (!file) misuse(s, "%sthe model file is missing", "");
-    if (std::strlen(file) >= sizeof s.buf) misuse(s, "the file name %s is too long", file);
+    if (std::strlen(file) >= sizeof s.file_name) misuse(s, "the file name %s is too long", file);
 
     std::error_code ec;
     if (std::filesystem::is_directory(file, ec))
@@ -81,7 +81,7 @@ void convertRun(Store& s, int argc, char** argv, std::FILE* messages) {
     if (!s.luin)
         fail(s, ErrorKind::file, {}, nullptr,
              format("cannot open %s: %s", file, std::strerror(errno)));
-    std::strcpy(s.buf, file);
+    std::strcpy(s.file_name, file);
     std::strcpy(s.diag.file, file);
     std::FILE* model_out = s.out;
     s.out = messages;

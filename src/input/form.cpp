@@ -34,8 +34,8 @@ bool startPosition(Store& s, std::fpos_t& start) {
 ModelForm modelForm(Store& s) {
     std::fpos_t start;
     if (!startPosition(s, start))
-        fail(s, ErrorKind::file, {}, format("Data file %s cannot be read\n", s.buf).c_str(),
-             format("%s cannot be read", s.buf));
+        fail(s, ErrorKind::file, {}, format("Data file %s cannot be read\n", s.file_name).c_str(),
+             format("%s cannot be read", s.file_name));
     std::optional<ModelForm> marked = markedForm(s);
     std::fsetpos(s.luin, &start);
     if (marked) return *marked;
@@ -74,15 +74,12 @@ void readModel(Store& s) {
     case ModelForm::algebraic:
         break;
     }
-    // The scanner reuses buf for its tokens, so the file name is kept aside.
-    char file[buf_size];
-    std::strcpy(file, s.buf);
     generate3(s);
     // The echo copies the text exactly; a last line without its newline
     // still gets one, so that the announcement starts a line of its own.
     if (s.opt.echo && s.scan.errCol != 0) std::fputc('\n', s.out);
     print(s, "Processing %d variables and %d constraints from file %s\n", s.model.num_vars,
-          s.model.num_cons, file);
+          s.model.num_cons, s.file_name);
 }
 
 } // namespace zep::detail

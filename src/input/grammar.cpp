@@ -85,7 +85,7 @@ void coefficient(Store& s, Reading& r) {
 // A store, not a sum: a variable named twice in a row keeps its last
 // coefficient.
 void variable(Store& s, Reading& r) {
-    int k = nameNum(s);
+    int k = nameNum(s, s.buf);
     if (k < 0) errExit(s, 17);
     int row = s.model.num_cons;
     if (r.seenInRow[k] == row + 1)
