@@ -61,12 +61,19 @@ TEST(Fractions, ReplayedFinalTableauEqualsTheExactResolve) {
         ASSERT_TRUE(resolved.at_basis) << file;
         zep::exact_simplex(s, resolved);
         if (s.engine.pivots != float_pivots) continue;
-        ASSERT_EQ(resolved.basis, replayed.last.basis) << file;
-        ASSERT_EQ(resolved.a, replayed.last.a) << file;
+        // The re-solve may hold a basic column in another row; the row of
+        // each basic column must be the same.
+        const zep::ExactTableau& last = replayed.last;
+        ASSERT_EQ(resolved.a.size(), last.a.size()) << file;
+        for (std::size_t r = 0; r < last.a.size(); r++) {
+            bool constraint = r >= 1 && r < last.basis.size();
+            std::size_t k = constraint ? resolved.status[last.basis[r]] : r;
+            ASSERT_EQ(resolved.a[k], last.a[r]) << file << " row " << r;
+        }
         compared++;
     }
     std::printf("compared %d models\n", compared);
-    EXPECT_GT(compared, 100);
+    EXPECT_GT(compared, 70);
 }
 
 // A bound flip cannot be replayed as a pivot, and neither can a pivot on
@@ -93,6 +100,23 @@ TEST(Fractions, LibraryReportsInFractions) {
     EXPECT_NE(exact.report.find("MAX P = 81/7"), std::string::npos) << exact.report;
     EXPECT_NE(exact.report.find("15/7"), std::string::npos);
     EXPECT_EQ(exact.objective, plain.objective);
+}
+
+// In this model the run's sixth pivot falls on an entry that exact
+// arithmetic makes zero: the line says so, and the exact re-solve's report
+// follows: the model is unbounded.
+TEST(Fractions, ZeroPivotShowsTheExactResolve) {
+    Harness h(fileText("tests/corpus-wide/wide-020.mat"));
+    Store& s = h.store();
+    s.opt.fractions = 1;
+    zep::initParam(s);
+    ASSERT_EQ(h.run([](Store& st) { zep::solve(st); }), -1);
+    std::string text = h.output();
+    std::size_t line = text.find("Step 6 pivots on an entry that is 0 in exact arithmetic; solved "
+                                 "again in exact arithmetic\n");
+    ASSERT_NE(line, std::string::npos) << text;
+    EXPECT_EQ(s.engine.exact_tableau, 1);
+    EXPECT_NE(text.find("UNBOUNDED PROBLEM", line), std::string::npos);
 }
 
 } // namespace

@@ -165,7 +165,7 @@ TEST(Picture, NumbersExactWhereShort) {
     EXPECT_EQ(zep::picture_number(mpq_class(15, 7)), "15/7");
     EXPECT_EQ(zep::picture_number(mpq_class(-81, 7)), "-81/7");
     EXPECT_EQ(zep::picture_number(mpq_class(347597530, 9)), "38621947.778");
-    EXPECT_EQ(zep::picture_number(mpq_class(1, 3000)), "0.000");
+    EXPECT_EQ(zep::picture_number(mpq_class(1, 300000)), "0.000");
 }
 
 TEST(Picture, OnlyForTwoVariables) {
