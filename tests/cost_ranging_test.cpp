@@ -65,18 +65,25 @@ INSTANTIATE_TEST_SUITE_P(
                                {1, 3, 2},
                                {1, -2, -1},
                                "       11.000 A                   8.500 B           "},
-                      CostCase{"ZeroReducedCostLimitsNeitherSide",
+                      // An alternative optimum: the basis changes the moment
+                      // the cost moves towards the side where A's (or B's)
+                      // reduced cost would turn negative.
+                      CostCase{"ZeroReducedCostLimitsTheSideWhereItTurnsNegative",
                                {0, 0, 5},
                                {1, -1, 0},
-                               "    +Infinity                 -Infinity             "},
-                      CostCase{"EntryAtEpsPivotIsIgnored",
+                               "       10.000 A                  10.000 B           "},
+                      CostCase{"ZeroRatiosTieAtTheLowestColumn",
+                               {0, 0, 0},
+                               {1, 2, -1},
+                               "       10.000 A                  10.000 C           "},
+                      CostCase{"SmallEntriesCountInAnExactTableau",
                                {1, 2, 5},
                                {1e-5, -1e-5, 0},
-                               "    +Infinity                 -Infinity             "},
-                      CostCase{"EntryJustAboveEpsPivotCounts",
-                               {1e-5, 2, 5},
-                               {std::nextafter(1e-5, 1.0), 0, 0},
-                               "       11.000 A               -Infinity             "}),
+                               "   100010.000 A             -199990.000 B           "},
+                      CostCase{"OnlyAnExactZeroEntryIsSkipped",
+                               {1, 2, 1e-12},
+                               {0, -0.0, 1e-9},
+                               "       10.001 C               -Infinity             "}),
     caseName<CostCase>);
 
 TEST(CostRanging, ArtificialAndBasicColumnsNeverLimit) {
@@ -125,7 +132,7 @@ TEST_P(NonbasicCostRange, OwnNameOnTheImprovingSide) {
     s.model.z_mult = GetParam().z_mult;
     s.tab.cost[2] = 5;
     s.tab.a_mat[0][2] = 1.5;
-    zep::range_cnb(s, 2);
+    zep::range_cnb(s, zep::nonbasic_cost_range(s, zep::exact_of_doubles(s), 2));
     EXPECT_EQ(h.output(), std::string(GetParam().limits) + "\n");
 }
 

@@ -126,7 +126,10 @@ TEST(Ranging, ModelWithoutConstraintsPrintsHeadingsAndVariables) {
     setLabels(s, {"P"});
     s.tab.cost[1] = -1;
     s.tab.a_mat[0][1] = 1;
-    std::vector<std::string> out = lines(report(h, zep::ranger));
+    zep::Ranging g = zep::exact_ranging(s, zep::exact_of_doubles(s));
+    zep::range_cost(s, g);
+    zep::range_rhs(s, g);
+    std::vector<std::string> out = lines(h.output());
     ASSERT_EQ(out.size(), 11u);
     EXPECT_EQ(out.at(5), " 1. X               -1.000         0.000 X               -Infinity");
     EXPECT_EQ(out.at(10),

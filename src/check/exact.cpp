@@ -214,6 +214,25 @@ ExactTableau exact_at_basis(const Store& s) {
     return e;
 }
 
+ExactTableau exact_of_doubles(const Store& s) {
+    ExactTableau e;
+    e.a.assign(s.tab.last_row + 1, Row(s.tab.last_col + 1));
+    for (int r = 0; r <= s.tab.last_row; r++)
+        for (int c = 0; c <= s.tab.last_col; c++) e.a[r][c] = s.tab.a_mat[r][c];
+    e.basis.assign(s.model.num_cons + 1, 0);
+    e.status.assign(s.tab.last_col + 1, 0);
+    for (int r = 1; r <= s.model.num_cons; r++) {
+        e.basis[r] = s.tab.basis_index[r];
+        if (e.basis[r] > 0) e.status[e.basis[r]] = r;
+    }
+    e.at_basis = true;
+    return e;
+}
+
+double nearest_double(const mpq_class& q) {
+    return nearest(q);
+}
+
 void exact_simplex(Store& s, ExactTableau& e) {
     int float_steps = s.engine.pivots;
     bool fresh = !e.at_basis || !basicValuesNonNegative(s, e);

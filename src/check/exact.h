@@ -35,6 +35,14 @@ struct ExactTableau {
 // is false when those columns are singular in exact arithmetic.
 ExactTableau exact_at_basis(const Store& s);
 
+// The store's tableau as it stands, each double taken as the exact
+// rational it is, with the store's basis.
+ExactTableau exact_of_doubles(const Store& s);
+
+// The double nearest to q, ties to even; a value that is not zero keeps
+// its sign however small, so that every test against zero reads q's sign.
+double nearest_double(const mpq_class& q);
+
 // Solves the model with exact comparisons, no flush and the
 // smallest-subscript rule, starting from e where it holds a basis that is
 // feasible in exact arithmetic (for phase 1, with its artificials) and from

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
 
 #include "check/verify.h"
@@ -40,11 +41,38 @@ std::string rendered(Store& s) {
     return result;
 }
 
+// The final tableau of option f: each entry the exact one of the store's
+// basis (e, built here when the check did not), through its nearest
+// double, so that no digit is the floating-point pivots' rounding; an
+// exact zero keeps the sign of zero the floating-point tableau shows. A
+// tableau from the exact re-solve is printed as it stands.
+void finalTableau(Store& s, ExactTableau& e) {
+    if (!s.engine.exact_tableau && e.a.empty()) e = exact_at_basis(s);
+    if (s.engine.exact_tableau || !e.at_basis) {
+        tableau(s);
+        return;
+    }
+    auto entries = std::make_unique<double[][tab_cols]>(tab_rows);
+    for (int r = 0; r <= s.tab.last_row; r++) {
+        bool constraint = r >= 1 && r <= s.model.num_cons;
+        int k = constraint ? e.status[s.tab.basis_index[r]] : r;
+        for (int c = 0; c <= s.tab.last_col; c++) {
+            double shown = s.tab.a_mat[r][c];
+            entries[r][c] = sgn(e.a[k][c]) != 0 ? nearest_double(e.a[k][c])
+                            : shown == 0        ? shown
+                                                : 0.0;
+        }
+    }
+    tableau(s, entries.get());
+}
+
 } // namespace
 
 void checked_report(Store& s) {
     ExactTableau e;
-    if (outcome_holds(s, e)) {
+    bool holds = outcome_holds(s, e);
+    if (s.opt.last_tableau) finalTableau(s, e);
+    if (holds) {
         report(s);
         return;
     }

@@ -161,9 +161,9 @@ Answer answerOf(Session& run) {
         a.rows.push_back({s.model.rname[r], plain(row.slack), plain(row.marginal)});
     }
     if (!s.opt.show_range) return a;
-    for (int v = 1; v <= s.model.num_vars; v++)
-        a.cost_ranges.push_back(rangeOf(s, cost_range(s, v)));
-    for (int r = 1; r <= s.model.num_cons; r++) a.rhs_ranges.push_back(rangeOf(s, rhs_range(s, r)));
+    Ranging g = final_ranging(s);
+    for (const RangeLine& line : g.cost) a.cost_ranges.push_back(rangeOf(s, line));
+    for (const RangeLine& line : g.rhs) a.rhs_ranges.push_back(rangeOf(s, line));
     return a;
 }
 

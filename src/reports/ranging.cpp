@@ -1,9 +1,8 @@
 // The objective is minimised internally (row 0 holds z_mult times the
 // coefficients), and z_mult turns ratios and limits back into the sense of
-// the model.
+// the model. Every ratio, comparison and limit is exact, so a tie is a tie
+// of the exact tableau and no entry is too small to count.
 #include "reports/ranging.h"
-
-#include <cmath>
 
 #include "simplex/artificial.h"
 
@@ -11,115 +10,146 @@ namespace zep {
 
 namespace {
 
-// One side of a range: the smallest ratio found so far and the column or
-// row that gives it. A side without a limit is one where none was chosen;
-// the search starts from a true infinity, so that a ratio beyond the
-// store's infinity (1e30) still limits.
+// One side of a range: the nearest ratio found so far and the column or
+// row that gives it, at 0 while none has.
 struct Bound {
-    double ratio;
-    int at;
+    mpq_class ratio;
+    int at = 0;
 };
-
-constexpr double unlimited = HUGE_VAL;
 
 constexpr Limit no_limit{0, 0};
 
-// While an artificial stays basic the engine lets no column enter that
-// would raise it; such a column is zero in every feasible point, so it
-// neither limits a cost range nor has one.
-bool neverEnters(const Store& s, int j) {
-    return artificialBasic(s) && raisesArtificials(s, j);
+// While an artificial stays basic at zero, the phase-1 row proves every
+// column whose move would raise it zero in every feasible point: such a
+// column neither limits a cost range nor has one.
+bool neverEnters(const Store& s, const ExactTableau& e, int j) {
+    int p1 = s.tab.ph1_row;
+    if (!artificialBasic(s) || p1 <= s.model.num_cons || p1 >= static_cast<int>(e.a.size()))
+        return false;
+    int rise = sgn(e.a[s.tab.ph1_row][j]);
+    return (s.tab.col_status[j] == 0 ? rise : -rise) > 0;
 }
 
-Limit limitAt(double value, const Bound& b, int column) {
-    return b.at ? Limit{value, column} : no_limit;
+Limit limitAt(const mpq_class& value, int column) {
+    return {nearest_double(value), column};
 }
 
 // Right-hand-side ranging of a row whose added column j is basic, in row k:
 // only that column's level w moves with the right-hand side.
-RangeLine basicAddedRange(const Store& s, int i, int j, int k) {
-    double w = s.tab.a_mat[k][s.tab.rhs_col];
-    double b = s.model.rrhs[i];
-    if (s.tab.row_type[i] > 0) return {s.model.rname[i], b, no_limit, {b - w, j}};
-    if (s.tab.row_type[i] < 0) return {s.model.rname[i], b, {b + w, j}, no_limit};
+RangeLine basicAddedRange(const Store& s, const ExactTableau& e, int i, int j, int k) {
+    const mpq_class& w = e.a[k][0];
+    mpq_class b = written(s.model.rrhs[i]);
+    double current = s.model.rrhs[i];
+    if (s.tab.row_type[i] > 0) return {s.model.rname[i], current, no_limit, limitAt(b - w, j)};
+    if (s.tab.row_type[i] < 0) return {s.model.rname[i], current, limitAt(b + w, j), no_limit};
     // A basic artificial has to stay at zero for the equality to hold, so
     // its row's right-hand side cannot move either way.
-    return {s.model.rname[i], b, {b, j}, {b, j}};
+    return {s.model.rname[i], current, limitAt(b, j), limitAt(b, j)};
 }
 
 // Right-hand-side ranging of a row whose added column j is nonbasic: the
-// level of row k's basic variable moves by sigma times a_mat[k][j] per unit
-// of right-hand side (a surplus column enters its row with -1, hence sigma
-// -1 for a ">=" row), and the nearest level to reach zero on each side
-// limits. Equal ratios take the highest row.
-RangeLine nonbasicAddedRange(const Store& s, int i, int j) {
-    double sigma = s.tab.row_type[i] < 0 ? -1.0 : 1.0;
-    Bound pos{unlimited, 0}, neg{-unlimited, 0};
-    for (int k = 1; k <= s.model.num_cons; k++) {
-        double a = s.tab.a_mat[k][j];
-        if (a == 0) continue;
-        double q = s.tab.a_mat[k][s.tab.rhs_col] * sigma / a;
-        if (s.tab.isart[s.tab.basis_index[k]]) {
+// level of each basic variable moves by sigma times its entry in j per
+// unit of right-hand side (a surplus column enters its row with -1, hence
+// sigma -1 for a ">=" row), and the nearest level to reach zero on each
+// side limits. The rows are taken in the store's order, and equal ratios
+// take the highest.
+RangeLine nonbasicAddedRange(const Store& s, const ExactTableau& e, int i, int j) {
+    int sigma = s.tab.row_type[i] < 0 ? -1 : 1;
+    Bound pos, neg;
+    mpq_class q;
+    for (int r = 1; r <= s.model.num_cons; r++) {
+        int basic = s.tab.basis_index[r];
+        int k = e.status[basic];
+        const mpq_class& a = e.a[k][j];
+        if (sgn(a) == 0) continue;
+        q = e.a[k][0] / a;
+        if (sigma < 0) q = -q;
+        if (s.tab.isart[basic]) {
             // A basic artificial may not leave zero in either direction.
-            pos = {0, k};
-            neg = {0, k};
-        } else if (q > 0 || (q == 0 && sigma * a > 0)) {
+            pos = {0, basic};
+            neg = {0, basic};
+        } else if (sgn(q) > 0 || (sgn(q) == 0 && sigma * sgn(a) > 0)) {
             // A level already at zero limits the side on which it falls.
-            if (q <= pos.ratio) pos = {q, k};
-        } else if (q >= neg.ratio) {
-            neg = {q, k};
+            if (pos.at == 0 || q <= pos.ratio) pos = {q, basic};
+        } else if (neg.at == 0 || q >= neg.ratio) {
+            neg = {q, basic};
         }
     }
-    double b = s.model.rrhs[i];
-    return {s.model.rname[i], b, limitAt(b - neg.ratio, neg, s.tab.basis_index[neg.at]),
-            limitAt(b - pos.ratio, pos, s.tab.basis_index[pos.at])};
+    mpq_class b = written(s.model.rrhs[i]);
+    return {s.model.rname[i], s.model.rrhs[i], neg.at ? limitAt(b - neg.ratio, neg.at) : no_limit,
+            pos.at ? limitAt(b - pos.ratio, pos.at) : no_limit};
 }
 
 } // namespace
 
-RangeLine cost_range(const Store& s, int v) {
-    return s.tab.col_status[v] > 0 ? basic_cost_range(s, v) : nonbasic_cost_range(s, v);
+Ranging exact_ranging(const Store& s, const ExactTableau& e) {
+    Ranging g;
+    for (int v = 1; v <= s.model.num_vars; v++) g.cost.push_back(cost_range(s, e, v));
+    for (int i = 1; i <= s.model.num_cons; i++) g.rhs.push_back(rhs_range(s, e, i));
+    return g;
 }
 
-// A change of v's cost shifts the reduced cost of every nonbasic column j by
-// the change times v's row entry in j; the nearest one to turn attractive
-// on each side would enter there. Equal ratios keep the lowest column, and
-// a ratio of exactly 0 limits neither side.
-RangeLine basic_cost_range(const Store& s, int v) {
-    int r = s.tab.col_status[v];
-    Bound up{unlimited, 0}, lo{-unlimited, 0};
+Ranging final_ranging(const Store& s) {
+    Ranging g;
+    if (float_ranging(s, g)) return g;
+    return exact_ranging(s, ranging_tableau(s));
+}
+
+ExactTableau ranging_tableau(const Store& s) {
+    ExactTableau e = exact_at_basis(s);
+    return e.at_basis ? e : exact_of_doubles(s);
+}
+
+RangeLine cost_range(const Store& s, const ExactTableau& e, int v) {
+    return s.tab.col_status[v] > 0 ? basic_cost_range(s, e, v) : nonbasic_cost_range(s, e, v);
+}
+
+// A change t of v's cost shifts the reduced cost of every nonbasic column
+// j by t times v's row entry in j; the nearest one to turn negative on
+// each side would enter there. A column whose reduced cost is already 0
+// (an alternative optimum) limits at once the side on which it would turn
+// negative. Equal ratios keep the lowest column.
+RangeLine basic_cost_range(const Store& s, const ExactTableau& e, int v) {
+    int r = e.status[v];
+    Bound up, lo;
+    mpq_class q;
     for (int j = 1; j <= s.tab.last_col; j++) {
-        if (s.tab.col_status[j] > 0 || s.tab.isart[j] || neverEnters(s, j)) continue;
-        double e = s.tab.a_mat[r][j];
-        if (std::fabs(e) <= s.tol.eps_pivot) continue;
-        double side = s.tab.col_status[j] < 0 ? -1.0 : 1.0;
-        double q = s.tab.a_mat[0][j] / e * s.model.z_mult;
-        if (s.model.z_mult * side * e >= 0) {
-            if (q > 0 && q < up.ratio) up = {q, j};
-        } else if (q < 0 && q > lo.ratio) {
+        if (s.tab.col_status[j] > 0 || s.tab.isart[j] || neverEnters(s, e, j)) continue;
+        const mpq_class& entry = e.a[r][j];
+        if (sgn(entry) == 0) continue;
+        int side = s.tab.col_status[j] < 0 ? -1 : 1;
+        q = e.a[0][j] / entry;
+        if (s.model.z_mult < 0) q = -q;
+        if (s.model.z_mult * side * sgn(entry) > 0) {
+            if (sgn(q) >= 0 && (up.at == 0 || q < up.ratio)) up = {q, j};
+        } else if (sgn(q) <= 0 && (lo.at == 0 || q > lo.ratio)) {
             lo = {q, j};
         }
     }
-    double c = s.tab.cost[v];
-    return {s.tab.varname[v], c, limitAt(c + up.ratio, up, up.at),
-            limitAt(c + lo.ratio, lo, lo.at)};
+    mpq_class c = written(s.tab.cost[v]);
+    return {s.tab.varname[v], s.tab.cost[v], up.at ? limitAt(c + up.ratio, up.at) : no_limit,
+            lo.at ? limitAt(c + lo.ratio, lo.at) : no_limit};
 }
 
 // A nonbasic variable enters itself once its cost has moved by its reduced
 // cost in the improving direction; the other direction has no limit.
-RangeLine nonbasic_cost_range(const Store& s, int v) {
+RangeLine nonbasic_cost_range(const Store& s, const ExactTableau& e, int v) {
     double c = s.tab.cost[v];
-    if (neverEnters(s, v)) return {s.tab.varname[v], c, no_limit, no_limit};
+    if (neverEnters(s, e, v)) return {s.tab.varname[v], c, no_limit, no_limit};
     double side = s.tab.col_status[v] != 0 ? -1.0 : 1.0;
-    Limit limit{c - s.model.z_mult * s.tab.a_mat[0][v], v};
-    if (s.model.z_mult * side < 0) return {s.tab.varname[v], c, limit, no_limit};
-    return {s.tab.varname[v], c, no_limit, limit};
+    mpq_class limit = written(c);
+    if (s.model.z_mult < 0)
+        limit += e.a[0][v];
+    else
+        limit -= e.a[0][v];
+    if (s.model.z_mult * side < 0) return {s.tab.varname[v], c, limitAt(limit, v), no_limit};
+    return {s.tab.varname[v], c, no_limit, limitAt(limit, v)};
 }
 
-RangeLine rhs_range(const Store& s, int i) {
+RangeLine rhs_range(const Store& s, const ExactTableau& e, int i) {
     int j = s.tab.added_col[i];
-    if (s.tab.col_status[j] > 0) return basicAddedRange(s, i, j, s.tab.col_status[j]);
-    return nonbasicAddedRange(s, i, j);
+    if (s.tab.col_status[j] > 0) return basicAddedRange(s, e, i, j, e.status[j]);
+    return nonbasicAddedRange(s, e, i, j);
 }
 
 } // namespace zep

@@ -1,14 +1,19 @@
-// The limits of cost and right-hand-side ranging, worked out from an
-// optimal tableau: what the sensitivity tables print and the library's
-// answer holds.
+// The limits of cost and right-hand-side ranging of the final basis: what
+// the sensitivity tables print and the library's answer holds. Each limit
+// is the exact one, or a floating-point one whose rigorous bound shows that
+// it prints the exact one's digits with the same column.
 #pragma once
 
+#include <vector>
+
+#include "check/exact.h"
 #include "store/store.h"
 
 namespace zep {
 
 // One end of a range: the limit and the column that enters or leaves the
-// basis there, or column 0 where the range has no end on that side.
+// basis there, or column 0 where the range has no end on that side. The
+// limit is exact; value is the double nearest to it.
 struct Limit {
     double value;
     int column;
@@ -21,12 +26,37 @@ struct RangeLine {
     Limit lower;
 };
 
-// The range of variable v's cost over which the basis stays optimal.
-RangeLine cost_range(const Store& s, int v);
-RangeLine basic_cost_range(const Store& s, int v);
-RangeLine nonbasic_cost_range(const Store& s, int v);
+// Every line of both tables.
+struct Ranging {
+    std::vector<RangeLine> cost; // variables 1 to num_vars
+    std::vector<RangeLine> rhs;  // rows 1 to num_cons
+};
 
-// The range of row i's right-hand side over which the basis stays feasible.
-RangeLine rhs_range(const Store& s, int i);
+// The tables of the store's final basis: from its floating-point tableau
+// where the bounds decide every limit, its column and its printed digits,
+// else from the exact tableau.
+Ranging final_ranging(const Store& s);
+
+// The tables from the exact tableau e.
+Ranging exact_ranging(const Store& s, const ExactTableau& e);
+
+// The tables from the store's floating-point tableau, each entry within
+// its rigorous bound of the exact tableau of the same basis; false where
+// the bounds leave a limit, its column or its printed digits open.
+bool float_ranging(const Store& s, Ranging& out);
+
+// The exact tableau of the store's final basis, which ranging reads: the
+// model brought to that basis by exact pivots, or, where those columns
+// are singular in exact arithmetic, the store's tableau taken as it stands.
+ExactTableau ranging_tableau(const Store& s);
+
+// The range of variable v's cost over which the basis of e stays optimal.
+RangeLine cost_range(const Store& s, const ExactTableau& e, int v);
+RangeLine basic_cost_range(const Store& s, const ExactTableau& e, int v);
+RangeLine nonbasic_cost_range(const Store& s, const ExactTableau& e, int v);
+
+// The range of row i's right-hand side over which the basis of e stays
+// feasible.
+RangeLine rhs_range(const Store& s, const ExactTableau& e, int i);
 
 } // namespace zep

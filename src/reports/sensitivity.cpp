@@ -1,7 +1,7 @@
 // The cost and right-hand-side ranging tables of an optimal tableau.
 #include "reports/sensitivity.h"
 
-#include <cstdio>
+#include <string>
 
 #include "reports/ranging.h"
 #include "reports/title.h"
@@ -17,36 +17,65 @@ constexpr const char* no_upper = "    +Infinity             ";
 constexpr const char* no_lower_field = "    -Infinity             ";
 constexpr const char* no_lower = "    -Infinity";
 
-void printCostLimits(Store& s, const RangeLine& line, const char* lower_none) {
-    if (line.upper.column)
-        print(s, "%13.3lf %-12.12s", line.upper.value, s.tab.varname[line.upper.column]);
-    else
-        print(s, "%s", no_upper);
-    if (line.lower.column)
-        print(s, "%13.3lf %-12.12s\n", line.lower.value, s.tab.varname[line.lower.column]);
-    else
-        print(s, "%s\n", lower_none);
+// A line of a table, composed field by field. A number too wide for its
+// field would run into the text before it; it is set off by one blank,
+// and every field that fits keeps its bytes.
+struct Line {
+    std::string text;
+
+    void number(const char* format, double v) {
+        char field[400];
+        compose(field, sizeof field, format, v);
+        if (field[0] != ' ' && !text.empty() && text.back() != ' ') text += ' ';
+        text += field;
+    }
+    void name(const char* format, const char* v) {
+        char field[buf_size];
+        compose(field, sizeof field, format, v);
+        text += field;
+    }
+};
+
+void costLimits(Line& line, const Store& s, const RangeLine& range, const char* lower_none) {
+    if (range.upper.column) {
+        line.number("%13.3lf ", range.upper.value);
+        line.name("%-12.12s", s.tab.varname[range.upper.column]);
+    } else {
+        line.text += no_upper;
+    }
+    if (range.lower.column) {
+        line.number("%13.3lf ", range.lower.value);
+        line.name("%-12.12s", s.tab.varname[range.lower.column]);
+    } else {
+        line.text += lower_none;
+    }
 }
 
-void printRhsLimits(Store& s, const RangeLine& line) {
-    if (line.upper.column)
-        print(s, "%13.2lf %-12.12s ", line.upper.value, s.tab.varname[line.upper.column]);
-    else
-        print(s, "%s ", no_upper);
-    if (line.lower.column)
-        print(s, "%13.2lf %-12.12s\n", line.lower.value, s.tab.varname[line.lower.column]);
-    else
-        print(s, "%s\n", no_lower);
+void rhsLimits(Line& line, const Store& s, const RangeLine& range) {
+    if (range.upper.column) {
+        line.number("%13.2lf ", range.upper.value);
+        line.name("%-12.12s ", s.tab.varname[range.upper.column]);
+    } else {
+        line.text += no_upper;
+        line.text += ' ';
+    }
+    if (range.lower.column) {
+        line.number("%13.2lf ", range.lower.value);
+        line.name("%-12.12s", s.tab.varname[range.lower.column]);
+    } else {
+        line.text += no_lower;
+    }
 }
 
 } // namespace
 
 void ranger(Store& s) {
-    range_cost(s);
-    range_rhs(s);
+    Ranging g = final_ranging(s);
+    range_cost(s, g);
+    range_rhs(s, g);
 }
 
-void range_cost(Store& s) {
+void range_cost(Store& s, const Ranging& g) {
     compose(s.buf, sizeof s.buf, "*** SENSITIVITY OF THE %s VALUES ***", s.model.rname[0]);
     ctitle(s, s.buf, 80);
     print(s, "Variable        Current OF    Upper Limit (Becomes+)"
@@ -55,32 +84,40 @@ void range_cost(Store& s) {
              "    -----------------------\n");
     for (int v = 1; v <= s.model.num_vars; v++) {
         print(s, "%2d. %-8.8s %13.3lf ", v, s.tab.varname[v], s.tab.cost[v]);
+        const RangeLine& line = g.cost[static_cast<std::size_t>(v - 1)];
         if (s.tab.col_status[v] > 0)
-            range_cb(s, v);
+            range_cb(s, line);
         else
-            range_cnb(s, v);
+            range_cnb(s, line);
     }
 }
 
-void range_cb(Store& s, int v) {
-    printCostLimits(s, basic_cost_range(s, v), no_lower_field);
+void range_cb(Store& s, const RangeLine& range) {
+    Line line;
+    costLimits(line, s, range, no_lower_field);
+    print(s, "%s\n", line.text.c_str());
 }
 
 // A nonbasic variable's line ends after its one limit.
-void range_cnb(Store& s, int v) {
-    RangeLine line = nonbasic_cost_range(s, v);
-    printCostLimits(s, line, line.upper.column ? no_lower : no_lower_field);
+void range_cnb(Store& s, const RangeLine& range) {
+    Line line;
+    costLimits(line, s, range, range.upper.column ? no_lower : no_lower_field);
+    print(s, "%s\n", line.text.c_str());
 }
 
-void range_rhs(Store& s) {
+void range_rhs(Store& s, const Ranging& g) {
     ctitle(s, "*** RANGING THE RIGHT-HAND SIDE ***", 80);
     print(s, "Constraint         RHS      Upper Limit  (Becomes 0)"
              "   Lower Limit  (Becomes 0)\n");
     print(s, "--------------------------  ------------------------"
              "   ------------------------\n");
     for (int i = 1; i <= s.model.num_cons; i++) {
-        print(s, "%2d. %-8s %13.2lf", i, s.model.rname[i], s.model.rrhs[i]);
-        printRhsLimits(s, rhs_range(s, i));
+        char lead[buf_size];
+        compose(lead, sizeof lead, "%2d. %-8s", i, s.model.rname[i]);
+        Line line{lead};
+        line.number(" %13.2lf", s.model.rrhs[i]);
+        rhsLimits(line, s, g.rhs[static_cast<std::size_t>(i - 1)]);
+        print(s, "%s\n", line.text.c_str());
     }
 }
 

@@ -1,14 +1,18 @@
 // Cost and right-hand-side ranging of an optimal tableau.
 #pragma once
 
+#include "reports/ranging.h"
 #include "store/store.h"
 
 namespace zep {
 
+// Both tables of the store's final basis.
 void ranger(Store& s);
-void range_cost(Store& s);
-void range_cb(Store& s, int v);
-void range_cnb(Store& s, int v);
-void range_rhs(Store& s);
+
+// The tables and their lines, from the limits worked out for them.
+void range_cost(Store& s, const Ranging& g);
+void range_cb(Store& s, const RangeLine& line);
+void range_cnb(Store& s, const RangeLine& line);
+void range_rhs(Store& s, const Ranging& g);
 
 } // namespace zep

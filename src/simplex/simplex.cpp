@@ -29,7 +29,6 @@ void simplex(Store& s) {
         s.tab.obj_row = s.tab.ph2_row;
         opt(s);
     }
-    if (s.opt.last_tableau) tableau(s);
 }
 
 std::vector<Step> recorded_simplex(Store& s) {

@@ -1,0 +1,1 @@
+zep-solve -r examples/ranging-zero-ratio.lp

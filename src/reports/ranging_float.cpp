@@ -1,0 +1,311 @@
+// Ranging from the floating-point tableau, proven. The exact tableau of the
+// final basis B is B^-1 [b A] for the model's numbers as written; R, the
+// tableau's columns of the starting basis, is an approximate inverse. With
+// E = I - R B and rho = ||E|| < 1 (bounded rigorously), the error of a
+// tableau column x against the exact one obeys
+//   |x* - x| <= |R| |r| + |E| 1 ||R r|| / (1 - rho),   r = a - B x,
+// the residual taken with the rounding bound of each sum. Every ratio and
+// limit is then an interval; where an interval leaves a sign, an order
+// between candidates or a printed digit open, the exact tableau decides.
+#include <cmath>
+
+#include "check/certificate.h"
+#include "check/digits.h"
+#include "reports/ranging.h"
+#include "simplex/artificial.h"
+
+namespace zep {
+
+namespace {
+
+// Bounds of a few roundings each: a computed bound times grow stays a bound.
+constexpr double grow = 1 + 0x1p-40;
+
+// A closed interval that holds an exact value.
+struct Iv {
+    double lo, hi;
+};
+
+Iv around(double x, double err) {
+    return {std::nextafter(x - err, -HUGE_VAL), std::nextafter(x + err, HUGE_VAL)};
+}
+
+// A model number: the decimal written lies within half a unit of x.
+Iv written(double x) {
+    return around(x, std::fabs(x) * unit_roundoff + smallest);
+}
+
+Iv add(Iv a, Iv b) {
+    return {std::nextafter(a.lo + b.lo, -HUGE_VAL), std::nextafter(a.hi + b.hi, HUGE_VAL)};
+}
+
+Iv neg(Iv a) {
+    return {-a.hi, -a.lo};
+}
+
+// +1 or -1 where the interval settles the sign, 0 for an exact zero,
+// undecided otherwise.
+int sign(Iv a) {
+    if (a.lo > 0) return 1;
+    if (a.hi < 0) return -1;
+    if (a.lo == 0 && a.hi == 0) return 0;
+    return undecided;
+}
+
+// a / b for b clear of zero.
+Iv quotient(Iv a, Iv b) {
+    double q[4] = {a.lo / b.lo, a.lo / b.hi, a.hi / b.lo, a.hi / b.hi};
+    double lo = std::fmin(std::fmin(q[0], q[1]), std::fmin(q[2], q[3]));
+    double hi = std::fmax(std::fmax(q[0], q[1]), std::fmax(q[2], q[3]));
+    return {std::nextafter(lo, -HUGE_VAL), std::nextafter(hi, HUGE_VAL)};
+}
+
+double magnitude(Iv a) {
+    return std::fmax(std::fabs(a.lo), std::fabs(a.hi));
+}
+
+// Entry (l, j) of [b A] as the standard form lays it out, added to sum
+// times v: a model number or an exact 0, 1 or -1.
+void addEntry(const Store& s, Sum& sum, int l, int j, double v) {
+    if (j == 0) {
+        sum.addModel(s.model.rrhs[l], v);
+    } else if (j <= s.model.num_vars) {
+        if (s.model.a_read[l][j] != 0) sum.addModel(s.model.a_read[l][j], v);
+    } else if (s.tab.added_col[l] == j) {
+        sum.add(s.tab.row_type[l] < 0 ? -v : v);
+    } else if (s.tab.art_col[l] == j) {
+        sum.add(v);
+    }
+}
+
+double bound(const Sum& sum) {
+    if (!std::isfinite(sum.sum) || !std::isfinite(sum.size)) return HUGE_VAL;
+    if (sum.size == 0 && !sum.lost) return 0;
+    return (std::fabs(sum.sum) + sum.error()) * grow;
+}
+
+// The error bounds of the tableau's entries: err[k][j] for rows 0 to m.
+class TableauBounds {
+  public:
+    explicit TableauBounds(const Store& st) : s(st), m(st.model.num_cons) {}
+
+    bool start() {
+        for (int k = 1; k <= m; k++)
+            for (int i = 1; i <= m; i++) {
+                int start = s.tab.art_col[i] ? s.tab.art_col[i] : s.tab.added_col[i];
+                r[k][i] = s.tab.a_mat[k][start];
+            }
+        double worst = 0;
+        for (int k = 1; k <= m; k++) {
+            erow[k] = 0;
+            for (int i = 1; i <= m; i++) {
+                Sum e{};
+                if (k == i) e.add(-1.0);
+                for (int l = 1; l <= m; l++)
+                    if (r[k][l] != 0) addEntry(s, e, l, s.tab.basis_index[i], r[k][l]);
+                erow[k] = erow[k] + bound(e);
+            }
+            erow[k] = erow[k] * grow;
+            worst = std::fmax(worst, erow[k]);
+        }
+        rho = worst;
+        return rho < 0.5;
+    }
+
+    // Bounds of column j in rows 1 to m and in row 0; false when they are
+    // not finite.
+    bool column(int j) {
+        double res[tab_rows];
+        for (int l = 1; l <= m; l++) {
+            Sum sum{};
+            addEntry(s, sum, l, j, 1.0);
+            for (int k = 1; k <= m; k++)
+                if (s.tab.a_mat[k][j] != 0)
+                    addEntry(s, sum, l, s.tab.basis_index[k], -s.tab.a_mat[k][j]);
+            res[l] = bound(sum);
+        }
+        double rr[tab_rows], norm = 0;
+        for (int k = 1; k <= m; k++) {
+            double t = 0;
+            for (int l = 1; l <= m; l++) t = t + std::fabs(r[k][l]) * res[l];
+            rr[k] = t * (1 + (m + 4) * 0x1p-52);
+            norm = std::fmax(norm, rr[k]);
+        }
+        double spread = norm / (1 - rho) * grow;
+        for (int k = 1; k <= m; k++) err[k][j] = (rr[k] + erow[k] * spread) * grow;
+        // Row 0: a_mat[0][j] less c_j - c_B x, with c_B's share of the
+        // entries' errors.
+        Sum d{};
+        d.add(s.tab.a_mat[0][j]);
+        if (j >= 1 && j <= s.model.num_vars) d.addModel(s.tab.cost[j], -s.model.z_mult);
+        double share = 0;
+        for (int k = 1; k <= m; k++) {
+            int b = s.tab.basis_index[k];
+            if (b > s.model.num_vars || s.tab.cost[b] == 0) continue;
+            if (s.tab.a_mat[k][j] != 0)
+                d.addModel(s.tab.cost[b], s.model.z_mult * s.tab.a_mat[k][j]);
+            share = share + std::fabs(s.tab.cost[b]) * (1 + 0x1p-52) * err[k][j];
+        }
+        err[0][j] = (bound(d) + share * (1 + (m + 4) * 0x1p-52)) * grow;
+        for (int k = 0; k <= m; k++)
+            if (!std::isfinite(err[k][j])) return false;
+        return true;
+    }
+
+    Iv entry(int k, int j) const { return around(s.tab.a_mat[k][j], err[k][j]); }
+
+  private:
+    const Store& s;
+    int m;
+    double r[tab_rows][tab_rows];
+    double erow[tab_rows];
+    double rho = 1;
+    double err[tab_rows][tab_cols];
+};
+
+// One side of a range: the nearest ratio so far, and the least magnitude
+// of a ratio whose entry may or may not be zero.
+struct Side {
+    Iv ratio{0, 0};
+    int at = 0;
+    bool open = false; // the order of two candidates is not settled
+};
+
+// Offers candidate q at column (or basic column) j to a side where nearer
+// means smaller when up, larger when not.
+void offer(Side& side, Iv q, int j, bool up) {
+    if (side.at == 0) {
+        side = {q, j, side.open};
+        return;
+    }
+    bool nearer = up ? q.hi < side.ratio.lo : q.lo > side.ratio.hi;
+    bool farther = up ? q.lo > side.ratio.hi : q.hi < side.ratio.lo;
+    if (nearer)
+        side = {q, j, side.open};
+    else if (!farther)
+        side.open = true;
+}
+
+// An entry that may be zero: skipped if it is, else a ratio of at least
+// least in magnitude on one side or the other. Either way it cannot limit
+// a side whose limit is nearer.
+bool maybeClear(const Side& side, double least) {
+    return side.at != 0 && magnitude(side.ratio) < least;
+}
+
+bool limitOf(const Side& side, Iv current, bool subtract, const char* format, Limit& out) {
+    if (side.open) return false;
+    if (side.at == 0) {
+        out = {0, 0};
+        return true;
+    }
+    Iv value = add(current, subtract ? neg(side.ratio) : side.ratio);
+    if (!prints_same(format, value.lo, value.hi)) return false;
+    out = {value.lo / 2 + value.hi / 2, side.at};
+    return true;
+}
+
+bool basicCost(const Store& s, const TableauBounds& t, int v, RangeLine& line) {
+    int r = s.tab.col_status[v];
+    Side up, lo;
+    double least = HUGE_VAL;
+    for (int j = 1; j <= s.tab.last_col; j++) {
+        if (s.tab.col_status[j] > 0 || s.tab.isart[j]) continue;
+        Iv e = t.entry(r, j), d = t.entry(0, j);
+        int se = sign(e);
+        if (se == 0) continue;
+        if (se == undecided) {
+            if (sign(d) != 1) return false;
+            least = std::fmin(least, d.lo / magnitude(e) * (1 - 0x1p-50));
+            continue;
+        }
+        int side = s.tab.col_status[j] < 0 ? -1 : 1;
+        Iv q = quotient(d, e);
+        if (s.model.z_mult < 0) q = neg(q);
+        bool upper = s.model.z_mult * side * se > 0;
+        int sq = sign(q);
+        if (sq == undecided) return false;
+        if (upper && sq >= 0) offer(up, q, j, true);
+        if (!upper && sq <= 0) offer(lo, q, j, false);
+    }
+    if (least != HUGE_VAL && !(maybeClear(up, least) && maybeClear(lo, least))) return false;
+    Iv c = written(s.tab.cost[v]);
+    line = {s.tab.varname[v], s.tab.cost[v], {}, {}};
+    return limitOf(up, c, false, "%13.3lf ", line.upper) &&
+           limitOf(lo, c, false, "%13.3lf ", line.lower);
+}
+
+bool nonbasicCost(const Store& s, const TableauBounds& t, int v, RangeLine& line) {
+    Iv d = t.entry(0, v);
+    Side limit;
+    limit.ratio = s.model.z_mult < 0 ? d : neg(d);
+    limit.at = v;
+    line = {s.tab.varname[v], s.tab.cost[v], {0, 0}, {0, 0}};
+    bool side_up = s.tab.col_status[v] != 0;
+    Limit& l = s.model.z_mult * (side_up ? -1.0 : 1.0) < 0 ? line.upper : line.lower;
+    return limitOf(limit, written(s.tab.cost[v]), false, "%13.3lf ", l);
+}
+
+bool rhsLine(const Store& s, const TableauBounds& t, int i, RangeLine& line) {
+    int j = s.tab.added_col[i];
+    Iv b = written(s.model.rrhs[i]);
+    line = {s.model.rname[i], s.model.rrhs[i], {0, 0}, {0, 0}};
+    if (s.tab.col_status[j] > 0) {
+        Side w;
+        w.ratio = t.entry(s.tab.col_status[j], 0);
+        w.at = j;
+        if (s.tab.row_type[i] > 0) return limitOf(w, b, true, "%13.2lf ", line.lower);
+        if (s.tab.row_type[i] < 0) return limitOf(w, b, false, "%13.2lf ", line.upper);
+        return false;
+    }
+    int sigma = s.tab.row_type[i] < 0 ? -1 : 1;
+    Side pos, negative;
+    double least = HUGE_VAL;
+    for (int k = 1; k <= s.model.num_cons; k++) {
+        Iv a = t.entry(k, j), beta = t.entry(k, 0);
+        int sa = sign(a);
+        if (sa == 0) continue;
+        if (sa == undecided) {
+            if (sign(beta) != 1) return false;
+            least = std::fmin(least, beta.lo / magnitude(a) * (1 - 0x1p-50));
+            continue;
+        }
+        // A level at zero limits the side on which it falls.
+        int sb = sign(beta);
+        if (sb == undecided) return false;
+        bool falls = sb * sigma * sa > 0 || (sb == 0 && sigma * sa > 0);
+        Iv q = quotient(beta, a);
+        if (sigma < 0) q = neg(q);
+        if (falls)
+            offer(pos, q, s.tab.basis_index[k], true);
+        else
+            offer(negative, q, s.tab.basis_index[k], false);
+    }
+    if (least != HUGE_VAL && !(maybeClear(pos, least) && maybeClear(negative, least))) return false;
+    return limitOf(negative, b, true, "%13.2lf ", line.upper) &&
+           limitOf(pos, b, true, "%13.2lf ", line.lower);
+}
+
+} // namespace
+
+bool float_ranging(const Store& s, Ranging& out) {
+    for (int r = 1; r <= s.model.num_cons; r++)
+        if (s.tab.isart[s.tab.basis_index[r]]) return false;
+    TableauBounds t(s);
+    if (!t.start()) return false;
+    for (int j = 0; j <= s.tab.last_col; j++)
+        if ((j == 0 || s.tab.col_status[j] <= 0) && !t.column(j)) return false;
+    out.cost.assign(static_cast<std::size_t>(s.model.num_vars), {});
+    out.rhs.assign(static_cast<std::size_t>(s.model.num_cons), {});
+    for (int v = 1; v <= s.model.num_vars; v++) {
+        RangeLine& line = out.cost[static_cast<std::size_t>(v - 1)];
+        bool decided =
+            s.tab.col_status[v] > 0 ? basicCost(s, t, v, line) : nonbasicCost(s, t, v, line);
+        if (!decided) return false;
+    }
+    for (int i = 1; i <= s.model.num_cons; i++)
+        if (!rhsLine(s, t, i, out.rhs[static_cast<std::size_t>(i - 1)])) return false;
+    return true;
+}
+
+} // namespace zep

@@ -1,0 +1,343 @@
+#include "sensitivity_oracle.h"
+
+#include <cstdio>
+#include <sstream>
+
+#include "check/exact.h"
+
+namespace zep::testing {
+
+namespace {
+
+using Q = mpq_class;
+using Vec = std::vector<Q>;
+
+// The final basis in exact arithmetic, rows in the store's order: T[j] is
+// column j of B^-1 [b A] (entries 1 to m), inv[i] column i of B^-1.
+struct Basis {
+    int m = 0;
+    std::vector<Vec> a, T, inv;
+    Vec d, d1;    // reduced costs of the internal objective and of phase 1
+    Q obj0, ph10; // column 0 of the objective and phase-1 rows
+    bool singular = false;
+};
+
+Vec modelColumn(const Store& s, int j) {
+    Vec col(s.model.num_cons + 1);
+    for (int r = 1; r <= s.model.num_cons; r++) {
+        if (j == 0)
+            col[r] = written(s.model.rrhs[r]);
+        else if (j <= s.model.num_vars)
+            col[r] = written(s.model.a_read[r][j]);
+        else if (s.tab.added_col[r] == j)
+            col[r] = s.tab.row_type[r] < 0 ? -1 : 1;
+        else if (s.tab.art_col[r] == j)
+            col[r] = 1;
+    }
+    return col;
+}
+
+// Gauss-Jordan on [B | I].
+bool invert(int m, std::vector<Vec> b, std::vector<Vec>& inv) {
+    inv.assign(m + 1, Vec(m + 1));
+    for (int i = 1; i <= m; i++) inv[i][i] = 1;
+    for (int c = 1; c <= m; c++) {
+        int p = c;
+        while (p <= m && sgn(b[p][c]) == 0) p++;
+        if (p > m) return false;
+        std::swap(b[p], b[c]);
+        std::swap(inv[p], inv[c]);
+        Q piv = b[c][c];
+        for (int k = 1; k <= m; k++) {
+            b[c][k] /= piv;
+            inv[c][k] /= piv;
+        }
+        for (int r = 1; r <= m; r++) {
+            if (r == c || sgn(b[r][c]) == 0) continue;
+            Q f = b[r][c];
+            for (int k = 1; k <= m; k++) {
+                b[r][k] -= f * b[c][k];
+                inv[r][k] -= f * inv[c][k];
+            }
+        }
+    }
+    return true;
+}
+
+Basis exactBasis(const Store& s) {
+    Basis x;
+    int m = x.m = s.model.num_cons;
+    int n = s.tab.last_col;
+    for (int j = 0; j <= n; j++) x.a.push_back(modelColumn(s, j));
+    std::vector<Vec> b(m + 1, Vec(m + 1)), rowsInv;
+    for (int r = 1; r <= m; r++)
+        for (int k = 1; k <= m; k++) b[r][k] = x.a[s.tab.basis_index[k]][r];
+    if (!invert(m, b, rowsInv)) {
+        x.singular = true;
+        return x;
+    }
+    x.inv.assign(m + 1, Vec(m + 1));
+    for (int r = 1; r <= m; r++)
+        for (int i = 1; i <= m; i++) x.inv[i][r] = rowsInv[r][i];
+    x.T.assign(n + 1, Vec(m + 1));
+    for (int j = 0; j <= n; j++)
+        for (int r = 1; r <= m; r++)
+            for (int i = 1; i <= m; i++) x.T[j][r] += rowsInv[r][i] * x.a[j][i];
+    // The objective and phase-1 rows as the standard form builds them,
+    // carried to the final basis: row - row_B T.
+    Vec c(n + 1), p(n + 1);
+    for (int j = 1; j <= s.model.num_vars; j++) c[j] = s.model.z_mult * written(s.tab.cost[j]);
+    for (int r = 1; r <= m; r++) {
+        if (!s.tab.art_col[r]) continue;
+        for (int j = 0; j <= n; j++)
+            if (!s.tab.isart[j]) p[j] += j == 0 ? x.a[0][r] : -x.a[j][r];
+    }
+    x.d.assign(n + 1, 0);
+    x.d1.assign(n + 1, 0);
+    for (int j = 0; j <= n; j++) {
+        x.d[j] = c[j];
+        x.d1[j] = p[j];
+        for (int r = 1; r <= m; r++) {
+            x.d[j] -= c[s.tab.basis_index[r]] * x.T[j][r];
+            x.d1[j] -= p[s.tab.basis_index[r]] * x.T[j][r];
+        }
+    }
+    x.obj0 = x.d[0];
+    x.ph10 = x.d1[0];
+    return x;
+}
+
+std::string fixed(int decimals, const Q& v) {
+    char text[400];
+    std::snprintf(text, sizeof text, "%.*f", decimals, nearest_double(v));
+    return text;
+}
+
+std::vector<std::string> words(const std::string& line) {
+    std::istringstream in(line);
+    std::vector<std::string> w;
+    for (std::string t; in >> t;) w.push_back(t);
+    return w;
+}
+
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> out;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) out.push_back(line);
+    return out;
+}
+
+// One side of a printed range: no limit, or a number and a name.
+struct Side {
+    bool limited = false;
+    std::string number, name;
+};
+
+bool readSide(const std::vector<std::string>& w, std::size_t& at, const char* none, Side& side) {
+    if (at < w.size() && w[at] == none) {
+        at++;
+        return true;
+    }
+    if (at + 1 >= w.size()) return false;
+    side = {true, w[at], w[at + 1]};
+    at += 2;
+    return true;
+}
+
+// A candidate that would end a range: a column (or basic row) and the move
+// t at which it does.
+struct Candidate {
+    int column;
+    Q t;
+};
+
+class Judge {
+  public:
+    Judge(const Store& st, Judgement& out) : s(st), j(out), x(exactBasis(st)) {}
+
+    bool singular() const { return x.singular; }
+
+    void costLine(int v, const std::string& line) {
+        std::vector<std::string> w = words(line);
+        Side up, lo;
+        std::size_t at = 3;
+        if (w.size() < 4 || !readSide(w, at, "+Infinity", up) ||
+            !readSide(w, at, "-Infinity", lo) || at != w.size())
+            return fail("unreadable cost line: " + line);
+        std::vector<Candidate> ups, los;
+        Q z = s.model.z_mult;
+        if (s.tab.col_status[v] > 0) {
+            int r = s.tab.col_status[v];
+            for (int k = 1; k <= s.tab.last_col; k++) {
+                if (!eligible(k)) continue;
+                Q rate = side(k) * z * x.T[k][r];
+                if (sgn(rate) == 0) continue;
+                Candidate c{k, x.d[k] / (z * x.T[k][r])};
+                (sgn(rate) > 0 ? ups : los).push_back(c);
+            }
+            // Optimal at t: every eligible reduced cost keeps its sign.
+            auto holds = [&](const Q& t) {
+                for (int k = 1; k <= s.tab.last_col; k++)
+                    if (eligible(k) && sgn(side(k) * (x.d[k] - t * z * x.T[k][r])) < 0)
+                        return false;
+                return true;
+            };
+            judgeSide(line, "upper", up, ups, written(s.tab.cost[v]), 3, holds);
+            judgeSide(line, "lower", lo, los, written(s.tab.cost[v]), 3, holds);
+            return;
+        }
+        if (eligible(v)) {
+            Candidate c{v, -x.d[v] / z};
+            bool rises = side(v) * s.model.z_mult > 0;
+            (rises ? los : ups).push_back(c);
+        }
+        auto always = [](const Q&) { return true; };
+        judgeSide(line, "upper", up, ups, written(s.tab.cost[v]), 3, always);
+        judgeSide(line, "lower", lo, los, written(s.tab.cost[v]), 3, always);
+    }
+
+    void rhsLine(int i, const std::string& line) {
+        std::vector<std::string> w = words(line);
+        Side up, lo;
+        std::size_t at = 3;
+        if (w.size() < 4 || !readSide(w, at, "+Infinity", up) ||
+            !readSide(w, at, "-Infinity", lo) || at != w.size())
+            return fail("unreadable right-hand-side line: " + line);
+        std::vector<Candidate> ups, los;
+        for (int k = 1; k <= x.m; k++) {
+            const Q& delta = x.inv[i][k];
+            int basic = s.tab.basis_index[k];
+            if (sgn(delta) == 0) continue;
+            if (s.tab.isart[basic]) {
+                ups.push_back({basic, 0});
+                los.push_back({basic, 0});
+            } else {
+                (sgn(delta) < 0 ? ups : los).push_back({basic, -x.T[0][k] / delta});
+            }
+        }
+        // Feasible at t: every level at or above zero, artificials at zero.
+        auto holds = [&](const Q& t) {
+            for (int k = 1; k <= x.m; k++) {
+                Q level = x.T[0][k] + t * x.inv[i][k];
+                if (sgn(level) < 0 || (s.tab.isart[s.tab.basis_index[k]] && sgn(level) != 0))
+                    return false;
+            }
+            return true;
+        };
+        judgeSide(line, "upper", up, ups, written(s.model.rrhs[i]), 2, holds);
+        judgeSide(line, "lower", lo, los, written(s.model.rrhs[i]), 2, holds);
+    }
+
+    // Entry (r, c) of the final tableau.
+    Q entry(int r, int c) const {
+        if (r == 0) return x.d[c];
+        if (r > x.m) return x.d1[c];
+        return x.T[c][r];
+    }
+
+    void fail(const std::string& why) { j.wrong.push_back(why); }
+
+  private:
+    const Store& s;
+    Judgement& j;
+    Basis x;
+
+    int side(int k) const { return s.tab.col_status[k] < 0 ? -1 : 1; }
+
+    // A column may enter: nonbasic, not artificial, and not held at zero by
+    // an artificial left basic (its phase-1 reduced cost above zero).
+    bool eligible(int k) const {
+        if (s.tab.col_status[k] > 0 || s.tab.isart[k]) return false;
+        bool art_basic = false;
+        for (int r = 1; r <= x.m; r++) art_basic = art_basic || s.tab.isart[s.tab.basis_index[r]];
+        if (!art_basic || s.tab.num_artif == 0) return true;
+        return side(k) * sgn(x.d1[k]) <= 0;
+    }
+
+    template <class Holds>
+    void judgeSide(const std::string& line, const char* which, const Side& printed,
+                   const std::vector<Candidate>& cands, const Q& current, int decimals,
+                   Holds holds) {
+        j.numbers++;
+        if (!printed.limited) {
+            if (!cands.empty()) fail(std::string(which) + " side has a limit: " + line);
+            return;
+        }
+        for (const Candidate& c : cands) {
+            if (printed.name != std::string(s.tab.varname[c.column]).substr(0, 12)) continue;
+            if (!holds(c.t)) return fail(std::string(which) + " limit is not the nearest: " + line);
+            std::string want = fixed(decimals, current + c.t);
+            if (printed.number != want)
+                return fail(std::string(which) + " limit prints " + printed.number + ", exact " +
+                            want + ": " + line);
+            return;
+        }
+        fail(std::string(which) + " limit names no column that ends the range: " + line);
+    }
+};
+
+int findLine(const std::vector<std::string>& lines, const std::string& text) {
+    for (int i = static_cast<int>(lines.size()) - 1; i >= 0; i--)
+        if (lines[static_cast<std::size_t>(i)].find(text) != std::string::npos) return i;
+    return -1;
+}
+
+// The blocks of the final tableau printed before the solution line: each
+// "Row Bas" line, its column numbers and the rows after its rule.
+void judgeTableau(const Store& s, Judge& judge, Judgement& out,
+                  const std::vector<std::string>& lines, int solution) {
+    std::vector<int> heads;
+    for (int i = 0; i < solution; i++)
+        if (lines[static_cast<std::size_t>(i)].rfind("Row Bas", 0) == 0) heads.push_back(i);
+    int blocks = s.tab.last_col / 50 + 1;
+    if (static_cast<int>(heads.size()) < blocks) return judge.fail("final tableau missing");
+    for (std::size_t h = heads.size() - static_cast<std::size_t>(blocks); h < heads.size(); h++) {
+        std::vector<std::string> head = words(lines[static_cast<std::size_t>(heads[h])]);
+        std::vector<int> cols;
+        for (std::size_t k = 3; k < head.size(); k += 2) cols.push_back(std::stoi(head[k]));
+        for (int r = 0; r <= s.tab.last_row; r++) {
+            const std::string& line = lines.at(static_cast<std::size_t>(heads[h] + 2 + r));
+            std::vector<std::string> w = words(line);
+            if (w.size() != cols.size() + 2 || std::stoi(w[0]) != r)
+                return judge.fail("unreadable tableau row: " + line);
+            for (std::size_t k = 0; k < cols.size(); k++) {
+                out.numbers++;
+                Q exact = judge.entry(r, cols[k]);
+                std::string want = fixed(3, exact);
+                const std::string& got = w[k + 2];
+                bool zero_ok = sgn(exact) == 0 && (got == "0.000" || got == "-0.000");
+                if (got != want && !zero_ok)
+                    judge.fail("tableau (" + std::to_string(r) + ", " + std::to_string(cols[k]) +
+                               ") prints " + got + ", exact " + want);
+            }
+        }
+    }
+}
+
+} // namespace
+
+Judgement judgeSensitivity(const Store& s, const std::string& output) {
+    Judgement out;
+    Judge judge(s, out);
+    if (judge.singular()) {
+        out.wrong.push_back("the final basis is singular in exact arithmetic");
+        return out;
+    }
+    std::vector<std::string> lines = linesOf(output);
+    int solution = findLine(lines, "Solution OPTIMAL");
+    if (s.opt.last_tableau) judgeTableau(s, judge, out, lines, solution);
+    if (!s.opt.show_range) return out;
+    int cost = findLine(lines, "*** SENSITIVITY OF THE");
+    int rhs = findLine(lines, "*** RANGING THE RIGHT-HAND SIDE ***");
+    if (cost < 0 || rhs < 0) {
+        out.wrong.push_back("ranging tables missing");
+        return out;
+    }
+    for (int v = 1; v <= s.model.num_vars; v++)
+        judge.costLine(v, lines.at(static_cast<std::size_t>(cost + 3 + v)));
+    for (int i = 1; i <= s.model.num_cons; i++)
+        judge.rhsLine(i, lines.at(static_cast<std::size_t>(rhs + 3 + i)));
+    return out;
+}
+
+} // namespace zep::testing
