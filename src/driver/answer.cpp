@@ -70,9 +70,9 @@ void finalTableau(Store& s, ExactTableau& e) {
 
 void checked_report(Store& s) {
     ExactTableau e;
-    bool holds = outcome_holds(s, e);
+    Proof proof = prove_outcome(s, e);
     if (s.opt.last_tableau) finalTableau(s, e);
-    if (holds) {
+    if (proof == Proof::float_tableau) {
         report(s);
         return;
     }
@@ -82,8 +82,12 @@ void checked_report(Store& s) {
     s.opt.last_tableau = last_tableau;
     std::string float_text = rendered(s);
     int float_pivots = s.engine.pivots;
-    if (e.a.empty()) e = exact_at_basis(s);
-    exact_simplex(s, e);
+    if (proof == Proof::exact_tableau) {
+        store_exact_basis(s, e);
+    } else {
+        if (e.a.empty()) e = exact_at_basis(s);
+        exact_simplex(s, e);
+    }
     s.engine.exact_tableau = 1;
     int exact_pivots = s.engine.pivots;
     s.engine.pivots = float_pivots;

@@ -17,21 +17,22 @@ namespace zep {
 
 namespace {
 
-// A constraint marginal value of smaller magnitude prints as a point.
-constexpr double marginal_zero = 0.0001;
-
 void variableLine(Store& s, int j) {
     print(s, "%2d. %-8.8s", j, s.tab.varname[j]);
     double x = variable_value(s, j);
-    if (x >= s.tol.eps_infe)
-        print(s, " %16.4lf %15.3lf", x, s.tab.cost[j]);
-    else
+    if (x >= s.tol.eps_infe) {
+        print(s, " ");
+        print(s, value_format, x);
+        print(s, " %15.3lf", s.tab.cost[j]);
+    } else
         print(s, "            .     %15.3lf", s.tab.cost[j]);
     double d = s.tab.a_mat[0][j];
     if (std::fabs(d) < s.tol.eps_price)
         print(s, "          .   ");
-    else
-        print(s, " %13.3lf", d * s.model.z_mult);
+    else {
+        print(s, " ");
+        print(s, reduced_cost_format, d * s.model.z_mult);
+    }
     print(s, "\n");
 }
 
@@ -65,12 +66,18 @@ void constraintLine(Store& s, int r) {
     print(s, "%2d. %-8.8s  %2.2s %15.3lf", r, s.model.rname[r], row.relation, s.model.rrhs[r]);
     if (row.slack == 0)
         print(s, "            .         ");
-    else
-        print(s, " %15.3lf (%.3s)", row.slack, row.tag);
+    else {
+        print(s, " ");
+        print(s, row_format, row.slack);
+        print(s, " (%.3s)", row.tag);
+    }
     if (std::fabs(row.marginal) < marginal_zero)
         print(s, "            .\n");
-    else
-        print(s, " %15.3lf\n", row.marginal);
+    else {
+        print(s, " ");
+        print(s, row_format, row.marginal);
+        print(s, "\n");
+    }
 }
 
 void constraintLine(Store& s, const ExactTableau& e, int r) {
@@ -106,8 +113,10 @@ void infeasibleHeader(Store& s) {
 
 void var_summ(Store& s) {
     double value = objective_value(s);
-    print(s, "Solution OPTIMAL in %d iterations:    %3.3s %s = %lg\n", s.engine.pivots,
-          s.model.minmax, s.model.rname[0], value);
+    print(s, "Solution OPTIMAL in %d iterations:    %3.3s %s = ", s.engine.pivots, s.model.minmax,
+          s.model.rname[0]);
+    print(s, objective_format, value);
+    print(s, "\n");
     variableSummary(s, [&](int j) { variableLine(s, j); });
     constraintSummary(s, [&](int r) { constraintLine(s, r); });
 }

@@ -1,8 +1,52 @@
 #include "reports/values.h"
 
+#include <cmath>
+
+#include "check/digits.h"
+
 namespace zep {
 
 namespace {
+
+Interval hull(Interval v, double shown) {
+    return {std::fmin(v.lo, shown), std::fmax(v.hi, shown)};
+}
+
+Interval times(Interval v, double k) {
+    return k > 0 ? Interval{v.lo * k, v.hi * k} : Interval{v.hi * k, v.lo * k};
+}
+
+// Every value in v prints alike where a value of smaller magnitude than
+// point prints as a point and any other under format.
+bool printsAlike(const char* format, Interval v, double point) {
+    if (v.lo > -point && v.hi < point) return true;
+    if (v.lo >= point || v.hi <= -point) return prints_same(format, v.lo, v.hi);
+    return false;
+}
+
+bool variablePrintsExactly(const Store& s, const BasisBounds& b, int j) {
+    Interval x = hull(b.x[j], variable_value(s, j));
+    bool point = x.hi < s.tol.eps_infe;
+    bool digits = x.lo >= s.tol.eps_infe && prints_same(value_format, x.lo, x.hi);
+    Interval d = times(hull(b.d[j], s.tab.a_mat[0][j]), s.model.z_mult);
+    return (point || digits) && printsAlike(reduced_cost_format, d, s.tol.eps_price);
+}
+
+// A slack prints as a point only where it is exactly zero: a nonbasic
+// one.
+bool rowPrintsExactly(const Store& s, const BasisBounds& b, int r) {
+    RowSummary row = row_summary(s, r);
+    int k = s.tab.added_col[r];
+    if (s.tab.col_status[k] > 0) {
+        Interval slack = hull(b.x[k], row.slack);
+        if (!(slack.lo > 0 || slack.hi < 0) || !prints_same(row_format, slack.lo, slack.hi))
+            return false;
+    } else if (row.slack != 0) {
+        return false;
+    }
+    Interval marginal = times(b.y[r], s.model.z_mult);
+    return printsAlike(row_format, hull(marginal, row.marginal), marginal_zero);
+}
 
 // The tableau entries the values read: the store's doubles, or the exact
 // tableau's rationals; the basis is the store's in both.
@@ -45,21 +89,21 @@ double variable_value(const Store& s, int j) {
     return s.tab.lowerb[j];
 }
 
+double reduced_cost(const Store& s, int j) {
+    return s.tab.a_mat[0][j] * s.model.z_mult;
+}
+
+double objective_value(const Store& s) {
+    return -s.model.z_mult * s.tab.a_mat[0][s.tab.rhs_col];
+}
+
 // Exact tableaux have every lower bound at 0 and no column at an upper one.
 mpq_class variable_value(const Store& s, const ExactTableau& e, int j) {
     return s.tab.col_status[j] > 0 ? e.a[s.tab.col_status[j]][s.tab.rhs_col] : mpq_class(0);
 }
 
-double reduced_cost(const Store& s, int j) {
-    return s.tab.a_mat[0][j] * s.model.z_mult;
-}
-
 mpq_class reduced_cost(const Store& s, const ExactTableau& e, int j) {
     return e.a[0][j] * s.model.z_mult;
-}
-
-double objective_value(const Store& s) {
-    return -s.model.z_mult * s.tab.a_mat[0][s.tab.rhs_col];
 }
 
 mpq_class objective_value(const Store& s, const ExactTableau& e) {
@@ -72,6 +116,16 @@ RowSummary row_summary(const Store& s, int r) {
 
 RowSummaryOf<mpq_class> row_summary(const Store& s, const ExactTableau& e, int r) {
     return rowSummary<mpq_class>(s, ExactEntries{e}, r);
+}
+
+bool summaries_print_exactly(const Store& s, const BasisBounds& b) {
+    Interval objective = hull(times(b.objective, s.model.z_mult), objective_value(s));
+    if (!prints_same(objective_format, objective.lo, objective.hi)) return false;
+    for (int j = 1; j <= s.model.num_vars; j++)
+        if (!variablePrintsExactly(s, b, j)) return false;
+    for (int r = 1; r <= s.model.num_cons; r++)
+        if (!rowPrintsExactly(s, b, r)) return false;
+    return true;
 }
 
 } // namespace zep

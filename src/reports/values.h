@@ -3,10 +3,21 @@
 // from the store's tableau or exactly from a rational one.
 #pragma once
 
+#include "check/enclosure.h"
 #include "check/exact.h"
 #include "store/store.h"
 
 namespace zep {
+
+// How the summaries print each value: a variable's value, its reduced
+// cost, a row's slack or surplus and its marginal value, the objective.
+// Below its threshold a value, reduced cost or marginal prints as a point,
+// as does a slack of exactly zero.
+inline constexpr char value_format[] = "%16.4lf";
+inline constexpr char reduced_cost_format[] = "%13.3lf";
+inline constexpr char row_format[] = "%15.3lf";
+inline constexpr char objective_format[] = "%lg";
+inline constexpr double marginal_zero = 0.0001;
 
 // The value of column j at the final basic solution.
 double variable_value(const Store& s, int j);
@@ -31,5 +42,11 @@ template <class Number> struct RowSummaryOf {
 using RowSummary = RowSummaryOf<double>;
 RowSummary row_summary(const Store& s, int r);
 RowSummaryOf<mpq_class> row_summary(const Store& s, const ExactTableau& e, int r);
+
+// Whether every value that the summaries print from the tableau prints the
+// same as every value in b's bounds on the exact one, point or digits: the
+// objective, each variable's value and reduced cost, each row's slack and
+// marginal value.
+bool summaries_print_exactly(const Store& s, const BasisBounds& b);
 
 } // namespace zep

@@ -1,0 +1,190 @@
+#include "check/enclosure.h"
+
+#include <cmath>
+
+#include "check/certificate.h"
+
+namespace zep {
+
+namespace {
+
+// A sum of at most a few hundred non-negative terms, computed in floating
+// point, times this (and plus the last term, for underflow) is at least
+// the exact sum.
+constexpr double grow = 1 + 0x1p-44;
+constexpr double floor_term = 0x1p-1000;
+
+double up(double v) {
+    return v * grow + floor_term;
+}
+
+Interval around(double v, double radius) {
+    return {std::nextafter(v - radius, -HUGE_VAL), std::nextafter(v + radius, HUGE_VAL)};
+}
+
+// Each row's column in the starting tableau, where it holds the unit
+// vector of its row; the final tableau holds B^-1 there.
+int unitCol(const Store& s, int r) {
+    return s.tab.art_col[r] ? s.tab.art_col[r] : s.tab.added_col[r];
+}
+
+// The tableau's inverse of the basis, R[i][r], and what it takes to trust
+// it: alpha[i], a bound on row i of |I - R B| summed, and beta, a bound on
+// ||B^-1|| in the maximum norm.
+struct Inverse {
+    double r[tab_rows][tab_rows];
+    double alpha[tab_rows];
+    double beta;
+};
+
+// The row of an added column and its entry there, row 0 for a model
+// variable.
+struct AddedEntry {
+    int row;
+    double sign;
+};
+
+AddedEntry addedEntry(const Store& s, int j) {
+    for (int r = 1; r <= s.model.num_cons; r++) {
+        if (j == s.tab.art_col[r]) return {r, 1.0};
+        if (j == s.tab.added_col[r]) return {r, addedSign(s, r)};
+    }
+    return {0, 0};
+}
+
+// |I - R B| row by row. The columns of B that are added columns are signed
+// unit vectors, so their columns of R B are columns of R, exactly; a model
+// variable's column of R B is a sum over the rows with its bound.
+bool invert(const Store& s, Inverse& inv) {
+    const int m = s.model.num_cons;
+    double norm = 0;
+    for (int i = 1; i <= m; i++) {
+        double row = 0;
+        for (int r = 1; r <= m; r++) {
+            inv.r[i][r] = s.tab.a_mat[i][unitCol(s, r)];
+            row = row + std::fabs(inv.r[i][r]);
+        }
+        norm = std::fmax(norm, up(row));
+        inv.alpha[i] = 0;
+    }
+    double sum[tab_rows], size[tab_rows], weight[tab_rows];
+    for (int p = 1; p <= m; p++) {
+        int j = s.tab.basis_index[p];
+        if (j > s.model.num_vars) {
+            AddedEntry at = addedEntry(s, j);
+            for (int i = 1; i <= m; i++)
+                inv.alpha[i] += std::fabs((i == p ? 1.0 : 0.0) - at.sign * inv.r[i][at.row]);
+            continue;
+        }
+        for (int i = 1; i <= m; i++) sum[i] = size[i] = weight[i] = 0;
+        for (int r = 1; r <= m; r++) {
+            const double a = s.model.a_read[r][j];
+            if (a == 0) continue;
+            for (int i = 1; i <= m; i++) {
+                double term = inv.r[i][r] * a;
+                sum[i] = sum[i] + term;
+                size[i] = size[i] + std::fabs(term);
+                weight[i] = weight[i] + std::fabs(inv.r[i][r]);
+            }
+        }
+        for (int i = 1; i <= m; i++) {
+            Sum entry{sum[i], size[i], weight[i], m, false};
+            inv.alpha[i] += std::fabs((i == p ? 1.0 : 0.0) - sum[i]) + entry.error();
+        }
+    }
+    double alpha = 0;
+    for (int i = 1; i <= m; i++) {
+        inv.alpha[i] = up(inv.alpha[i]);
+        alpha = std::fmax(alpha, inv.alpha[i]);
+    }
+    if (!(alpha < 0.5)) return false;
+    inv.beta = up(norm / ((1 - alpha) * (1 - 0x1p-50)));
+    return std::isfinite(inv.beta);
+}
+
+// x = B^-1 b: the residual b - B x of the tableau's point, bounded row by
+// row, gives |x* - x| <= |R| rho + alpha ||B^-1|| ||rho||.
+void boundPoint(const Store& s, const Inverse& inv, BasisBounds& b) {
+    const int m = s.model.num_cons;
+    double x[tab_cols] = {};
+    for (int p = 1; p <= m; p++) x[s.tab.basis_index[p]] = s.tab.a_mat[p][s.tab.rhs_col];
+    double rho[tab_rows], largest = 0;
+    for (int r = 1; r <= m; r++) {
+        Sum res{};
+        res.addModel(s.model.rrhs[r], -1.0);
+        for (int p = 1; p <= m; p++) {
+            int j = s.tab.basis_index[p];
+            if (j <= s.model.num_vars) res.addModel(s.model.a_read[r][j], x[j]);
+        }
+        if (int k = s.tab.added_col[r]) res.add(addedSign(s, r) * x[k]);
+        rho[r] = std::isfinite(res.sum) ? up(std::fabs(res.sum) + res.error()) : HUGE_VAL;
+        largest = std::fmax(largest, rho[r]);
+    }
+    double spread = up(inv.beta * largest);
+    for (int j = 1; j <= s.tab.last_col; j++) b.x[j] = {0, 0};
+    for (int p = 1; p <= m; p++) {
+        double err = 0;
+        for (int r = 1; r <= m; r++) err = err + std::fabs(inv.r[p][r]) * rho[r];
+        err = up(up(err) + inv.alpha[p] * spread);
+        b.x[s.tab.basis_index[p]] = around(x[s.tab.basis_index[p]], err);
+    }
+    Sum objective{};
+    double spill = 0;
+    for (int p = 1; p <= m; p++) {
+        int j = s.tab.basis_index[p];
+        if (j > s.model.num_vars) continue;
+        objective.addModel(s.tab.cost[j], s.model.z_mult * x[j]);
+        spill = spill + up(std::fabs(s.tab.cost[j])) * (b.x[j].hi - b.x[j].lo);
+    }
+    b.objective = around(objective.sum, up(objective.error() + spill));
+}
+
+// y = B^-T c_B: the reduced costs of the basic columns at the tableau's
+// duals are the dual residual s, and ||y* - y||_1 <= ||B^-1|| ||s||_1;
+// a reduced cost moves by at most its column's largest entry times that.
+void boundDuals(const Store& s, const Inverse& inv, BasisBounds& b) {
+    const int m = s.model.num_cons;
+    double c[tab_cols], y[tab_rows];
+    for (int j = 0; j <= s.tab.last_col; j++)
+        c[j] = j <= s.model.num_vars ? s.model.z_mult * s.tab.cost[j] : 0;
+    for (int r = 1; r <= m; r++) y[r] = -s.tab.a_mat[0][s.tab.added_col[r]] / addedSign(s, r);
+    Sum d[tab_cols];
+    reducedCosts(s, c, y, d);
+    double residual = 0;
+    for (int p = 1; p <= m; p++) {
+        const Sum& basic = d[s.tab.basis_index[p]];
+        residual = residual +
+                   (std::isfinite(basic.sum) ? up(std::fabs(basic.sum) + basic.error()) : HUGE_VAL);
+    }
+    double spread = up(inv.beta * up(residual));
+    for (int r = 1; r <= m; r++) b.y[r] = around(y[r], spread);
+    for (int j = 1; j <= s.tab.last_col; j++) {
+        if (s.tab.col_status[j] > 0) {
+            b.d[j] = {0, 0};
+            continue;
+        }
+        double entry = 1;
+        if (j <= s.model.num_vars) {
+            entry = 0;
+            for (int r = 1; r <= m; r++) entry = std::fmax(entry, std::fabs(s.model.a_read[r][j]));
+            entry = up(entry);
+        }
+        b.d[j] = around(d[j].sum, up(d[j].error() + entry * spread));
+    }
+}
+
+} // namespace
+
+bool bound_basis(const Store& s, BasisBounds& b, bool duals) {
+    for (int p = 1; p <= s.model.num_cons; p++)
+        if (s.tab.isart[s.tab.basis_index[p]]) return false;
+    for (int j = 1; j <= s.tab.last_col; j++)
+        if (s.tab.col_status[j] < 0) return false;
+    Inverse inv;
+    if (!invert(s, inv)) return false;
+    boundPoint(s, inv, b);
+    if (duals) boundDuals(s, inv, b);
+    return true;
+}
+
+} // namespace zep
