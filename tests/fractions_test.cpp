@@ -16,8 +16,8 @@
 
 namespace {
 
-using zep::Store;
-using zep::testing::Harness;
+using zep::detail::Store;
+using zep::detail::testing::Harness;
 
 std::string fileText(const std::filesystem::path& p) {
     std::ifstream in(p, std::ios::binary);
@@ -44,26 +44,26 @@ TEST(Fractions, ReplayedFinalTableauEqualsTheExactResolve) {
     for (const auto& file : matrixModels()) {
         Harness h(fileText(file));
         Store& s = h.store();
-        zep::initParam(s);
-        zep::StepLog log;
+        zep::detail::initParam(s);
+        zep::detail::StepLog log;
         int status = h.run([&](Store& st) {
-            zep::generate2(st);
-            zep::setprob(st);
+            zep::detail::generate2(st);
+            zep::detail::setprob(st);
             st.engine.steps = &log;
-            zep::simplex(st);
+            zep::detail::simplex(st);
             st.engine.steps = nullptr;
         });
         if (status >= 0) continue;
-        zep::Replay replayed = zep::replay(s, log.steps);
-        if (replayed.zero_step != 0 || !zep::exactly_final(s, replayed.last)) continue;
+        zep::detail::Replay replayed = zep::detail::replay(s, log.steps);
+        if (replayed.zero_step != 0 || !zep::detail::exactly_final(s, replayed.last)) continue;
         int float_pivots = s.engine.pivots;
-        zep::ExactTableau resolved = zep::exact_at_basis(s);
+        zep::detail::ExactTableau resolved = zep::detail::exact_at_basis(s);
         ASSERT_TRUE(resolved.at_basis) << file;
-        zep::exact_simplex(s, resolved);
+        zep::detail::exact_simplex(s, resolved);
         if (s.engine.pivots != float_pivots) continue;
         // The re-solve may hold a basic column in another row; the row of
         // each basic column must be the same.
-        const zep::ExactTableau& last = replayed.last;
+        const zep::detail::ExactTableau& last = replayed.last;
         ASSERT_EQ(resolved.a.size(), last.a.size()) << file;
         for (std::size_t r = 0; r < last.a.size(); r++) {
             bool constraint = r >= 1 && r < last.basis.size();
@@ -81,12 +81,12 @@ TEST(Fractions, ReplayedFinalTableauEqualsTheExactResolve) {
 TEST(Fractions, ReplayStopsAtAZeroPivot) {
     Harness h("MAX 2 2\nX Y\nPROFIT 2 3\nC1 1 1 <= 4\nC2 1 3 <= 6\n");
     Store& s = h.store();
-    zep::initParam(s);
-    zep::generate2(s);
-    zep::setprob(s);
-    EXPECT_EQ(zep::replay(s, {{2, 2, 2}, {2, 1, 2}}).zero_step, 2);
-    EXPECT_EQ(zep::replay(s, {{2, 0, 1}}).zero_step, 1);
-    zep::Replay ok = zep::replay(s, {{2, 2, 2}, {2, 1, 1}});
+    zep::detail::initParam(s);
+    zep::detail::generate2(s);
+    zep::detail::setprob(s);
+    EXPECT_EQ(zep::detail::replay(s, {{2, 2, 2}, {2, 1, 2}}).zero_step, 2);
+    EXPECT_EQ(zep::detail::replay(s, {{2, 0, 1}}).zero_step, 1);
+    zep::detail::Replay ok = zep::detail::replay(s, {{2, 2, 2}, {2, 1, 1}});
     EXPECT_EQ(ok.zero_step, 0);
     EXPECT_EQ(ok.last.a[0][0], 9);
     EXPECT_EQ(ok.last.a[1][3], mpq_class(3, 2));
@@ -109,8 +109,8 @@ TEST(Fractions, ZeroPivotShowsTheExactResolve) {
     Harness h(fileText("tests/corpus-wide/wide-020.mat"));
     Store& s = h.store();
     s.opt.fractions = 1;
-    zep::initParam(s);
-    ASSERT_EQ(h.run([](Store& st) { zep::solve(st); }), -1);
+    zep::detail::initParam(s);
+    ASSERT_EQ(h.run([](Store& st) { zep::detail::solve(st); }), -1);
     std::string text = h.output();
     std::size_t line = text.find("Step 6 pivots on an entry that is 0 in exact arithmetic; solved "
                                  "again in exact arithmetic\n");

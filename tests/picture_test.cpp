@@ -16,9 +16,9 @@
 
 namespace {
 
-using zep::Point;
-using zep::Store;
-using zep::testing::Harness;
+using zep::detail::Point;
+using zep::detail::Store;
+using zep::detail::testing::Harness;
 
 std::string fileText(const std::filesystem::path& p) {
     std::ifstream in(p, std::ios::binary);
@@ -32,13 +32,13 @@ Point at(const char* x, const char* y) {
 }
 
 // The model's geometry after zep-solve's run on it.
-zep::Geometry solvedGeometry(Harness& h) {
+zep::detail::Geometry solvedGeometry(Harness& h) {
     Store& s = h.store();
-    zep::initParam(s);
+    zep::detail::initParam(s);
     s.opt.picture = 1;
-    std::vector<zep::Step> steps;
-    EXPECT_EQ(h.run([&](Store& st) { steps = zep::solve(st); }), -1);
-    return zep::model_geometry(s, steps);
+    std::vector<zep::detail::Step> steps;
+    EXPECT_EQ(h.run([&](Store& st) { steps = zep::detail::solve(st); }), -1);
+    return zep::detail::model_geometry(s, steps);
 }
 
 bool sameSet(std::vector<Point> a, std::vector<Point> b) {
@@ -81,13 +81,13 @@ class Region : public ::testing::TestWithParam<RegionCase> {};
 
 TEST_P(Region, VerticesAreExactlyTheModels) {
     Harness h(GetParam().model);
-    zep::Geometry g = solvedGeometry(h);
+    zep::detail::Geometry g = solvedGeometry(h);
     EXPECT_TRUE(sameSet(g.region, GetParam().vertices));
     EXPECT_EQ(g.region.empty(), g.end_stat == 2);
 }
 
 INSTANTIATE_TEST_SUITE_P(Picture, Region, ::testing::ValuesIn(region_cases),
-                         zep::testing::ByName());
+                         zep::detail::testing::ByName());
 
 // The path's points are the basic solutions of the bases in the trace:
 // for the profit model (0,0), then Y in (0,2), then X in (3,1); for the
@@ -95,7 +95,7 @@ INSTANTIATE_TEST_SUITE_P(Picture, Region, ::testing::ValuesIn(region_cases),
 // phase 2 finds the optimum at once.
 TEST(Picture, PathFollowsTheTracesBases) {
     Harness profit("MAX P) 2X + 3Y C1) X + Y <= 4 C2) X + 3Y <= 6");
-    zep::Geometry g = solvedGeometry(profit);
+    zep::detail::Geometry g = solvedGeometry(profit);
     ASSERT_EQ(g.path.size(), 3u);
     EXPECT_EQ(g.path[0].at, at("0", "0"));
     EXPECT_EQ(g.path[1].at, at("0", "2"));
@@ -108,7 +108,7 @@ TEST(Picture, PathFollowsTheTracesBases) {
     ASSERT_EQ(g.path.size(), 3u);
     EXPECT_EQ(g.path[1].at, at("1", "0"));
     EXPECT_EQ(g.path[2].at, at("5/2", "3/2"));
-    for (const zep::PathPoint& p : g.path) EXPECT_EQ(p.phase, 1);
+    for (const zep::detail::PathPoint& p : g.path) EXPECT_EQ(p.phase, 1);
     EXPECT_EQ(g.optimum, at("5/2", "3/2"));
 }
 
@@ -116,10 +116,10 @@ TEST(Picture, PathFollowsTheTracesBases) {
 // column, and the objective improves along it.
 TEST(Picture, UnboundedRayImprovesTheObjective) {
     Harness h("MAX P) X + Y C1) X - Y <= 1 C2) -X + Y <= 3");
-    zep::Geometry g = solvedGeometry(h);
+    zep::detail::Geometry g = solvedGeometry(h);
     ASSERT_EQ(g.end_stat, 3);
     EXPECT_GT(g.cx * g.ray.x + g.cy * g.ray.y, 0);
-    for (const zep::HalfPlane& row : g.rows) {
+    for (const zep::detail::HalfPlane& row : g.rows) {
         Point far{g.optimum.x + 1000 * g.ray.x, g.optimum.y + 1000 * g.ray.y};
         EXPECT_TRUE(row.holds(far));
     }
@@ -136,13 +136,13 @@ TEST(Picture, RegionAgreesWithTheSimplexOnTheCorpora) {
             std::string text = fileText(entry.path());
             Harness h(text);
             if (h.run([](Store& s) {
-                    zep::initParam(s);
-                    zep::readModel(s);
+                    zep::detail::initParam(s);
+                    zep::detail::readModel(s);
                 }) >= 0 ||
                 h.store().model.num_vars != 2)
                 continue;
             Harness run(text);
-            zep::Geometry g = solvedGeometry(run);
+            zep::detail::Geometry g = solvedGeometry(run);
             models++;
             EXPECT_EQ(g.region.empty(), g.end_stat == 2) << entry.path();
             if (g.end_stat != 1) continue;
@@ -159,13 +159,13 @@ TEST(Picture, RegionAgreesWithTheSimplexOnTheCorpora) {
 }
 
 TEST(Picture, NumbersExactWhereShort) {
-    EXPECT_EQ(zep::picture_number(mpq_class(7)), "7");
-    EXPECT_EQ(zep::picture_number(mpq_class(-5, 2)), "-2.5");
-    EXPECT_EQ(zep::picture_number(mpq_class(1, 8)), "0.125");
-    EXPECT_EQ(zep::picture_number(mpq_class(15, 7)), "15/7");
-    EXPECT_EQ(zep::picture_number(mpq_class(-81, 7)), "-81/7");
-    EXPECT_EQ(zep::picture_number(mpq_class(347597530, 9)), "38621947.778");
-    EXPECT_EQ(zep::picture_number(mpq_class(1, 300000)), "0.000");
+    EXPECT_EQ(zep::detail::picture_number(mpq_class(7)), "7");
+    EXPECT_EQ(zep::detail::picture_number(mpq_class(-5, 2)), "-2.5");
+    EXPECT_EQ(zep::detail::picture_number(mpq_class(1, 8)), "0.125");
+    EXPECT_EQ(zep::detail::picture_number(mpq_class(15, 7)), "15/7");
+    EXPECT_EQ(zep::detail::picture_number(mpq_class(-81, 7)), "-81/7");
+    EXPECT_EQ(zep::detail::picture_number(mpq_class(347597530, 9)), "38621947.778");
+    EXPECT_EQ(zep::detail::picture_number(mpq_class(1, 300000)), "0.000");
 }
 
 TEST(Picture, OnlyForTwoVariables) {

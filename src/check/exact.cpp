@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 
-namespace zep {
+namespace zep::detail {
 
 namespace {
 
@@ -279,4 +279,4 @@ void exact_pivot(ExactTableau& e, int row, int col) {
     pivot(e, row, col);
 }
 
-} // namespace zep
+} // namespace zep::detail

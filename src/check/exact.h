@@ -9,7 +9,7 @@
 #include "simplex/steps.h"
 #include "store/store.h"
 
-namespace zep {
+namespace zep::detail {
 
 // The number as the model file wrote it: the shortest decimal that reads
 // back as the same double. So 0.1 is 1/10, not the binary fraction nearest
@@ -69,4 +69,4 @@ ExactTableau exact_start(const Store& s);
 // One exact Gauss-Jordan pivot on (row, col), the basis following it.
 void exact_pivot(ExactTableau& e, int row, int col);
 
-} // namespace zep
+} // namespace zep::detail

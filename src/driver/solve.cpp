@@ -13,7 +13,7 @@
 #include "simplex/tableau.h"
 #include "stdform/stdform.h"
 
-namespace zep {
+namespace zep::detail {
 
 namespace {
 
@@ -59,4 +59,4 @@ void solveRun(Store& s, int argc, char** argv) {
     if (s.opt.svg_file) writePicture(s, steps);
 }
 
-} // namespace zep
+} // namespace zep::detail

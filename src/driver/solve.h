@@ -6,11 +6,11 @@
 #include "simplex/steps.h"
 #include "store/store.h"
 
-namespace zep {
+namespace zep::detail {
 
 // Returns the steps the simplex took where the fractions or the picture
 // asked for them, else none.
 std::vector<Step> solve(Store& s);
 void solveRun(Store& s, int argc, char** argv);
 
-} // namespace zep
+} // namespace zep::detail

@@ -8,7 +8,7 @@
 #include "simplex/tableau.h"
 #include "store/print.h"
 
-namespace zep {
+namespace zep::detail {
 
 namespace {
 
@@ -82,4 +82,4 @@ void prt_stat(Store& s, const ExactTableau& e, int iteration) {
           fraction(-s.model.z_mult * e.a[0][s.tab.rhs_col]).c_str());
 }
 
-} // namespace zep
+} // namespace zep::detail

@@ -4,7 +4,7 @@
 #include "check/exact.h"
 #include "store/store.h"
 
-namespace zep {
+namespace zep::detail {
 
 // The tableau e laid out as the dump lays out the store's, with each entry
 // and cost in lowest terms; a column is as wide as its longest fraction
@@ -14,4 +14,4 @@ void tableau(Store& s, const ExactTableau& e);
 // The progress line of the trace, its objective value as a fraction.
 void prt_stat(Store& s, const ExactTableau& e, int iteration);
 
-} // namespace zep
+} // namespace zep::detail

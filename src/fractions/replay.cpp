@@ -7,7 +7,7 @@
 #include "simplex/steps.h"
 #include "store/print.h"
 
-namespace zep {
+namespace zep::detail {
 
 namespace {
 
@@ -150,4 +150,4 @@ std::vector<Step> solve_fractions(Store& s) {
     return steps;
 }
 
-} // namespace zep
+} // namespace zep::detail

@@ -8,7 +8,7 @@
 #include "check/exact.h"
 #include "store/store.h"
 
-namespace zep {
+namespace zep::detail {
 
 // The exact tableau after the given steps from the standard form's start;
 // zero_step is the first step (counted from 1) whose pivot entry is 0 in
@@ -32,4 +32,4 @@ bool exactly_final(const Store& s, const ExactTableau& e);
 // Returns the steps of the floating-point run.
 std::vector<Step> solve_fractions(Store& s);
 
-} // namespace zep
+} // namespace zep::detail

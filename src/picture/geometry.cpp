@@ -5,7 +5,7 @@
 
 #include "check/exact.h"
 
-namespace zep {
+namespace zep::detail {
 
 namespace {
 
@@ -165,4 +165,4 @@ std::vector<Point> shaded_region(const Geometry& g, const View& v) {
     return region_vertices(planes);
 }
 
-} // namespace zep
+} // namespace zep::detail

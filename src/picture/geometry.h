@@ -11,7 +11,7 @@
 #include "simplex/steps.h"
 #include "store/store.h"
 
-namespace zep {
+namespace zep::detail {
 
 struct Point {
     mpq_class x, y;
@@ -69,4 +69,4 @@ View picture_view(const Geometry& g);
 // The region cut at the view's edges: what the picture shades.
 std::vector<Point> shaded_region(const Geometry& g, const View& v);
 
-} // namespace zep
+} // namespace zep::detail

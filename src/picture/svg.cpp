@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
-namespace zep {
+namespace zep::detail {
 
 namespace {
 
@@ -321,4 +321,4 @@ std::string model_picture(const Store& s, const std::vector<Step>& steps, std::s
     return svg_picture(model_geometry(s, steps));
 }
 
-} // namespace zep
+} // namespace zep::detail

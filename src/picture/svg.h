@@ -9,7 +9,7 @@
 #include "simplex/steps.h"
 #include "store/store.h"
 
-namespace zep {
+namespace zep::detail {
 
 // A number as the picture prints it: exact where that is short (an
 // integer, a decimal of up to three places, a fraction of up to seven
@@ -24,4 +24,4 @@ std::string svg_picture(const Geometry& g);
 // exactly two variables.
 std::string model_picture(const Store& s, const std::vector<Step>& steps, std::string& why_not);
 
-} // namespace zep
+} // namespace zep::detail

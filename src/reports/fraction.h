@@ -6,10 +6,10 @@
 
 #include <string>
 
-namespace zep {
+namespace zep::detail {
 
 inline std::string fraction(const mpq_class& q) {
     return q.get_str();
 }
 
-} // namespace zep
+} // namespace zep::detail

@@ -17,7 +17,7 @@
 #include "reports/ranging.h"
 #include "simplex/artificial.h"
 
-namespace zep {
+namespace zep::detail {
 
 namespace {
 
@@ -208,7 +208,7 @@ class TableauBounds {
         err[0][j] = (d.bound() + share * (1 + (m + 4) * 0x1p-52)) * grow;
         for (int k = 0; k <= m; k++)
             if (!std::isfinite(err[k][j])) return false;
-        return true;
+        return j == 0 || !artificialBasic(s) || phase1Column(j);
     }
 
     Iv entry(int k, int j) const { return around(s.tab.a_mat[k][j], err[k][j]); }
@@ -220,6 +220,25 @@ class TableauBounds {
     double erow[tab_rows];
     double rho = 1;
     double err[tab_rows][tab_cols];
+
+    // The phase-1 row, which the pivots carry along, is c1_j less the sum
+    // of the column's entries in the rows of basic artificials (c1 is 1
+    // for an artificial column, 0 for any other).
+    bool phase1Column(int j) {
+        int p1 = s.tab.ph1_row;
+        if (p1 != m + 1) return false;
+        Tracked d;
+        d.add(s.tab.a_mat[p1][j]);
+        if (s.tab.isart[j]) d.add(-1.0);
+        double share = 0;
+        for (int k = 1; k <= m; k++) {
+            if (!s.tab.isart[s.tab.basis_index[k]]) continue;
+            if (s.tab.a_mat[k][j] != 0) d.add(s.tab.a_mat[k][j]);
+            share = share + err[k][j];
+        }
+        err[p1][j] = (d.bound() + share * (1 + (m + 4) * 0x1p-52)) * grow;
+        return std::isfinite(err[p1][j]);
+    }
 };
 
 // One side of a range: the nearest ratio so far, and the least magnitude
@@ -264,12 +283,26 @@ bool limitOf(const Side& side, Iv current, bool subtract, const char* format, Li
     return true;
 }
 
+// While an artificial stays basic, a column whose move would raise the
+// phase-1 objective (its phase-1 reduced cost above zero) is held at zero:
+// 1 when held, 0 when not, undecided where the bound leaves it open.
+int held(const Store& s, const TableauBounds& t, int j) {
+    if (!artificialBasic(s)) return 0;
+    int rise = sign(t.entry(s.tab.ph1_row, j));
+    if (rise == undecided) return undecided;
+    if (s.tab.col_status[j] != 0) rise = -rise;
+    return rise > 0 ? 1 : 0;
+}
+
 bool basicCost(const Store& s, const TableauBounds& t, int v, RangeLine& line) {
     int r = s.tab.col_status[v];
     Side up, lo;
     double least = HUGE_VAL;
     for (int j = 1; j <= s.tab.last_col; j++) {
         if (s.tab.col_status[j] > 0 || s.tab.isart[j]) continue;
+        int h = held(s, t, j);
+        if (h == undecided) return false;
+        if (h) continue;
         Iv e = t.entry(r, j), d = t.entry(0, j);
         int se = sign(e);
         if (se == 0) continue;
@@ -295,6 +328,12 @@ bool basicCost(const Store& s, const TableauBounds& t, int v, RangeLine& line) {
 }
 
 bool nonbasicCost(const Store& s, const TableauBounds& t, int v, RangeLine& line) {
+    int h = held(s, t, v);
+    if (h == undecided) return false;
+    if (h) {
+        line = {s.tab.varname[v], s.tab.cost[v], {0, 0}, {0, 0}};
+        return true;
+    }
     Iv d = t.entry(0, v);
     Side limit;
     limit.ratio = s.model.z_mult < 0 ? d : neg(d);
@@ -315,7 +354,11 @@ bool rhsLine(const Store& s, const TableauBounds& t, int i, RangeLine& line) {
         w.at = j;
         if (s.tab.row_type[i] > 0) return limitOf(w, b, true, "%13.2lf ", line.lower);
         if (s.tab.row_type[i] < 0) return limitOf(w, b, false, "%13.2lf ", line.upper);
-        return false;
+        // A basic artificial has to stay at zero: the right-hand side of
+        // its equality cannot move either way.
+        w.ratio = {0, 0};
+        return limitOf(w, b, true, "%13.2lf ", line.upper) &&
+               limitOf(w, b, true, "%13.2lf ", line.lower);
     }
     int sigma = s.tab.row_type[i] < 0 ? -1 : 1;
     Side pos, negative;
@@ -324,6 +367,14 @@ bool rhsLine(const Store& s, const TableauBounds& t, int i, RangeLine& line) {
         Iv a = t.entry(k, j), beta = t.entry(k, 0);
         int sa = sign(a);
         if (sa == 0) continue;
+        int basic = s.tab.basis_index[k];
+        if (s.tab.isart[basic]) {
+            // A basic artificial may not leave zero in either direction.
+            if (sa == undecided) return false;
+            offer(pos, {0, 0}, basic, true);
+            offer(negative, {0, 0}, basic, false);
+            continue;
+        }
         if (sa == undecided) {
             if (sign(beta) != 1) return false;
             least = std::fmin(least, beta.lo / magnitude(a) * (1 - 0x1p-50));
@@ -348,8 +399,6 @@ bool rhsLine(const Store& s, const TableauBounds& t, int i, RangeLine& line) {
 } // namespace
 
 bool float_ranging(const Store& s, Ranging& out) {
-    for (int r = 1; r <= s.model.num_cons; r++)
-        if (s.tab.isart[s.tab.basis_index[r]]) return false;
     TableauBounds t(s);
     if (!t.start()) return false;
     for (int j = 0; j <= s.tab.last_col; j++)
@@ -367,4 +416,4 @@ bool float_ranging(const Store& s, Ranging& out) {
     return true;
 }
 
-} // namespace zep
+} // namespace zep::detail

@@ -4,7 +4,7 @@
 #include "check/exact.h"
 #include "store/store.h"
 
-namespace zep {
+namespace zep::detail {
 
 void out_opt(Store& s);
 void out_infe(Store& s);
@@ -18,4 +18,4 @@ void var_summ(Store& s);
 void out_opt(Store& s, const ExactTableau& e);
 void out_infe(Store& s, const ExactTableau& e);
 
-} // namespace zep
+} // namespace zep::detail

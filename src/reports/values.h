@@ -7,7 +7,7 @@
 #include "check/exact.h"
 #include "store/store.h"
 
-namespace zep {
+namespace zep::detail {
 
 // How the summaries print each value: a variable's value, its reduced
 // cost, a row's slack or surplus and its marginal value, the objective.
@@ -49,4 +49,4 @@ RowSummaryOf<mpq_class> row_summary(const Store& s, const ExactTableau& e, int r
 // marginal value.
 bool summaries_print_exactly(const Store& s, const BasisBounds& b);
 
-} // namespace zep
+} // namespace zep::detail

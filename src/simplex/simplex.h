@@ -6,7 +6,7 @@
 #include "simplex/steps.h"
 #include "store/store.h"
 
-namespace zep {
+namespace zep::detail {
 
 void simplex(Store& s);
 // simplex, returning the steps it took.
@@ -18,4 +18,4 @@ void infeas(Store& s);
 void prt_stat(Store& s);
 [[noreturn]] void err_exit(Store& s, int code);
 
-} // namespace zep
+} // namespace zep::detail

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-namespace zep {
+namespace zep::detail {
 
 // One step: the phase it belongs to, and the row and column of its pivot
 // (row 0 for a bound flip, which moves no column into the basis).
@@ -18,4 +18,4 @@ struct StepLog {
     std::vector<Step> steps;
 };
 
-} // namespace zep
+} // namespace zep::detail
