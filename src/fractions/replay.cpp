@@ -42,7 +42,7 @@ bool rayHolds(const Store& s, const ExactTableau& e, int q) {
 // The simplex run with its own trace off: the replay prints it.
 struct Silenced {
     Store& s;
-    Store::Options shown;
+    Store::Switches shown;
     explicit Silenced(Store& st) : s(st), shown(st.opt) {
         s.opt.debug = s.opt.show_exchanges = s.opt.last_tableau = 0;
     }
