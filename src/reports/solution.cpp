@@ -121,9 +121,9 @@ void var_summ(Store& s) {
     constraintSummary(s, [&](int r) { constraintLine(s, r); });
 }
 
-void out_opt(Store& s) {
+void out_opt(Store& s, const ExactTableau* exact) {
     var_summ(s);
-    if (s.opt.show_range) ranger(s);
+    if (s.opt.show_range) ranger(s, exact);
 }
 
 void out_infe(Store& s) {

@@ -6,7 +6,9 @@
 
 namespace zep::detail {
 
-void out_opt(Store& s);
+// exact, where given, is the exact tableau of the store's basis, which the
+// ranging tables read where the floating-point bounds leave them open.
+void out_opt(Store& s, const ExactTableau* exact = nullptr);
 void out_infe(Store& s);
 void infe_summ(Store& s);
 void out_unbnd(Store& s);
