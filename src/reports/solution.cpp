@@ -121,6 +121,10 @@ void var_summ(Store& s) {
     constraintSummary(s, [&](int r) { constraintLine(s, r); });
 }
 
+void out_opt(Store& s) {
+    out_opt(s, nullptr);
+}
+
 void out_opt(Store& s, const ExactTableau* exact) {
     var_summ(s);
     if (s.opt.show_range) ranger(s, exact);

@@ -8,7 +8,8 @@ namespace zep::detail {
 
 // exact, where given, is the exact tableau of the store's basis, which the
 // ranging tables read where the floating-point bounds leave them open.
-void out_opt(Store& s, const ExactTableau* exact = nullptr);
+void out_opt(Store& s, const ExactTableau* exact);
+void out_opt(Store& s);
 void out_infe(Store& s);
 void infe_summ(Store& s);
 void out_unbnd(Store& s);
