@@ -69,11 +69,11 @@ template <class Number, class At> Number basicLevel(const Store& s, At at, int k
 // A slack or artificial column enters its row with +1 and a surplus column
 // with -1, hence the opposite sign of a ">=" row's marginal value.
 template <class Number, class At> RowSummaryOf<Number> rowSummary(const Store& s, At at, int r) {
-    int t = s.tab.row_type[r];
-    if (t > 0)
-        return {"<=", "SLK", basicLevel<Number>(s, at, t), Number(-s.model.z_mult * at(0, t))};
-    if (t < 0)
-        return {">=", "SRP", basicLevel<Number>(s, at, -t), Number(s.model.z_mult * at(0, -t))};
+    int k = s.tab.added_col[r];
+    if (s.tab.row_type[r] > 0)
+        return {"<=", "SLK", basicLevel<Number>(s, at, k), Number(-s.model.z_mult * at(0, k))};
+    if (s.tab.row_type[r] < 0)
+        return {">=", "SRP", basicLevel<Number>(s, at, k), Number(s.model.z_mult * at(0, k))};
     Number marginal = -s.model.z_mult * at(0, s.tab.art_col[r]);
     if (s.tab.isart[s.tab.basis_index[r]])
         return {" =", "ART", Number(at(r, s.tab.rhs_col)), marginal};
