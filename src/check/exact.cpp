@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "store/double_text.h"
+
 namespace zep::detail {
 
 namespace {
@@ -108,6 +110,7 @@ int runPhase(const Store& s, ExactTableau& e, int obj) {
         int r = leaving(s, e, q);
         if (r == 0) return 3;
         pivot(e, r, q);
+        e.steps.push_back({s.tab.phase, r, q});
     }
 }
 
@@ -134,6 +137,7 @@ void driveOutArtificials(const Store& s, ExactTableau& e) {
             if (s.tab.isart[j] || sgn(e.a[r][j]) == 0) continue;
             pivot(e, r, j);
             e.pivots++;
+            e.steps.push_back({2, r, j});
             break;
         }
     }
@@ -177,8 +181,7 @@ void storeResult(Store& s, const ExactTableau& e, int end_stat) {
 
 mpq_class written(double v) {
     char text[40];
-    auto end = std::to_chars(text, text + sizeof text - 1, v, std::chars_format::scientific).ptr;
-    *end = '\0';
+    *shortestText(text, text + sizeof text - 1, v, std::chars_format::scientific) = '\0';
     char* e = std::strchr(text, 'e');
     long exponent = std::strtol(e + 1, nullptr, 10);
     *e = '\0';
@@ -267,6 +270,14 @@ void exact_simplex(Store& s, ExactTableau& e) {
 void exact_simplex(Store& s) {
     ExactTableau e = exact_at_basis(s);
     exact_simplex(s, e);
+}
+
+ExactTableau exact_start(const Store& s) {
+    return build(s);
+}
+
+void exact_pivot(ExactTableau& e, int row, int col) {
+    pivot(e, row, col);
 }
 
 } // namespace zep::detail

@@ -45,7 +45,7 @@ void version(Store& s) {
     std::fprintf(s.out, "zep %s\n", ZEP_VERSION);
 }
 
-static void takeOption(Store& s, char letter) {
+void takeOption(Store& s, char letter) {
     switch (Tolower(letter)) {
     case 'e':
         s.opt.echo = !s.opt.echo;
@@ -149,6 +149,15 @@ void longOption(Store& s, const char* word) {
         s.diag.warnings = 0;
         return;
     }
+    if (std::strcmp(word, "--fractions") == 0) {
+        s.opt.fractions = 1;
+        return;
+    }
+    if (std::strncmp(word, "--svg=", 6) == 0) {
+        s.opt.picture = 1;
+        s.opt.svg_file = word + 6;
+        return;
+    }
     fail(s, ErrorKind::command_line, {}, nullptr, format("unknown option '%s'", word));
 }
 
@@ -196,8 +205,12 @@ int getArg(Store& s, int argc, char** argv) {
     s.luin = std::fopen(s.file_name, "r");
     if (!s.luin) notFound(s, format("cannot open %s: %s", s.file_name, std::strerror(errno)));
     std::strcpy(s.diag.file, s.file_name);
-    ctitle(s, "*** ZEP - LINEAR PROGRAMMING ***", 70);
+    banner(s);
     return 1;
+}
+
+void banner(Store& s) {
+    ctitle(s, "*** ZEP - LINEAR PROGRAMMING ***", 70);
 }
 
 } // namespace zep::detail

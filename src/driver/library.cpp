@@ -14,6 +14,8 @@
 #include "input/chars.h"
 #include "input/form.h"
 #include "input/matrix.h"
+#include "input/scanner.h"
+#include "picture/svg.h"
 #include "reports/listing.h"
 #include "reports/ranging.h"
 #include "reports/values.h"
@@ -185,9 +187,12 @@ Answer solve(const Model& model, const Options& options) {
     s.opt.last_tableau = options.final_tableau;
     s.opt.debug = options.trace;
     s.opt.show_exchanges = options.exchanges;
-    runOrThrow(run, [](Store& st) {
+    s.opt.fractions = options.fractions;
+    s.opt.picture = options.picture;
+    std::vector<Step> steps;
+    runOrThrow(run, [&](Store& st) {
         initParam(st);
-        solve(st);
+        steps = solve(st);
     });
     Answer a = answerOf(run);
     a.notes = model.notes;
@@ -200,6 +205,7 @@ Answer solve(const Model& model, const Options& options) {
         n.line = n.column = 0;
         a.notes.push_back(std::move(n));
     }
+    if (options.picture) a.picture = model_picture(s, steps, a.picture_note);
     return a;
 }
 

@@ -1,6 +1,7 @@
 #include "driver/run.h"
 
 #include "driver/cmdline.h"
+#include "fractions/exact_dump.h"
 #include "input/form.h"
 #include "input/grammar.h"
 #include "input/matrix.h"
@@ -14,7 +15,10 @@ void commandLineRun(Store& s, int argc, char** argv) {
     initParam(s);
     readOwnForm(s, s.opt.inputMatrix ? generate2 : generate3);
     setprob(s);
-    tableau(s);
+    if (s.opt.fractions)
+        tableau(s, exact_start(s));
+    else
+        tableau(s);
 }
 
 } // namespace zep::detail
