@@ -14,11 +14,34 @@ namespace zep {
 enum class Sense { minimize, maximize };
 enum class Relation { less_equal, greater_equal, equal };
 
+// What reading or solving noticed about a model that its writer may not
+// have meant.
+enum class NoteKind {
+    flipped_row,
+    objective_constant,
+    relation_spelling,
+    repeated_variable,
+    completed_row,
+    cut_name,
+    same_cut_name,
+    inexact_number
+};
+struct Note {
+    NoteKind kind;
+    int line = 0;
+    int column = 0;
+    std::string text;
+};
+
 struct Constraint {
     std::string label;                // at most 8 characters
     std::vector<double> coefficients; // one per variable
     Relation relation = Relation::less_equal;
     double rhs = 0; // at least 0
+    // The row was written with a negative right-hand side and is held
+    // multiplied by -1 (coefficients, relation and rhs as held); an answer
+    // gives its dual value and right-hand-side range as written.
+    bool flipped = false;
 };
 
 // At most 30 constraints and 50 columns, counting the slack, surplus and
@@ -55,7 +78,7 @@ struct VariableValue {
 struct RowValue {
     std::string label;
     double slack = 0; // slack of a "<=" row, surplus of a ">=" row
-    double dual = 0;
+    double dual = 0;  // of the row as written, flipped or not
 };
 
 // One line of a ranging table; a limit without end is +-infinity, and
@@ -71,15 +94,20 @@ struct Range {
 
 struct Answer {
     Outcome outcome = Outcome::optimal;
-    double objective = 0; // in the model's own sense
+    // In the model's own sense: when optimal, the optimum; when unbounded,
+    // the objective at the feasible point from which unbounded_variable
+    // grows without limit; when infeasible, 0.
+    double objective = 0;
     int iterations = 0;
     std::vector<VariableValue> variables; // when optimal
     std::vector<RowValue> rows;           // when optimal
     std::vector<Range> cost_ranges;       // when optimal, with Options::ranging
     std::vector<Range> rhs_ranges;        // when optimal, with Options::ranging
     std::string unbounded_variable;       // when unbounded
-    bool exact = false; // the values came from the exact re-solve
+    std::vector<std::string> unmet_rows;  // when infeasible: the rows the report lists
+    bool exact = false;                   // the values came from the exact re-solve
     std::string report;                   // what zep-solve prints after its "Processing" line
+    std::vector<Note> notes;              // a flipped_row note for each flipped row
 };
 
 Answer solve(const Model& model, const Options& options = {});

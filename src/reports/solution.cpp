@@ -96,11 +96,8 @@ void infe_summ(Store& s) {
              "constraints could not be satisfied:\n\n"
              "Constraint        RHS Violation\n"
              "----------        -------------\n");
-    // An exact tableau lists every artificial above zero: none of them is
-    // rounding noise.
-    double level = s.engine.exact_tableau ? 0.0 : s.tol.eps_infe;
     for (int r = 1; r <= s.model.num_cons; r++)
-        if (s.tab.isart[s.tab.basis_index[r]] && s.tab.a_mat[r][s.tab.rhs_col] > level)
+        if (row_unmet(s, r))
             print(s, "%2d. %8s       %12.3lf\n", r, s.model.rname[r], s.model.rrhs[r]);
 }
 
