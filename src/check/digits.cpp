@@ -1,8 +1,9 @@
 #include "check/digits.h"
 
 #include <cmath>
-#include <cstdio>
 #include <cstring>
+
+#include "store/print.h"
 
 namespace zep {
 
@@ -20,7 +21,7 @@ double unsignedZero(double x) {
 bool printed(char* text, const char* format, double x) {
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wformat-nonliteral"
-    int n = std::snprintf(text, text_size, format, x);
+    int n = compose(text, text_size, format, x);
 #pragma GCC diagnostic pop
     return n >= 0 && n < text_size;
 }

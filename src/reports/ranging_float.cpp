@@ -7,7 +7,10 @@
 // the residual taken with the rounding bound of each sum. Every ratio and
 // limit is then an interval; where an interval leaves a sign, an order
 // between candidates or a printed digit open, the exact tableau decides.
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 
 #include "check/certificate.h"
 #include "check/digits.h"
@@ -27,15 +30,24 @@ struct Iv {
 };
 
 Iv around(double x, double err) {
+    if (err == 0) return {x, x};
     return {std::nextafter(x - err, -HUGE_VAL), std::nextafter(x + err, HUGE_VAL)};
 }
 
 // A model number: the decimal written lies within half a unit of x.
 Iv written(double x) {
+    if (x == std::trunc(x) && std::fabs(x) < 0x1p53) return {x, x};
     return around(x, std::fabs(x) * unit_roundoff + smallest);
 }
 
+// Sums and quotients of two exact values stay exact where no rounding
+// happened, so that a limit such as 2.0625 prints its own digits.
 Iv add(Iv a, Iv b) {
+    if (a.lo == a.hi && b.lo == b.hi) {
+        double s = a.lo + b.lo;
+        double bb = s - a.lo;
+        if (std::isfinite(s) && (a.lo - (s - bb)) + (b.lo - bb) == 0) return {s, s};
+    }
     return {std::nextafter(a.lo + b.lo, -HUGE_VAL), std::nextafter(a.hi + b.hi, HUGE_VAL)};
 }
 
@@ -54,6 +66,11 @@ int sign(Iv a) {
 
 // a / b for b clear of zero.
 Iv quotient(Iv a, Iv b) {
+    if (a.lo == a.hi && b.lo == b.hi) {
+        double q = a.lo / b.lo;
+        if (std::isnormal(q) && std::fma(q, b.lo, -a.lo) == 0) return {q, q};
+        if (a.lo == 0) return {0, 0};
+    }
     double q[4] = {a.lo / b.lo, a.lo / b.hi, a.hi / b.lo, a.hi / b.hi};
     double lo = std::fmin(std::fmin(q[0], q[1]), std::fmin(q[2], q[3]));
     double hi = std::fmax(std::fmax(q[0], q[1]), std::fmax(q[2], q[3]));
@@ -64,9 +81,57 @@ double magnitude(Iv a) {
     return std::fmax(std::fabs(a.lo), std::fabs(a.hi));
 }
 
+// The significant bits of a normal double; 64 for any other, so that a
+// product with it never counts as exact.
+int significantBits(double x) {
+    if (x == 0) return 0;
+    if (!std::isnormal(x)) return 64;
+    std::uint64_t bits;
+    std::memcpy(&bits, &x, sizeof bits);
+    std::uint64_t mantissa = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
+    return 53 - std::countr_zero(mantissa);
+}
+
+// A sum with its rounding bound, which also notes whether every product
+// and addition in it was exact, each model number a whole number (whose
+// decimal is the double itself): then the sum is exact, its bound 0 beyond
+// its own value. Small whole-number models keep many tableau columns exact
+// this way, and their zeros prove to be zeros.
+struct Tracked {
+    Sum sum{};
+    bool exact = true;
+
+    void add(double t) {
+        double before = sum.sum;
+        sum.add(t);
+        noteSum(before, t);
+    }
+    void addModel(double a, double v) {
+        double before = sum.sum;
+        double p = a * v;
+        if (a != std::trunc(a) || std::fabs(a) >= 0x1p53 ||
+            significantBits(a) + significantBits(v) > 53 || (p != 0 && !std::isnormal(p)))
+            exact = false;
+        sum.addModel(a, v);
+        noteSum(before, p);
+    }
+    // Knuth's two-sum: the rounding error of before + t is zero.
+    void noteSum(double before, double t) {
+        double s = sum.sum;
+        double bb = s - before;
+        if ((before - (s - bb)) + (t - bb) != 0) exact = false;
+    }
+    double bound() const {
+        if (!std::isfinite(sum.sum) || !std::isfinite(sum.size)) return HUGE_VAL;
+        if (sum.size == 0 && !sum.lost) return 0;
+        if (exact && !sum.lost) return std::fabs(sum.sum);
+        return (std::fabs(sum.sum) + sum.error()) * grow;
+    }
+};
+
 // Entry (l, j) of [b A] as the standard form lays it out, added to sum
 // times v: a model number or an exact 0, 1 or -1.
-void addEntry(const Store& s, Sum& sum, int l, int j, double v) {
+void addEntry(const Store& s, Tracked& sum, int l, int j, double v) {
     if (j == 0) {
         sum.addModel(s.model.rrhs[l], v);
     } else if (j <= s.model.num_vars) {
@@ -76,12 +141,6 @@ void addEntry(const Store& s, Sum& sum, int l, int j, double v) {
     } else if (s.tab.art_col[l] == j) {
         sum.add(v);
     }
-}
-
-double bound(const Sum& sum) {
-    if (!std::isfinite(sum.sum) || !std::isfinite(sum.size)) return HUGE_VAL;
-    if (sum.size == 0 && !sum.lost) return 0;
-    return (std::fabs(sum.sum) + sum.error()) * grow;
 }
 
 // The error bounds of the tableau's entries: err[k][j] for rows 0 to m.
@@ -99,11 +158,11 @@ class TableauBounds {
         for (int k = 1; k <= m; k++) {
             erow[k] = 0;
             for (int i = 1; i <= m; i++) {
-                Sum e{};
+                Tracked e;
                 if (k == i) e.add(-1.0);
                 for (int l = 1; l <= m; l++)
                     if (r[k][l] != 0) addEntry(s, e, l, s.tab.basis_index[i], r[k][l]);
-                erow[k] = erow[k] + bound(e);
+                erow[k] = erow[k] + e.bound();
             }
             erow[k] = erow[k] * grow;
             worst = std::fmax(worst, erow[k]);
@@ -117,12 +176,12 @@ class TableauBounds {
     bool column(int j) {
         double res[tab_rows];
         for (int l = 1; l <= m; l++) {
-            Sum sum{};
+            Tracked sum;
             addEntry(s, sum, l, j, 1.0);
             for (int k = 1; k <= m; k++)
                 if (s.tab.a_mat[k][j] != 0)
                     addEntry(s, sum, l, s.tab.basis_index[k], -s.tab.a_mat[k][j]);
-            res[l] = bound(sum);
+            res[l] = sum.bound();
         }
         double rr[tab_rows], norm = 0;
         for (int k = 1; k <= m; k++) {
@@ -135,7 +194,7 @@ class TableauBounds {
         for (int k = 1; k <= m; k++) err[k][j] = (rr[k] + erow[k] * spread) * grow;
         // Row 0: a_mat[0][j] less c_j - c_B x, with c_B's share of the
         // entries' errors.
-        Sum d{};
+        Tracked d;
         d.add(s.tab.a_mat[0][j]);
         if (j >= 1 && j <= s.model.num_vars) d.addModel(s.tab.cost[j], -s.model.z_mult);
         double share = 0;
@@ -146,10 +205,10 @@ class TableauBounds {
                 d.addModel(s.tab.cost[b], s.model.z_mult * s.tab.a_mat[k][j]);
             share = share + std::fabs(s.tab.cost[b]) * (1 + 0x1p-52) * err[k][j];
         }
-        err[0][j] = (bound(d) + share * (1 + (m + 4) * 0x1p-52)) * grow;
+        err[0][j] = (d.bound() + share * (1 + (m + 4) * 0x1p-52)) * grow;
         for (int k = 0; k <= m; k++)
             if (!std::isfinite(err[k][j])) return false;
-        return true;
+        return j == 0 || !artificialBasic(s) || phase1Column(j);
     }
 
     Iv entry(int k, int j) const { return around(s.tab.a_mat[k][j], err[k][j]); }
@@ -161,6 +220,25 @@ class TableauBounds {
     double erow[tab_rows];
     double rho = 1;
     double err[tab_rows][tab_cols];
+
+    // The phase-1 row, which the pivots carry along, is c1_j less the sum
+    // of the column's entries in the rows of basic artificials (c1 is 1
+    // for an artificial column, 0 for any other).
+    bool phase1Column(int j) {
+        int p1 = s.tab.ph1_row;
+        if (p1 != m + 1) return false;
+        Tracked d;
+        d.add(s.tab.a_mat[p1][j]);
+        if (s.tab.isart[j]) d.add(-1.0);
+        double share = 0;
+        for (int k = 1; k <= m; k++) {
+            if (!s.tab.isart[s.tab.basis_index[k]]) continue;
+            if (s.tab.a_mat[k][j] != 0) d.add(s.tab.a_mat[k][j]);
+            share = share + err[k][j];
+        }
+        err[p1][j] = (d.bound() + share * (1 + (m + 4) * 0x1p-52)) * grow;
+        return std::isfinite(err[p1][j]);
+    }
 };
 
 // One side of a range: the nearest ratio so far, and the least magnitude
@@ -205,12 +283,26 @@ bool limitOf(const Side& side, Iv current, bool subtract, const char* format, Li
     return true;
 }
 
+// While an artificial stays basic, a column whose move would raise the
+// phase-1 objective (its phase-1 reduced cost above zero) is held at zero:
+// 1 when held, 0 when not, undecided where the bound leaves it open.
+int held(const Store& s, const TableauBounds& t, int j) {
+    if (!artificialBasic(s)) return 0;
+    int rise = sign(t.entry(s.tab.ph1_row, j));
+    if (rise == undecided) return undecided;
+    if (s.tab.col_status[j] != 0) rise = -rise;
+    return rise > 0 ? 1 : 0;
+}
+
 bool basicCost(const Store& s, const TableauBounds& t, int v, RangeLine& line) {
     int r = s.tab.col_status[v];
     Side up, lo;
     double least = HUGE_VAL;
     for (int j = 1; j <= s.tab.last_col; j++) {
         if (s.tab.col_status[j] > 0 || s.tab.isart[j]) continue;
+        int h = held(s, t, j);
+        if (h == undecided) return false;
+        if (h) continue;
         Iv e = t.entry(r, j), d = t.entry(0, j);
         int se = sign(e);
         if (se == 0) continue;
@@ -236,6 +328,12 @@ bool basicCost(const Store& s, const TableauBounds& t, int v, RangeLine& line) {
 }
 
 bool nonbasicCost(const Store& s, const TableauBounds& t, int v, RangeLine& line) {
+    int h = held(s, t, v);
+    if (h == undecided) return false;
+    if (h) {
+        line = {s.tab.varname[v], s.tab.cost[v], {0, 0}, {0, 0}};
+        return true;
+    }
     Iv d = t.entry(0, v);
     Side limit;
     limit.ratio = s.model.z_mult < 0 ? d : neg(d);
@@ -256,7 +354,11 @@ bool rhsLine(const Store& s, const TableauBounds& t, int i, RangeLine& line) {
         w.at = j;
         if (s.tab.row_type[i] > 0) return limitOf(w, b, true, "%13.2lf ", line.lower);
         if (s.tab.row_type[i] < 0) return limitOf(w, b, false, "%13.2lf ", line.upper);
-        return false;
+        // A basic artificial has to stay at zero: the right-hand side of
+        // its equality cannot move either way.
+        w.ratio = {0, 0};
+        return limitOf(w, b, true, "%13.2lf ", line.upper) &&
+               limitOf(w, b, true, "%13.2lf ", line.lower);
     }
     int sigma = s.tab.row_type[i] < 0 ? -1 : 1;
     Side pos, negative;
@@ -265,6 +367,14 @@ bool rhsLine(const Store& s, const TableauBounds& t, int i, RangeLine& line) {
         Iv a = t.entry(k, j), beta = t.entry(k, 0);
         int sa = sign(a);
         if (sa == 0) continue;
+        int basic = s.tab.basis_index[k];
+        if (s.tab.isart[basic]) {
+            // A basic artificial may not leave zero in either direction.
+            if (sa == undecided) return false;
+            offer(pos, {0, 0}, basic, true);
+            offer(negative, {0, 0}, basic, false);
+            continue;
+        }
         if (sa == undecided) {
             if (sign(beta) != 1) return false;
             least = std::fmin(least, beta.lo / magnitude(a) * (1 - 0x1p-50));
@@ -289,8 +399,6 @@ bool rhsLine(const Store& s, const TableauBounds& t, int i, RangeLine& line) {
 } // namespace
 
 bool float_ranging(const Store& s, Ranging& out) {
-    for (int r = 1; r <= s.model.num_cons; r++)
-        if (s.tab.isart[s.tab.basis_index[r]]) return false;
     TableauBounds t(s);
     if (!t.start()) return false;
     for (int j = 0; j <= s.tab.last_col; j++)

@@ -1,0 +1,60 @@
+// The module zep._core: zep's library (zep/zep.h) in Python's terms. The
+// package zep re-exports it with the error class.
+#include <zep/zep.h>
+
+#include <string>
+
+#include "bindings.h"
+
+namespace zep::python {
+
+namespace {
+
+// zep.Error, defined in Python (zep/_error.py) so that it pickles; the
+// module keeps it for the whole process.
+PyObject* error_type = nullptr;
+
+void raiseError(const Error& e) {
+    py::object error = py::reinterpret_borrow<py::object>(error_type);
+    py::object instance = error(toStr(e.what()), e.status(), py::none(), 0, 0);
+    PyErr_SetObject(error_type, instance.ptr());
+}
+
+} // namespace
+
+} // namespace zep::python
+
+PYBIND11_MODULE(_core, m) {
+    using namespace zep::python;
+    namespace py = pybind11;
+    m.doc() = "zep's library: read, solve and list small linear programs.";
+    m.attr("__version__") = ZEP_VERSION;
+
+    py::object error = py::module_::import("zep._error").attr("Error");
+    error_type = error.release().ptr();
+    py::register_exception_translator([](std::exception_ptr thrown) {
+        try {
+            if (thrown) std::rethrow_exception(thrown);
+        } catch (const zep::Error& e) {
+            raiseError(e);
+        }
+    });
+
+    bindModel(m);
+    bindAnswer(m);
+
+    // The package's functions of the same names call these (zep/__init__.py),
+    // so that they pickle by name for a process pool.
+    m.def("read_model", [](py::handle text) { return zep::read_model(fromText(text, "text")); });
+    m.def("solve", [](const zep::Model& model, bool ranging, bool trace, bool final_tableau,
+                      bool exchanges) {
+        // A copy, so that another thread may change the Model meanwhile.
+        zep::Model own = model;
+        py::gil_scoped_release unlocked;
+        return zep::solve(own, {.ranging = ranging,
+                                .final_tableau = final_tableau,
+                                .trace = trace,
+                                .exchanges = exchanges});
+    });
+    m.def("listing", [](const zep::Model& model) { return toStr(zep::listing(model)); });
+}

@@ -1,0 +1,52 @@
+"""Errors: zep.Error with the programs' message and status, and the place
+where the library knows it."""
+import pickle
+
+import pytest
+
+import zep
+
+ERRORS = {
+    "algebraic input error": ("MAX P) X\nC1) X <= -4", 255,
+                              "Input Error 12>> Righthand-side not a nonnegative constant "
+                              "(line 2, column 11)"),
+    "matrix refusal": ("MAX 1 1\nX\nP 1\nC1 1 <= -4\n", 255,
+                       "Matrix input error: the right-hand side of row C1 is negative"),
+}
+
+
+@pytest.mark.parametrize("text,status,message", ERRORS.values(), ids=ERRORS.keys())
+def test_read_errors(text, status, message):
+    with pytest.raises(zep.Error) as raised:
+        zep.read_model(text)
+    error = raised.value
+    assert (error.status, error.message, str(error)) == (status, message, message)
+
+
+def test_a_model_zep_cannot_hold():
+    too_many = zep.Model(objective=[1] * 51, constraints=[])
+    with pytest.raises(zep.Error) as raised:
+        zep.solve(too_many)
+    assert raised.value.status != 0
+
+
+def test_a_name_with_a_blank():
+    with pytest.raises(zep.Error) as raised:
+        zep.solve(zep.Model(variables=["two words"], objective=[1]))
+    assert "two words" in raised.value.message.lower()
+
+
+def test_error_pickles():
+    with pytest.raises(zep.Error) as raised:
+        zep.read_model("MAX P) X\nC1) X <= -4")
+    again = pickle.loads(pickle.dumps(raised.value))
+    assert (again.message, again.status, again.kind, again.line, again.column) == (
+        raised.value.message, raised.value.status, raised.value.kind, raised.value.line,
+        raised.value.column)
+
+
+def test_wrong_types_are_type_errors():
+    with pytest.raises(TypeError):
+        zep.read_model(42)
+    with pytest.raises(TypeError):
+        zep.solve("MAX P) X  C1) X <= 4")

@@ -1,0 +1,76 @@
+"""zep: small linear programs (up to 30 constraints and 50 columns) read,
+solved by a checked two-phase simplex, and reported byte for byte as the
+zep programs print them.
+
+    >>> import zep
+    >>> model = zep.read_model("MAX PROFIT) 2X + 3Y  C1) X + Y <= 4  C2) X + 3Y <= 6")
+    >>> answer = zep.solve(model, ranging=True)
+    >>> answer.objective
+    9.0
+"""
+
+from . import _core
+from ._core import (
+    Answer,
+    Constraint,
+    Model,
+    Outcome,
+    Range,
+    Relation,
+    RowValue,
+    Sense,
+    VariableValue,
+    __version__,
+)
+from ._error import Error
+
+__all__ = [
+    "Answer",
+    "Constraint",
+    "Error",
+    "Model",
+    "Outcome",
+    "Range",
+    "Relation",
+    "RowValue",
+    "Sense",
+    "VariableValue",
+    "listing",
+    "read_model",
+    "solve",
+]
+
+
+def read_model(text):
+    """Read a model written in one of the forms zep-solve reads (the
+    algebraic form, the matrix form, the CPLEX LP format or MPS), told apart
+    as zep-solve tells them. text is str or bytes.
+
+    Returns a Model; raises zep.Error with the message and exit status that
+    zep-solve ends with for the same text.
+    """
+    return _core.read_model(text)
+
+
+def solve(model, *, ranging=False, trace=False, final_tableau=False, exchanges=False):
+    """Solve a Model with zep's two-phase simplex and check the answer.
+
+    The switches are zep-solve's option letters: ranging (r) adds the cost
+    and right-hand-side ranging tables, final_tableau (f) the final tableau,
+    trace (t) the starting tableau and every step, exchanges (x) one line
+    per basis exchange. They change the report and, for ranging, the
+    answer's cost_ranges and rhs_ranges.
+
+    Returns an Answer, whose report is what zep-solve prints after its
+    "Processing" line. Raises zep.Error for a model zep cannot hold (more
+    than 30 constraints or 50 columns, a negative right-hand side, a name
+    with a blank). The interpreter lock is released while zep solves, so
+    threads solve in parallel.
+    """
+    return _core.solve(model, ranging, trace, final_tableau, exchanges)
+
+
+def listing(model):
+    """The model listed in algebraic notation, as zep-parse prints it after
+    its echo of the model text."""
+    return _core.listing(model)

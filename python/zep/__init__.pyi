@@ -1,0 +1,138 @@
+from enum import Enum
+from typing import Any, Mapping, Optional, Sequence, Tuple, Union
+
+__version__: str
+
+Text = Union[str, bytes]
+Coefficients = Union[Sequence[float], Mapping[str, float]]
+RelationLike = Union["Relation", str]
+ConstraintLike = Union[
+    "Constraint",
+    Mapping[str, Any],
+    Tuple[Optional[Text], Coefficients, RelationLike, float],
+]
+
+class Sense(Enum):
+    minimize = 0
+    maximize = 1
+
+class Relation(Enum):
+    less_equal = 0
+    greater_equal = 1
+    equal = 2
+
+class Outcome(Enum):
+    optimal = 0
+    infeasible = 1
+    unbounded = 2
+
+class Error(Exception):
+    message: str
+    status: int
+    kind: Optional[str]
+    line: int
+    column: int
+    def __init__(
+        self, message: str, status: int, kind: Optional[str] = ..., line: int = ..., column: int = ...
+    ) -> None: ...
+
+class Constraint:
+    label: str
+    coefficients: list[float]
+    relation: Relation
+    rhs: float
+    def __init__(
+        self, label: Text, coefficients: Sequence[float], relation: RelationLike = ..., rhs: float = ...
+    ) -> None: ...
+    def to_dict(self) -> dict[str, Any]: ...
+
+class Model:
+    sense: Sense
+    sense_word: str
+    objective_label: str
+    objective: list[float]
+    variables: list[str]
+    constraints: list[Constraint]
+    def __init__(
+        self,
+        *,
+        sense: Union[Sense, str] = ...,
+        objective: Optional[Coefficients] = ...,
+        constraints: Optional[
+            Union[Sequence[ConstraintLike], Mapping[Text, Union[Tuple[Coefficients, RelationLike, float], Mapping[str, Any]]]]
+        ] = ...,
+        variables: Optional[Sequence[Text]] = ...,
+        objective_label: Text = ...,
+        sense_word: Text = ...,
+        bounds: Optional[Mapping[str, Tuple[Optional[float], Optional[float]]]] = ...,
+    ) -> None: ...
+    def to_dict(self) -> dict[str, Any]: ...
+
+class VariableValue:
+    @property
+    def name(self) -> str: ...
+    @property
+    def value(self) -> float: ...
+    @property
+    def reduced_cost(self) -> float: ...
+    def to_dict(self) -> dict[str, Any]: ...
+
+class RowValue:
+    @property
+    def label(self) -> str: ...
+    @property
+    def slack(self) -> float: ...
+    @property
+    def dual(self) -> float: ...
+    def to_dict(self) -> dict[str, Any]: ...
+
+class Range:
+    @property
+    def name(self) -> str: ...
+    @property
+    def current(self) -> float: ...
+    @property
+    def upper(self) -> float: ...
+    @property
+    def upper_becomes(self) -> str: ...
+    @property
+    def lower(self) -> float: ...
+    @property
+    def lower_becomes(self) -> str: ...
+    def to_dict(self) -> dict[str, Any]: ...
+
+class Answer:
+    @property
+    def outcome(self) -> Outcome: ...
+    @property
+    def objective(self) -> float: ...
+    @property
+    def iterations(self) -> int: ...
+    @property
+    def exact(self) -> bool: ...
+    @property
+    def variables(self) -> list[VariableValue]: ...
+    @property
+    def rows(self) -> list[RowValue]: ...
+    @property
+    def cost_ranges(self) -> list[Range]: ...
+    @property
+    def rhs_ranges(self) -> list[Range]: ...
+    @property
+    def unbounded_variable(self) -> str: ...
+    @property
+    def report(self) -> str: ...
+    @property
+    def report_bytes(self) -> bytes: ...
+    def to_dict(self) -> dict[str, Any]: ...
+
+def read_model(text: Text) -> Model: ...
+def solve(
+    model: Model,
+    *,
+    ranging: bool = ...,
+    trace: bool = ...,
+    final_tableau: bool = ...,
+    exchanges: bool = ...,
+) -> Answer: ...
+def listing(model: Model) -> str: ...
