@@ -4,7 +4,7 @@
 
 #include "solvers.h"
 
-namespace zep::bench {
+namespace zep::detail::bench {
 
 namespace {
 
@@ -70,4 +70,4 @@ double glpkSolve(const Model& model) {
     return z;
 }
 
-} // namespace zep::bench
+} // namespace zep::detail::bench

@@ -8,7 +8,7 @@
 #include <stdexcept>
 #include <utility>
 
-namespace zep::bench {
+namespace zep::detail::bench {
 
 namespace {
 
@@ -213,4 +213,4 @@ int namedColumns(const Model& model) {
     return columns;
 }
 
-} // namespace zep::bench
+} // namespace zep::detail::bench

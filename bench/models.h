@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace zep::bench {
+namespace zep::detail::bench {
 
 enum class Rel { le, ge, eq };
 
@@ -30,4 +30,4 @@ std::string matrixText(const Model& model);
 // Variables plus the slack, surplus and artificial columns zep adds.
 int namedColumns(const Model& model);
 
-} // namespace zep::bench
+} // namespace zep::detail::bench

@@ -20,7 +20,7 @@
 
 namespace {
 
-using zep::bench::Model;
+using zep::detail::bench::Model;
 
 FILE* sink() {
     static FILE* null_out = std::fopen("/dev/null", "w");
@@ -32,57 +32,58 @@ bool agree(double a, double b) {
 }
 
 void zepBench(benchmark::State& state, const Model& model) {
-    std::string text = zep::bench::matrixText(model);
-    double z = zep::bench::zepObjective(zep::bench::zepSolve(text, sink())->store());
-    if (!agree(z, zep::bench::glpkSolve(model))) {
+    std::string text = zep::detail::bench::matrixText(model);
+    double z =
+        zep::detail::bench::zepObjective(zep::detail::bench::zepSolve(text, sink())->store());
+    if (!agree(z, zep::detail::bench::glpkSolve(model))) {
         state.SkipWithError("zep and GLPK disagree on the optimum");
         return;
     }
-    for (auto _ : state) benchmark::DoNotOptimize(zep::bench::zepSolve(text, sink()));
+    for (auto _ : state) benchmark::DoNotOptimize(zep::detail::bench::zepSolve(text, sink()));
     state.counters["objective"] = z;
 }
 
 void readBench(benchmark::State& state, const Model& model) {
-    std::string text = zep::bench::matrixText(model);
-    for (auto _ : state) benchmark::DoNotOptimize(zep::bench::zepRead(text, sink()));
+    std::string text = zep::detail::bench::matrixText(model);
+    for (auto _ : state) benchmark::DoNotOptimize(zep::detail::bench::zepRead(text, sink()));
 }
 
 void engineBench(benchmark::State& state, const Model& model) {
-    auto read = zep::bench::zepRead(zep::bench::matrixText(model), sink());
-    auto s = std::make_unique<zep::Store>();
+    auto read = zep::detail::bench::zepRead(zep::detail::bench::matrixText(model), sink());
+    auto s = std::make_unique<zep::detail::Store>();
     for (auto _ : state) {
         *s = read->store();
-        zep::bench::zepEngine(*s);
+        zep::detail::bench::zepEngine(*s);
         benchmark::DoNotOptimize(s->engine.end_stat);
     }
 }
 
 void glpkBench(benchmark::State& state, const Model& model) {
-    double z = zep::bench::glpkSolve(model);
-    for (auto _ : state) benchmark::DoNotOptimize(zep::bench::glpkSolve(model));
+    double z = zep::detail::bench::glpkSolve(model);
+    for (auto _ : state) benchmark::DoNotOptimize(zep::detail::bench::glpkSolve(model));
     state.counters["objective"] = z;
 }
 
 void checkBench(benchmark::State& state, const Model& model) {
-    auto s = zep::bench::zepSolve(zep::bench::matrixText(model), sink());
-    if (!zep::outcome_holds(s->store())) {
+    auto s = zep::detail::bench::zepSolve(zep::detail::bench::matrixText(model), sink());
+    if (!zep::detail::outcome_holds(s->store())) {
         state.SkipWithError("the check refuses zep's answer");
         return;
     }
-    for (auto _ : state) benchmark::DoNotOptimize(zep::outcome_holds(s->store()));
+    for (auto _ : state) benchmark::DoNotOptimize(zep::detail::outcome_holds(s->store()));
 }
 
 // The exact re-solve of the model on the store that one solve leaves: from
 // its final floating-point basis, as the re-solve runs, or from the
 // standard form's starting basis, for comparison.
 void resolveBench(benchmark::State& state, const Model& model, bool from_basis) {
-    auto solved = zep::bench::zepSolve(zep::bench::matrixText(model), sink());
-    auto s = std::make_unique<zep::Store>();
+    auto solved = zep::detail::bench::zepSolve(zep::detail::bench::matrixText(model), sink());
+    auto s = std::make_unique<zep::detail::Store>();
     for (auto _ : state) {
         *s = solved->store();
-        zep::ExactTableau e;
-        if (from_basis) e = zep::exact_at_basis(*s);
-        zep::exact_simplex(*s, e);
+        zep::detail::ExactTableau e;
+        if (from_basis) e = zep::detail::exact_at_basis(*s);
+        zep::detail::exact_simplex(*s, e);
         benchmark::DoNotOptimize(s->engine.end_stat);
     }
 }
@@ -154,7 +155,7 @@ class SummaryReporter : public benchmark::ConsoleReporter {
         std::snprintf(line, sizeof line,
                       "| %s | %d | %d | %d | %.1f | %.1f | %.1f | %.1f | %.2f | %.2f | %.2f | %.3f "
                       "| %.2f | %.2f |\n",
-                      model.name.c_str(), model.m, model.n, zep::bench::namedColumns(model),
+                      model.name.c_str(), model.m, model.n, zep::detail::bench::namedColumns(model),
                       zep_t * 1e6, read_t * 1e6, engine_t * 1e6, glpk_t * 1e6, zep_t / glpk_t,
                       engine_t / glpk_t, check_t * 1e6, check_t / zep_t, resolve_t * 1e3,
                       scratch_t * 1e3);
@@ -171,9 +172,10 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     glp_term_out(GLP_OFF);
-    std::vector<Model> models = zep::bench::benchModels();
+    std::vector<Model> models = zep::detail::bench::benchModels();
     for (const Model& model : models) {
-        if (model.m > zep::max_cons || zep::bench::namedColumns(model) > zep::max_names) {
+        if (model.m > zep::detail::max_cons ||
+            zep::detail::bench::namedColumns(model) > zep::detail::max_names) {
             std::fprintf(stderr, "model %s exceeds zep's capacity\n", model.name.c_str());
             return 1;
         }

@@ -12,7 +12,7 @@
 #include "models.h"
 #include "store/store.h"
 
-namespace zep::bench {
+namespace zep::detail::bench {
 
 // Runs zep's solve on the text, with every report going to out, and
 // returns the store as the solve left it.
@@ -37,4 +37,4 @@ glp_prob* glpkLoad(const Model& model);
 // messages off; returns the optimal objective value, or NaN.
 double glpkSolve(const Model& model);
 
-} // namespace zep::bench
+} // namespace zep::detail::bench

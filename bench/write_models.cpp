@@ -12,16 +12,16 @@ int main(int argc, char** argv) {
         return 2;
     }
     glp_term_out(GLP_OFF);
-    for (const zep::bench::Model& model : zep::bench::benchModels()) {
+    for (const zep::detail::bench::Model& model : zep::detail::bench::benchModels()) {
         std::string base = std::string(argv[1]) + "/" + model.name;
         FILE* mat = std::fopen((base + ".mat").c_str(), "w");
         if (!mat) {
             std::fprintf(stderr, "cannot write %s.mat\n", base.c_str());
             return 1;
         }
-        std::fputs(zep::bench::matrixText(model).c_str(), mat);
+        std::fputs(zep::detail::bench::matrixText(model).c_str(), mat);
         std::fclose(mat);
-        glp_prob* p = zep::bench::glpkLoad(model);
+        glp_prob* p = zep::detail::bench::glpkLoad(model);
         int failed = glp_write_lp(p, nullptr, (base + ".lp").c_str());
         glp_delete_prob(p);
         if (failed) {

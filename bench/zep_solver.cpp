@@ -8,7 +8,7 @@
 #include "solvers.h"
 #include "stdform/stdform.h"
 
-namespace zep::bench {
+namespace zep::detail::bench {
 
 namespace {
 
@@ -41,4 +41,4 @@ double zepObjective(const Store& s) {
     return s.engine.end_stat == 1 ? -s.model.z_mult * s.tab.a_mat[0][0] : std::nan("");
 }
 
-} // namespace zep::bench
+} // namespace zep::detail::bench

@@ -24,7 +24,7 @@ write_basic_package_version_file(${PROJECT_BINARY_DIR}/zepConfigVersion.cmake
 install(FILES ${PROJECT_BINARY_DIR}/zepConfig.cmake ${PROJECT_BINARY_DIR}/zepConfigVersion.cmake
         DESTINATION ${ZEP_PACKAGE_DIR})
 
-# One page describes all four programs; the others lead to it.
+# One page describes all four programs; the others are links to it.
 install(FILES ${PROJECT_SOURCE_DIR}/man/zep.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 foreach(prog zep-solve zep-parse zep-convert)
   if(TARGET ${prog}-bin)

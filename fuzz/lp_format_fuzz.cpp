@@ -3,6 +3,6 @@
 #include "reader_fuzz.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    zep::fuzz::runReader(data, size, zep::readLpFormat);
+    zep::detail::fuzz::runReader(data, size, zep::detail::readLpFormat);
     return 0;
 }

@@ -10,7 +10,7 @@
 #include "simplex/tableau.h"
 #include "stdform/stdform.h"
 
-namespace zep::fuzz {
+namespace zep::detail::fuzz {
 
 inline void runReader(const std::uint8_t* data, std::size_t size, void (*reader)(Store&)) {
     Session run(std::string_view(reinterpret_cast<const char*>(data), size));
@@ -22,4 +22,4 @@ inline void runReader(const std::uint8_t* data, std::size_t size, void (*reader)
     });
 }
 
-} // namespace zep::fuzz
+} // namespace zep::detail::fuzz

@@ -2,11 +2,14 @@
 # Builds the fuzz targets of the four model readers and of zep-solve's
 # whole path with clang++ and runs each for a bounded time, the readers seeded
 # from the models in examples/, zep-solve from those and both test corpora
-# (each model behind an option byte: none, and f, r, t and x). The run
+# (each model behind an option byte: none, and f, r, t and x), and each from
+# its inputs in fuzz/seeds/READER, found by earlier runs and kept because they
+# reach code the models do not. The run
 # fails on any crash, sanitizer report or input that takes over one second;
 # the input is then left in fuzz/ (crash-*, timeout-*, leak-*). The corpora
 # grow in fuzz/corpus-READER (algebraic, matrix, lp_format, mps, solve)
-# from run to run.
+# from run to run; the fuzzers refuse to write into any other directory of
+# the source tree but a build directory.
 #
 #   fuzz/run.sh [seconds per target, default 60] [build directory, default build/fuzz]
 set -euo pipefail
@@ -31,6 +34,7 @@ fuzz() {
     else
         cp examples/*."$extension" "$corpus"/
     fi
+    cp fuzz/seeds/"$reader"/* "$corpus"/
     echo "=== fuzzing the $reader reader for $seconds seconds"
     "$build/fuzz-$reader" -max_total_time="$seconds" -timeout=1 -artifact_prefix=fuzz/ \
         -print_final_stats=1 "$@" "$corpus"

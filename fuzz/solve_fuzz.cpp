@@ -13,7 +13,7 @@
 
 namespace {
 
-void takeOptions(zep::Store& s, std::uint8_t bits) {
+void takeOptions(zep::detail::Store& s, std::uint8_t bits) {
     if (bits & 0x01) s.opt.echo = !s.opt.echo;
     if (bits & 0x02) s.opt.last_tableau = 1;
     if (bits & 0x04) s.opt.show_range = 1;
@@ -39,11 +39,11 @@ void throughLibrary(std::string_view text, std::uint8_t bits) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;
     std::string_view text(reinterpret_cast<const char*>(data) + 1, size - 1);
-    zep::Session run(text);
+    zep::detail::Session run(text);
     takeOptions(run.store(), data[0]);
-    run.run([](zep::Store& s) {
-        zep::initParam(s);
-        zep::solve(s);
+    run.run([](zep::detail::Store& s) {
+        zep::detail::initParam(s);
+        zep::detail::solve(s);
     });
     throughLibrary(text, data[0]);
     return 0;

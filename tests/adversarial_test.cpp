@@ -28,9 +28,9 @@
 namespace {
 
 namespace fs = std::filesystem;
-using zep::testing::Answer;
-using zep::testing::MatModel;
-using zep::testing::MatRow;
+using zep::detail::testing::Answer;
+using zep::detail::testing::MatModel;
+using zep::detail::testing::MatRow;
 
 class AdversarialModels {
   public:
@@ -159,7 +159,7 @@ bool pointMeetsRows(const MatModel& m, const Answer& a, double tol = 1e-14) {
 // zep's own point (full precision, from its final tableau) meets every row
 // to within 1e-9 of the magnitudes of the row's terms: a witness that the
 // model is feasible, whatever glpsol says.
-bool zepPointMeetsRows(const MatModel& m, const zep::Store& s) {
+bool zepPointMeetsRows(const MatModel& m, const zep::detail::Store& s) {
     if (s.engine.end_stat == 2) return false;
     std::vector<double> x(m.names.size());
     for (std::size_t j = 0; j < x.size(); j++) {
@@ -175,14 +175,12 @@ bool sameAnswer(const Answer& a, const Answer& b) {
            std::fabs(a.objective - b.objective) <= 1e-9 * std::fmax(1, std::fabs(b.objective));
 }
 
-TEST(AdversarialDifferential, AgreesWithConstructionAndWithGlpsol) {
-    if (std::system("command -v glpsol >/dev/null 2>&1") != 0) GTEST_SKIP() << "glpsol not found";
-    unsigned seed = zep::testing::envSeed("ZEP_ADVERSARIAL_SEED", 20261207);
-    int count = zep::testing::envCount("ZEP_ADVERSARIAL_COUNT", 100);
+// Models from seed, each compared with its construction or with glpsol.
+void expectAgreesWithConstructionAndWithGlpsol(unsigned seed, int count) {
     std::printf("adversarial differential seed %u (set ZEP_ADVERSARIAL_SEED=%u to repeat, "
                 "ZEP_ADVERSARIAL_COUNT for more models)\n",
                 seed, seed);
-    RecordProperty("seed", static_cast<int>(seed));
+    ::testing::Test::RecordProperty("seed", static_cast<int>(seed));
     std::string tmpl = (fs::temp_directory_path() / "zep-adversarial-XXXXXX").string();
     ASSERT_NE(mkdtemp(tmpl.data()), nullptr);
     fs::path dir = tmpl;
@@ -190,27 +188,27 @@ TEST(AdversarialDifferential, AgreesWithConstructionAndWithGlpsol) {
     int compared = 0, resolved = 0, marked = 0, refuted = 0, skipped[3] = {};
     auto check = [&](int i, const MatModel& m, const Answer& want, bool by_construction) {
         SCOPED_TRACE("seed " + std::to_string(seed) + ", model " + std::to_string(i) + ":\n" +
-                     zep::testing::matText(m));
-        auto solved = zep::testing::solveModel(dir, m);
+                     zep::detail::testing::matText(m));
+        auto solved = zep::detail::testing::solveModel(dir, m);
         if (!by_construction && want.status == "INFEASIBLE" &&
             zepPointMeetsRows(m, *solved.store)) {
             refuted++;
             return;
         }
-        zep::testing::expectAgrees(m, solved, want);
+        zep::detail::testing::expectAgrees(m, solved, want);
         compared++;
         resolved += solved.store->engine.exact_tableau;
-        marked += solved.output.find(zep::exact_note) != std::string::npos;
+        marked += solved.output.find(zep::detail::exact_note) != std::string::npos;
     };
-    for (int i = 0; i < count && !HasFailure(); i++) {
+    for (int i = 0; i < count && !::testing::Test::HasFailure(); i++) {
         MatModel m = models.next();
         if (models.contradictory) {
             check(i, m, {"INFEASIBLE", 0, {}}, true);
             continue;
         }
-        Answer plain = zep::testing::glpsolVerdict(dir, m, "");
-        Answer exact = zep::testing::glpsolVerdict(dir, m, "--exact");
-        Answer checked = zep::testing::glpsolVerdict(dir, m, "--xcheck");
+        Answer plain = zep::detail::testing::glpsolVerdict(dir, m, "");
+        Answer exact = zep::detail::testing::glpsolVerdict(dir, m, "--exact");
+        Answer checked = zep::detail::testing::glpsolVerdict(dir, m, "--xcheck");
         int skip = exact.status == "UNKNOWN"                                  ? 0
                    : !sameAnswer(plain, exact) || !sameAnswer(checked, exact) ? 1
                    : !pointMeetsRows(m, exact)                                ? 2
@@ -227,6 +225,21 @@ TEST(AdversarialDifferential, AgreesWithConstructionAndWithGlpsol) {
                 compared, count, resolved, marked, skipped[0], skipped[1], skipped[2], refuted);
     EXPECT_GE(compared * 2, count) << "too few models on which glpsol agrees with itself";
     fs::remove_all(dir);
+}
+
+// A sample in every run, the first models of the long run's hundred.
+TEST(AdversarialDifferential, AgreesWithConstructionAndWithGlpsol) {
+    if (std::system("command -v glpsol >/dev/null 2>&1") != 0) GTEST_SKIP() << "glpsol not found";
+    expectAgreesWithConstructionAndWithGlpsol(
+        zep::detail::testing::envSeed("ZEP_ADVERSARIAL_SEED", 20261207),
+        zep::detail::testing::envCount("ZEP_ADVERSARIAL_COUNT", 20));
+}
+
+TEST(AdversarialDifferentialLong, AgreesWithConstructionAndWithGlpsol) {
+    if (std::system("command -v glpsol >/dev/null 2>&1") != 0) GTEST_SKIP() << "glpsol not found";
+    expectAgreesWithConstructionAndWithGlpsol(
+        zep::detail::testing::envSeed("ZEP_ADVERSARIAL_SEED", 20261207),
+        zep::detail::testing::envCount("ZEP_ADVERSARIAL_COUNT", 100));
 }
 
 } // namespace

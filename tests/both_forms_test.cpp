@@ -19,8 +19,8 @@
 namespace {
 
 namespace fs = std::filesystem;
-using zep::ModelForm;
-using zep::testing::Harness;
+using zep::detail::ModelForm;
+using zep::detail::testing::Harness;
 
 struct FormCase {
     const char* text;
@@ -33,7 +33,7 @@ class FormOfFile : public ::testing::TestWithParam<FormCase> {};
 // from its first byte.
 TEST_P(FormOfFile, IsToldByTheWordAfterTheSenseWord) {
     Harness h(GetParam().text);
-    EXPECT_EQ(zep::modelForm(h.store()), GetParam().form);
+    EXPECT_EQ(zep::detail::modelForm(h.store()), GetParam().form);
     std::string again;
     for (int c; (c = std::fgetc(h.store().luin)) != EOF;) again += static_cast<char>(c);
     EXPECT_EQ(again, GetParam().text);
@@ -62,13 +62,13 @@ TEST(FormOfFile, AStreamThatCannotGoBackIsReadWhole) {
     close(ends[1]);
     std::fclose(h.store().luin);
     h.store().luin = fdopen(ends[0], "r");
-    EXPECT_EQ(zep::modelForm(h.store()), ModelForm::algebraic);
+    EXPECT_EQ(zep::detail::modelForm(h.store()), ModelForm::algebraic);
     std::string again;
     for (int c; (c = std::fgetc(h.store().luin)) != EOF;) again += static_cast<char>(c);
     EXPECT_EQ(again, text);
 }
 
-using zep::testing::solveText;
+using zep::detail::testing::solveText;
 
 TEST(AlgebraicSolve, EchoesThenAnnouncesTheModelOnALineOfItsOwn) {
     std::string out = solveText("MAX P) 2X C1) X <= 4", "m.lp", "");

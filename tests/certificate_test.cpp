@@ -14,13 +14,13 @@
 
 namespace {
 
-using zep::Store;
-using zep::testing::Harness;
+using zep::detail::Store;
+using zep::detail::testing::Harness;
 
 Store& load(Harness& h) {
-    zep::initParam(h.store());
-    zep::generate2(h.store());
-    zep::setprob(h.store());
+    zep::detail::initParam(h.store());
+    zep::detail::generate2(h.store());
+    zep::detail::setprob(h.store());
     return h.store();
 }
 
@@ -30,11 +30,11 @@ Store& load(Harness& h) {
 TEST(Certificate, ReducedCostOfMinus1e12BesideADualOf1e12IsRefused) {
     Harness h("MIN 1 2\nX\nOBJ 1000000000000\nC1 1 >= 1\nC2 1e-12 >= 0\n");
     Store& s = load(h);
-    double c[zep::tab_cols] = {0, 1e12};
-    double y[zep::tab_rows] = {0, 1e12, 1};
-    EXPECT_FALSE(zep::duals_hold(s, c, y));
+    double c[zep::detail::tab_cols] = {0, 1e12};
+    double y[zep::detail::tab_rows] = {0, 1e12, 1};
+    EXPECT_FALSE(zep::detail::duals_hold(s, c, y));
     y[2] = 0;
-    EXPECT_TRUE(zep::duals_hold(s, c, y));
+    EXPECT_TRUE(zep::detail::duals_hold(s, c, y));
 }
 
 // A dual value of the wrong sign for its relation, by the smallest amount
@@ -42,9 +42,9 @@ TEST(Certificate, ReducedCostOfMinus1e12BesideADualOf1e12IsRefused) {
 TEST(Certificate, DualOfTheWrongSignIsRefused) {
     Harness h("MAX 1 1\nX\nP 1\nC1 1 <= 4\n");
     Store& s = load(h);
-    double c[zep::tab_cols] = {0, -1};
-    double y[zep::tab_rows] = {0, -std::nextafter(0.0, 1.0)};
-    EXPECT_FALSE(zep::duals_hold(s, c, y));
+    double c[zep::detail::tab_cols] = {0, -1};
+    double y[zep::detail::tab_rows] = {0, -std::nextafter(0.0, 1.0)};
+    EXPECT_FALSE(zep::detail::duals_hold(s, c, y));
 }
 
 // dx = (3, 1) keeps X - 3Y >= 0 exactly; one unit in the last place less of
@@ -52,27 +52,27 @@ TEST(Certificate, DualOfTheWrongSignIsRefused) {
 TEST(Certificate, RayThatMissesARowByOneUnitInTheLastPlaceIsRefused) {
     Harness h("MAX 2 2\nX Y\nP 1 1\nC1 1 -3 >= 0\nC2 -1 1 <= 7\n");
     Store& s = load(h);
-    double dx[zep::tab_cols] = {0, 3, 1};
-    EXPECT_TRUE(zep::ray_holds(s, dx));
+    double dx[zep::detail::tab_cols] = {0, 3, 1};
+    EXPECT_TRUE(zep::detail::ray_holds(s, dx));
     dx[1] = std::nextafter(3.0, 0.0);
-    EXPECT_FALSE(zep::ray_holds(s, dx));
+    EXPECT_FALSE(zep::detail::ray_holds(s, dx));
 }
 
 // An "=" row along which the ray moves by one unit in the last place.
 TEST(Certificate, RayThatLeavesAnEqualityByOneUnitInTheLastPlaceIsRefused) {
     Harness h("MAX 2 1\nX Y\nP 1 1\nC1 0.1 -0.1 = 0\n");
     Store& s = load(h);
-    double dx[zep::tab_cols] = {0, 1, 1};
-    EXPECT_TRUE(zep::ray_holds(s, dx));
+    double dx[zep::detail::tab_cols] = {0, 1, 1};
+    EXPECT_TRUE(zep::detail::ray_holds(s, dx));
     dx[2] = std::nextafter(1.0, 2.0);
-    EXPECT_FALSE(zep::ray_holds(s, dx));
+    EXPECT_FALSE(zep::detail::ray_holds(s, dx));
 }
 
 TEST(Certificate, RayThatDoesNotImproveIsRefused) {
     Harness h("MIN 2 1\nX Y\nP 1e-300 -1e-300\nC1 1 -1 <= 1\n");
     Store& s = load(h);
-    double dx[zep::tab_cols] = {0, 1, 1};
-    EXPECT_FALSE(zep::ray_holds(s, dx));
+    double dx[zep::detail::tab_cols] = {0, 1, 1};
+    EXPECT_FALSE(zep::detail::ray_holds(s, dx));
 }
 
 // u = (1, -1, -1) combines the rows into 0 X + (-1) Y >= 1e16 - 1 - 1e16:
@@ -81,9 +81,9 @@ TEST(Certificate, RayThatDoesNotImproveIsRefused) {
 TEST(Certificate, FarkasSumThatIsZeroInFloatingPointButNegativeIsRefused) {
     Harness h("MIN 2 3\nX Y\nP 1 1\nC1 1 0 >= 1e16\nC2 0 1 <= 1\nC3 1 0 <= 1e16\n");
     Store& s = load(h);
-    double u[zep::tab_rows] = {0, 1, -1, -1};
+    double u[zep::detail::tab_rows] = {0, 1, -1, -1};
     EXPECT_EQ(1e16 - 1 - 1e16, 0.0);
-    EXPECT_FALSE(zep::farkas_holds(s, u));
+    EXPECT_FALSE(zep::detail::farkas_holds(s, u));
 }
 
 // With C3 at 1e16 - 2 the same u proves the rows contradictory (its sum is
@@ -91,10 +91,10 @@ TEST(Certificate, FarkasSumThatIsZeroInFloatingPointButNegativeIsRefused) {
 TEST(Certificate, FarkasSumDecidedExactlyWhereRoundingHidesIt) {
     Harness h("MIN 2 3\nX Y\nP 1 1\nC1 1 0 >= 1e16\nC2 0 1 <= 1\nC3 1 0 <= 9999999999999998\n");
     Store& s = load(h);
-    double u[zep::tab_rows] = {0, 1, -1, -1};
-    EXPECT_TRUE(zep::farkas_holds(s, u));
+    double u[zep::detail::tab_rows] = {0, 1, -1, -1};
+    EXPECT_TRUE(zep::detail::farkas_holds(s, u));
     u[1] = 1.5;
-    EXPECT_FALSE(zep::farkas_holds(s, u)) << "u A_X = 0.5 > 0";
+    EXPECT_FALSE(zep::detail::farkas_holds(s, u)) << "u A_X = 0.5 > 0";
 }
 
 // The exact tableau of the final basis, the start of both the last stage of
@@ -102,8 +102,8 @@ TEST(Certificate, FarkasSumDecidedExactlyWhereRoundingHidesIt) {
 TEST(Certificate, ExactTableauReachesTheFinalBasis) {
     Harness h("MAX 2 2\nX Y\nPROFIT 2 3\nC1 1 1 <= 4\nC2 1 3 <= 6\n");
     Store& s = load(h);
-    zep::simplex(s);
-    zep::ExactTableau e = zep::exact_at_basis(s);
+    zep::detail::simplex(s);
+    zep::detail::ExactTableau e = zep::detail::exact_at_basis(s);
     ASSERT_TRUE(e.at_basis);
     EXPECT_EQ(e.a[0][0], 9); // minus the internal (minimising) objective
     EXPECT_EQ(e.a[0][3], mpq_class(3, 2));
@@ -118,7 +118,7 @@ TEST(Certificate, SingularBasisIsNotReached) {
     Store& s = load(h);
     s.tab.basis_index[1] = 1;
     s.tab.basis_index[2] = 2;
-    EXPECT_FALSE(zep::exact_at_basis(s).at_basis);
+    EXPECT_FALSE(zep::detail::exact_at_basis(s).at_basis);
 }
 
 // The floating-point rules end with X4 basic at -0.55: with X4 at -0.55 the
@@ -131,18 +131,18 @@ TEST(Certificate, PointWithAValueBelowZeroIsRefused) {
               "R2 0.962 7.6 0 78500000000000 830000 >= 595999.9404\n"
               "R3 1 1 1 1 1 <= 5680000000000\n");
     Store& s = load(h);
-    zep::simplex(s);
+    zep::detail::simplex(s);
     ASSERT_EQ(s.engine.end_stat, 1);
     ASSERT_LT(s.tab.a_mat[s.tab.col_status[4]][0], 0.0);
-    EXPECT_FALSE(zep::outcome_holds(s));
+    EXPECT_FALSE(zep::detail::outcome_holds(s));
 }
 
 // A written number is the shortest decimal of its double.
 TEST(Certificate, WrittenNumbersAreTheirShortestDecimals) {
-    EXPECT_EQ(zep::written(0.1), mpq_class(1, 10));
-    EXPECT_EQ(zep::written(-2.5e-7), mpq_class(-1, 4000000));
-    EXPECT_EQ(zep::written(1e20), mpq_class(mpz_class("100000000000000000000")));
-    EXPECT_EQ(zep::written(0.0), 0);
+    EXPECT_EQ(zep::detail::written(0.1), mpq_class(1, 10));
+    EXPECT_EQ(zep::detail::written(-2.5e-7), mpq_class(-1, 4000000));
+    EXPECT_EQ(zep::detail::written(1e20), mpq_class(mpz_class("100000000000000000000")));
+    EXPECT_EQ(zep::detail::written(0.0), 0);
 }
 
 } // namespace

@@ -8,7 +8,7 @@
 
 namespace {
 
-using zep::testing::Harness;
+using zep::detail::testing::Harness;
 
 struct ArgCase {
     std::vector<std::string> args;
@@ -23,7 +23,7 @@ int callGetArg(Harness& h, std::vector<std::string> args) {
     for (auto& a : args) argv.push_back(a.data());
     if (h.store().luin) std::fclose(h.store().luin);
     h.store().luin = nullptr;
-    int result = zep::getArg(h.store(), static_cast<int>(argv.size()), argv.data());
+    int result = zep::detail::getArg(h.store(), static_cast<int>(argv.size()), argv.data());
     if (!h.store().luin) h.store().luin = std::tmpfile(); // the harness closes it
     return result;
 }
@@ -34,7 +34,7 @@ TEST_P(GetArgOptions, SetsSwitchesAndReportsUnknownLetters) {
     const ArgCase& c = GetParam();
     Harness h;
     EXPECT_EQ(callGetArg(h, c.args), c.result);
-    zep::Store& s = h.store();
+    zep::detail::Store& s = h.store();
     EXPECT_EQ(s.opt.echo, c.echo);
     EXPECT_EQ(s.opt.inputMatrix, c.inputMatrix);
     EXPECT_EQ(s.opt.last_tableau, c.last_tableau);

@@ -17,15 +17,15 @@
 
 namespace {
 
-using zep::ModelForm;
-using zep::testing::Harness;
+using zep::detail::ModelForm;
+using zep::detail::testing::Harness;
 
-std::string written(zep::Store& s, ModelForm to) {
+std::string written(zep::detail::Store& s, ModelForm to) {
     char* text = nullptr;
     std::size_t size = 0;
     std::FILE* out = s.out;
     s.out = open_memstream(&text, &size);
-    zep::writeModel(s, to);
+    zep::detail::writeModel(s, to);
     std::fclose(s.out);
     s.out = out;
     std::string result(text, size);
@@ -37,12 +37,12 @@ std::string written(zep::Store& s, ModelForm to) {
 int readBack(Harness& h, ModelForm& form) {
     std::snprintf(h.store().buf, sizeof h.store().buf, "back");
     h.store().opt.echo = 0;
-    zep::initParam(h.store());
-    form = zep::modelForm(h.store());
-    return h.run(zep::readModel);
+    zep::detail::initParam(h.store());
+    form = zep::detail::modelForm(h.store());
+    return h.run(zep::detail::readModel);
 }
 
-void expectSameModel(const zep::Store& a, const zep::Store& b) {
+void expectSameModel(const zep::detail::Store& a, const zep::detail::Store& b) {
     EXPECT_EQ(a.model.z_mult, b.model.z_mult);
     ASSERT_EQ(a.model.num_vars, b.model.num_vars);
     ASSERT_EQ(a.model.num_cons, b.model.num_cons);
@@ -62,14 +62,15 @@ void expectSameModel(const zep::Store& a, const zep::Store& b) {
 const char* form_names[] = {"matrix", "algebraic", "lp", "mps"};
 
 TEST(ConvertRoundTrip, EveryFormReadsBackAsTheSameModel) {
-    zep::testing::RandomModels random(zep::testing::testSeed("ZEP_ROUNDTRIP_SEED", 14));
+    zep::detail::testing::RandomModels random(
+        zep::detail::testing::testSeed("ZEP_ROUNDTRIP_SEED", 14));
     for (int k = 0; k < 300; k++) {
-        auto model = std::make_unique<zep::Store>();
+        auto model = std::make_unique<zep::detail::Store>();
         random.fill(*model, 20, 30);
         for (ModelForm to :
              {ModelForm::matrix, ModelForm::algebraic, ModelForm::lp, ModelForm::mps}) {
             char why[160];
-            ASSERT_TRUE(zep::writable(*model, to, why, sizeof why)) << why;
+            ASSERT_TRUE(zep::detail::writable(*model, to, why, sizeof why)) << why;
             std::string text = written(*model, to);
             SCOPED_TRACE(std::string("model ") + std::to_string(k) + " in the " +
                          form_names[static_cast<int>(to)] + " form:\n" + text);
@@ -83,15 +84,15 @@ TEST(ConvertRoundTrip, EveryFormReadsBackAsTheSameModel) {
 }
 
 TEST(ConvertRoundTrip, LongRowsWrapAndStillReadBack) {
-    auto model = std::make_unique<zep::Store>();
-    zep::initParam(*model);
+    auto model = std::make_unique<zep::detail::Store>();
+    zep::detail::initParam(*model);
     model->model.num_vars = 40;
     model->model.num_cons = 1;
     model->model.z_mult = 1;
-    std::snprintf(model->model.rname[0], zep::label_size, "COST");
-    std::snprintf(model->model.rname[1], zep::label_size, "ALL");
+    std::snprintf(model->model.rname[0], zep::detail::label_size, "COST");
+    std::snprintf(model->model.rname[1], zep::detail::label_size, "ALL");
     for (int j = 1; j <= 40; j++) {
-        std::snprintf(model->tab.varname[j], zep::name_size, "E%d", j);
+        std::snprintf(model->tab.varname[j], zep::detail::name_size, "E%d", j);
         model->tab.a_mat[0][j] = -1.0 / j;
         model->tab.a_mat[1][j] = j % 3 == 0 ? 0 : 1;
     }
@@ -120,10 +121,10 @@ class ConvertRefusal : public ::testing::TestWithParam<Unwritable> {};
 TEST_P(ConvertRefusal, SaysWhatTheFormCannotHold) {
     Harness h(GetParam().matrix);
     std::snprintf(h.store().buf, sizeof h.store().buf, "m.mat");
-    zep::initParam(h.store());
-    ASSERT_EQ(h.run(zep::generate2), -1) << h.output();
+    zep::detail::initParam(h.store());
+    ASSERT_EQ(h.run(zep::detail::generate2), -1) << h.output();
     char why[160] = {};
-    EXPECT_FALSE(zep::writable(h.store(), GetParam().to, why, sizeof why));
+    EXPECT_FALSE(zep::detail::writable(h.store(), GetParam().to, why, sizeof why));
     EXPECT_STREQ(why, GetParam().why);
 }
 
@@ -147,11 +148,11 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ConvertRefusal, MpsAndTheMatrixFormHoldEveryModelZepReads) {
     Harness h("MIN 0 1 Z C <= 1");
-    zep::initParam(h.store());
-    ASSERT_EQ(h.run(zep::generate2), -1);
+    zep::detail::initParam(h.store());
+    ASSERT_EQ(h.run(zep::detail::generate2), -1);
     char why[160];
-    EXPECT_TRUE(zep::writable(h.store(), ModelForm::mps, why, sizeof why));
-    EXPECT_TRUE(zep::writable(h.store(), ModelForm::matrix, why, sizeof why));
+    EXPECT_TRUE(zep::detail::writable(h.store(), ModelForm::mps, why, sizeof why));
+    EXPECT_TRUE(zep::detail::writable(h.store(), ModelForm::matrix, why, sizeof why));
 }
 
 // One run of zep-convert with its model output and its messages apart.
@@ -163,7 +164,7 @@ struct ConvertRun {
 ConvertRun convert(std::initializer_list<const char*> args) {
     std::vector<char*> argv{const_cast<char*>("zep-convert")};
     for (const char* a : args) argv.push_back(const_cast<char*>(a));
-    auto s = std::make_unique<zep::Store>();
+    auto s = std::make_unique<zep::detail::Store>();
     char *out = nullptr, *messages = nullptr;
     std::size_t out_size = 0, messages_size = 0;
     std::FILE* model = open_memstream(&out, &out_size);
@@ -171,8 +172,8 @@ ConvertRun convert(std::initializer_list<const char*> args) {
     std::FILE* to_messages = open_memstream(&messages, &messages_size);
     ConvertRun run{-1, "", ""};
     try {
-        zep::convertRun(*s, static_cast<int>(argv.size()), argv.data(), to_messages);
-    } catch (const zep::ProcessEnd& end) {
+        zep::detail::convertRun(*s, static_cast<int>(argv.size()), argv.data(), to_messages);
+    } catch (const zep::detail::ProcessEnd& end) {
         run.status = end.status;
     }
     std::fclose(model);

@@ -9,13 +9,13 @@
 
 namespace {
 
-using zep::Store;
-using namespace zep::testing;
+using zep::detail::Store;
+using namespace zep::detail::testing;
 
 // X basic in row 1 of a minimisation; the nonbasic columns 2 to 4 are set
 // up per case.
 void costRangingTableau(Store& s) {
-    zep::initParam(s);
+    zep::detail::initParam(s);
     s.model.z_mult = 1.0;
     s.model.num_vars = 1;
     setNames(s, {"X", "A", "B", "C"});
@@ -132,7 +132,8 @@ TEST_P(NonbasicCostRange, OwnNameOnTheImprovingSide) {
     s.model.z_mult = GetParam().z_mult;
     s.tab.cost[2] = 5;
     s.tab.a_mat[0][2] = 1.5;
-    zep::range_cnb(s, zep::nonbasic_cost_range(s, zep::exact_of_doubles(s), 2));
+    zep::detail::range_cnb(
+        s, zep::detail::nonbasic_cost_range(s, zep::detail::exact_of_doubles(s), 2));
     EXPECT_EQ(h.output(), std::string(GetParam().limits) + "\n");
 }
 
@@ -146,7 +147,7 @@ INSTANTIATE_TEST_SUITE_P(
 // MAX P) X + Y, C1) -X = 0, C2) X + Y <= 5 after phase 2: ART:C1 stays basic
 // at zero and holds X out of the basis (its phase-1 entry is 1).
 void artificialHoldsXOut(Store& s) {
-    zep::initParam(s);
+    zep::detail::initParam(s);
     s.model.z_mult = -1.0;
     s.model.num_vars = 2;
     setNames(s, {"X", "Y", "ART:C1", "SLK:C2"});

@@ -14,12 +14,12 @@
 
 namespace {
 
-using zep::Store;
-using zep::testing::Harness;
-using zep::testing::objective;
-using zep::testing::runEngine;
-using zep::testing::Tableau;
-using zep::testing::value;
+using zep::detail::Store;
+using zep::detail::testing::Harness;
+using zep::detail::testing::objective;
+using zep::detail::testing::runEngine;
+using zep::detail::testing::Tableau;
+using zep::detail::testing::value;
 
 // Cycling: Beale's example cycles under the plain rules.
 
@@ -28,10 +28,10 @@ const char* beale = "MIN 4 3 X1 X2 X3 X4 COST -0.75 20 -0.5 6 "
 
 TEST(Cycling, BealesExampleCyclesWithoutTheGuard) {
     Harness h(beale);
-    zep::initParam(h.store());
+    zep::detail::initParam(h.store());
     ASSERT_EQ(h.run([](Store& s) {
-        zep::generate2(s);
-        zep::setprob(s);
+        zep::detail::generate2(s);
+        zep::detail::setprob(s);
     }),
               -1);
     Store& s = h.store();
@@ -39,12 +39,12 @@ TEST(Cycling, BealesExampleCyclesWithoutTheGuard) {
     std::vector<int> start(s.tab.col_status, s.tab.col_status + s.tab.last_col + 1);
     for (int round = 1; round <= 2; round++) {
         for (int step = 1; step <= 6; step++) {
-            zep::incoming(s);
+            zep::detail::incoming(s);
             ASSERT_EQ(s.engine.optimal, 0);
-            zep::outgoing(s);
-            zep::ratio_test(s);
+            zep::detail::outgoing(s);
+            zep::detail::ratio_test(s);
             ASSERT_EQ(s.engine.unbounded, 0);
-            zep::pivot(s);
+            zep::detail::pivot(s);
             EXPECT_EQ(s.tab.a_mat[0][0], 0.0);
         }
         EXPECT_EQ(std::vector<int>(s.tab.col_status, s.tab.col_status + s.tab.last_col + 1), start);
@@ -69,31 +69,31 @@ int plainPhase(Store& s, int obj_row) {
     s.tab.obj_row = obj_row;
     int degenerate = 0;
     for (;;) {
-        zep::incoming(s);
+        zep::detail::incoming(s);
         if (s.engine.optimal) return degenerate;
-        zep::outgoing(s);
+        zep::detail::outgoing(s);
         s.engine.pivots++;
-        zep::ratio_test(s);
+        zep::detail::ratio_test(s);
         if (s.engine.unbounded) return degenerate;
         double before = s.tab.a_mat[obj_row][0];
-        zep::pivot(s);
+        zep::detail::pivot(s);
         degenerate += s.tab.a_mat[obj_row][0] == before;
     }
 }
 
 TEST(CycleGuard, LeavesDegenerateModelThatDoesNotCycleAlone) {
     std::string model =
-        zep::testing::readFile(ZEP_SOURCE_DIR "/tests/corpus/limit-30-degenerate.mat");
+        zep::detail::testing::readFile(ZEP_SOURCE_DIR "/tests/corpus/limit-30-degenerate.mat");
     Harness plain(model), guarded(model);
-    zep::initParam(plain.store());
+    zep::detail::initParam(plain.store());
     ASSERT_EQ(plain.run([](Store& s) {
-        zep::generate2(s);
-        zep::setprob(s);
+        zep::detail::generate2(s);
+        zep::detail::setprob(s);
     }),
               -1);
     ASSERT_EQ(plain.store().tab.phase, 1);
     int degenerate = plainPhase(plain.store(), plain.store().tab.ph1_row);
-    zep::infeas(plain.store());
+    zep::detail::infeas(plain.store());
     degenerate += plainPhase(plain.store(), 0);
     EXPECT_GT(degenerate, 5);
     ASSERT_EQ(runEngine(guarded), -1);
@@ -107,19 +107,19 @@ TEST(CycleGuard, LeavesDegenerateModelThatDoesNotCycleAlone) {
 TEST(CycleGuard, TurnsBlandOnOnlyWhenBasisRecursAndOffWhenObjectiveMoves) {
     Tableau t(1, 2);
     t.basic(1, 1);
-    zep::CycleGuard g;
-    zep::guardStart(t.s, g);
+    zep::detail::CycleGuard g;
+    zep::detail::guardStart(t.s, g);
     t.basic(1, 2), t.s.tab.col_status[1] = 0;
-    zep::guardStep(t.s, g);
+    zep::detail::guardStep(t.s, g);
     EXPECT_EQ(t.s.engine.bland, 0);
     t.basic(1, 1), t.s.tab.col_status[2] = 0;
-    zep::guardStep(t.s, g);
+    zep::detail::guardStep(t.s, g);
     EXPECT_EQ(t.s.engine.bland, 0); // the mark moved on to the second basis
     t.basic(1, 2), t.s.tab.col_status[1] = 0;
-    zep::guardStep(t.s, g);
+    zep::detail::guardStep(t.s, g);
     EXPECT_EQ(t.s.engine.bland, 1);
     t.s.tab.a_mat[0][0] = 1;
-    zep::guardStep(t.s, g);
+    zep::detail::guardStep(t.s, g);
     EXPECT_EQ(t.s.engine.bland, 0);
 }
 

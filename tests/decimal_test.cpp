@@ -17,7 +17,7 @@ namespace {
 // strtod reading the same whole text.
 void expectAsStrtod(const std::string& text) {
     double fast = 0;
-    if (!zep::plainDecimal(text.c_str(), static_cast<int>(text.size()), fast)) return;
+    if (!zep::detail::plainDecimal(text.c_str(), static_cast<int>(text.size()), fast)) return;
     char* end = nullptr;
     double slow = std::strtod(text.c_str(), &end);
     ASSERT_EQ(end, text.c_str() + text.size()) << text;
@@ -48,7 +48,7 @@ TEST(Decimal, RandomNumbersReadAsStrtodReadsThem) {
             text += std::to_string(rng() % 340);
         }
         double v;
-        taken += zep::plainDecimal(text.c_str(), static_cast<int>(text.size()), v);
+        taken += zep::detail::plainDecimal(text.c_str(), static_cast<int>(text.size()), v);
         expectAsStrtod(text);
         if (HasFailure()) return;
     }
@@ -84,7 +84,8 @@ TEST(Decimal, LeavesEveryOtherTextToStrtod) {
                            "1,5",   "1 ",    " 1",  "e5",  "1e5.0", "1f"};
     for (const char* text : texts) {
         double v = 7;
-        EXPECT_FALSE(zep::plainDecimal(text, static_cast<int>(std::strlen(text)), v)) << text;
+        EXPECT_FALSE(zep::detail::plainDecimal(text, static_cast<int>(std::strlen(text)), v))
+            << text;
         EXPECT_EQ(v, 7) << text;
     }
 }

@@ -20,7 +20,7 @@
 #include "driver/solve.h"
 #include "store/store.h"
 
-namespace zep::testing {
+namespace zep::detail::testing {
 
 struct MatRow {
     std::vector<double> coefs;
@@ -289,4 +289,4 @@ inline int envCount(const char* name, int fallback) {
     return text ? std::atoi(text) : fallback;
 }
 
-} // namespace zep::testing
+} // namespace zep::detail::testing

@@ -18,9 +18,9 @@
 namespace {
 
 namespace fs = std::filesystem;
-using zep::testing::Answer;
-using zep::testing::MatModel;
-using zep::testing::MatRow;
+using zep::detail::testing::Answer;
+using zep::detail::testing::MatModel;
+using zep::detail::testing::MatRow;
 
 const fs::path corpus_dir = fs::path(ZEP_SOURCE_DIR) / "tests" / "corpus";
 
@@ -36,9 +36,10 @@ class Corpus : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(Corpus, AgreesWithGlpsol) {
     std::string base = (corpus_dir / GetParam()).string();
-    MatModel m = zep::testing::parseMat(zep::testing::readFile(base + ".mat"));
-    Answer want = zep::testing::parseAnswer(zep::testing::readFile(base + ".expect"));
-    zep::testing::expectAgrees(m, zep::testing::solveFile(base + ".mat"), want);
+    MatModel m = zep::detail::testing::parseMat(zep::detail::testing::readFile(base + ".mat"));
+    Answer want =
+        zep::detail::testing::parseAnswer(zep::detail::testing::readFile(base + ".expect"));
+    zep::detail::testing::expectAgrees(m, zep::detail::testing::solveFile(base + ".mat"), want);
 }
 
 // Test names may not hold hyphens.
@@ -54,11 +55,12 @@ TEST(CorpusShape, CoversEveryKindOfModel) {
     int optimal = 0, infeasible = 0, unbounded = 0, at_limit = 0;
     for (const std::string& name : corpusNames()) {
         std::string base = (corpus_dir / name).string();
-        Answer a = zep::testing::parseAnswer(zep::testing::readFile(base + ".expect"));
+        Answer a =
+            zep::detail::testing::parseAnswer(zep::detail::testing::readFile(base + ".expect"));
         optimal += a.status == "OPTIMAL";
         infeasible += a.status == "INFEASIBLE";
         unbounded += a.status == "UNBOUNDED";
-        MatModel m = zep::testing::parseMat(zep::testing::readFile(base + ".mat"));
+        MatModel m = zep::detail::testing::parseMat(zep::detail::testing::readFile(base + ".mat"));
         at_limit += m.rows.size() == 30 || m.names.size() == 50;
     }
     EXPECT_GE(optimal, 20);
@@ -136,7 +138,7 @@ int diffCount() {
 
 TEST(RandomDifferential, FreshModelsAgreeWithGlpsol) {
     if (std::system("command -v glpsol >/dev/null 2>&1") != 0) GTEST_SKIP() << "glpsol not found";
-    unsigned seed = zep::testing::envSeed("ZEP_DIFF_SEED", 20261207);
+    unsigned seed = zep::detail::testing::envSeed("ZEP_DIFF_SEED", 20261207);
     std::printf("random differential seed %u (set ZEP_DIFF_SEED=%u to repeat)\n", seed, seed);
     RecordProperty("seed", static_cast<int>(seed));
     std::string tmpl = (fs::temp_directory_path() / "zep-diff-XXXXXX").string();
@@ -147,11 +149,11 @@ TEST(RandomDifferential, FreshModelsAgreeWithGlpsol) {
     for (int i = 0; i < count; i++) {
         MatModel m = models.next();
         SCOPED_TRACE("seed " + std::to_string(seed) + ", model " + std::to_string(i) + ":\n" +
-                     zep::testing::matText(m));
-        auto solved = zep::testing::solveModel(dir, m);
-        zep::testing::expectAgrees(m, solved, zep::testing::glpsolAnswer(dir, m));
+                     zep::detail::testing::matText(m));
+        auto solved = zep::detail::testing::solveModel(dir, m);
+        zep::detail::testing::expectAgrees(m, solved, zep::detail::testing::glpsolAnswer(dir, m));
         exact += solved.store->engine.exact_tableau;
-        marked += solved.output.find(zep::exact_note) != std::string::npos;
+        marked += solved.output.find(zep::detail::exact_note) != std::string::npos;
         if (HasFailure()) break;
     }
     // Models of ordinary scale are answered right by the floating-point

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-namespace zep {
+namespace zep::detail {
 namespace {
 
 struct DigitsCase {
@@ -51,4 +51,4 @@ TEST(Digits, ErrorBoundWidensTheIntervalOutward) {
 }
 
 } // namespace
-} // namespace zep
+} // namespace zep::detail

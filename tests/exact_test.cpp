@@ -8,15 +8,15 @@
 
 namespace {
 
-using zep::Store;
-using zep::testing::Harness;
+using zep::detail::Store;
+using zep::detail::testing::Harness;
 
 // Reads the model in h, builds its standard form and solves it exactly.
 Store& solvedExactly(Harness& h) {
-    zep::initParam(h.store());
-    zep::generate2(h.store());
-    zep::setprob(h.store());
-    zep::exact_simplex(h.store());
+    zep::detail::initParam(h.store());
+    zep::detail::generate2(h.store());
+    zep::detail::setprob(h.store());
+    zep::detail::exact_simplex(h.store());
     return h.store();
 }
 
@@ -56,7 +56,7 @@ TEST(Exact, FindsOptimumBehindTinyReducedCosts) {
     EXPECT_EQ(objective(s), -18.27);
     EXPECT_EQ(value(s, 1), 2100.0);
     EXPECT_EQ(value(s, 3), 0.0);
-    EXPECT_TRUE(zep::outcome_holds(s));
+    EXPECT_TRUE(zep::detail::outcome_holds(s));
 }
 
 // The floating-point rules call this model unbounded.
@@ -68,7 +68,7 @@ TEST(Exact, FindsOptimumOfFalselyUnboundedModel) {
     EXPECT_EQ(value(s, 1), 10.0);
     EXPECT_EQ(value(s, 2), 38621947.777777776);  // 347597530/9
     EXPECT_EQ(objective(s), 38621.247777777775); // 34759123/900
-    EXPECT_TRUE(zep::outcome_holds(s));
+    EXPECT_TRUE(zep::detail::outcome_holds(s));
 }
 
 TEST(Exact, ReportsInfeasibleModelAfterPhase1) {

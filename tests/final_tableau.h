@@ -15,7 +15,7 @@
 #include "reports/solution.h"
 #include "support.h"
 
-namespace zep::testing {
+namespace zep::detail::testing {
 
 // Final tableaux are written here by hand: row r from column 0 on.
 inline void setRow(Store& s, int r, std::initializer_list<double> entries) {
@@ -63,7 +63,7 @@ inline void setLabels(Store& s, std::initializer_list<const char*> rows) {
 // The optimum of MAX PROFIT) 2X + 3Y, C1) X + Y <= 4, C2) X + 3Y <= 6:
 // X = 3 and Y = 1 are basic, both slacks are at zero.
 inline void profitOptimum(Store& s) {
-    zep::initParam(s);
+    zep::detail::initParam(s);
     std::strcpy(s.model.minmax, "MAX");
     s.model.z_mult = -1.0;
     s.model.num_vars = 2;
@@ -96,11 +96,11 @@ inline std::string report(Harness& h, void (*op)(Store&)) {
 // Lines of var_summ: the headline, the title (3 lines), two heading lines,
 // one line per variable, the title, two heading lines, one per row.
 inline std::string variableLine(Harness& h, int j) {
-    return lines(report(h, zep::var_summ)).at(5 + j);
+    return lines(report(h, zep::detail::var_summ)).at(5 + j);
 }
 
 inline std::string constraintLine(Harness& h, int r) {
-    return lines(report(h, zep::var_summ)).at(5 + h.store().model.num_vars + 5 + r);
+    return lines(report(h, zep::detail::var_summ)).at(5 + h.store().model.num_vars + 5 + r);
 }
 
 // The ranging tables: title (3 lines) and two heading lines before the
@@ -108,11 +108,13 @@ inline std::string constraintLine(Harness& h, int r) {
 // A tableau written by hand is taken as exact, each entry the rational
 // it is.
 inline std::string costLine(Harness& h, int v) {
-    zep::range_cost(h.store(), zep::exact_ranging(h.store(), zep::exact_of_doubles(h.store())));
+    zep::detail::range_cost(
+        h.store(), zep::detail::exact_ranging(h.store(), zep::detail::exact_of_doubles(h.store())));
     return lines(h.output()).at(4 + v);
 }
 inline std::string rhsLine(Harness& h, int i) {
-    zep::range_rhs(h.store(), zep::exact_ranging(h.store(), zep::exact_of_doubles(h.store())));
+    zep::detail::range_rhs(
+        h.store(), zep::detail::exact_ranging(h.store(), zep::detail::exact_of_doubles(h.store())));
     return lines(h.output()).at(4 + i);
 }
 
@@ -129,7 +131,7 @@ template <class Case> void printCase(const Case& c, std::ostream* os) {
 // columns are 3 SRP:R1, 4 ART:R1 and 5 ART:R2, the artificial of the "="
 // row after both added columns of the ">=" row.
 inline void surplusThenEquality(Store& s) {
-    zep::initParam(s);
+    zep::detail::initParam(s);
     std::strcpy(s.model.minmax, "MIN");
     s.model.z_mult = 1.0;
     s.model.num_vars = 2;
@@ -147,4 +149,4 @@ inline void surplusThenEquality(Store& s) {
     s.engine.pivots = 2;
 }
 
-} // namespace zep::testing
+} // namespace zep::detail::testing

@@ -20,19 +20,19 @@
 namespace {
 
 namespace fs = std::filesystem;
-using zep::testing::Answer;
+using zep::detail::testing::Answer;
 
-void writeFile(zep::Store& s, zep::ModelForm to, const fs::path& path) {
+void writeFile(zep::detail::Store& s, zep::detail::ModelForm to, const fs::path& path) {
     std::FILE* out = s.out;
     s.out = std::fopen(path.c_str(), "w");
-    zep::writeModel(s, to);
+    zep::detail::writeModel(s, to);
     std::fclose(s.out);
     s.out = out;
 }
 
 // glpsol 5.0 reads no OBJSENSE section: it is taken out, and --max given.
 std::string glpsolMps(const fs::path& mps, const fs::path& plain) {
-    std::string text = zep::testing::readFile(mps.string());
+    std::string text = zep::detail::testing::readFile(mps.string());
     bool max = false;
     if (auto at = text.find("OBJSENSE\n    MAX\n"); at != std::string::npos) {
         text.erase(at, 17);
@@ -48,7 +48,7 @@ Answer glpsol(const std::string& input, const fs::path& sol) {
     fs::remove(sol);
     std::string cmd = "glpsol " + input + " --nopresol -w " + sol.string() + " >/dev/null 2>&1";
     EXPECT_EQ(std::system(cmd.c_str()), 0) << cmd;
-    std::istringstream in(zep::testing::readFile(sol.string()));
+    std::istringstream in(zep::detail::testing::readFile(sol.string()));
     std::string line;
     while (std::getline(in, line)) {
         if (line.rfind("s bas", 0) != 0) continue;
@@ -66,9 +66,9 @@ Answer glpsol(const std::string& input, const fs::path& sol) {
 }
 
 void expectSameOutcome(const fs::path& model, const Answer& want) {
-    zep::testing::SolveRun run = zep::testing::solveFile(model.string());
+    zep::detail::testing::SolveRun run = zep::detail::testing::solveFile(model.string());
     ASSERT_EQ(run.status, -1) << run.output;
-    const zep::Store& s = *run.store;
+    const zep::detail::Store& s = *run.store;
     const char* status[] = {"RUNNING", "OPTIMAL", "INFEASIBLE", "UNBOUNDED"};
     ASSERT_STREQ(status[s.engine.end_stat], want.status.c_str()) << run.output;
     if (want.status == "OPTIMAL") {
@@ -79,18 +79,20 @@ void expectSameOutcome(const fs::path& model, const Answer& want) {
 
 TEST(FormatsDifferential, RandomModelsInBothFormatsAgreeWithGlpsol) {
     if (std::system("command -v glpsol >/dev/null 2>&1") != 0) GTEST_SKIP() << "glpsol not found";
-    zep::testing::RandomModels random(zep::testing::testSeed("ZEP_FORMATS_SEED", 1414), true);
+    zep::detail::testing::RandomModels random(
+        zep::detail::testing::testSeed("ZEP_FORMATS_SEED", 1414), true);
     fs::path dir = fs::temp_directory_path() / ("zep-formats-" + std::to_string(getpid()));
     fs::create_directories(dir);
     int outcomes[4] = {};
     for (int k = 0; k < 80; k++) {
-        auto model = std::make_unique<zep::Store>();
+        auto model = std::make_unique<zep::detail::Store>();
         do random.fill(*model, 8, 8, true);
         while (model->model.num_cons == 0);
         fs::path lp = dir / "model.lp", mps = dir / "model.mps", sol = dir / "model.sol";
-        writeFile(*model, zep::ModelForm::lp, lp);
-        writeFile(*model, zep::ModelForm::mps, mps);
-        SCOPED_TRACE("model " + std::to_string(k) + ":\n" + zep::testing::readFile(lp.string()));
+        writeFile(*model, zep::detail::ModelForm::lp, lp);
+        writeFile(*model, zep::detail::ModelForm::mps, mps);
+        SCOPED_TRACE("model " + std::to_string(k) + ":\n" +
+                     zep::detail::testing::readFile(lp.string()));
         Answer byLp = glpsol("--lp " + lp.string(), sol);
         Answer byMps = glpsol(glpsolMps(mps, dir / "glpsol.mps"), sol);
         EXPECT_EQ(byLp.status, byMps.status);

@@ -19,22 +19,24 @@
 namespace {
 
 namespace fs = std::filesystem;
-using zep::ModelForm;
-using zep::testing::Harness;
-using zep::testing::solveText;
+using zep::detail::ModelForm;
+using zep::detail::testing::Harness;
+using zep::detail::testing::solveText;
 
 // The model of a matrix-form text written in another form, or "" when the
 // matrix reader refuses it or the form cannot hold it.
 std::string rewritten(const std::string& mat, ModelForm to) {
     Harness h(mat);
-    zep::initParam(h.store());
+    zep::detail::initParam(h.store());
     char why[160];
-    if (h.run(zep::generate2) != -1 || !zep::writable(h.store(), to, why, sizeof why)) return "";
+    if (h.run(zep::detail::generate2) != -1 ||
+        !zep::detail::writable(h.store(), to, why, sizeof why))
+        return "";
     char* text = nullptr;
     std::size_t size = 0;
     std::FILE* out = h.store().out;
     h.store().out = open_memstream(&text, &size);
-    zep::writeModel(h.store(), to);
+    zep::detail::writeModel(h.store(), to);
     std::fclose(h.store().out);
     h.store().out = out;
     std::string result(text, size);
@@ -54,7 +56,7 @@ std::vector<std::string> matrixModels() {
 TEST(FormatsIdentity, EveryMatrixModelSolvesAlikeInTheLpFormatAndMps) {
     int compared = 0;
     for (const std::string& path : matrixModels()) {
-        std::string mat = zep::testing::readFile(path);
+        std::string mat = zep::detail::testing::readFile(path);
         std::string lp = rewritten(mat, ModelForm::lp);
         if (lp.empty()) continue;
         std::string mps = rewritten(mat, ModelForm::mps);

@@ -15,7 +15,7 @@
 
 namespace {
 
-using zep::testing::Harness;
+using zep::detail::testing::Harness;
 
 std::string report(int caretCol, int n, const std::string& message) {
     return "\n" + std::string(static_cast<size_t>(caretCol - 1), ' ') + "^\nInput Error " +
@@ -23,18 +23,18 @@ std::string report(int caretCol, int n, const std::string& message) {
 }
 
 int read(Harness& h) {
-    return h.run(zep::generate3);
+    return h.run(zep::detail::generate3);
 }
 
 TEST(Grammar, ProfitModelFillsTheStore) {
     const std::string text = "MAX PROFIT) 2X + 3Y\nC1) X + Y <= 4\nC2) X + 3Y <= 6\n";
     Harness h(text);
     ASSERT_EQ(read(h), -1);
-    zep::Store& s = h.store();
+    zep::detail::Store& s = h.store();
     EXPECT_EQ(h.output(), text);
     EXPECT_EQ(s.model.z_mult, -1.0);
     EXPECT_EQ(std::memcmp(s.model.minmax, "MAX\0", 4), 0);
-    EXPECT_EQ(std::memcmp(s.model.rname[0], "PROFIT\0\0\0", zep::label_size), 0);
+    EXPECT_EQ(std::memcmp(s.model.rname[0], "PROFIT\0\0\0", zep::detail::label_size), 0);
     EXPECT_STREQ(s.model.rname[1], "C1");
     EXPECT_STREQ(s.model.rname[2], "C2");
     EXPECT_STREQ(s.tab.varname[1], "X");
@@ -61,20 +61,20 @@ std::string fileText(const char* name) {
     return text.str();
 }
 
-std::string startingTableau(const char* file, void (*reader)(zep::Store&)) {
+std::string startingTableau(const char* file, void (*reader)(zep::detail::Store&)) {
     Harness h(fileText(file));
     h.store().opt.echo = 0;
-    zep::initParam(h.store());
+    zep::detail::initParam(h.store());
     reader(h.store());
     std::string readerOutput = h.output();
-    zep::setprob(h.store());
-    zep::tableau(h.store());
+    zep::detail::setprob(h.store());
+    zep::detail::tableau(h.store());
     return h.output().substr(readerOutput.size());
 }
 
 TEST(Grammar, ProfitModelGivesTheTableauOfItsMatrixForm) {
-    EXPECT_EQ(startingTableau("profit.lp", zep::generate3),
-              startingTableau("profit.mat", zep::generate2));
+    EXPECT_EQ(startingTableau("profit.lp", zep::detail::generate3),
+              startingTableau("profit.mat", zep::detail::generate2));
 }
 
 struct SenseCase {
@@ -278,7 +278,7 @@ TEST(Grammar, NegativeZeroRightHandSidePasses) {
 TEST(Grammar, LabelOfEightLettersFits) {
     Harness h("MAX ABCDEFGH) X");
     ASSERT_EQ(read(h), -1);
-    EXPECT_EQ(std::memcmp(h.store().model.rname[0], "ABCDEFGH", zep::label_size), 0);
+    EXPECT_EQ(std::memcmp(h.store().model.rname[0], "ABCDEFGH", zep::detail::label_size), 0);
 }
 
 struct EarlyEnd {
@@ -337,15 +337,15 @@ TEST(Grammar, EchoOffShowsOnlyTheReport) {
 
 TEST(Grammar, CheckLabelComparesWithEveryEarlierLabel) {
     Harness h;
-    zep::Store& s = h.store();
+    zep::detail::Store& s = h.store();
     std::strcpy(s.model.rname[0], "P");
-    EXPECT_EQ(zep::checkLabel(s), 1);
+    EXPECT_EQ(zep::detail::checkLabel(s), 1);
     std::strcpy(s.model.rname[1], "C1");
     std::strcpy(s.model.rname[2], "P");
     s.model.num_cons = 1;
-    EXPECT_EQ(zep::checkLabel(s), 1);
+    EXPECT_EQ(zep::detail::checkLabel(s), 1);
     s.model.num_cons = 2;
-    EXPECT_EQ(zep::checkLabel(s), 0);
+    EXPECT_EQ(zep::detail::checkLabel(s), 0);
 }
 
 } // namespace

@@ -9,21 +9,22 @@
 #include "stdform/stdform.h"
 #include "support.h"
 
-namespace zep::testing {
+namespace zep::detail::testing {
 
 // A tableau laid out by hand: rows 0 to cons (and the phase-1 row when
 // asked), columns 0 to cols named C1, C2, ..., phase 2, all bounds infinite.
 class Tableau {
   public:
     Tableau(int cons, int cols, bool phase1 = false) {
-        zep::initParam(s);
+        zep::detail::initParam(s);
         s.model.num_cons = cons;
         s.tab.last_row = phase1 ? cons + 1 : cons;
         s.tab.ph1_row = cons + 1;
         s.tab.last_col = cols;
         s.tab.obj_row = 0;
         s.tab.phase = 2;
-        for (int j = 1; j <= cols; j++) std::snprintf(s.tab.varname[j], zep::name_size, "C%d", j);
+        for (int j = 1; j <= cols; j++)
+            std::snprintf(s.tab.varname[j], zep::detail::name_size, "C%d", j);
     }
     void row(int r, std::initializer_list<double> values) {
         int c = 0;
@@ -46,11 +47,11 @@ class Tableau {
 // Reads a matrix-form model and runs the engine on it; the status it
 // ended with, or -1.
 inline int runEngine(Harness& h) {
-    zep::initParam(h.store());
+    zep::detail::initParam(h.store());
     return h.run([](Store& s) {
-        zep::generate2(s);
-        zep::setprob(s);
-        zep::simplex(s);
+        zep::detail::generate2(s);
+        zep::detail::setprob(s);
+        zep::detail::simplex(s);
     });
 }
 
@@ -62,4 +63,4 @@ inline double value(const Store& s, int j) {
     return s.tab.col_status[j] > 0 ? s.tab.a_mat[s.tab.col_status[j]][0] : 0;
 }
 
-} // namespace zep::testing
+} // namespace zep::detail::testing

@@ -125,7 +125,7 @@ INSTANTIATE_TEST_SUITE_P(
                                  "examples/rep-unbounded.mat",
                                  {.ranging = true},
                                  zep::Outcome::unbounded}),
-    zep::testing::ByName());
+    zep::detail::testing::ByName());
 
 TEST(Library, ListingIsWhatZepParsePrintsAfterTheEcho) {
     // The listing starts with the newline before its centred title.
@@ -217,7 +217,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "Input Error 12>> Righthand-side not a nonnegative constant (line 2, column 11)"},
         ErrorCase{"matrix", "MAX 1 1\nX\nP 1\nC1 1 <= -4\n", 255,
                   "Matrix input error: the right-hand side of row C1 is negative"}),
-    zep::testing::ByName());
+    zep::detail::testing::ByName());
 
 TEST(Library, RefusesAModelThatCannotBeWritten) {
     zep::Model m;

@@ -10,11 +10,11 @@
 
 namespace {
 
-using zep::outTerm;
-using zep::testing::Harness;
+using zep::detail::outTerm;
+using zep::detail::testing::Harness;
 
 // Names columns 1.. and rows 0.. of the store.
-void nameModel(zep::Store& s, const std::vector<const char*>& vars,
+void nameModel(zep::detail::Store& s, const std::vector<const char*>& vars,
                const std::vector<const char*>& labels) {
     s.model.num_vars = static_cast<int>(vars.size());
     s.model.num_cons = static_cast<int>(labels.size()) - 1;
@@ -112,62 +112,62 @@ TEST(TermText, FollowsThresholdTable) {
     };
     Harness h;
     for (const TermCase& c : cases) {
-        char out[zep::term_size];
-        zep::makeTerm(h.store(), c.v, c.first, "X", out);
+        char out[zep::detail::term_size];
+        zep::detail::makeTerm(h.store(), c.v, c.first, "X", out);
         EXPECT_STREQ(out, c.text) << c.v << " first " << c.first;
     }
 }
 
 TEST(RowText, CoefficientsWithinPrintToleranceAreLeftOut) {
     Harness h;
-    zep::Store& s = h.store();
+    zep::detail::Store& s = h.store();
     nameModel(s, {"X", "Y", "Z"}, {"OBJ", "C1"});
     s.tab.a_mat[1][1] = 0.000001;
     s.tab.a_mat[1][2] = -2;
     s.tab.a_mat[1][3] = -0.000001;
     s.tab.a_mat[1][0] = 4;
     s.tab.row_type[1] = 3;
-    char out[zep::term_size];
+    char out[zep::detail::term_size];
     outTerm(s, "", 1);
-    zep::outLhs(s, 1, s.tab.a_mat[1], out);
-    zep::outRhs(s, 1, out);
+    zep::detail::outLhs(s, 1, s.tab.a_mat[1], out);
+    zep::detail::outRhs(s, 1, out);
     EXPECT_EQ(h.output(), "C1)       - 2 Y <= 4\n");
 }
 
 TEST(RowText, RowWithAllTermsLeftOutShowsLabelRelationAndRhs) {
     Harness h;
-    zep::Store& s = h.store();
+    zep::detail::Store& s = h.store();
     nameModel(s, {"X"}, {"OBJ", "C1"});
     s.tab.a_mat[1][0] = 1.000025;
     s.tab.row_type[1] = -4;
-    char out[zep::term_size];
+    char out[zep::detail::term_size];
     outTerm(s, "", 1);
-    zep::outLhs(s, 1, s.tab.a_mat[1], out);
-    zep::outRhs(s, 1, out);
+    zep::detail::outLhs(s, 1, s.tab.a_mat[1], out);
+    zep::detail::outRhs(s, 1, out);
     EXPECT_EQ(h.output(), "C1)       >= 1.00003\n");
 }
 
 TEST(RowText, EightCharacterLabelFillsTheFieldExactly) {
     Harness h;
-    zep::Store& s = h.store();
+    zep::detail::Store& s = h.store();
     nameModel(s, {"X"}, {"OBJ", "ABCDEFGH"});
     s.tab.a_mat[1][1] = 1;
     s.tab.a_mat[1][0] = 3;
-    char out[zep::term_size];
+    char out[zep::detail::term_size];
     outTerm(s, "", 1);
-    zep::outLhs(s, 1, s.tab.a_mat[1], out);
-    zep::outRhs(s, 1, out);
+    zep::detail::outLhs(s, 1, s.tab.a_mat[1], out);
+    zep::detail::outRhs(s, 1, out);
     EXPECT_EQ(h.output(), "ABCDEFGH) X  = 3\n");
 }
 
 TEST(Listing, ModelWithoutConstraints) {
     Harness h;
-    zep::Store& s = h.store();
+    zep::detail::Store& s = h.store();
     nameModel(s, {"X", "Y"}, {"COST"});
     s.model.z_mult = 1.0;
     s.tab.cost[1] = -3;
     s.tab.cost[2] = 0.5;
-    zep::showModel(s);
+    zep::detail::showModel(s);
     EXPECT_EQ(h.output(), "\n                           *** LP MODEL ***\n\n"
                           "Minimize COST)     - 3 X + 0.5 Y\n"
                           "subject to:\n"
@@ -177,7 +177,7 @@ TEST(Listing, ModelWithoutConstraints) {
 
 TEST(Listing, MaximisationWithConstraints) {
     Harness h;
-    zep::Store& s = h.store();
+    zep::detail::Store& s = h.store();
     nameModel(s, {"X", "Y"}, {"PROFIT", "C1", "C2"});
     s.model.z_mult = -1.0;
     s.tab.cost[1] = 2;
@@ -187,7 +187,7 @@ TEST(Listing, MaximisationWithConstraints) {
         for (int j = 0; j <= 2; j++) s.tab.a_mat[r][j] = rows[r - 1][j];
         s.tab.row_type[r] = 2 + r;
     }
-    zep::showModel(s);
+    zep::detail::showModel(s);
     EXPECT_EQ(h.output(), "\n                           *** LP MODEL ***\n\n"
                           "Maximize PROFIT)   2 X + 3 Y\n"
                           "subject to:\n"

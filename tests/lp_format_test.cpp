@@ -9,12 +9,12 @@
 
 namespace {
 
-using zep::testing::Harness;
+using zep::detail::testing::Harness;
 
 int read(Harness& h) {
     std::snprintf(h.store().buf, sizeof h.store().buf, "m.lp");
-    zep::initParam(h.store());
-    return h.run(zep::readLpFormat);
+    zep::detail::initParam(h.store());
+    return h.run(zep::detail::readLpFormat);
 }
 
 // The last line of the output: the refusal, or the "Processing" line.
@@ -39,7 +39,7 @@ End
 TEST(LpFormatReader, ReadsTheDocumentedExample) {
     Harness h(documented);
     ASSERT_EQ(read(h), -1) << h.output();
-    const zep::Store& s = h.store();
+    const zep::detail::Store& s = h.store();
     EXPECT_EQ(h.output(), "Processing 4 variables and 3 constraints from file m.lp\n");
     EXPECT_EQ(s.model.z_mult, -1.0);
     EXPECT_STREQ(s.model.minmax, "MAX");
@@ -123,7 +123,7 @@ TEST(LpFormatReader, ConstraintKeywordsInEverySpelling) {
 TEST(LpFormatReader, SumsARepeatedVariableAndTakesTermsInAnyOrder) {
     Harness h("Minimize\n z: y + x + 2 y\nSubject To\n c: 2 x + y - x + 3 y >= 1\n");
     ASSERT_EQ(read(h), -1) << h.output();
-    const zep::Store& s = h.store();
+    const zep::detail::Store& s = h.store();
     EXPECT_STREQ(s.tab.varname[1], "Y");
     EXPECT_EQ(s.tab.a_mat[0][1], 3.0);
     EXPECT_EQ(s.tab.a_mat[0][2], 1.0);
@@ -136,7 +136,7 @@ TEST(LpFormatReader, CommentsContinuationAndATermSplitAcrossLines) {
               "Subject To\n c1: 2\n x +\n y\n \\ a line of comment inside a row\n <=\n 4\n"
               " c2:\n x >= 1\r\nEnd\n\\ after the end\n");
     ASSERT_EQ(read(h), -1) << h.output();
-    const zep::Store& s = h.store();
+    const zep::detail::Store& s = h.store();
     EXPECT_EQ(s.tab.a_mat[0][1], 3.0);
     EXPECT_EQ(s.tab.a_mat[1][1], 2.0);
     EXPECT_EQ(s.tab.a_mat[1][2], 1.0);
@@ -149,7 +149,7 @@ TEST(LpFormatReader, NamesNumbersAndDefaultLabels) {
     Harness h("Maximize\n 1e2x_1 + 2.5E-1 y.b + .5 {z}\nSubject To\n x_1 + y.b <= 1.5e1\n"
               " named: {z} >= 0\n 3 x_1 = 2\n");
     ASSERT_EQ(read(h), -1) << h.output();
-    const zep::Store& s = h.store();
+    const zep::detail::Store& s = h.store();
     EXPECT_STREQ(s.tab.varname[1], "X_1");
     EXPECT_STREQ(s.tab.varname[3], "{Z}");
     EXPECT_EQ(s.tab.a_mat[0][1], 100.0);
@@ -165,7 +165,7 @@ TEST(LpFormatReader, NamesNumbersAndDefaultLabels) {
 TEST(LpFormatReader, NegatesARowWithANegativeRightHandSideAndSaysSo) {
     Harness h("Minimize\n z: x\nSubject To\n low: x - y >= -2\n eq: -x = - 3\n");
     ASSERT_EQ(read(h), -1) << h.output();
-    const zep::Store& s = h.store();
+    const zep::detail::Store& s = h.store();
     EXPECT_EQ(h.output(),
               "Processing 2 variables and 2 constraints from file m.lp\n"
               "Note: row LOW had a negative right-hand side; multiplied by -1, its relation is "
@@ -266,10 +266,10 @@ TEST(LpFormatReader, RefusesANulByteAndAnOverlongLine) {
 
 TEST(LpFormatReader, NamesForWriting) {
     for (const char* name : {"X", "X.1", "E1", "A_B", "{Z}", "MAXIMUM2"})
-        EXPECT_TRUE(zep::lpName(name)) << name;
+        EXPECT_TRUE(zep::detail::lpName(name)) << name;
     for (const char* name :
          {"2X", ".X", "A:B", "A+B", "ST", "end", "FREE", "INF", "MAX", "MINIMISE", "A[1]"})
-        EXPECT_FALSE(zep::lpName(name)) << name;
+        EXPECT_FALSE(zep::detail::lpName(name)) << name;
 }
 
 } // namespace

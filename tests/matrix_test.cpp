@@ -8,19 +8,19 @@
 
 namespace {
 
-using zep::testing::Harness;
+using zep::detail::testing::Harness;
 using namespace std::string_view_literals;
 
 int read(Harness& h) {
     std::snprintf(h.store().buf, sizeof h.store().buf, "m.mat");
-    zep::initParam(h.store());
-    return h.run(zep::generate2);
+    zep::detail::initParam(h.store());
+    return h.run(zep::detail::generate2);
 }
 
 TEST(MatrixReader, FillsTheStoreFromTheProfitModel) {
     Harness h("MAX 2 2\nx y\nprofit 2 3\nc1 1 1 <= 4\nC2 1 3 <= 6\n");
     EXPECT_EQ(read(h), -1);
-    zep::Store& s = h.store();
+    zep::detail::Store& s = h.store();
     EXPECT_EQ(h.output(), "Processing 2 variables and 2 constraints from file m.mat\n");
     EXPECT_EQ(s.model.z_mult, -1.0);
     EXPECT_STREQ(s.model.minmax, "MAX");

@@ -9,12 +9,12 @@
 
 namespace {
 
-using zep::testing::Harness;
+using zep::detail::testing::Harness;
 
 int read(Harness& h) {
     std::snprintf(h.store().buf, sizeof h.store().buf, "m.mps");
-    zep::initParam(h.store());
-    return h.run(zep::readMps);
+    zep::detail::initParam(h.store());
+    return h.run(zep::detail::readMps);
 }
 
 std::string lastLine(Harness& h) {
@@ -43,7 +43,7 @@ RHS
 ENDATA
 )";
 
-void expectTestprob(const zep::Store& s) {
+void expectTestprob(const zep::detail::Store& s) {
     EXPECT_EQ(s.model.z_mult, 1.0);
     EXPECT_STREQ(s.model.minmax, "MIN");
     EXPECT_EQ(s.model.num_vars, 3);

@@ -9,21 +9,21 @@
 
 namespace {
 
-using zep::testing::Harness;
+using zep::detail::testing::Harness;
 
 // Lists an algebraic model as parse does, without echo.
-std::string listing(const std::string& model, void (*setup)(zep::Store&) = nullptr) {
+std::string listing(const std::string& model, void (*setup)(zep::detail::Store&) = nullptr) {
     Harness h(model);
     h.store().opt.echo = 0;
-    zep::initParam(h.store());
+    zep::detail::initParam(h.store());
     if (setup) setup(h.store());
-    EXPECT_EQ(h.run(zep::parse), -1);
+    EXPECT_EQ(h.run(zep::detail::parse), -1);
     return h.output();
 }
 
 TEST(Parse, ListsWhateverTheMatrixAndDisplaySwitchesSay) {
     std::string plain = listing("MIN C) X C1) X >= 1");
-    std::string switched = listing("MIN C) X C1) X >= 1", [](zep::Store& s) {
+    std::string switched = listing("MIN C) X C1) X >= 1", [](zep::detail::Store& s) {
         s.opt.inputMatrix = 1;
         s.opt.dispModel = 0;
     });
@@ -72,10 +72,10 @@ TEST(Parse, ListedModelReadsBackAsItself) {
         Harness first(model), again(listed);
         for (Harness* h : {&first, &again}) {
             h->store().opt.echo = 0;
-            zep::initParam(h->store());
-            ASSERT_EQ(h->run(zep::generate3), -1) << model;
+            zep::detail::initParam(h->store());
+            ASSERT_EQ(h->run(zep::detail::generate3), -1) << model;
         }
-        const zep::Store &a = first.store(), &b = again.store();
+        const zep::detail::Store &a = first.store(), &b = again.store();
         ASSERT_EQ(a.model.num_vars, b.model.num_vars) << model;
         ASSERT_EQ(a.model.num_cons, b.model.num_cons) << model;
         EXPECT_EQ(a.model.z_mult, b.model.z_mult);

@@ -15,7 +15,7 @@
 
 namespace {
 
-using zep::Store;
+using zep::detail::Store;
 
 // The step entry by entry, in the order the method states it.
 void referencePivot(Store& s) {
@@ -67,8 +67,8 @@ TEST(PivotSweep, StepsMatchTheTextbookStepBitForBit) {
     auto want = std::make_unique<Store>();
     s->tol.eps_pivot = 1e-5;
     for (int round = 0; round < 1000; round++) {
-        s->tab.last_row = 1 + static_cast<int>(rng() % (zep::tab_rows - 1));
-        s->tab.last_col = 1 + static_cast<int>(rng() % zep::max_names);
+        s->tab.last_row = 1 + static_cast<int>(rng() % (zep::detail::tab_rows - 1));
+        s->tab.last_col = 1 + static_cast<int>(rng() % zep::detail::max_names);
         bool sparse = rng() % 2;
         for (int r = 0; r <= s->tab.last_row; r++)
             for (int c = 0; c <= s->tab.last_col; c++)
@@ -92,7 +92,7 @@ TEST(PivotSweep, StepsMatchTheTextbookStepBitForBit) {
             want->tab.last_row = s->tab.last_row;
             want->tab.last_col = s->tab.last_col;
             referencePivot(*want);
-            zep::piv_tabl(*s);
+            zep::detail::piv_tabl(*s);
             ASSERT_EQ(std::memcmp(s->tab.a_mat, want->tab.a_mat, sizeof s->tab.a_mat), 0)
                 << "seed " << seed << ", round " << round << ", step " << step;
         }

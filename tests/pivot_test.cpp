@@ -10,9 +10,9 @@
 
 namespace {
 
-using zep::Store;
-using zep::testing::Harness;
-using zep::testing::Tableau;
+using zep::detail::Store;
+using zep::detail::testing::Harness;
+using zep::detail::testing::Tableau;
 
 // Ratio test
 
@@ -23,7 +23,7 @@ TEST(RatioTest, PrefersFirstRowOnTie) {
     t.row(3, {4, 2, 0, 0, 1});
     t.basic(1, 2), t.basic(2, 3), t.basic(3, 4);
     t.enter(1);
-    zep::ratio_test(t.s);
+    zep::detail::ratio_test(t.s);
     EXPECT_EQ(t.s.engine.best_row, 2);
     EXPECT_EQ(t.s.tab.col_status[3], 0); // the leaving column, at its lower bound
 }
@@ -36,7 +36,7 @@ TEST(RatioTest, PrefersArtificialRowOnTie) {
     t.basic(1, 2), t.basic(2, 3), t.basic(3, 4);
     t.s.tab.isart[4] = 1;
     t.enter(1);
-    zep::ratio_test(t.s);
+    zep::detail::ratio_test(t.s);
     EXPECT_EQ(t.s.engine.best_row, 3);
 }
 
@@ -47,7 +47,7 @@ TEST(RatioTest, BlandsRulePrefersSmallerBasicColumnOnTie) {
     t.basic(1, 4), t.basic(2, 3);
     t.s.engine.bland = 1;
     t.enter(1);
-    zep::ratio_test(t.s);
+    zep::detail::ratio_test(t.s);
     EXPECT_EQ(t.s.engine.best_row, 2);
 }
 
@@ -66,7 +66,7 @@ TEST_P(RatioTestTinyEntry, TakesPartFromEpsRatioUp) {
     t.row(2, {5, 1, 0, 1});
     t.basic(1, 2), t.basic(2, 3);
     t.enter(1);
-    zep::ratio_test(t.s);
+    zep::detail::ratio_test(t.s);
     EXPECT_EQ(t.s.engine.best_row, GetParam().best_row);
 }
 
@@ -80,9 +80,9 @@ TEST(RatioTest, DegenerateRowLimitsAtZero) {
     t.row(2, {0, 4, 0, 1});
     t.basic(1, 2), t.basic(2, 3);
     t.enter(1);
-    zep::ratio_test(t.s);
+    zep::detail::ratio_test(t.s);
     EXPECT_EQ(t.s.engine.best_row, 2);
-    zep::pivot(t.s);
+    zep::detail::pivot(t.s);
     EXPECT_EQ(t.s.tab.a_mat[2][0], 0.0); // the step is degenerate
     EXPECT_EQ(t.s.tab.a_mat[1][0], 3.0);
 }
@@ -93,7 +93,7 @@ TEST(RatioTest, NegativeRowDeclaresUnbounded) {
     t.row(2, {1, -0.5, 0, 1});
     t.basic(1, 2), t.basic(2, 3);
     t.enter(1);
-    zep::ratio_test(t.s);
+    zep::detail::ratio_test(t.s);
     EXPECT_EQ(t.s.engine.best_row, -1); // (1e30 - 3) / 2 is below 1e30
     EXPECT_EQ(t.s.engine.unbounded, 1);
     EXPECT_EQ(t.s.engine.end_stat, 3);
@@ -107,7 +107,7 @@ TEST(RatioTest, NoLimitingRowDeclaresUnbounded) {
     t.row(2, {1, -0.5, 0, 1});
     t.basic(1, 2), t.basic(2, 3);
     t.enter(1);
-    zep::ratio_test(t.s);
+    zep::detail::ratio_test(t.s);
     EXPECT_EQ(t.s.engine.best_row, 0);
     EXPECT_EQ(t.s.engine.unbounded, 1);
     EXPECT_EQ(t.s.engine.end_stat, 3);
@@ -125,10 +125,10 @@ TEST(Pivot, BoundFlipMovesColumnToItsUpperBound) {
     t.s.tab.upperb[1] = 4;
     t.s.opt.show_exchanges = 1;
     t.enter(1);
-    zep::ratio_test(t.s);
+    zep::detail::ratio_test(t.s);
     EXPECT_EQ(t.s.engine.best_row, 0);
     EXPECT_EQ(t.s.engine.unbounded, 0);
-    zep::pivot(t.s);
+    zep::detail::pivot(t.s);
     EXPECT_EQ(t.s.tab.a_mat[0][0], 14.0);
     EXPECT_EQ(t.s.tab.a_mat[1][0], 2.0);
     EXPECT_EQ(t.s.tab.a_mat[2][0], -1.0);
@@ -145,9 +145,9 @@ TEST(Pivot, BoundFlipBackToLowerBound) {
     t.s.tab.upperb[1] = 1;
     t.s.tab.col_status[1] = -1;
     t.enter(1, -1.0);
-    zep::ratio_test(t.s); // row 1 would rise to infinity: no limit
+    zep::detail::ratio_test(t.s); // row 1 would rise to infinity: no limit
     EXPECT_EQ(t.s.engine.best_row, 0);
-    zep::pivot(t.s);
+    zep::detail::pivot(t.s);
     EXPECT_EQ(t.s.tab.a_mat[1][0], 3.0);
     EXPECT_EQ(t.s.tab.col_status[1], 0);
 }
@@ -160,7 +160,7 @@ TEST(RatioTest, RowTiedWithOwnBoundBeatsItOnlyWhenArtificial) {
         t.s.tab.isart[2] = static_cast<char>(art);
         t.s.tab.upperb[1] = 6;
         t.enter(1);
-        zep::ratio_test(t.s);
+        zep::detail::ratio_test(t.s);
         EXPECT_EQ(t.s.engine.best_row, art);
     }
 }
@@ -170,7 +170,7 @@ TEST(Pivot, BoundFlipOfBasicColumnIsErrorExit2) {
     t.basic(1, 1);
     t.s.engine.best_row = 0;
     t.enter(1);
-    EXPECT_EQ(t.h.run(zep::pivot), 255);
+    EXPECT_EQ(t.h.run(zep::detail::pivot), 255);
     EXPECT_EQ(t.h.output(), ">>>ERROR EXIT 2 <<<\n");
 }
 
@@ -184,8 +184,8 @@ TEST(Pivot, ExchangeLineNamesLeavingAndEnteringColumns) {
         t.s.tab.isart[2] = static_cast<char>(art);
         t.s.opt.show_exchanges = 1;
         t.enter(1);
-        zep::ratio_test(t.s);
-        zep::pivot(t.s);
+        zep::detail::ratio_test(t.s);
+        zep::detail::pivot(t.s);
         EXPECT_EQ(t.h.output(), art ? "ARTIFICIAL leaves and C1 enters solution\n"
                                     : "C2 leaves and C1 enters solution\n");
         EXPECT_EQ(t.s.tab.basis_index[1], 1);
@@ -202,7 +202,7 @@ TEST(PivTabl, FlushesBelowEpsPivotAndKeepsEpsPivotItself) {
     t.row(2, {3, 0, 5e-6, 1e-5, 7});
     t.s.engine.piv_row = 1;
     t.s.engine.piv_col = 1;
-    zep::piv_tabl(t.s);
+    zep::detail::piv_tabl(t.s);
     EXPECT_EQ(t.s.tab.a_mat[0][3], 1e-5); // exactly eps_pivot stays
     EXPECT_EQ(t.s.tab.a_mat[0][4], 0.0);  // 9.9e-6 is flushed
     EXPECT_EQ(t.s.tab.a_mat[2][2], 0.0);  // flushed although its multiplier is 0
@@ -219,7 +219,7 @@ TEST(PivTabl, DividesPivotRowByPivotElement) {
     t.row(1, {6, 4, 2});
     t.s.engine.piv_row = 1;
     t.s.engine.piv_col = 1;
-    zep::piv_tabl(t.s);
+    zep::detail::piv_tabl(t.s);
     EXPECT_EQ(t.s.tab.a_mat[1][0], 1.5);
     EXPECT_EQ(t.s.tab.a_mat[1][2], 0.5);
 }

@@ -10,9 +10,9 @@
 
 namespace {
 
-using zep::Store;
-using zep::testing::Harness;
-using zep::testing::Tableau;
+using zep::detail::Store;
+using zep::detail::testing::Harness;
+using zep::detail::testing::Tableau;
 
 // Pricing
 
@@ -29,7 +29,7 @@ TEST_P(Pricing, ChoosesTheSpecifiedColumn) {
     Tableau t(0, static_cast<int>(c.row0.size()));
     for (std::size_t j = 0; j < c.row0.size(); j++) t.s.tab.a_mat[0][j + 1] = c.row0[j];
     t.s.engine.piv_col = 7;
-    zep::incoming(t.s);
+    zep::detail::incoming(t.s);
     EXPECT_EQ(t.s.engine.best_col, c.best_col);
     EXPECT_EQ(t.s.engine.optimal, c.best_col == 0 ? 1 : 0);
     EXPECT_EQ(t.s.engine.piv_col, c.best_col == 0 ? 7 : c.best_col); // kept when none qualifies
@@ -49,7 +49,7 @@ TEST(Pricing, SkipsBasicAndArtificialColumns) {
     t.row(0, {0, -5, -5, -1});
     t.basic(1, 1);
     t.s.tab.isart[2] = 1;
-    zep::incoming(t.s);
+    zep::detail::incoming(t.s);
     EXPECT_EQ(t.s.engine.best_col, 3);
 }
 
@@ -57,9 +57,9 @@ TEST(Pricing, ColumnAtUpperBoundEntersDownward) {
     Tableau t(0, 2);
     t.row(0, {0, -0.25, 0.5});
     t.s.tab.col_status[2] = -1;
-    zep::incoming(t.s);
+    zep::detail::incoming(t.s);
     EXPECT_EQ(t.s.engine.best_col, -2);
-    zep::outgoing(t.s);
+    zep::detail::outgoing(t.s);
     EXPECT_EQ(t.s.engine.direction, -1.0);
 }
 
@@ -67,14 +67,14 @@ TEST(Pricing, BlandsRuleTakesFirstQualifyingColumn) {
     Tableau t(0, 3);
     t.row(0, {0, 1, -1, -3});
     t.s.engine.bland = 1;
-    zep::incoming(t.s);
+    zep::detail::incoming(t.s);
     EXPECT_EQ(t.s.engine.best_col, 2);
 }
 
 TEST(Outgoing, WithoutEnteringColumnIsErrorExit1) {
     Tableau t(0, 1);
     t.s.engine.best_col = 0;
-    EXPECT_EQ(t.h.run(zep::outgoing), 255);
+    EXPECT_EQ(t.h.run(zep::detail::outgoing), 255);
     EXPECT_EQ(t.h.output(), ">>>ERROR EXIT 1 <<<\n");
 }
 

@@ -13,7 +13,7 @@
 #include "input/lp_format.h"
 #include "store/store.h"
 
-namespace zep::testing {
+namespace zep::detail::testing {
 
 // The seed of a random test: fixed, unless the environment variable names one.
 inline unsigned testSeed(const char* variable, unsigned fixed) {
@@ -62,7 +62,7 @@ class RandomModels {
             std::string n(1, static_cast<char>('A' + upTo(25)));
             int len = upTo(max - 1);
             for (int i = 0; i < len; i++) n += rest[upTo(sizeof rest - 2)];
-            if (zep::lpName(n.c_str()) && taken.insert(n).second) return n;
+            if (zep::detail::lpName(n.c_str()) && taken.insert(n).second) return n;
         }
     }
 
@@ -97,4 +97,4 @@ class RandomModels {
     bool plain;
 };
 
-} // namespace zep::testing
+} // namespace zep::detail::testing

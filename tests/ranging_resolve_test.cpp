@@ -15,7 +15,7 @@
 
 namespace {
 
-using zep::testing::Harness;
+using zep::detail::testing::Harness;
 
 struct Row {
     std::string label;
@@ -56,11 +56,11 @@ struct Outcome {
 
 Outcome solveModel(const Model& m) {
     Harness h(m.text());
-    zep::Store& s = h.store();
+    zep::detail::Store& s = h.store();
     std::snprintf(s.buf, sizeof s.buf, "m.mat");
     s.opt.show_range = 1;
-    zep::initParam(s);
-    EXPECT_EQ(h.run([](zep::Store& st) { zep::solve(st); }), -1);
+    zep::detail::initParam(s);
+    EXPECT_EQ(h.run([](zep::detail::Store& st) { zep::detail::solve(st); }), -1);
     Outcome o{s.engine.end_stat, {}, {}};
     for (int r = 1; r <= s.model.num_cons; r++) o.basis.push_back(s.tab.basis_index[r]);
     std::sort(o.basis.begin(), o.basis.end());

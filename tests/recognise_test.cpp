@@ -14,12 +14,12 @@
 namespace {
 
 namespace fs = std::filesystem;
-using zep::ModelForm;
-using zep::testing::Harness;
+using zep::detail::ModelForm;
+using zep::detail::testing::Harness;
 
 ModelForm formOf(const std::string& text) {
     Harness h(text);
-    return zep::modelForm(h.store());
+    return zep::detail::modelForm(h.store());
 }
 
 const char* formName(ModelForm f) {
@@ -55,9 +55,9 @@ TEST(Recognition, EveryModelFileOfTheProjectKeepsItsForm) {
             if (ext != ".mat" && ext != ".lp" && ext != ".mps") continue;
             std::FILE* f = std::fopen(entry.path().c_str(), "r");
             ASSERT_NE(f, nullptr);
-            zep::Store s;
+            zep::detail::Store s;
             s.luin = f;
-            ModelForm got = zep::modelForm(s);
+            ModelForm got = zep::detail::modelForm(s);
             EXPECT_STREQ(formName(got), formName(expectedForm(entry.path()))) << entry.path();
             EXPECT_EQ(std::ftell(f), 0) << "the stream moved: " << entry.path();
             std::fclose(f);
@@ -106,7 +106,7 @@ TEST(Recognition, AnLpFormatFileThroughAPipe) {
     close(ends[1]);
     std::fclose(h.store().luin);
     h.store().luin = fdopen(ends[0], "r");
-    EXPECT_EQ(zep::modelForm(h.store()), ModelForm::lp);
+    EXPECT_EQ(zep::detail::modelForm(h.store()), ModelForm::lp);
     std::string again;
     for (int c; (c = std::fgetc(h.store().luin)) != EOF;) again += static_cast<char>(c);
     EXPECT_EQ(again, text);

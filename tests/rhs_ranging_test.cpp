@@ -9,8 +9,8 @@
 
 namespace {
 
-using zep::Store;
-using namespace zep::testing;
+using zep::detail::Store;
+using namespace zep::detail::testing;
 
 TEST(RhsRanging, BasicSlackLimitsOnlyTheLowerSide) {
     Harness h;
@@ -74,7 +74,7 @@ TEST(RhsRanging, OnlyExactZerosAreSkipped) {
 TEST(RhsRanging, DegenerateRowOfAGreaterRowLimitsItsUpperSide) {
     Harness h;
     Store& s = h.store();
-    zep::initParam(s);
+    zep::detail::initParam(s);
     s.model.z_mult = 1.0;
     s.model.num_vars = 2;
     setNames(s, {"X", "Y", "SRP:R1", "ART:R1", "SLK:R2"});
@@ -119,16 +119,16 @@ TEST(RhsRanging, BasicArtificialPinsEveryRowThatMovesIt) {
 TEST(Ranging, ModelWithoutConstraintsPrintsHeadingsAndVariables) {
     Harness h;
     Store& s = h.store();
-    zep::initParam(s);
+    zep::detail::initParam(s);
     s.model.z_mult = -1.0;
     s.model.num_vars = 1;
     setNames(s, {"X"});
     setLabels(s, {"P"});
     s.tab.cost[1] = -1;
     s.tab.a_mat[0][1] = 1;
-    zep::Ranging g = zep::exact_ranging(s, zep::exact_of_doubles(s));
-    zep::range_cost(s, g);
-    zep::range_rhs(s, g);
+    zep::detail::Ranging g = zep::detail::exact_ranging(s, zep::detail::exact_of_doubles(s));
+    zep::detail::range_cost(s, g);
+    zep::detail::range_rhs(s, g);
     std::vector<std::string> out = lines(h.output());
     ASSERT_EQ(out.size(), 11u);
     EXPECT_EQ(out.at(5), " 1. X               -1.000         0.000 X               -Infinity");

@@ -10,7 +10,7 @@
 
 namespace {
 
-using zep::testing::Harness;
+using zep::detail::testing::Harness;
 
 struct Token {
     std::string text;
@@ -18,10 +18,11 @@ struct Token {
     bool operator==(const Token&) const = default;
 };
 
-std::vector<Token> scanAll(zep::Store& s) {
-    zep::chset(s);
+std::vector<Token> scanAll(zep::detail::Store& s) {
+    zep::detail::chset(s);
     std::vector<Token> tokens;
-    for (int t = zep::getTok(s); t != -3; t = zep::getTok(s)) tokens.push_back({s.buf, t});
+    for (int t = zep::detail::getTok(s); t != -3; t = zep::detail::getTok(s))
+        tokens.push_back({s.buf, t});
     return tokens;
 }
 
@@ -101,47 +102,48 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Scanner, NumberOf99DigitsFits) {
     Harness h(std::string(99, '9') + " ");
-    zep::chset(h.store());
-    EXPECT_EQ(zep::getTok(h.store()), 2);
+    zep::detail::chset(h.store());
+    EXPECT_EQ(zep::detail::getTok(h.store()), 2);
     EXPECT_EQ(h.store().scan.tokLen, 99);
     EXPECT_EQ(std::strlen(h.store().buf), 99u);
 }
 
 TEST(Scanner, OverlongTokenStaysInsideBuf) {
     Harness h("X" + std::string(500, 'Y') + " ");
-    zep::chset(h.store());
-    EXPECT_EQ(h.run([](zep::Store& s) { zep::getTok(s); }), 255);
-    EXPECT_EQ(strnlen(h.store().buf, zep::buf_size), static_cast<size_t>(zep::buf_size - 1));
-    EXPECT_LE(h.store().scan.tokLen, zep::buf_size);
+    zep::detail::chset(h.store());
+    EXPECT_EQ(h.run([](zep::detail::Store& s) { zep::detail::getTok(s); }), 255);
+    EXPECT_EQ(strnlen(h.store().buf, zep::detail::buf_size),
+              static_cast<size_t>(zep::detail::buf_size - 1));
+    EXPECT_LE(h.store().scan.tokLen, zep::detail::buf_size);
     EXPECT_EQ(h.store().tab.a_mat[0][0], 0.0);
     EXPECT_EQ(h.store().scan.errCol, 501);
 }
 
 TEST(Scanner, EndOfInputRepeats) {
     Harness h("X");
-    zep::chset(h.store());
-    EXPECT_EQ(zep::getTok(h.store()), 1);
+    zep::detail::chset(h.store());
+    EXPECT_EQ(zep::detail::getTok(h.store()), 1);
     EXPECT_STREQ(h.store().buf, "X");
-    EXPECT_EQ(zep::getTok(h.store()), -3);
-    EXPECT_EQ(zep::getTok(h.store()), -3);
+    EXPECT_EQ(zep::detail::getTok(h.store()), -3);
+    EXPECT_EQ(zep::detail::getTok(h.store()), -3);
 }
 
 TEST(Scanner, DelimiterIsEchoedByTheNextCall) {
     Harness h("X+Y");
-    zep::chset(h.store());
-    zep::getTok(h.store());
+    zep::detail::chset(h.store());
+    zep::detail::getTok(h.store());
     EXPECT_EQ(h.output(), "X");
     EXPECT_EQ(h.store().scan.errCol, 1);
-    zep::getTok(h.store());
+    zep::detail::getTok(h.store());
     EXPECT_EQ(h.output(), "X+");
 }
 
 TEST(Scanner, ColumnRestartsOnEachLine) {
     Harness h("AB\nCDE");
-    zep::chset(h.store());
-    zep::getTok(h.store());
+    zep::detail::chset(h.store());
+    zep::detail::getTok(h.store());
     EXPECT_EQ(h.store().scan.errCol, 2);
-    zep::getTok(h.store());
+    zep::detail::getTok(h.store());
     EXPECT_EQ(h.store().scan.errCol, 3);
 }
 
@@ -163,7 +165,7 @@ TEST(Scanner, ErrExitPutsTheCaretAtLeastInColumnOne) {
     for (int col : {0, 1}) {
         Harness h;
         h.store().scan.errCol = col;
-        EXPECT_EQ(h.run([](zep::Store& s) { zep::errExit(s, 3); }), 255);
+        EXPECT_EQ(h.run([](zep::detail::Store& s) { zep::detail::errExit(s, 3); }), 255);
         EXPECT_EQ(h.output(), report(1, 3, "Objective function label missing"));
     }
 }
@@ -185,7 +187,7 @@ TEST(Scanner, ChsetFillsTheCharacterClasses) {
         {{'\r', '(', '*', ',', '/', '[', '@', 127, 128, 200, 255}, 254},
     };
     Harness h;
-    zep::chset(h.store());
+    zep::detail::chset(h.store());
     for (const ClassCase& c : cases)
         for (int b : c.bytes)
             EXPECT_EQ(static_cast<unsigned char>(h.store().scan.chtype[b]), c.cls) << "byte " << b;
@@ -209,7 +211,7 @@ TEST(Scanner, TokValueByToken) {
     for (const ValueCase& c : cases) {
         std::strcpy(h.store().buf, c.token);
         h.store().scan.tokLen = static_cast<int>(std::strlen(c.token));
-        EXPECT_EQ(zep::tokValue(h.store()), c.value) << c.token;
+        EXPECT_EQ(zep::detail::tokValue(h.store()), c.value) << c.token;
     }
 }
 
@@ -217,7 +219,7 @@ TEST(Scanner, TokValueKeepsNegativeZero) {
     Harness h;
     std::strcpy(h.store().buf, "-0");
     h.store().scan.tokLen = 2;
-    EXPECT_TRUE(std::signbit(zep::tokValue(h.store())));
+    EXPECT_TRUE(std::signbit(zep::detail::tokValue(h.store())));
 }
 
 } // namespace

@@ -5,7 +5,7 @@
 
 #include "check/exact.h"
 
-namespace zep::testing {
+namespace zep::detail::testing {
 
 namespace {
 
@@ -340,4 +340,4 @@ Judgement judgeSensitivity(const Store& s, const std::string& output) {
     return out;
 }
 
-} // namespace zep::testing
+} // namespace zep::detail::testing

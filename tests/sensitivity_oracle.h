@@ -16,7 +16,7 @@
 
 #include "store/store.h"
 
-namespace zep::testing {
+namespace zep::detail::testing {
 
 struct Judgement {
     int numbers = 0;                // printed numbers judged
@@ -27,4 +27,4 @@ struct Judgement {
 // final basis, as far as it holds the tables of options r and f.
 Judgement judgeSensitivity(const Store& s, const std::string& output);
 
-} // namespace zep::testing
+} // namespace zep::detail::testing

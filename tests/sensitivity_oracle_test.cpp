@@ -21,9 +21,9 @@
 
 namespace {
 
-using zep::Session;
-using zep::Store;
-using zep::testing::Judgement;
+using zep::detail::Session;
+using zep::detail::Store;
+using zep::detail::testing::Judgement;
 
 struct Tally {
     int models = 0, optimal = 0, numbers = 0;
@@ -37,12 +37,12 @@ void judgeModel(const std::string& text, const std::string& name, Tally& tally) 
     std::snprintf(s.buf, sizeof s.buf, "%s", name.c_str());
     s.opt.show_range = 1;
     s.opt.last_tableau = 1;
-    zep::initParam(s);
-    int status = h.run([](Store& st) { zep::solve(st); });
+    zep::detail::initParam(s);
+    int status = h.run([](Store& st) { zep::detail::solve(st); });
     tally.models++;
     if (status != -1 || s.engine.end_stat != 1) return;
     tally.optimal++;
-    Judgement j = zep::testing::judgeSensitivity(s, h.output());
+    Judgement j = zep::detail::testing::judgeSensitivity(s, h.output());
     tally.numbers += j.numbers;
     for (const std::string& w : j.wrong) tally.wrong.push_back(name + ": " + w);
 }
@@ -175,7 +175,7 @@ std::string ordinaryModel(std::mt19937& rng) {
 
 // count degenerate models and a quarter as many ordinary ones.
 void judgeRandom(const char* variable, unsigned fixed, int count) {
-    unsigned seed = zep::testing::testSeed(variable, fixed);
+    unsigned seed = zep::detail::testing::testSeed(variable, fixed);
     DegenerateModels models(seed);
     std::mt19937 rng(seed);
     Tally degenerate, ordinary;
@@ -201,13 +201,13 @@ TEST(SensitivityOracleLong, RandomSoak) {
 namespace {
 
 // The tables as printed from g.
-std::string tables(Store& s, const zep::Ranging& g) {
+std::string tables(Store& s, const zep::detail::Ranging& g) {
     std::FILE* out = s.out;
     char* text = nullptr;
     std::size_t size = 0;
     s.out = open_memstream(&text, &size);
-    zep::range_cost(s, g);
-    zep::range_rhs(s, g);
+    zep::detail::range_cost(s, g);
+    zep::detail::range_rhs(s, g);
     std::fclose(s.out);
     s.out = out;
     std::string result(text, size);
@@ -225,13 +225,15 @@ TEST(SensitivityOracle, FloatRangingPrintsAsTheExactWhereItDecides) {
             if (f.path().extension() != ".mat") continue;
             Session h(readText(f.path()));
             Store& s = h.store();
-            zep::initParam(s);
-            if (h.run([](Store& st) { zep::solve(st); }) != -1 || s.engine.end_stat != 1) continue;
+            zep::detail::initParam(s);
+            if (h.run([](Store& st) { zep::detail::solve(st); }) != -1 || s.engine.end_stat != 1)
+                continue;
             optimal++;
-            zep::Ranging g;
-            if (!zep::float_ranging(s, g)) continue;
+            zep::detail::Ranging g;
+            if (!zep::detail::float_ranging(s, g)) continue;
             decided++;
-            EXPECT_EQ(tables(s, g), tables(s, zep::exact_ranging(s, zep::ranging_tableau(s))))
+            EXPECT_EQ(tables(s, g),
+                      tables(s, zep::detail::exact_ranging(s, zep::detail::ranging_tableau(s))))
                 << f.path();
         }
     }

@@ -14,12 +14,12 @@
 
 namespace {
 
-using zep::Store;
-using zep::testing::Harness;
-using zep::testing::objective;
-using zep::testing::runEngine;
-using zep::testing::Tableau;
-using zep::testing::value;
+using zep::detail::Store;
+using zep::detail::testing::Harness;
+using zep::detail::testing::objective;
+using zep::detail::testing::runEngine;
+using zep::detail::testing::Tableau;
+using zep::detail::testing::value;
 
 // The end of phase 1
 
@@ -38,7 +38,7 @@ TEST_P(Infeas, ArtificialAboveEpsInfeMakesModelInfeasible) {
     t.basic(1, 1), t.basic(2, 2);
     t.s.tab.isart[2] = GetParam().artificial;
     t.s.engine.end_stat = 1;
-    zep::infeas(t.s);
+    zep::detail::infeas(t.s);
     EXPECT_EQ(t.s.engine.end_stat, GetParam().end_stat);
 }
 
@@ -87,16 +87,16 @@ TEST(Simplex, UnboundedCountsTheFinalStep) {
 
 TEST(Simplex, StepCapIsErrorExit3) {
     Harness h("MAX 2 2 X Y PROFIT 2 3 C1 1 1 <= 4 C2 1 3 <= 6");
-    zep::initParam(h.store());
+    zep::detail::initParam(h.store());
     ASSERT_EQ(h.run([](Store& s) {
-        zep::generate2(s);
-        zep::setprob(s);
+        zep::detail::generate2(s);
+        zep::detail::setprob(s);
     }),
               -1);
     h.store().tab.obj_row = 0;
-    h.store().engine.pivots = zep::step_cap - 1;
-    EXPECT_EQ(h.run(zep::opt), 255);
-    EXPECT_EQ(h.store().engine.pivots, zep::step_cap);
+    h.store().engine.pivots = zep::detail::step_cap - 1;
+    EXPECT_EQ(h.run(zep::detail::opt), 255);
+    EXPECT_EQ(h.store().engine.pivots, zep::detail::step_cap);
     std::string out = h.output();
     EXPECT_EQ(out.substr(out.size() - 20), ">>>ERROR EXIT 3 <<<\n");
 }
@@ -139,9 +139,9 @@ TEST(ArtificialLeftBasic, LevelWithinToleranceIsDropped) {
     t.basic(1, 2), t.basic(2, 3);
     t.s.tab.isart[2] = 1;
     t.enter(1);
-    zep::ratio_test(t.s);
+    zep::detail::ratio_test(t.s);
     EXPECT_EQ(t.s.engine.best_row, 1);
-    zep::pivot(t.s);
+    zep::detail::pivot(t.s);
     EXPECT_EQ(t.s.tab.a_mat[1][0], 0.0);
     EXPECT_EQ(t.s.tab.a_mat[2][0], 5.0);
 }
@@ -152,14 +152,14 @@ TEST(ArtificialLeftBasic, PricingIgnoresPhaseOneRowOnceNoArtificialIsBasic) {
     t.row(1, {1, 1, 1});
     t.row(2, {0, 1});
     t.basic(1, 2);
-    zep::incoming(t.s);
+    zep::detail::incoming(t.s);
     EXPECT_EQ(t.s.engine.best_col, 1);
     t.s.tab.isart[2] = 1; // the same column is held back while an artificial is basic
-    zep::incoming(t.s);
+    zep::detail::incoming(t.s);
     EXPECT_EQ(t.s.engine.best_col, 0);
     t.s.tab.obj_row = t.s.tab.ph1_row; // but never in phase 1
     t.row(2, {0, -1});
-    zep::incoming(t.s);
+    zep::detail::incoming(t.s);
     EXPECT_EQ(t.s.engine.best_col, 1);
 }
 
@@ -170,7 +170,7 @@ TEST(ArtificialLeftBasic, PhaseOneRatioTestKeepsLiteralRule) {
     t.s.tab.isart[2] = 1;
     t.s.tab.obj_row = t.s.tab.ph1_row;
     t.enter(1);
-    zep::ratio_test(t.s);
+    zep::detail::ratio_test(t.s);
     EXPECT_EQ(t.s.engine.best_row, -1);
 }
 

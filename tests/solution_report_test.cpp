@@ -10,8 +10,8 @@
 
 namespace {
 
-using zep::Store;
-using namespace zep::testing;
+using zep::detail::Store;
+using namespace zep::detail::testing;
 
 struct ValueCase {
     const char* what;
@@ -115,7 +115,7 @@ TEST(ConstraintSummary, GreaterThenEqualityRowsTakeSurplusAndArtificialColumns) 
     Store& s = h.store();
     surplusThenEquality(s);
     s.tab.a_mat[0][5] = 0.25; // column 5, not 4, gives row 2's marginal value
-    std::vector<std::string> out = lines(report(h, zep::var_summ));
+    std::vector<std::string> out = lines(report(h, zep::detail::var_summ));
     EXPECT_EQ(out.at(0), "Solution OPTIMAL in 2 iterations:    MIN COST = 2");
     EXPECT_EQ(out.at(13), " 1. R1        >=           2.000            .                    1.000");
     EXPECT_EQ(out.at(14), " 2. R2         =           1.000            .                   -0.250");
@@ -136,7 +136,7 @@ TEST(ConstraintSummary, EqualityRowWithArtificialBasicShowsItsLevel) {
 TEST(SolutionReport, ModelWithoutConstraintsEndsWithTheHeadings) {
     Harness h;
     Store& s = h.store();
-    zep::initParam(s);
+    zep::detail::initParam(s);
     std::strcpy(s.model.minmax, "MINIMIZE");
     s.model.z_mult = 1.0;
     s.model.num_vars = 1;
@@ -144,7 +144,7 @@ TEST(SolutionReport, ModelWithoutConstraintsEndsWithTheHeadings) {
     setLabels(s, {"C"});
     s.tab.cost[1] = 4;
     s.tab.a_mat[0][1] = 4;
-    EXPECT_EQ(report(h, zep::var_summ),
+    EXPECT_EQ(report(h, zep::detail::var_summ),
               "Solution OPTIMAL in 0 iterations:    MIN C = -0\n"
               "\n"
               "             *** DECISION VARIABLE SUMMARY ***\n"
@@ -166,7 +166,7 @@ TEST(SolutionReport, LongNamesAreCutAndLongObjectiveLabelsFillTheUnitField) {
     std::strcpy(s.tab.varname[1], "LONGERNAME12");
     std::strcpy(s.model.rname[0], "PROFITS8");
     std::strcpy(s.model.rname[1], "CAPACITY");
-    std::vector<std::string> out = lines(report(h, zep::var_summ));
+    std::vector<std::string> out = lines(report(h, zep::detail::var_summ));
     EXPECT_EQ(out.at(4), "Variable            Opt Value   Unit PROFITS8    Marg Value ");
     EXPECT_EQ(out.at(6), " 1. LONGERNA           3.0000           2.000          .   ");
     EXPECT_EQ(out.at(13), " 1. CAPACITY  <=           4.000            .                    1.500");
@@ -175,7 +175,7 @@ TEST(SolutionReport, LongNamesAreCutAndLongObjectiveLabelsFillTheUnitField) {
 TEST(SolutionReport, OptimalWithRangingOffEndsAtTheLastConstraint) {
     Harness h;
     profitOptimum(h.store());
-    std::string out = report(h, zep::out_opt);
+    std::string out = report(h, zep::detail::out_opt);
     std::string last = " 2. C2        <=           6.000            .                    0.500\n";
     ASSERT_GT(out.size(), last.size());
     EXPECT_EQ(out.substr(out.size() - last.size()), last);
@@ -185,7 +185,7 @@ TEST(SolutionReport, OptimalWithRangingOnAddsBothTables) {
     Harness h;
     profitOptimum(h.store());
     h.store().opt.show_range = 1;
-    std::vector<std::string> out = lines(report(h, zep::out_opt));
+    std::vector<std::string> out = lines(report(h, zep::detail::out_opt));
     ASSERT_EQ(out.size(), 15u + 7u + 7u);
     EXPECT_EQ(out.at(16), "                    *** SENSITIVITY OF THE PROFIT VALUES ***");
     EXPECT_EQ(out.at(23), "                      *** RANGING THE RIGHT-HAND SIDE ***");
@@ -196,7 +196,7 @@ TEST(SolutionReport, OptimalWithRangingOnAddsBothTables) {
 TEST(InfeasibleReport, ListsEveryArtificialAboveEpsInfeWithItsRhs) {
     Harness h;
     Store& s = h.store();
-    zep::initParam(s);
+    zep::detail::initParam(s);
     s.model.num_vars = 1;
     setNames(s, {"X", "ART:A", "SLK:B", "ART:C", "SRP:LONGNAME", "ART:LONGNAME"});
     setLabels(s, {"OBJ", "A", "B", "C", "LONGNAME"});
@@ -210,7 +210,7 @@ TEST(InfeasibleReport, ListsEveryArtificialAboveEpsInfeWithItsRhs) {
     s.tab.a_mat[2][0] = 3;
     s.tab.a_mat[3][0] = 1e-5;
     s.tab.a_mat[4][0] = std::nextafter(1e-5, 1.0);
-    EXPECT_EQ(report(h, zep::out_infe),
+    EXPECT_EQ(report(h, zep::detail::out_infe),
               "PROBLEM INFEASIBLE\n"
               "The problem is infeasible -- contradictory constraints have been\n"
               "posed, such as:   X<10 and X>20.     Specifically, the following\n"
@@ -227,9 +227,9 @@ TEST(UnboundedReport, NamesTheColumnThatLastEntered) {
     Store& s = h.store();
     setNames(s, {"X", "Y", "SRP:C1"});
     s.engine.piv_col = 3;
-    EXPECT_EQ(report(h, zep::out_unbnd), "UNBOUNDED PROBLEM\n"
-                                         "Variable SRP:C1 can be increased without limit.\n"
-                                         "Please reformulate the model.\n");
+    EXPECT_EQ(report(h, zep::detail::out_unbnd), "UNBOUNDED PROBLEM\n"
+                                                 "Variable SRP:C1 can be increased without limit.\n"
+                                                 "Please reformulate the model.\n");
 }
 
 } // namespace

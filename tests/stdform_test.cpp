@@ -11,20 +11,20 @@
 
 namespace {
 
-using zep::testing::Harness;
+using zep::detail::testing::Harness;
 
 int build(Harness& h) {
-    zep::initParam(h.store());
-    return h.run([](zep::Store& s) {
-        zep::generate2(s);
-        zep::setprob(s);
+    zep::detail::initParam(h.store());
+    return h.run([](zep::detail::Store& s) {
+        zep::detail::generate2(s);
+        zep::detail::setprob(s);
     });
 }
 
 TEST(SetProb, FourRowMinimisingModelGetsPhaseOneRow) {
     Harness h("MIN 2 3 X Y COST 1 2 C1 1 1 <= 4 C2 1 -1 >= 1 C3 1 0 = 2");
     ASSERT_EQ(build(h), -1);
-    zep::Store& s = h.store();
+    zep::detail::Store& s = h.store();
     EXPECT_EQ(s.tab.last_col, 6);
     EXPECT_STREQ(s.tab.varname[3], "SLK:C1");
     EXPECT_STREQ(s.tab.varname[4], "SRP:C2");
@@ -52,7 +52,7 @@ TEST(SetProb, FourRowMinimisingModelGetsPhaseOneRow) {
 TEST(SetProb, MaximisingModelNegatesRowZeroAndKeepsCostAsRead) {
     Harness h("MAX 2 1 X Y P 2 -3 C1 1 1 <= 4");
     ASSERT_EQ(build(h), -1);
-    zep::Store& s = h.store();
+    zep::detail::Store& s = h.store();
     EXPECT_EQ(s.tab.cost[1], 2.0);
     EXPECT_EQ(s.tab.cost[2], -3.0);
     EXPECT_EQ(s.tab.a_mat[0][1], -2.0);
@@ -66,7 +66,7 @@ TEST(SetProb, MaximisingModelNegatesRowZeroAndKeepsCostAsRead) {
 TEST(SetProb, SurplusBeforeSlackAndAddedColumnNumbering) {
     Harness h("MIN 2 2 X Y C 1 1 R1 1 2 >= 5 R2 1 1 <= 9");
     ASSERT_EQ(build(h), -1);
-    zep::Store& s = h.store();
+    zep::detail::Store& s = h.store();
     EXPECT_EQ(s.tab.row_type[1], -3);
     EXPECT_EQ(s.tab.row_type[2], 5);
     EXPECT_EQ(s.tab.basis_index[1], 4);
@@ -78,7 +78,7 @@ TEST(SetProb, SurplusBeforeSlackAndAddedColumnNumbering) {
 TEST(SetProb, AllEqualityRowsSumEveryColumn) {
     Harness h("MIN 2 3 X Y C 1 1 R1 1 2 = 1 R2 3 -1 = 2 R3 0.5 4 = 4");
     ASSERT_EQ(build(h), -1);
-    zep::Store& s = h.store();
+    zep::detail::Store& s = h.store();
     EXPECT_EQ(s.tab.a_mat[4][0], 7.0);
     EXPECT_EQ(s.tab.a_mat[4][1], -4.5);
     EXPECT_EQ(s.tab.a_mat[4][2], -5.0);
@@ -141,10 +141,10 @@ int blocks(const std::string& out) {
 TEST(Tableau, BlocksOfFiftyColumns) {
     for (int last : {0, 49, 50}) {
         Harness h;
-        zep::Store& s = h.store();
+        zep::detail::Store& s = h.store();
         s.tab.last_col = last;
         s.tab.last_row = 1;
-        zep::tableau(s);
+        zep::detail::tableau(s);
         std::string out = h.output();
         EXPECT_EQ(blocks(out), last == 50 ? 2 : 1) << last;
         EXPECT_NE(out.find(last == 0 ? "Column  0\n" : "Column 49\n"), std::string::npos);
@@ -153,11 +153,11 @@ TEST(Tableau, BlocksOfFiftyColumns) {
 
 TEST(Tableau, WideValueWidensItsCellOnly) {
     Harness h;
-    zep::Store& s = h.store();
+    zep::detail::Store& s = h.store();
     s.tab.last_col = 1;
     s.tab.a_mat[0][1] = 1e9;
     s.tab.basis_index[0] = 0;
-    zep::tableau(s);
+    zep::detail::tableau(s);
     EXPECT_NE(h.output().find("\n 0    0         0.000  1000000000.000\n"), std::string::npos);
 }
 

@@ -9,7 +9,7 @@
 namespace {
 
 TEST(Store, ProcessStartValues) {
-    auto s = std::make_unique<zep::Store>();
+    auto s = std::make_unique<zep::detail::Store>();
     EXPECT_EQ(s->opt.echo, 1);
     EXPECT_EQ(s->opt.dispModel, 1);
     EXPECT_EQ(s->tol.eps_print, 1e-6);
@@ -21,16 +21,16 @@ TEST(Store, ProcessStartValues) {
 }
 
 TEST(Store, NewStoreHoldsTheStartValues) {
-    auto made = zep::newStore();
-    auto valued = std::make_unique<zep::Store>();
-    EXPECT_EQ(std::memcmp(made.get(), valued.get(), sizeof(zep::Store)), 0);
+    auto made = zep::detail::newStore();
+    auto valued = std::make_unique<zep::detail::Store>();
+    EXPECT_EQ(std::memcmp(made.get(), valued.get(), sizeof(zep::detail::Store)), 0);
 }
 
 TEST(InitParam, SetsTolerancesAndBoundsButNotEpsPrint) {
-    auto s = std::make_unique<zep::Store>();
+    auto s = std::make_unique<zep::detail::Store>();
     s->tol.eps_print = 0.5;
     s->tab.col_status[3] = 2;
-    zep::initParam(*s);
+    zep::detail::initParam(*s);
     EXPECT_EQ(s->tol.infinity, 1e30);
     EXPECT_EQ(s->tol.eps_infe, 1e-5);
     EXPECT_EQ(s->tol.eps_ratio, 1e-12);
@@ -38,19 +38,19 @@ TEST(InitParam, SetsTolerancesAndBoundsButNotEpsPrint) {
     EXPECT_EQ(s->tol.eps_price, 1e-5);
     EXPECT_EQ(s->tol.eps_print, 0.5);
     EXPECT_EQ(s->tab.col_status[3], 2);
-    for (int j = 0; j < zep::tab_cols; j++) {
+    for (int j = 0; j < zep::detail::tab_cols; j++) {
         EXPECT_EQ(s->tab.upperb[j], 1e30);
         EXPECT_EQ(s->tab.lowerb[j], 0.0);
     }
 }
 
 TEST(InitParam, ClearsOnlyRowsUpToNumCons) {
-    auto s = std::make_unique<zep::Store>();
+    auto s = std::make_unique<zep::detail::Store>();
     s->model.num_cons = 2;
     for (int r = 0; r < 4; r++) s->tab.a_mat[r][80] = 7;
     s->tab.cost[80] = 7;
     s->tab.isart[80] = 1;
-    zep::initParam(*s);
+    zep::detail::initParam(*s);
     EXPECT_EQ(s->tab.a_mat[0][80], 0.0);
     EXPECT_EQ(s->tab.a_mat[2][80], 0.0);
     EXPECT_EQ(s->tab.a_mat[3][80], 7.0);
@@ -59,19 +59,19 @@ TEST(InitParam, ClearsOnlyRowsUpToNumCons) {
 }
 
 TEST(Chars, CaseConversionLeavesHighBytesAlone) {
-    EXPECT_EQ(zep::Toupper('a'), 'A');
-    EXPECT_EQ(zep::Toupper('Z'), 'Z');
-    EXPECT_EQ(zep::Toupper('1'), '1');
-    EXPECT_EQ(zep::Toupper(static_cast<char>(0xE1)), -31);
-    EXPECT_EQ(zep::Tolower('Q'), 'q');
-    EXPECT_EQ(zep::Tolower(static_cast<char>(0xC1)), -63);
+    EXPECT_EQ(zep::detail::Toupper('a'), 'A');
+    EXPECT_EQ(zep::detail::Toupper('Z'), 'Z');
+    EXPECT_EQ(zep::detail::Toupper('1'), '1');
+    EXPECT_EQ(zep::detail::Toupper(static_cast<char>(0xE1)), -31);
+    EXPECT_EQ(zep::detail::Tolower('Q'), 'q');
+    EXPECT_EQ(zep::detail::Tolower(static_cast<char>(0xC1)), -63);
 }
 
 TEST(Chars, StrnicmpComparesExactlyNPositions) {
-    EXPECT_EQ(zep::strnicmp("Maximize", "max", 3), 0);
-    EXPECT_EQ(zep::strnicmp("MIN", "max", 3), 'I' - 'A');
-    EXPECT_LT(zep::strnicmp("MA", "max", 3), 0);
-    EXPECT_EQ(zep::strnicmp("ab", "AB", 3), 0);
+    EXPECT_EQ(zep::detail::strnicmp("Maximize", "max", 3), 0);
+    EXPECT_EQ(zep::detail::strnicmp("MIN", "max", 3), 'I' - 'A');
+    EXPECT_LT(zep::detail::strnicmp("MA", "max", 3), 0);
+    EXPECT_EQ(zep::detail::strnicmp("ab", "AB", 3), 0);
 }
 
 } // namespace

@@ -8,7 +8,7 @@
 #include "driver/session.h"
 #include "driver/solve.h"
 
-namespace zep::testing {
+namespace zep::detail::testing {
 
 using Harness = Session;
 
@@ -40,4 +40,4 @@ inline std::string solveText(const std::string& text, const char* file, const ch
     return h.output() + "status " + std::to_string(status) + "\n";
 }
 
-} // namespace zep::testing
+} // namespace zep::detail::testing

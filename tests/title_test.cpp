@@ -6,7 +6,7 @@
 
 namespace {
 
-using zep::testing::Harness;
+using zep::detail::testing::Harness;
 
 struct TitleCase {
     const char* title;
@@ -18,7 +18,7 @@ class CentredTitle : public ::testing::TestWithParam<TitleCase> {};
 
 TEST_P(CentredTitle, IndentsByHalfTheSpareWidth) {
     Harness h;
-    zep::ctitle(h.store(), GetParam().title, GetParam().width);
+    zep::detail::ctitle(h.store(), GetParam().title, GetParam().width);
     EXPECT_EQ(h.output(), GetParam().expected);
 }
 

@@ -11,28 +11,28 @@
 
 namespace {
 
-using zep::Store;
-using zep::testing::Harness;
+using zep::detail::Store;
+using zep::detail::testing::Harness;
 
 const char* const profit = "MAX 2 2\nX Y\nPROFIT 2 3\nC1 1 1 <= 4\nC2 1 3 <= 6\n";
 
 // The standard form of the model in h, as solve builds it.
 void load(Harness& h) {
-    zep::initParam(h.store());
-    zep::generate2(h.store());
-    zep::setprob(h.store());
+    zep::detail::initParam(h.store());
+    zep::detail::generate2(h.store());
+    zep::detail::setprob(h.store());
 }
 
 void solved(Harness& h) {
     load(h);
-    zep::simplex(h.store());
+    zep::detail::simplex(h.store());
 }
 
 TEST(Verify, OptimumOfProfitModelHolds) {
     Harness h(profit);
     solved(h);
     ASSERT_EQ(h.store().engine.end_stat, 1);
-    EXPECT_TRUE(zep::outcome_holds(h.store()));
+    EXPECT_TRUE(zep::detail::outcome_holds(h.store()));
 }
 
 TEST(Verify, KeepModelCopiesRowsAsRead) {
@@ -55,7 +55,7 @@ TEST_P(WrongOptimum, Fails) {
     Harness h(profit);
     solved(h);
     GetParam().apply(h.store());
-    EXPECT_FALSE(zep::outcome_holds(h.store())) << GetParam().what;
+    EXPECT_FALSE(zep::detail::outcome_holds(h.store())) << GetParam().what;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -70,7 +70,7 @@ TEST(Verify, StartingBasisClaimedOptimalFails) {
     Harness h(profit);
     load(h);
     h.store().engine.end_stat = 1;
-    EXPECT_FALSE(zep::outcome_holds(h.store()));
+    EXPECT_FALSE(zep::detail::outcome_holds(h.store()));
 }
 
 // Rounding noise in the point leaves every printed digit the exact one's
@@ -87,9 +87,9 @@ TEST_P(ScaledProfit, RoundingNoisePassesAndAnErrorThatShowsFails) {
     ASSERT_EQ(h.store().engine.end_stat, 1);
     double x = h.store().tab.a_mat[1][0];
     h.store().tab.a_mat[1][0] = x * (1 + 1e-13);
-    EXPECT_TRUE(zep::outcome_holds(h.store()));
+    EXPECT_TRUE(zep::detail::outcome_holds(h.store()));
     h.store().tab.a_mat[1][0] = x * 1.5;
-    EXPECT_FALSE(zep::outcome_holds(h.store()));
+    EXPECT_FALSE(zep::detail::outcome_holds(h.store()));
 }
 
 INSTANTIATE_TEST_SUITE_P(Scales, ScaledProfit, ::testing::Values(0.001, 1.0, 10000.0));
@@ -104,10 +104,10 @@ TEST(Verify, OptimumWithArtificialKeptOutIsSolvedAgain) {
     solved(h);
     ASSERT_EQ(h.store().engine.end_stat, 1);
     ASSERT_EQ(h.store().tab.a_mat[0][0], 0.0);
-    zep::ExactTableau e;
-    EXPECT_EQ(zep::prove_outcome(h.store(), e), zep::Proof::none);
+    zep::detail::ExactTableau e;
+    EXPECT_EQ(zep::detail::prove_outcome(h.store(), e), zep::detail::Proof::none);
     std::string before = h.output();
-    zep::checked_report(h.store());
+    zep::detail::checked_report(h.store());
     std::string report = h.output().substr(before.size());
     EXPECT_NE(report.find("MAX P = 0\n"), std::string::npos);
     EXPECT_NE(
@@ -119,14 +119,14 @@ TEST(Verify, CertifiedInfeasibilityHolds) {
     Harness h("MAX 1 2\nX\nP 1\nC1 1 <= 3\nC2 1 >= 8\n");
     solved(h);
     ASSERT_EQ(h.store().engine.end_stat, 2);
-    EXPECT_TRUE(zep::outcome_holds(h.store()));
+    EXPECT_TRUE(zep::detail::outcome_holds(h.store()));
 }
 
 TEST(Verify, InfeasibilityOfFeasibleModelFails) {
     Harness h("MAX 1 2\nX\nP 1\nC1 1 <= 8\nC2 1 >= 3\n");
     load(h);
     h.store().engine.end_stat = 2;
-    EXPECT_FALSE(zep::outcome_holds(h.store()));
+    EXPECT_FALSE(zep::detail::outcome_holds(h.store()));
 }
 
 // Rows of a million that contradict each other by 0.00002: the Farkas
@@ -135,14 +135,14 @@ TEST(Verify, InfeasibilityWithinTheRoundingOfLargeRowsIsProven) {
     Harness h("MIN 1 2\nX\nP 1\nC1 1 <= 1000000\nC2 1 >= 1000000.00002\n");
     solved(h);
     ASSERT_EQ(h.store().engine.end_stat, 2);
-    EXPECT_TRUE(zep::outcome_holds(h.store()));
+    EXPECT_TRUE(zep::detail::outcome_holds(h.store()));
 }
 
 TEST(Verify, UnboundedRayHolds) {
     Harness h("MAX 2 1\nX Y\nP 1 1\nC1 1 -1 <= 1\n");
     solved(h);
     ASSERT_EQ(h.store().engine.end_stat, 3);
-    EXPECT_TRUE(zep::outcome_holds(h.store()));
+    EXPECT_TRUE(zep::detail::outcome_holds(h.store()));
 }
 
 TEST(Verify, RayThatBreaksARowFails) {
@@ -151,7 +151,7 @@ TEST(Verify, RayThatBreaksARowFails) {
     h.store().engine.end_stat = 3;
     h.store().engine.piv_col = 1;
     h.store().engine.direction = 1.0;
-    EXPECT_FALSE(zep::outcome_holds(h.store()));
+    EXPECT_FALSE(zep::detail::outcome_holds(h.store()));
 }
 
 TEST(Verify, RayThatDoesNotImproveFails) {
@@ -160,13 +160,13 @@ TEST(Verify, RayThatDoesNotImproveFails) {
     h.store().engine.end_stat = 3;
     h.store().engine.piv_col = 1;
     h.store().engine.direction = 1.0;
-    EXPECT_FALSE(zep::outcome_holds(h.store()));
+    EXPECT_FALSE(zep::detail::outcome_holds(h.store()));
 }
 
 // Prints the report that solve would print after the simplex.
 std::string reportOf(Harness& h) {
     std::string before = h.output();
-    zep::checked_report(h.store());
+    zep::detail::checked_report(h.store());
     return h.output().substr(before.size());
 }
 
@@ -184,9 +184,9 @@ const char* const flat_costs = "MIN 3 2\nX1 X2 X3\nCOST -0.0087 670 0.005\n"
 TEST(Verify, FailedAnswerIsSolvedAgainAndMarked) {
     Harness h(flat_costs);
     solved(h);
-    ASSERT_FALSE(zep::outcome_holds(h.store()));
+    ASSERT_FALSE(zep::detail::outcome_holds(h.store()));
     std::string report = reportOf(h);
-    EXPECT_EQ(report.rfind(std::string(zep::exact_note) + "\nSolution OPTIMAL in ", 0), 0u);
+    EXPECT_EQ(report.rfind(std::string(zep::detail::exact_note) + "\nSolution OPTIMAL in ", 0), 0u);
     EXPECT_NE(report.find("MIN COST = -18.27\n"), std::string::npos);
     EXPECT_EQ(h.store().engine.end_stat, 1);
     EXPECT_EQ(-h.store().tab.a_mat[0][0], -18.27);
@@ -199,7 +199,7 @@ TEST(Verify, ReSolveThatPrintsTheSameLeavesNoMark) {
     Harness h(profit);
     solved(h);
     h.store().tab.a_mat[0][3] += 4e-4;
-    ASSERT_FALSE(zep::outcome_holds(h.store()));
+    ASSERT_FALSE(zep::detail::outcome_holds(h.store()));
     Harness clean(profit);
     solved(clean);
     std::string want = reportOf(clean);
@@ -226,10 +226,11 @@ TEST(Verify, OptionFPrintsTheExactTableauAfterTheMark) {
     solved(h);
     h.store().opt.last_tableau = 1;
     std::string before = h.output();
-    zep::checked_report(h.store());
+    zep::detail::checked_report(h.store());
     std::string added = h.output().substr(before.size());
     EXPECT_EQ(added.rfind("\n  Name ", 0), 0u);
-    EXPECT_NE(added.find("\n\n" + std::string(zep::exact_note) + "\n\n  Name "), std::string::npos);
+    EXPECT_NE(added.find("\n\n" + std::string(zep::detail::exact_note) + "\n\n  Name "),
+              std::string::npos);
     EXPECT_NE(added.find("        18.270"), std::string::npos);
 }
 

@@ -21,8 +21,8 @@
 namespace {
 
 namespace fs = std::filesystem;
-using zep::testing::Answer;
-using zep::testing::MatModel;
+using zep::detail::testing::Answer;
+using zep::detail::testing::MatModel;
 
 const fs::path tests_dir = fs::path(ZEP_SOURCE_DIR) / "tests";
 
@@ -35,9 +35,12 @@ std::vector<std::string> modelNames(const fs::path& dir) {
 }
 
 void expectAgreesWithStored(const fs::path& base) {
-    MatModel m = zep::testing::parseMat(zep::testing::readFile(base.string() + ".mat"));
-    Answer want = zep::testing::parseAnswer(zep::testing::readFile(base.string() + ".expect"));
-    zep::testing::expectAgrees(m, zep::testing::solveFile(base.string() + ".mat"), want);
+    MatModel m =
+        zep::detail::testing::parseMat(zep::detail::testing::readFile(base.string() + ".mat"));
+    Answer want = zep::detail::testing::parseAnswer(
+        zep::detail::testing::readFile(base.string() + ".expect"));
+    zep::detail::testing::expectAgrees(m, zep::detail::testing::solveFile(base.string() + ".mat"),
+                                       want);
 }
 
 std::string caseName(const ::testing::TestParamInfo<std::string>& param) {
@@ -62,17 +65,20 @@ TEST(WideCorpusShape, SpansTheRangeAndEveryOutcome) {
     int infeasible = 0, unbounded = 0, resolved = 0;
     for (const std::string& name : names) {
         fs::path base = tests_dir / "corpus-wide" / name;
-        MatModel m = zep::testing::parseMat(zep::testing::readFile(base.string() + ".mat"));
+        MatModel m =
+            zep::detail::testing::parseMat(zep::detail::testing::readFile(base.string() + ".mat"));
         for (const auto& row : m.rows)
             for (double a : row.coefs)
                 if (a != 0) {
                     smallest = std::fmin(smallest, std::fabs(a));
                     largest = std::fmax(largest, std::fabs(a));
                 }
-        Answer a = zep::testing::parseAnswer(zep::testing::readFile(base.string() + ".expect"));
+        Answer a = zep::detail::testing::parseAnswer(
+            zep::detail::testing::readFile(base.string() + ".expect"));
         infeasible += a.status == "INFEASIBLE";
         unbounded += a.status == "UNBOUNDED";
-        resolved += zep::testing::solveFile(base.string() + ".mat").store->engine.exact_tableau;
+        resolved +=
+            zep::detail::testing::solveFile(base.string() + ".mat").store->engine.exact_tableau;
     }
     EXPECT_LE(smallest, 0.001);
     EXPECT_GE(largest, 10000);
@@ -88,10 +94,11 @@ TEST(WideCorpusShape, SpansTheRangeAndEveryOutcome) {
 TEST(CorpusCheck, FewAnswersAreMarked) {
     int count = 0, exact = 0, marked = 0;
     for (const std::string& name : modelNames(tests_dir / "corpus")) {
-        auto solved = zep::testing::solveFile((tests_dir / "corpus" / (name + ".mat")).string());
+        auto solved =
+            zep::detail::testing::solveFile((tests_dir / "corpus" / (name + ".mat")).string());
         count++;
         exact += solved.store->engine.exact_tableau;
-        marked += solved.output.find(zep::exact_note) != std::string::npos;
+        marked += solved.output.find(zep::detail::exact_note) != std::string::npos;
     }
     std::printf("%d of %d corpus models took exact arithmetic, %d marked\n", exact, count, marked);
     EXPECT_LE(marked * 5, count);
@@ -106,7 +113,7 @@ int wideCount() {
 TEST(RandomWideDifferential, FreshWideModelsAgreeWithGlpsol) {
     if (std::system("command -v glpsol >/dev/null 2>&1 && command -v python3 >/dev/null 2>&1") != 0)
         GTEST_SKIP() << "glpsol or python3 not found";
-    unsigned seed = zep::testing::envSeed("ZEP_DIFF_SEED", 20261207);
+    unsigned seed = zep::detail::testing::envSeed("ZEP_DIFF_SEED", 20261207);
     std::printf("random wide differential seed %u (set ZEP_DIFF_SEED=%u to repeat)\n", seed, seed);
     RecordProperty("seed", static_cast<int>(seed));
     std::string tmpl = (fs::temp_directory_path() / "zep-wide-XXXXXX").string();
@@ -118,7 +125,7 @@ TEST(RandomWideDifferential, FreshWideModelsAgreeWithGlpsol) {
     ASSERT_EQ(std::system(cmd.c_str()), 0) << cmd;
     for (const std::string& name : modelNames(dir)) {
         SCOPED_TRACE("seed " + std::to_string(seed) + ", model " + name + ":\n" +
-                     zep::testing::readFile((dir / (name + ".mat")).string()));
+                     zep::detail::testing::readFile((dir / (name + ".mat")).string()));
         expectAgreesWithStored(dir / name);
         if (HasFailure()) break;
     }

@@ -1,7 +1,8 @@
 #!/bin/bash
 # Installs zep into a temporary prefix, checks that only the public header
-# is installed, builds the example consumer against the installed CMake
-# package, and checks its answer and its run on two threads.
+# is installed and only the public API exported outside zep::detail, builds
+# the example consumer against the installed CMake package, and checks its
+# answer and its run on two threads.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 
@@ -15,6 +16,13 @@ cmake --install build/release --prefix "$prefix" >/dev/null
 
 headers=$(cd "$prefix/include" && find . -type f | sort)
 [ "$headers" = "./zep/zep.h" ] || { echo "installed headers other than zep/zep.h:"; echo "$headers"; exit 1; }
+# The archive exports under zep:: only what zep/zep.h declares; every other
+# symbol stands in zep::detail.
+public='Sense|Relation|Constraint|Model|read_model|Options|Outcome|VariableValue|RowValue|Range|Answer|solve|listing|Error|NoteKind|Note'
+leaked=$(nm -C -g --defined-only "$prefix/lib/libzep.a" | cut -c20- | grep 'zep::' |
+         grep -v 'zep::detail::' | grep -Ev "^((typeinfo|typeinfo name|vtable) for )?zep::($public)\b" || true)
+[ -z "$leaked" ] || { echo "libzep.a exports internals outside zep::detail:"; echo "$leaked"; exit 1; }
+
 for f in lib/libzep.a lib/cmake/zep/zepConfig.cmake lib/cmake/zep/zepConfigVersion.cmake \
          lib/cmake/zep/zepTargets.cmake share/man/man1/zep.1; do
     [ -f "$prefix/$f" ] || { echo "not installed: $f"; exit 1; }
@@ -38,4 +46,4 @@ if ! cmp -s "$expected" "$work/consumer.out"; then
     exit 1
 fi
 "$work/consumer/zep-consumer" threads
-echo "install: public header only, package, consumer and two threads OK"
+echo "install: public header and symbols only, package, consumer and two threads OK"

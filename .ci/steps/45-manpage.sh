@@ -1,14 +1,17 @@
 #!/bin/bash
-# The manual page must render without a single warning from man or groff.
+# The manual page must render without a single warning from man or groff,
+# under each program's name, inside the tree as once installed.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 
-warnings=$(MANWIDTH=80 man --warnings -l man/zep.1 2>&1 >/dev/null)
-if [ -n "$warnings" ]; then
-    echo "man/zep.1 does not render cleanly:"
-    echo "$warnings"
-    exit 1
-fi
-page=$(MANWIDTH=80 man -l man/zep.1 2>/dev/null)
-[[ $page == *"zep-solve"* ]] || { echo "man/zep.1 renders empty"; exit 1; }
-echo "manual page: renders without warnings"
+for page in man/zep.1 man/zep-solve.1 man/zep-parse.1 man/zep-convert.1; do
+    warnings=$(MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null)
+    if [ -n "$warnings" ]; then
+        echo "$page does not render cleanly:"
+        echo "$warnings"
+        exit 1
+    fi
+    text=$(MANWIDTH=80 man -l "$page" 2>/dev/null)
+    [[ $text == *"zep-solve"* ]] || { echo "$page renders empty"; exit 1; }
+done
+echo "manual pages: render without warnings"

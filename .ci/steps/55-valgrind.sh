@@ -22,7 +22,7 @@ cat > "$supp" <<'SUPP'
    fun:malloc
    fun:__fopen_internal
    ...
-   fun:_ZN3zep6getArgERNS_5StoreEiPPc
+   fun:_ZN3zep6detail6getArgERNS0_5StoreEiPPc
 }
 SUPP
 

@@ -3,7 +3,7 @@
 #include "check/exact.h"
 #include "check/verify.h"
 
-namespace zep {
+namespace zep::detail {
 
 // The reduced cost c[j] - y A_j of every column, each with its bound. The
 // sums run in arrays of their own, row by row over consecutive columns, so
@@ -117,4 +117,4 @@ bool ray_holds(const Store& s, const double* dx) {
     return exactRayHolds(s, exact);
 }
 
-} // namespace zep
+} // namespace zep::detail

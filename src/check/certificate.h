@@ -10,7 +10,7 @@
 
 #include "store/store.h"
 
-namespace zep {
+namespace zep::detail {
 
 inline constexpr double unit_roundoff = 0x1p-53;
 inline constexpr double smallest = 0x1p-1074;
@@ -78,4 +78,4 @@ mpq_class exactReducedCost(const Store& s, const double* c, const double* y, int
 // The ray conditions on an exact dx (one entry per model variable).
 bool exactRayHolds(const Store& s, const std::vector<mpq_class>& dx);
 
-} // namespace zep
+} // namespace zep::detail

@@ -5,7 +5,7 @@
 
 #include "store/print.h"
 
-namespace zep {
+namespace zep::detail {
 
 namespace {
 
@@ -44,4 +44,4 @@ bool prints_same_within(const char* format, double value, double error) {
     return prints_same(format, lo, hi);
 }
 
-} // namespace zep
+} // namespace zep::detail

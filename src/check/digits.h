@@ -3,7 +3,7 @@
 // floating-point value in place of the exact one.
 #pragma once
 
-namespace zep {
+namespace zep::detail {
 
 // Whether every real x with lo <= x <= hi prints the same text under
 // format, taken as printed through the double nearest to x (as the exact
@@ -21,4 +21,4 @@ bool prints_same(const char* format, double lo, double hi);
 // The same for a value with an error bound: |x - value| <= error.
 bool prints_same_within(const char* format, double value, double error);
 
-} // namespace zep
+} // namespace zep::detail

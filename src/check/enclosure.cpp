@@ -4,7 +4,7 @@
 
 #include "check/certificate.h"
 
-namespace zep {
+namespace zep::detail {
 
 namespace {
 
@@ -187,4 +187,4 @@ bool bound_basis(const Store& s, BasisBounds& b, bool duals) {
     return true;
 }
 
-} // namespace zep
+} // namespace zep::detail

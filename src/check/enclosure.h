@@ -6,7 +6,7 @@
 
 #include "store/store.h"
 
-namespace zep {
+namespace zep::detail {
 
 // An interval that holds an exact value.
 struct Interval {
@@ -34,4 +34,4 @@ struct BasisBounds {
 // far from the inverse.
 bool bound_basis(const Store& s, BasisBounds& b, bool duals);
 
-} // namespace zep
+} // namespace zep::detail

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 
-namespace zep {
+namespace zep::detail {
 
 namespace {
 
@@ -269,4 +269,4 @@ void exact_simplex(Store& s) {
     exact_simplex(s, e);
 }
 
-} // namespace zep
+} // namespace zep::detail

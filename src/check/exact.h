@@ -8,7 +8,7 @@
 
 #include "store/store.h"
 
-namespace zep {
+namespace zep::detail {
 
 // The number as the model file wrote it: the shortest decimal that reads
 // back as the same double. So 0.1 is 1/10, not the binary fraction nearest
@@ -60,4 +60,4 @@ void exact_simplex(Store& s, ExactTableau& e);
 // The same, from the store's current basis.
 void exact_simplex(Store& s);
 
-} // namespace zep
+} // namespace zep::detail

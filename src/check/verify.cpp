@@ -8,7 +8,7 @@
 #include "check/enclosure.h"
 #include "reports/values.h"
 
-namespace zep {
+namespace zep::detail {
 
 namespace {
 
@@ -195,4 +195,4 @@ bool outcome_holds(const Store& s) {
     return outcome_holds(s, e);
 }
 
-} // namespace zep
+} // namespace zep::detail

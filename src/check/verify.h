@@ -5,7 +5,7 @@
 #include "check/exact.h"
 #include "store/store.h"
 
-namespace zep {
+namespace zep::detail {
 
 // The marking line of an answer that came from the exact re-solve and
 // prints differently from the floating-point one.
@@ -52,4 +52,4 @@ bool outcome_holds(const Store& s);
 // check built one.
 bool outcome_holds(const Store& s, ExactTableau& e);
 
-} // namespace zep
+} // namespace zep::detail

@@ -9,7 +9,7 @@
 #include "reports/solution.h"
 #include "simplex/tableau.h"
 
-namespace zep {
+namespace zep::detail {
 
 namespace {
 
@@ -102,4 +102,4 @@ void checked_report(Store& s) {
     report(s);
 }
 
-} // namespace zep
+} // namespace zep::detail

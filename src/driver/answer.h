@@ -4,7 +4,7 @@
 
 #include "store/store.h"
 
-namespace zep {
+namespace zep::detail {
 
 // Prints the outcome report of the finished simplex. Where the check fails,
 // the model is solved again in exact arithmetic; the exact answer is
@@ -14,4 +14,4 @@ namespace zep {
 // is printed unmarked.
 void checked_report(Store& s);
 
-} // namespace zep
+} // namespace zep::detail

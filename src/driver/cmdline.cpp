@@ -7,7 +7,7 @@
 #include "input/chars.h"
 #include "reports/title.h"
 
-namespace zep {
+namespace zep::detail {
 
 void help(Store& s) {
     std::fprintf(s.out,
@@ -113,4 +113,4 @@ int getArg(Store& s, int argc, char** argv) {
     return 1;
 }
 
-} // namespace zep
+} // namespace zep::detail

@@ -3,10 +3,10 @@
 
 #include "store/store.h"
 
-namespace zep {
+namespace zep::detail {
 
 int getArg(Store& s, int argc, char** argv);
 void help(Store& s);
 void version(Store& s);
 
-} // namespace zep
+} // namespace zep::detail

@@ -8,7 +8,7 @@
 #include "input/form.h"
 #include "reports/model_writer.h"
 
-namespace zep {
+namespace zep::detail {
 
 namespace {
 
@@ -91,4 +91,4 @@ void convertRun(Store& s, int argc, char** argv, std::FILE* messages) {
     writeModel(s, *to);
 }
 
-} // namespace zep
+} // namespace zep::detail

@@ -21,6 +21,8 @@
 
 namespace zep {
 
+using namespace detail;
+
 namespace {
 
 // The message a program ends with: an input error of the algebraic form

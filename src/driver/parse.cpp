@@ -5,7 +5,7 @@
 #include "reports/listing.h"
 #include "stdform/stdform.h"
 
-namespace zep {
+namespace zep::detail {
 
 // Always the algebraic reader and always the listing: neither inputMatrix
 // nor dispModel is consulted.
@@ -21,4 +21,4 @@ void parseRun(Store& s, int argc, char** argv) {
     parse(s);
 }
 
-} // namespace zep
+} // namespace zep::detail

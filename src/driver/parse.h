@@ -3,9 +3,9 @@
 
 #include "store/store.h"
 
-namespace zep {
+namespace zep::detail {
 
 void parse(Store& s);
 void parseRun(Store& s, int argc, char** argv);
 
-} // namespace zep
+} // namespace zep::detail

@@ -6,7 +6,7 @@
 #include "simplex/tableau.h"
 #include "stdform/stdform.h"
 
-namespace zep {
+namespace zep::detail {
 
 void commandLineRun(Store& s, int argc, char** argv) {
     if (getArg(s, argc, argv) != 1) throw ProcessEnd{0};
@@ -20,4 +20,4 @@ void commandLineRun(Store& s, int argc, char** argv) {
     tableau(s);
 }
 
-} // namespace zep
+} // namespace zep::detail

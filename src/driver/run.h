@@ -3,8 +3,8 @@
 
 #include "store/store.h"
 
-namespace zep {
+namespace zep::detail {
 
 void commandLineRun(Store& s, int argc, char** argv);
 
-} // namespace zep
+} // namespace zep::detail

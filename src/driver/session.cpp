@@ -4,7 +4,7 @@
 #include <cstring>
 #include <new>
 
-namespace zep {
+namespace zep::detail {
 
 namespace {
 
@@ -61,4 +61,4 @@ std::string Session::output() {
     return std::string(out_text, out_size);
 }
 
-} // namespace zep
+} // namespace zep::detail

@@ -9,7 +9,7 @@
 
 #include "store/store.h"
 
-namespace zep {
+namespace zep::detail {
 
 // A session's model text and how far its stream has read.
 struct TextInput {
@@ -52,4 +52,4 @@ class Session {
     bool own_out = true;
 };
 
-} // namespace zep
+} // namespace zep::detail

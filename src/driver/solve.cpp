@@ -8,7 +8,7 @@
 #include "simplex/tableau.h"
 #include "stdform/stdform.h"
 
-namespace zep {
+namespace zep::detail {
 
 void solve(Store& s) {
     readModel(s);
@@ -24,4 +24,4 @@ void solveRun(Store& s, int argc, char** argv) {
     solve(s);
 }
 
-} // namespace zep
+} // namespace zep::detail

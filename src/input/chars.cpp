@@ -1,6 +1,6 @@
 #include "input/chars.h"
 
-namespace zep {
+namespace zep::detail {
 
 // Only plain ASCII letters change; bytes above 127 are negative as signed
 // characters and pass through untouched.
@@ -31,4 +31,4 @@ int strnicmp(const char* a, const char* b, int n) {
     return 0;
 }
 
-} // namespace zep
+} // namespace zep::detail

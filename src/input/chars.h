@@ -1,7 +1,7 @@
 // Case conversion and comparison shared by the readers and the command line.
 #pragma once
 
-namespace zep {
+namespace zep::detail {
 
 int Toupper(char c);
 int Tolower(char c);
@@ -16,4 +16,4 @@ inline bool sameText(const char* a, const char* b) {
     return false;
 }
 
-} // namespace zep
+} // namespace zep::detail

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <system_error>
 
-namespace zep {
+namespace zep::detail {
 
 namespace {
 
@@ -43,4 +43,4 @@ bool plainDecimal(const char* text, int len, double& value) {
     return true;
 }
 
-} // namespace zep
+} // namespace zep::detail

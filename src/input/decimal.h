@@ -1,7 +1,7 @@
 // Exact conversion of plain decimal numbers, at a fraction of strtod's cost.
 #pragma once
 
-namespace zep {
+namespace zep::detail {
 
 // Reads the whole of text[0, len) as a number when it is plain decimal
 // notation (an optional sign, digits with at most one point, an optional
@@ -10,4 +10,4 @@ namespace zep {
 // range; the caller then asks strtod, which settles those.
 bool plainDecimal(const char* text, int len, double& value);
 
-} // namespace zep
+} // namespace zep::detail

@@ -9,7 +9,7 @@
 #include "input/recognise.h"
 #include "store/print.h"
 
-namespace zep {
+namespace zep::detail {
 
 namespace {
 
@@ -69,4 +69,4 @@ void readModel(Store& s) {
           s.model.num_cons, file);
 }
 
-} // namespace zep
+} // namespace zep::detail

@@ -3,7 +3,7 @@
 
 #include "store/store.h"
 
-namespace zep {
+namespace zep::detail {
 
 enum class ModelForm { matrix, algebraic, lp, mps };
 
@@ -17,4 +17,4 @@ ModelForm modelForm(Store& s);
 // read and then announced with the line the matrix-form reader prints.
 void readModel(Store& s);
 
-} // namespace zep
+} // namespace zep::detail

@@ -9,7 +9,7 @@
 #include "input/names.h"
 #include "input/scanner.h"
 
-namespace zep {
+namespace zep::detail {
 
 namespace {
 
@@ -120,4 +120,4 @@ int checkLabel(Store& s) {
     return 1;
 }
 
-} // namespace zep
+} // namespace zep::detail

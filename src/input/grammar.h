@@ -3,9 +3,9 @@
 
 #include "store/store.h"
 
-namespace zep {
+namespace zep::detail {
 
 void generate3(Store& s);
 int checkLabel(Store& s);
 
-} // namespace zep
+} // namespace zep::detail

@@ -13,7 +13,7 @@
 #include "input/chars.h"
 #include "input/named_model.h"
 
-namespace zep {
+namespace zep::detail {
 
 namespace {
 
@@ -410,4 +410,4 @@ void readLpFormat(Store& s) {
     finishNamedModel(s, r->m);
 }
 
-} // namespace zep
+} // namespace zep::detail

@@ -3,7 +3,7 @@
 
 #include "store/store.h"
 
-namespace zep {
+namespace zep::detail {
 
 // Reads a model in the LP format from luin into the store, as the matrix
 // reader does; what zep cannot hold is refused with the line's number.
@@ -17,4 +17,4 @@ int lpSenseWord(const char* word, int len);
 // first character other than a digit or a point, and no keyword.
 bool lpName(const char* name);
 
-} // namespace zep
+} // namespace zep::detail

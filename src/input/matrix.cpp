@@ -15,7 +15,7 @@
 #include "input/names.h"
 #include "store/print.h"
 
-namespace zep {
+namespace zep::detail {
 
 namespace {
 
@@ -231,4 +231,4 @@ void generate2(Store& s) {
     keep_model(s);
 }
 
-} // namespace zep
+} // namespace zep::detail

@@ -3,7 +3,7 @@
 
 #include "store/store.h"
 
-namespace zep {
+namespace zep::detail {
 
 void generate2(Store& s);
 
@@ -12,4 +12,4 @@ void generate2(Store& s);
 // second word. Consumes what it reads.
 bool startsAsMatrix(Store& s);
 
-} // namespace zep
+} // namespace zep::detail

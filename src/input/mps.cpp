@@ -11,7 +11,7 @@
 #include "input/chars.h"
 #include "input/named_model.h"
 
-namespace zep {
+namespace zep::detail {
 
 namespace {
 
@@ -245,4 +245,4 @@ void readMps(Store& s) {
     finishNamedModel(s, r->m);
 }
 
-} // namespace zep
+} // namespace zep::detail

@@ -13,7 +13,7 @@
 #include "input/names.h"
 #include "store/print.h"
 
-namespace zep {
+namespace zep::detail {
 
 namespace {
 
@@ -168,4 +168,4 @@ void finishNamedModel(Store& s, NamedModel& m) {
     keep_model(s);
 }
 
-} // namespace zep
+} // namespace zep::detail

@@ -5,7 +5,7 @@
 
 #include "store/store.h"
 
-namespace zep {
+namespace zep::detail {
 
 constexpr int line_max = 4095; // longest line either reader takes
 
@@ -56,4 +56,4 @@ void setSense(Store& s, double z_mult);
 // negative right-hand side multiplied by -1, each with a line saying so.
 void finishNamedModel(Store& s, NamedModel& m);
 
-} // namespace zep
+} // namespace zep::detail

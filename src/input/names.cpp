@@ -5,7 +5,7 @@
 
 #include "input/chars.h"
 
-namespace zep {
+namespace zep::detail {
 
 int findname(Store& s, const char* name) {
     // A slot holds its terminator within its 13 characters, so comparing
@@ -49,4 +49,4 @@ int addedNameClash(const Store& s) {
     return 0;
 }
 
-} // namespace zep
+} // namespace zep::detail

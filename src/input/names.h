@@ -3,7 +3,7 @@
 
 #include "store/store.h"
 
-namespace zep {
+namespace zep::detail {
 
 int findname(Store& s, const char* name);
 int putname(Store& s, const char* name);
@@ -14,4 +14,4 @@ int nameNum(Store& s);
 // would part ways: the first variable of the model as read that does, or 0.
 int addedNameClash(const Store& s);
 
-} // namespace zep
+} // namespace zep::detail

@@ -15,7 +15,7 @@
 #include "input/lp_format.h"
 #include "input/mps.h"
 
-namespace zep {
+namespace zep::detail {
 
 namespace {
 
@@ -148,4 +148,4 @@ std::optional<ModelForm> markedForm(Store& s) {
     return std::nullopt;
 }
 
-} // namespace zep
+} // namespace zep::detail

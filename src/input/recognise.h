@@ -5,11 +5,11 @@
 
 #include "input/form.h"
 
-namespace zep {
+namespace zep::detail {
 
 // The LP format or MPS when the file, read from where it stands, shows
 // their marks; a file that begins as a matrix-form header (a word and two
 // counts) shows neither. Consumes what it reads.
 std::optional<ModelForm> markedForm(Store& s);
 
-} // namespace zep
+} // namespace zep::detail

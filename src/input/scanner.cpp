@@ -11,7 +11,7 @@
 #include "input/decimal.h"
 #include "store/print.h"
 
-namespace zep {
+namespace zep::detail {
 
 namespace {
 
@@ -184,4 +184,4 @@ void errExit(Store& s, int n) {
     throw ProcessEnd{255};
 }
 
-} // namespace zep
+} // namespace zep::detail

@@ -3,7 +3,7 @@
 
 #include "store/store.h"
 
-namespace zep {
+namespace zep::detail {
 
 void chset(Store& s);
 int getTok(Store& s);
@@ -13,4 +13,4 @@ double tokValue(Store& s);
 // The text of input error n.
 const char* inputErrorText(int n);
 
-} // namespace zep
+} // namespace zep::detail

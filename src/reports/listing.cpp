@@ -8,7 +8,7 @@
 #include "reports/title.h"
 #include "store/print.h"
 
-namespace zep {
+namespace zep::detail {
 
 namespace {
 
@@ -116,4 +116,4 @@ void showModel(Store& s) {
     print(s, "\n");
 }
 
-} // namespace zep
+} // namespace zep::detail

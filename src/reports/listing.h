@@ -3,7 +3,7 @@
 
 #include "store/store.h"
 
-namespace zep {
+namespace zep::detail {
 
 // The scratch buffer in which showModel composes each piece of a line.
 constexpr int term_size = 80;
@@ -14,4 +14,4 @@ void outLhs(Store& s, int row, const double* coef, char* out);
 void outRhs(Store& s, int row, char* out);
 void showModel(Store& s);
 
-} // namespace zep
+} // namespace zep::detail

@@ -11,7 +11,7 @@
 
 #include "input/lp_format.h"
 
-namespace zep {
+namespace zep::detail {
 
 namespace {
 
@@ -205,4 +205,4 @@ void writeModel(Store& s, ModelForm to) {
     }
 }
 
-} // namespace zep
+} // namespace zep::detail

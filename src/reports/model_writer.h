@@ -6,7 +6,7 @@
 #include "input/form.h"
 #include "store/store.h"
 
-namespace zep {
+namespace zep::detail {
 
 // Whether the model can be written in the form; if not, why (one line,
 // without its line end) goes into why.
@@ -15,4 +15,4 @@ bool writable(const Store& s, ModelForm to, char* why, std::size_t size);
 // Writes the model to s.out; the model must be writable in that form.
 void writeModel(Store& s, ModelForm to);
 
-} // namespace zep
+} // namespace zep::detail

@@ -6,7 +6,7 @@
 
 #include "simplex/artificial.h"
 
-namespace zep {
+namespace zep::detail {
 
 namespace {
 
@@ -152,4 +152,4 @@ RangeLine rhs_range(const Store& s, const ExactTableau& e, int i) {
     return nonbasicAddedRange(s, e, i, j);
 }
 
-} // namespace zep
+} // namespace zep::detail

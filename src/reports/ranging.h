@@ -9,7 +9,7 @@
 #include "check/exact.h"
 #include "store/store.h"
 
-namespace zep {
+namespace zep::detail {
 
 // One end of a range: the limit and the column that enters or leaves the
 // basis there, or column 0 where the range has no end on that side. The
@@ -59,4 +59,4 @@ RangeLine nonbasic_cost_range(const Store& s, const ExactTableau& e, int v);
 // feasible.
 RangeLine rhs_range(const Store& s, const ExactTableau& e, int i);
 
-} // namespace zep
+} // namespace zep::detail

@@ -17,7 +17,7 @@
 #include "reports/ranging.h"
 #include "simplex/artificial.h"
 
-namespace zep {
+namespace zep::detail {
 
 namespace {
 
@@ -416,4 +416,4 @@ bool float_ranging(const Store& s, Ranging& out) {
     return true;
 }
 
-} // namespace zep
+} // namespace zep::detail

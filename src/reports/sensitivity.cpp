@@ -7,7 +7,7 @@
 #include "reports/title.h"
 #include "store/print.h"
 
-namespace zep {
+namespace zep::detail {
 
 namespace {
 
@@ -121,4 +121,4 @@ void range_rhs(Store& s, const Ranging& g) {
     }
 }
 
-} // namespace zep
+} // namespace zep::detail

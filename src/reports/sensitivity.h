@@ -4,7 +4,7 @@
 #include "reports/ranging.h"
 #include "store/store.h"
 
-namespace zep {
+namespace zep::detail {
 
 // Both tables of the store's final basis.
 void ranger(Store& s);
@@ -15,4 +15,4 @@ void range_cb(Store& s, const RangeLine& line);
 void range_cnb(Store& s, const RangeLine& line);
 void range_rhs(Store& s, const Ranging& g);
 
-} // namespace zep
+} // namespace zep::detail

@@ -11,7 +11,7 @@
 #include "reports/values.h"
 #include "store/print.h"
 
-namespace zep {
+namespace zep::detail {
 
 namespace {
 
@@ -107,4 +107,4 @@ void out_unbnd(Store& s) {
     print(s, "Please reformulate the model.\n");
 }
 
-} // namespace zep
+} // namespace zep::detail

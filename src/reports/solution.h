@@ -3,7 +3,7 @@
 
 #include "store/store.h"
 
-namespace zep {
+namespace zep::detail {
 
 void out_opt(Store& s);
 void out_infe(Store& s);
@@ -11,4 +11,4 @@ void infe_summ(Store& s);
 void out_unbnd(Store& s);
 void var_summ(Store& s);
 
-} // namespace zep
+} // namespace zep::detail

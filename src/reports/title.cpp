@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
-namespace zep {
+namespace zep::detail {
 
 void ctitle(Store& s, const char* title, int width) {
     std::fprintf(s.out, "\n");
@@ -12,4 +12,4 @@ void ctitle(Store& s, const char* title, int width) {
     std::fprintf(s.out, "%s\n\n", title);
 }
 
-} // namespace zep
+} // namespace zep::detail

@@ -3,10 +3,10 @@
 
 #include "store/store.h"
 
-namespace zep {
+namespace zep::detail {
 
 // A newline, half of (width minus the title's length) blanks, the title and
 // two newlines.
 void ctitle(Store& s, const char* title, int width);
 
-} // namespace zep
+} // namespace zep::detail

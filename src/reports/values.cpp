@@ -4,7 +4,7 @@
 
 #include "check/digits.h"
 
-namespace zep {
+namespace zep::detail {
 
 namespace {
 
@@ -98,4 +98,4 @@ bool summaries_print_exactly(const Store& s, const BasisBounds& b) {
     return true;
 }
 
-} // namespace zep
+} // namespace zep::detail

@@ -5,7 +5,7 @@
 #include "check/enclosure.h"
 #include "store/store.h"
 
-namespace zep {
+namespace zep::detail {
 
 // How the summaries print each value: a variable's value, its reduced
 // cost, a row's slack or surplus and its marginal value, the objective.
@@ -47,4 +47,4 @@ bool row_unmet(const Store& s, int r);
 // marginal value.
 bool summaries_print_exactly(const Store& s, const BasisBounds& b);
 
-} // namespace zep
+} // namespace zep::detail

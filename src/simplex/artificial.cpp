@@ -1,6 +1,6 @@
 #include "simplex/artificial.h"
 
-namespace zep {
+namespace zep::detail {
 
 bool artificialBasic(const Store& s) {
     if (s.tab.obj_row != s.tab.ph2_row) return false;
@@ -21,4 +21,4 @@ bool artificialRises(const Store& s, int r, double element) {
     return s.tab.obj_row == s.tab.ph2_row && s.tab.isart[s.tab.basis_index[r]] && element < 0;
 }
 
-} // namespace zep
+} // namespace zep::detail

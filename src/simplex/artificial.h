@@ -5,7 +5,7 @@
 
 #include "store/store.h"
 
-namespace zep {
+namespace zep::detail {
 
 // Phase 2 is running and some constraint row's basic variable is artificial.
 bool artificialBasic(const Store& s);
@@ -18,4 +18,4 @@ bool raisesArtificials(const Store& s, int j);
 // pivot-column entry (times direction) is element would raise it.
 bool artificialRises(const Store& s, int r, double element);
 
-} // namespace zep
+} // namespace zep::detail

@@ -1,6 +1,6 @@
 #include "simplex/cycling.h"
 
-namespace zep {
+namespace zep::detail {
 
 namespace {
 
@@ -38,4 +38,4 @@ void guardStep(Store& s, CycleGuard& g) {
         markBasis(s, g, 2 * g.span);
 }
 
-} // namespace zep
+} // namespace zep::detail

@@ -6,7 +6,7 @@
 
 #include "store/store.h"
 
-namespace zep {
+namespace zep::detail {
 
 // The last resort: a phase loop that reaches this many steps over both
 // phases ends with error exit 3.
@@ -28,4 +28,4 @@ void guardStart(Store& s, CycleGuard& g);
 // After each step of the phase loop.
 void guardStep(Store& s, CycleGuard& g);
 
-} // namespace zep
+} // namespace zep::detail

@@ -8,7 +8,7 @@
 #include "simplex/simplex.h"
 #include "store/print.h"
 
-namespace zep {
+namespace zep::detail {
 
 namespace {
 
@@ -139,4 +139,4 @@ void adjrhsin(Store& s) {
             s.tab.a_mat[r][s.tab.rhs_col] - s.tab.a_mat[r][s.engine.piv_col] * adj;
 }
 
-} // namespace zep
+} // namespace zep::detail

@@ -3,11 +3,11 @@
 
 #include "store/store.h"
 
-namespace zep {
+namespace zep::detail {
 
 void ratio_test(Store& s);
 void pivot(Store& s);
 void piv_tabl(Store& s);
 void adjrhsin(Store& s);
 
-} // namespace zep
+} // namespace zep::detail

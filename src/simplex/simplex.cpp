@@ -9,7 +9,7 @@
 #include "simplex/tableau.h"
 #include "store/print.h"
 
-namespace zep {
+namespace zep::detail {
 
 void simplex(Store& s) {
     s.engine.pivots = 0;
@@ -111,4 +111,4 @@ void err_exit(Store& s, int code) {
     throw ProcessEnd{255};
 }
 
-} // namespace zep
+} // namespace zep::detail

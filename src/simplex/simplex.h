@@ -3,7 +3,7 @@
 
 #include "store/store.h"
 
-namespace zep {
+namespace zep::detail {
 
 void simplex(Store& s);
 void opt(Store& s);
@@ -13,4 +13,4 @@ void infeas(Store& s);
 void prt_stat(Store& s);
 [[noreturn]] void err_exit(Store& s, int code);
 
-} // namespace zep
+} // namespace zep::detail

@@ -1,7 +1,7 @@
 #include "simplex/tableau.h"
 #include "store/print.h"
 
-namespace zep {
+namespace zep::detail {
 
 namespace {
 
@@ -43,4 +43,4 @@ void tableau(Store& s, const double (*entries)[tab_cols]) {
     }
 }
 
-} // namespace zep
+} // namespace zep::detail

@@ -3,7 +3,7 @@
 
 #include "store/store.h"
 
-namespace zep {
+namespace zep::detail {
 
 constexpr int printcols = 50;
 
@@ -13,4 +13,4 @@ void tableau(Store& s);
 // proven, which may differ from the floating-point one in its last digits).
 void tableau(Store& s, const double (*entries)[tab_cols]);
 
-} // namespace zep
+} // namespace zep::detail

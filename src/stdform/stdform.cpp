@@ -6,7 +6,7 @@
 #include "input/names.h"
 #include "store/print.h"
 
-namespace zep {
+namespace zep::detail {
 
 // The prefix and the label, cut to a name's 12 characters.
 int addslk(Store& s, const char* prefix, const char* label) {
@@ -106,4 +106,4 @@ void setprob(Store& s) {
     buildPhase1Row(s);
 }
 
-} // namespace zep
+} // namespace zep::detail

@@ -4,10 +4,10 @@
 
 #include "store/store.h"
 
-namespace zep {
+namespace zep::detail {
 
 void setprob(Store& s);
 int addslk(Store& s, const char* prefix, const char* label);
 void hit_max(Store& s, int code);
 
-} // namespace zep
+} // namespace zep::detail

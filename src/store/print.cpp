@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
-namespace zep {
+namespace zep::detail {
 
 namespace {
 
@@ -64,7 +64,9 @@ const char* parseDirective(const char* p, Directive& directive) {
     case 'c':
         return !long_arg ? p + 1 : nullptr;
     case '%':
-        return !long_arg && !directive.left && directive.width == 0 && directive.precision < 0 ? p + 1 : nullptr;
+        return !long_arg && !directive.left && directive.width == 0 && directive.precision < 0
+                   ? p + 1
+                   : nullptr;
     default:
         return nullptr;
     }
@@ -205,7 +207,8 @@ void number(Sink& sink, const Directive& directive, double v) {
     int n;
     if (!std::isfinite(v)) {
         // Infinities and NaNs keep the C library's spelling.
-        n = std::snprintf(text, sizeof text, directive.conv == 'f' ? "%.*f" : "%.*g", directive.precision, v);
+        n = std::snprintf(text, sizeof text, directive.conv == 'f' ? "%.*f" : "%.*g",
+                          directive.precision, v);
     } else {
         int precision = directive.precision < 0 ? 6 : directive.precision;
         if (directive.conv == 'f') {
@@ -302,4 +305,4 @@ int compose(char* out, std::size_t cap, const char* fmt, ...) {
     return n;
 }
 
-} // namespace zep
+} // namespace zep::detail

@@ -10,7 +10,7 @@
 
 #include "store/store.h"
 
-namespace zep {
+namespace zep::detail {
 
 // Writes the formatted text to s.out, as fprintf(s.out, fmt, ...) does.
 void print(Store& s, const char* fmt, ...) __attribute__((format(printf, 2, 3)));
@@ -20,4 +20,4 @@ void print(Store& s, const char* fmt, ...) __attribute__((format(printf, 2, 3)))
 int compose(char* out, std::size_t cap, const char* fmt, ...) __attribute__((format(printf, 3, 4)));
 int vcompose(char* out, std::size_t cap, const char* fmt, va_list ap);
 
-} // namespace zep
+} // namespace zep::detail

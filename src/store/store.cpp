@@ -5,7 +5,7 @@
 #include <cstring>
 #include <new>
 
-namespace zep {
+namespace zep::detail {
 
 void initParam(Store& s) {
     s.tol.infinity = 1e30;
@@ -51,4 +51,4 @@ void UnmapStore::operator()(Store* s) const {
     munmap(s, sizeof(Store));
 }
 
-} // namespace zep
+} // namespace zep::detail

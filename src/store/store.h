@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <memory>
 
-namespace zep {
+namespace zep::detail {
 
 // Capacities, fixed at build time.
 constexpr int max_cons = 30;  // constraint rows
@@ -35,7 +35,7 @@ struct Store {
     char buf[buf_size] = {};
 
     // The model as read, written by the readers and read by all after them.
-    struct Model {
+    struct AsRead {
         int num_vars = 0;
         int num_cons = 0;
         double z_mult = 0.0;
@@ -96,7 +96,7 @@ struct Store {
     } engine;
 
     // Run switches, set by the command line.
-    struct Options {
+    struct Switches {
         int echo = 1;
         int dispModel = 1;
         int inputMatrix = 0;
@@ -148,4 +148,4 @@ using StorePtr = std::unique_ptr<Store, UnmapStore>;
 // the system clears only as a model first touches them.
 StorePtr newStore();
 
-} // namespace zep
+} // namespace zep::detail

@@ -3,11 +3,11 @@
 #include "driver/convert.h"
 
 int main(int argc, char** argv) {
-    auto s = zep::newStore();
+    auto s = zep::detail::newStore();
     int status = 0;
     try {
-        zep::convertRun(*s, argc, argv, stderr);
-    } catch (const zep::ProcessEnd& end) {
+        zep::detail::convertRun(*s, argc, argv, stderr);
+    } catch (const zep::detail::ProcessEnd& end) {
         status = end.status;
     }
     std::fflush(s->out);

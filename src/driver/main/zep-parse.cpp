@@ -3,11 +3,11 @@
 #include "driver/parse.h"
 
 int main(int argc, char** argv) {
-    auto s = zep::newStore();
+    auto s = zep::detail::newStore();
     int status = 0;
     try {
-        zep::parseRun(*s, argc, argv);
-    } catch (const zep::ProcessEnd& end) {
+        zep::detail::parseRun(*s, argc, argv);
+    } catch (const zep::detail::ProcessEnd& end) {
         status = end.status;
     }
     std::fflush(s->out);
