@@ -24,8 +24,8 @@
 namespace {
 
 namespace fs = std::filesystem;
-using zep::testing::MatModel;
-using zep::testing::MatRow;
+using zep::detail::testing::MatModel;
+using zep::detail::testing::MatRow;
 
 class HairlineModels {
   public:
@@ -140,21 +140,21 @@ struct Truth {
     mpq_class objective;
 };
 
-using zep::written;
+using zep::detail::written;
 
 // Solves the model exactly from the starting basis and checks the final
 // tableau's certificate on the model's numbers as written.
 Truth exactTruth(const MatModel& m) {
-    zep::Session run(zep::testing::matText(m));
-    zep::Store& s = run.store();
-    EXPECT_EQ(run.run([](zep::Store& st) {
-        zep::initParam(st);
-        zep::readModel(st);
-        zep::setprob(st);
+    zep::detail::Session run(zep::detail::testing::matText(m));
+    zep::detail::Store& s = run.store();
+    EXPECT_EQ(run.run([](zep::detail::Store& st) {
+        zep::detail::initParam(st);
+        zep::detail::readModel(st);
+        zep::detail::setprob(st);
     }),
               -1);
-    zep::ExactTableau e = zep::exact_at_basis(s);
-    zep::exact_simplex(s, e);
+    zep::detail::ExactTableau e = zep::detail::exact_at_basis(s);
+    zep::detail::exact_simplex(s, e);
     const int rows = s.model.num_cons, vars = s.model.num_vars;
     auto sign = [&](int r) { return s.tab.row_type[r] < 0 ? -1 : 1; };
     auto dual = [&](int obj, int r) {
@@ -218,14 +218,14 @@ struct Tally {
 
 void judge(const fs::path& dir, const MatModel& m, Tally& tally) {
     Truth truth = exactTruth(m);
-    auto solved = zep::testing::solveModel(dir, m);
+    auto solved = zep::detail::testing::solveModel(dir, m);
     tally.count++;
-    tally.marked += solved.output.find(zep::exact_note) != std::string::npos;
+    tally.marked += solved.output.find(zep::detail::exact_note) != std::string::npos;
     tally.exact += solved.store->engine.exact_tableau;
     bool right = solved.status == -1 && solved.store->engine.end_stat == truth.end_stat;
     if (right && truth.end_stat == 1) {
         char text[64];
-        std::snprintf(text, sizeof text, " = %lg\n", zep::nearest_double(truth.objective));
+        std::snprintf(text, sizeof text, " = %lg\n", zep::detail::nearest_double(truth.objective));
         // A zero objective prints as the negated tableau entry does, "-0"
         // or "0".
         right = solved.output.find(text) != std::string::npos ||
@@ -234,11 +234,11 @@ void judge(const fs::path& dir, const MatModel& m, Tally& tally) {
     if (!right) tally.wrong++;
     EXPECT_TRUE(right) << "exact outcome " << truth.end_stat << ", objective "
                        << truth.objective.get_str() << "\n"
-                       << zep::testing::matText(m) << solved.output;
+                       << zep::detail::testing::matText(m) << solved.output;
 }
 
 void soak(const char* seed_name, unsigned fixed, int count) {
-    unsigned seed = zep::testing::envSeed(seed_name, fixed);
+    unsigned seed = zep::detail::testing::envSeed(seed_name, fixed);
     std::printf("hairline seed %u (set %s=%u to repeat)\n", seed, seed_name, seed);
     std::string tmpl = (fs::temp_directory_path() / "zep-hairline-XXXXXX").string();
     ASSERT_NE(mkdtemp(tmpl.data()), nullptr);
@@ -254,12 +254,12 @@ void soak(const char* seed_name, unsigned fixed, int count) {
 }
 
 TEST(Hairline, AnswersAreTheExactOnes) {
-    soak("ZEP_HAIRLINE_SEED", 20261208, zep::testing::envCount("ZEP_HAIRLINE_COUNT", 150));
+    soak("ZEP_HAIRLINE_SEED", 20261208, zep::detail::testing::envCount("ZEP_HAIRLINE_COUNT", 150));
 }
 
 TEST(HairlineLong, FiveThousandModels) {
     soak("ZEP_HAIRLINE_SOAK_SEED", 20261209,
-         zep::testing::envCount("ZEP_HAIRLINE_SOAK_COUNT", 5000));
+         zep::detail::testing::envCount("ZEP_HAIRLINE_SOAK_COUNT", 5000));
 }
 
 } // namespace
