@@ -37,7 +37,7 @@ int main(int argc, char** argv) {
         text << in.rdbuf();
         zep::Model model = zep::read_model(text.str());
         std::vector<double> per_solve;
-        double objective = 0;
+        double objective = zep::solve(model).objective; // untimed: the batches start warm
         for (int b = 0; b < batches; b++) {
             double start = cpuMicroseconds();
             for (int i = 0; i < solves; i++) objective = zep::solve(model).objective;

@@ -4,12 +4,19 @@ models; then the throughput of python/examples/many_models.py on 2 threads
 and 2 processes.
 
     python3 bench/python_bench.py [BUILD-DIR]     (default build/release)
+    python3 bench/python_bench.py --instructions [BUILD-DIR]
+
+The second counts instead, under valgrind's callgrind, the instructions of
+one solve through each of zep::solve and zep.solve (runs of 21 solves less
+runs of 1, over 20; the interpreter with a fixed hash seed, so that its start
+costs the same each time), which the machine's load does not change.
 
 Needs the build's zep_bench_models_write (Google Benchmark and GLPK
 installed) and zep_api_time, and its Python module (python3-pybind11).
-Each time is the median over batches of the CPU time per solve of a batch
-(CPU time, as the machine is shared); the three solvers take turns model by
-model. The throughputs are wall-clock.
+Each time is the median over 15 batches of the CPU time per solve of a batch
+(CPU time, as the machine is shared); the three solvers take turns batch by
+batch, so that a spell of load falls on all three. The throughputs are
+wall-clock.
 """
 import statistics
 import subprocess
@@ -19,7 +26,9 @@ import time
 from pathlib import Path
 
 ROOT = Path(__file__).resolve().parent.parent
-BUILD = Path(sys.argv[1] if len(sys.argv) > 1 else ROOT / "build" / "release").resolve()
+COUNT_INSTRUCTIONS = "--instructions" in sys.argv[1:]
+ARGS = [a for a in sys.argv[1:] if a != "--instructions"]
+BUILD = Path(ARGS[0] if ARGS else ROOT / "build" / "release").resolve()
 sys.path[:0] = [str(BUILD / "python"), str(ROOT / "python" / "examples")]
 
 import numpy as np  # noqa: E402
@@ -31,15 +40,12 @@ import zep  # noqa: E402
 BATCHES = 15
 
 
-def per_solve(solve, model, solves):
-    """Median over the batches of the CPU microseconds per solve."""
-    times = []
-    for _ in range(BATCHES):
-        start = time.process_time()
-        for _ in range(solves):
-            solve(model)
-        times.append((time.process_time() - start) / solves * 1e6)
-    return statistics.median(times)
+def batch_time(solve, model, solves):
+    """CPU microseconds per solve of one batch."""
+    start = time.process_time()
+    for _ in range(solves):
+        solve(model)
+    return (time.process_time() - start) / solves * 1e6
 
 
 def solves_for(seconds, solve, model):
@@ -70,10 +76,39 @@ def linprog_arrays(model):
     return sign, arrays
 
 
-def cpp_time(path, solves):
-    out = subprocess.run([str(BUILD / "bench" / "zep_api_time"), str(BATCHES), str(solves), str(path)],
+def cpp_batch_time(path, solves):
+    """CPU microseconds per solve of one batch of zep::solve, and its objective."""
+    out = subprocess.run([str(BUILD / "bench" / "zep_api_time"), "1", str(solves), str(path)],
                          check=True, capture_output=True, text=True).stdout.split()
     return float(out[1]), float(out[2])
+
+
+def instructions(command):
+    """Instructions callgrind counts for a command."""
+    with tempfile.NamedTemporaryFile() as out:
+        log = subprocess.run(["valgrind", "--tool=callgrind", f"--callgrind-out-file={out.name}",
+                              *map(str, command)], check=True, capture_output=True, text=True,
+                             env={"PYTHONPATH": str(BUILD / "python"), "PYTHONHASHSEED": "0"}).stderr
+    return int(log.split("Collected :")[1].split()[0])
+
+
+def per_solve_instructions(command_for):
+    return (instructions(command_for(21)) - instructions(command_for(1))) / 20
+
+
+SOLVE_N = "import sys, zep\nm = zep.read_model(open(sys.argv[1], 'rb').read())\n" \
+          "for _ in range(int(sys.argv[2])): zep.solve(m)\n"
+
+
+def count_instructions(tmp, names):
+    print("| model | C++ zep::solve (instructions) | module zep.solve (instructions) "
+          "| module/C++ |")
+    print("|---|---|---|---|")
+    for name in names:
+        path = Path(tmp) / f"{name}.mat"
+        cpp = per_solve_instructions(lambda n: [BUILD / "bench" / "zep_api_time", 1, n, path])
+        module = per_solve_instructions(lambda n: [sys.executable, "-c", SOLVE_N, path, n])
+        print(f"| {name} | {cpp:,.0f} | {module:,.0f} | {module / cpp:.3f} |")
 
 
 def main():
@@ -81,6 +116,9 @@ def main():
     with tempfile.TemporaryDirectory() as tmp:
         names = subprocess.run([str(BUILD / "bench" / "zep_bench_models_write"), tmp], check=True,
                                capture_output=True, text=True).stdout.split()
+        if COUNT_INSTRUCTIONS:
+            count_instructions(tmp, names)
+            return
         for name in names:
             path = Path(tmp) / f"{name}.mat"
             model = zep.read_model(path.read_bytes())
@@ -90,11 +128,15 @@ def main():
             if abs(sign * result.fun - answer.objective) > 1e-6 * max(1.0, abs(answer.objective)):
                 raise SystemExit(f"{name}: zep {answer.objective}, linprog {sign * result.fun}")
             solves = solves_for(0.02, zep.solve, model)
-            cpp, objective = cpp_time(path, solves)
-            if objective != answer.objective:
-                raise SystemExit(f"{name}: the C++ library gave {objective}")
-            module = per_solve(zep.solve, model, solves)
-            scipy = per_solve(lambda a: linprog(**a), arrays, max(1, solves // 50))
+            cpp, module, scipy = [], [], []
+            for _ in range(BATCHES):
+                took, objective = cpp_batch_time(path, solves)
+                if objective != answer.objective:
+                    raise SystemExit(f"{name}: the C++ library gave {objective}")
+                cpp.append(took)
+                module.append(batch_time(zep.solve, model, solves))
+                scipy.append(batch_time(lambda a: linprog(**a), arrays, max(1, solves // 50)))
+            cpp, module, scipy = (statistics.median(t) for t in (cpp, module, scipy))
             rows.append((name, len(model.constraints), len(model.variables), cpp, module, scipy))
     print("| model | rows | vars | C++ zep::solve (us) | module zep.solve (us) | module/C++ "
           "| linprog highs (us) | linprog/module |")
@@ -110,7 +152,8 @@ def main():
           f"(median {statistics.median(speedups):.0f}, smallest {min(speedups):.0f})")
     rates = many_models.run(10_000, 2)
     print("\nmany_models.py, 10,000 models, 2 workers: " +
-          ", ".join(f"{name} {rate:.0f} models/s" for name, rate in rates.items()))
+          ", ".join(f"{name} {rates[name]:.0f} models/s" for name in ("serial", "threads", "processes")) +
+          f"; the threads used {rates['threads cpu/wall']:.2f} CPU seconds per second")
 
 
 if __name__ == "__main__":

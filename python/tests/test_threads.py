@@ -1,9 +1,10 @@
 """Threads and processes give the answers of a serial run."""
+import sys
 from concurrent.futures import ProcessPoolExecutor, ThreadPoolExecutor
 
 import zep
 
-from conftest import random_models
+from conftest import ROOT, random_models
 
 
 def answer(spec):
@@ -25,3 +26,14 @@ def test_processes_match_a_serial_run():
     with ProcessPoolExecutor(2) as pool:
         answers = list(pool.map(zep.solve, models))
     assert [a.to_dict() for a in answers] == [a.to_dict() for a in serial]
+
+
+def test_the_many_models_example_runs():
+    sys.path.insert(0, str(ROOT / "python" / "examples"))
+    try:
+        import many_models
+    finally:
+        sys.path.pop(0)
+    rates = many_models.run(count=300, workers=2, batch=50)
+    assert set(rates) == {"serial", "threads", "processes", "threads cpu/wall"}
+    assert all(rate > 0 for rate in rates.values())

@@ -13,17 +13,19 @@ namespace zep::detail {
 
 namespace {
 
-void report(Store& s) {
+// exact, where given, is the exact tableau of the store's basis.
+void report(Store& s, const ExactTableau* exact = nullptr) {
     if (s.engine.end_stat == 1)
-        out_opt(s);
+        out_opt(s, exact);
     else if (s.engine.end_stat == 2)
         out_infe(s);
     else
         out_unbnd(s);
 }
 
-// What the final tableau (with option f) and the report would print.
-std::string rendered(Store& s) {
+// What a printing step would write to the store's stream; empty where no
+// memory stream could be opened.
+template <class Print> std::string rendered(Store& s, Print print) {
     std::FILE* out = s.out;
     char* text = nullptr;
     std::size_t size = 0;
@@ -32,13 +34,17 @@ std::string rendered(Store& s) {
         s.out = out;
         return {};
     }
-    if (s.opt.last_tableau) tableau(s);
-    report(s);
+    print(s);
     std::fclose(s.out);
     s.out = out;
     std::string result(text, size);
     std::free(text);
     return result;
+}
+
+std::string renderedTableau(Store& s) {
+    if (!s.opt.last_tableau) return {};
+    return rendered(s, [](Store& t) { tableau(t); });
 }
 
 // The final tableau of option f: each entry the exact one of the store's
@@ -76,11 +82,14 @@ void checked_report(Store& s) {
         report(s);
         return;
     }
-    int last_tableau = s.opt.last_tableau;
-    s.opt.last_tableau = 0;
-    std::string float_report = rendered(s);
-    s.opt.last_tableau = last_tableau;
-    std::string float_text = rendered(s);
+    // Each answer is rendered once (the ranging in it is the costly part):
+    // the floating-point one before the exact re-solve, the exact one with
+    // the floating-point iteration count for the comparison, and printed
+    // from that text where the counts agree.
+    std::string float_tableau = renderedTableau(s);
+    // The check's exact tableau, where it built one, is that of this basis.
+    const ExactTableau* float_exact = e.at_basis ? &e : nullptr;
+    std::string float_report = rendered(s, [&](Store& t) { report(t, float_exact); });
     int float_pivots = s.engine.pivots;
     if (proof == Proof::exact_tableau) {
         store_exact_basis(s, e);
@@ -91,15 +100,22 @@ void checked_report(Store& s) {
     s.engine.exact_tableau = 1;
     int exact_pivots = s.engine.pivots;
     s.engine.pivots = float_pivots;
-    bool same = !float_text.empty() && rendered(s) == float_text;
+    std::string exact_tableau = renderedTableau(s);
+    // The exact tableau's basis is the store's now where it was stored.
+    const ExactTableau* exact = proof == Proof::exact_tableau ? float_exact : nullptr;
+    std::string exact_report = rendered(s, [&](Store& t) { report(t, exact); });
     s.engine.pivots = exact_pivots;
-    if (same) {
+    bool rendered_all = !float_report.empty() && (!s.opt.last_tableau || !float_tableau.empty());
+    if (rendered_all && exact_report == float_report && exact_tableau == float_tableau) {
         std::fputs(float_report.c_str(), s.out);
         return;
     }
     std::fprintf(s.out, "%s\n", exact_note);
     if (s.opt.last_tableau) tableau(s);
-    report(s);
+    if (!exact_report.empty() && exact_pivots == float_pivots)
+        std::fputs(exact_report.c_str(), s.out);
+    else
+        report(s, exact);
 }
 
 } // namespace zep::detail

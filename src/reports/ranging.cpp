@@ -89,9 +89,10 @@ Ranging exact_ranging(const Store& s, const ExactTableau& e) {
     return g;
 }
 
-Ranging final_ranging(const Store& s) {
+Ranging final_ranging(const Store& s, const ExactTableau* exact) {
     Ranging g;
     if (float_ranging(s, g)) return g;
+    if (exact != nullptr && exact->at_basis) return exact_ranging(s, *exact);
     return exact_ranging(s, ranging_tableau(s));
 }
 

@@ -34,8 +34,9 @@ struct Ranging {
 
 // The tables of the store's final basis: from its floating-point tableau
 // where the bounds decide every limit, its column and its printed digits,
-// else from the exact tableau.
-Ranging final_ranging(const Store& s);
+// else from the exact tableau: exact where given (the exact tableau of the
+// store's basis, so that it need not be built again), else built here.
+Ranging final_ranging(const Store& s, const ExactTableau* exact = nullptr);
 
 // The tables from the exact tableau e.
 Ranging exact_ranging(const Store& s, const ExactTableau& e);

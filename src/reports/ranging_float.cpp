@@ -154,14 +154,37 @@ class TableauBounds {
                 int start = s.tab.art_col[i] ? s.tab.art_col[i] : s.tab.added_col[i];
                 r[k][i] = s.tab.a_mat[k][start];
             }
+        // A basic slack, surplus or artificial column has its one entry in
+        // the row it belongs to: the sum over the rows has that one term.
+        int owner[tab_cols] = {};
+        for (int l = 1; l <= m; l++) {
+            owner[s.tab.added_col[l]] = l;
+            owner[s.tab.art_col[l]] = l;
+        }
+        owner[0] = 0;
+        // The rows of the basic columns with an entry in row l, in order.
+        for (int l = 1; l <= m; l++) {
+            in_row_count[l] = 0;
+            for (int k = 1; k <= m; k++) {
+                int j = s.tab.basis_index[k];
+                bool entry = j > s.model.num_vars ? owner[j] == l : s.model.a_read[l][j] != 0;
+                if (entry) in_row[l][in_row_count[l]++] = k;
+            }
+        }
         double worst = 0;
         for (int k = 1; k <= m; k++) {
             erow[k] = 0;
             for (int i = 1; i <= m; i++) {
                 Tracked e;
                 if (k == i) e.add(-1.0);
-                for (int l = 1; l <= m; l++)
-                    if (r[k][l] != 0) addEntry(s, e, l, s.tab.basis_index[i], r[k][l]);
+                int j = s.tab.basis_index[i];
+                int l = j > s.model.num_vars ? owner[j] : 0;
+                if (l != 0) {
+                    if (r[k][l] != 0) addEntry(s, e, l, j, r[k][l]);
+                } else {
+                    for (l = 1; l <= m; l++)
+                        if (r[k][l] != 0) addEntry(s, e, l, j, r[k][l]);
+                }
                 erow[k] = erow[k] + e.bound();
             }
             erow[k] = erow[k] * grow;
@@ -178,9 +201,11 @@ class TableauBounds {
         for (int l = 1; l <= m; l++) {
             Tracked sum;
             addEntry(s, sum, l, j, 1.0);
-            for (int k = 1; k <= m; k++)
+            for (int n = 0; n < in_row_count[l]; n++) {
+                int k = in_row[l][n];
                 if (s.tab.a_mat[k][j] != 0)
                     addEntry(s, sum, l, s.tab.basis_index[k], -s.tab.a_mat[k][j]);
+            }
             res[l] = sum.bound();
         }
         double rr[tab_rows], norm = 0;
@@ -217,6 +242,8 @@ class TableauBounds {
     const Store& s;
     int m;
     double r[tab_rows][tab_rows];
+    int in_row[tab_rows][tab_rows];
+    int in_row_count[tab_rows];
     double erow[tab_rows];
     double rho = 1;
     double err[tab_rows][tab_cols];

@@ -69,8 +69,8 @@ void rhsLimits(Line& line, const Store& s, const RangeLine& range) {
 
 } // namespace
 
-void ranger(Store& s) {
-    Ranging g = final_ranging(s);
+void ranger(Store& s, const ExactTableau* exact) {
+    Ranging g = final_ranging(s, exact);
     range_cost(s, g);
     range_rhs(s, g);
 }

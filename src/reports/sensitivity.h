@@ -6,8 +6,8 @@
 
 namespace zep::detail {
 
-// Both tables of the store's final basis.
-void ranger(Store& s);
+// Both tables of the store's final basis; exact as for final_ranging.
+void ranger(Store& s, const ExactTableau* exact = nullptr);
 
 // The tables and their lines, from the limits worked out for them.
 void range_cost(Store& s, const Ranging& g);

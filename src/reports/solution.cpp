@@ -81,8 +81,12 @@ void var_summ(Store& s) {
 }
 
 void out_opt(Store& s) {
+    out_opt(s, nullptr);
+}
+
+void out_opt(Store& s, const ExactTableau* exact) {
     var_summ(s);
-    if (s.opt.show_range) ranger(s);
+    if (s.opt.show_range) ranger(s, exact);
 }
 
 void out_infe(Store& s) {

@@ -1,10 +1,14 @@
 // The outcome reports: optimal, infeasible, unbounded.
 #pragma once
 
+#include "check/exact.h"
 #include "store/store.h"
 
 namespace zep::detail {
 
+// exact, where given, is the exact tableau of the store's basis, which the
+// ranging tables read where the floating-point bounds leave them open.
+void out_opt(Store& s, const ExactTableau* exact);
 void out_opt(Store& s);
 void out_infe(Store& s);
 void infe_summ(Store& s);
