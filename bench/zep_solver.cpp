@@ -16,7 +16,7 @@ namespace {
 // command line leaves a store; an end before an outcome leaves end_stat 0.
 template <class Op> std::unique_ptr<Session> runOn(const std::string& text, FILE* out, Op op) {
     auto run = std::make_unique<Session>(text, out);
-    std::snprintf(run->store().buf, sizeof run->store().buf, "%s", "bench.mat");
+    std::snprintf(run->store().file_name, sizeof run->store().file_name, "%s", "bench.mat");
     initParam(run->store());
     if (run->run(op) >= 0) run->store().engine.end_stat = 0;
     return run;

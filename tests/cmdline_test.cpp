@@ -70,7 +70,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(GetArg, LastOfTwoFileNamesIsOpened) {
     Harness h;
     EXPECT_EQ(callGetArg(h, {"examples/no-such-file", "examples/profit.mat"}), 1);
-    EXPECT_STREQ(h.store().buf, "examples/profit.mat");
+    EXPECT_STREQ(h.store().file_name, "examples/profit.mat");
     EXPECT_EQ(std::fgetc(h.store().luin), 'M');
 }
 

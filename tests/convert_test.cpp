@@ -35,7 +35,7 @@ std::string written(zep::detail::Store& s, ModelForm to) {
 
 // Reads the text as zep-convert does, by the form it recognises.
 int readBack(Harness& h, ModelForm& form) {
-    std::snprintf(h.store().buf, sizeof h.store().buf, "back");
+    std::snprintf(h.store().file_name, sizeof h.store().file_name, "back");
     h.store().opt.echo = 0;
     zep::detail::initParam(h.store());
     form = zep::detail::modelForm(h.store());
@@ -120,7 +120,7 @@ class ConvertRefusal : public ::testing::TestWithParam<Unwritable> {};
 
 TEST_P(ConvertRefusal, SaysWhatTheFormCannotHold) {
     Harness h(GetParam().matrix);
-    std::snprintf(h.store().buf, sizeof h.store().buf, "m.mat");
+    std::snprintf(h.store().file_name, sizeof h.store().file_name, "m.mat");
     zep::detail::initParam(h.store());
     ASSERT_EQ(h.run(zep::detail::generate2), -1) << h.output();
     char why[160] = {};

@@ -155,7 +155,7 @@ void artificialHoldsXOut(Store& s) {
     s.tab.ph1_row = s.tab.last_row = 3;
     s.tab.isart[3] = 1;
     s.tab.cost[1] = s.tab.cost[2] = 1;
-    setRowColumns(s, {{0, 3, 3}, {4, 4, 0}});
+    setRowColumns(s, {{0, 3, 3}, {1, 4, 0}});
     s.model.rrhs[2] = 5;
     setRow(s, 0, {5, -1, 0, 0, 1});
     setRow(s, 1, {0, -1, 0, 1, 0});

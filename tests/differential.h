@@ -93,7 +93,7 @@ inline SolveRun solveFile(const std::string& path) {
     SolveRun run;
     run.session = std::make_unique<Session>(text.str());
     run.store = &run.session->store();
-    std::snprintf(run.store->buf, sizeof run.store->buf, "%s", path.c_str());
+    std::snprintf(run.store->file_name, sizeof run.store->file_name, "%s", path.c_str());
     initParam(*run.store);
     run.status = run.session->run([](Store& s) { solve(s); });
     run.output = run.session->output();

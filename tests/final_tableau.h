@@ -37,8 +37,9 @@ inline void setNames(Store& s, std::initializer_list<const char*> columns) {
     s.tab.nnames = s.tab.last_col = j - 1;
 }
 
-// Each constraint row's relation code and the columns the standard form
-// added for it: {row_type, its own added column, its artificial or 0}.
+// Each constraint row's relation (1 "<=", -1 ">=", 0 "=") and the columns
+// the standard form added for it: {row_type, its own added column, its
+// artificial or 0}.
 struct RowColumns {
     int row_type;
     int added;
@@ -71,7 +72,7 @@ inline void profitOptimum(Store& s) {
     setLabels(s, {"PROFIT", "C1", "C2"});
     s.tab.cost[1] = 2;
     s.tab.cost[2] = 3;
-    setRowColumns(s, {{3, 3, 0}, {4, 4, 0}});
+    setRowColumns(s, {{1, 3, 0}, {1, 4, 0}});
     s.model.rrhs[1] = 4;
     s.model.rrhs[2] = 6;
     setRow(s, 0, {9, 0, 0, 1.5, 0.5});
@@ -139,7 +140,7 @@ inline void surplusThenEquality(Store& s) {
     setLabels(s, {"COST", "R1", "R2"});
     s.tab.isart[4] = s.tab.isart[5] = 1;
     s.tab.cost[1] = s.tab.cost[2] = 1;
-    setRowColumns(s, {{-3, 3, 4}, {0, 5, 5}});
+    setRowColumns(s, {{-1, 3, 4}, {0, 5, 5}});
     s.model.rrhs[1] = 2;
     s.model.rrhs[2] = 1;
     setRow(s, 0, {-2, 0, 0, 1, -1, 0});

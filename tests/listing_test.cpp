@@ -126,7 +126,7 @@ TEST(RowText, CoefficientsWithinPrintToleranceAreLeftOut) {
     s.tab.a_mat[1][2] = -2;
     s.tab.a_mat[1][3] = -0.000001;
     s.tab.a_mat[1][0] = 4;
-    s.tab.row_type[1] = 3;
+    s.tab.row_type[1] = 1;
     char out[zep::detail::term_size];
     outTerm(s, "", 1);
     zep::detail::outLhs(s, 1, s.tab.a_mat[1], out);
@@ -139,7 +139,7 @@ TEST(RowText, RowWithAllTermsLeftOutShowsLabelRelationAndRhs) {
     zep::detail::Store& s = h.store();
     nameModel(s, {"X"}, {"OBJ", "C1"});
     s.tab.a_mat[1][0] = 1.000025;
-    s.tab.row_type[1] = -4;
+    s.tab.row_type[1] = -1;
     char out[zep::detail::term_size];
     outTerm(s, "", 1);
     zep::detail::outLhs(s, 1, s.tab.a_mat[1], out);
@@ -185,7 +185,7 @@ TEST(Listing, MaximisationWithConstraints) {
     double rows[2][3] = {{4, 1, 1}, {6, 1, 3}};
     for (int r = 1; r <= 2; r++) {
         for (int j = 0; j <= 2; j++) s.tab.a_mat[r][j] = rows[r - 1][j];
-        s.tab.row_type[r] = 2 + r;
+        s.tab.row_type[r] = 1;
     }
     zep::detail::showModel(s);
     EXPECT_EQ(h.output(), "\n                           *** LP MODEL ***\n\n"

@@ -12,7 +12,7 @@ namespace {
 using zep::detail::testing::Harness;
 
 int read(Harness& h) {
-    std::snprintf(h.store().buf, sizeof h.store().buf, "m.lp");
+    std::snprintf(h.store().file_name, sizeof h.store().file_name, "m.lp");
     zep::detail::initParam(h.store());
     return h.run(zep::detail::readLpFormat);
 }

@@ -12,7 +12,7 @@ using zep::detail::testing::Harness;
 using namespace std::string_view_literals;
 
 int read(Harness& h) {
-    std::snprintf(h.store().buf, sizeof h.store().buf, "m.mat");
+    std::snprintf(h.store().file_name, sizeof h.store().file_name, "m.mat");
     zep::detail::initParam(h.store());
     return h.run(zep::detail::generate2);
 }

@@ -57,7 +57,7 @@ struct Outcome {
 Outcome solveModel(const Model& m) {
     Harness h(m.text());
     zep::detail::Store& s = h.store();
-    std::snprintf(s.buf, sizeof s.buf, "m.mat");
+    std::snprintf(s.file_name, sizeof s.file_name, "m.mat");
     s.opt.show_range = 1;
     zep::detail::initParam(s);
     EXPECT_EQ(h.run([](zep::detail::Store& st) { zep::detail::solve(st); }), -1);

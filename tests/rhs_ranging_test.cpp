@@ -80,7 +80,7 @@ TEST(RhsRanging, DegenerateRowOfAGreaterRowLimitsItsUpperSide) {
     setNames(s, {"X", "Y", "SRP:R1", "ART:R1", "SLK:R2"});
     setLabels(s, {"COST", "R1", "R2"});
     s.tab.isart[4] = 1;
-    setRowColumns(s, {{-3, 3, 4}, {5, 5, 0}});
+    setRowColumns(s, {{-1, 3, 4}, {1, 5, 0}});
     s.model.rrhs[1] = 2;
     s.model.rrhs[2] = 2;
     setRow(s, 0, {-2, 0, 1, 1, -1, 0});

@@ -34,7 +34,7 @@ struct Tally {
 void judgeModel(const std::string& text, const std::string& name, Tally& tally) {
     Session h(text);
     Store& s = h.store();
-    std::snprintf(s.buf, sizeof s.buf, "%s", name.c_str());
+    std::snprintf(s.file_name, sizeof s.file_name, "%s", name.c_str());
     s.opt.show_range = 1;
     s.opt.last_tableau = 1;
     zep::detail::initParam(s);

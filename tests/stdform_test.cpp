@@ -32,7 +32,9 @@ TEST(SetProb, FourRowMinimisingModelGetsPhaseOneRow) {
     EXPECT_STREQ(s.tab.varname[6], "ART:C3");
     EXPECT_EQ(s.tab.nnames, 6);
     EXPECT_EQ((std::vector<int>{s.tab.row_type[1], s.tab.row_type[2], s.tab.row_type[3]}),
-              (std::vector<int>{3, -4, 0}));
+              (std::vector<int>{1, -1, 0}));
+    EXPECT_EQ((std::vector<int>{s.tab.added_col[1], s.tab.added_col[2], s.tab.added_col[3]}),
+              (std::vector<int>{3, 4, 6}));
     EXPECT_EQ((std::vector<int>{s.tab.basis_index[1], s.tab.basis_index[2], s.tab.basis_index[3]}),
               (std::vector<int>{3, 5, 6}));
     EXPECT_EQ((std::vector<int>{s.tab.col_status[3], s.tab.col_status[4], s.tab.col_status[5],
@@ -67,8 +69,12 @@ TEST(SetProb, SurplusBeforeSlackAndAddedColumnNumbering) {
     Harness h("MIN 2 2 X Y C 1 1 R1 1 2 >= 5 R2 1 1 <= 9");
     ASSERT_EQ(build(h), -1);
     zep::detail::Store& s = h.store();
-    EXPECT_EQ(s.tab.row_type[1], -3);
-    EXPECT_EQ(s.tab.row_type[2], 5);
+    // The relations stay as read; the added columns are recorded beside them.
+    EXPECT_EQ(s.tab.row_type[1], -1);
+    EXPECT_EQ(s.tab.row_type[2], 1);
+    EXPECT_EQ(s.tab.added_col[1], 3);
+    EXPECT_EQ(s.tab.art_col[1], 4);
+    EXPECT_EQ(s.tab.added_col[2], 5);
     EXPECT_EQ(s.tab.basis_index[1], 4);
     // Phase-1 row of a single ">=" row with coefficients 1 and 2 and right-hand side 5.
     std::vector<double> p1(s.tab.a_mat[3], s.tab.a_mat[3] + 6);

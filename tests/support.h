@@ -28,7 +28,7 @@ struct ByName {
 inline std::string solveText(const std::string& text, const char* file, const char* options) {
     Harness h(text);
     Store& s = h.store();
-    std::snprintf(s.buf, sizeof s.buf, "%s", file);
+    std::snprintf(s.file_name, sizeof s.file_name, "%s", file);
     for (const char* o = options; *o; o++) {
         if (*o == 'r') s.opt.show_range = 1;
         if (*o == 'f') s.opt.last_tableau = 1;

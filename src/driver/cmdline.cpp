@@ -91,22 +91,22 @@ int getArg(Store& s, int argc, char** argv) {
             name = argv[k];
         }
     }
-    // buf holds the name for the matrix reader's first line; a longer name
+    // file_name holds the name for the "Processing" line; a longer name
     // would not fit, so it is refused rather than cut to another file's name.
-    if (std::strlen(name) >= sizeof s.buf) {
+    if (std::strlen(name) >= sizeof s.file_name) {
         std::fprintf(s.out, "Data file name longer than %d characters\n",
-                     static_cast<int>(sizeof s.buf) - 1);
+                     static_cast<int>(sizeof s.file_name) - 1);
         return 0;
     }
-    std::strcpy(s.buf, name);
+    std::strcpy(s.file_name, name);
     // A directory opens for reading but yields no text; it is no model file.
     // (stat rather than std::filesystem, whose library code and start-up
     // work would more than double what a static program maps and runs.)
     struct stat st;
-    bool readable = s.buf[0] && !(stat(s.buf, &st) == 0 && S_ISDIR(st.st_mode));
-    s.luin = readable ? std::fopen(s.buf, "r") : nullptr;
+    bool readable = s.file_name[0] && !(stat(s.file_name, &st) == 0 && S_ISDIR(st.st_mode));
+    s.luin = readable ? std::fopen(s.file_name, "r") : nullptr;
     if (!s.luin) {
-        std::fprintf(s.out, "Data file %s not found\n", s.buf);
+        std::fprintf(s.out, "Data file %s not found\n", s.file_name);
         return 0;
     }
     ctitle(s, "*** ZEP - LINEAR PROGRAMMING ***", 70);

@@ -68,7 +68,8 @@ void convertRun(Store& s, int argc, char** argv, std::FILE* messages) {
     }
     if (!to) misuse(messages, "%sthe form to write is missing (--to=FORM)", "");
     if (!file) misuse(messages, "%sthe model file is missing", "");
-    if (std::strlen(file) >= sizeof s.buf) misuse(messages, "the file name %s is too long", file);
+    if (std::strlen(file) >= sizeof s.file_name)
+        misuse(messages, "the file name %s is too long", file);
 
     std::error_code ec;
     s.luin = std::filesystem::is_directory(file, ec) ? nullptr : std::fopen(file, "r");
@@ -76,7 +77,7 @@ void convertRun(Store& s, int argc, char** argv, std::FILE* messages) {
         std::fprintf(messages, "Data file %s not found\n", file);
         throw ProcessEnd{status_usage};
     }
-    std::strcpy(s.buf, file);
+    std::strcpy(s.file_name, file);
     std::FILE* model_out = s.out;
     s.out = messages;
     s.opt.echo = 0;

@@ -33,7 +33,7 @@ bool startPosition(Store& s, std::fpos_t& start) {
 ModelForm modelForm(Store& s) {
     std::fpos_t start;
     if (!startPosition(s, start)) {
-        std::fprintf(s.out, "Data file %s cannot be read\n", s.buf);
+        std::fprintf(s.out, "Data file %s cannot be read\n", s.file_name);
         throw ProcessEnd{0};
     }
     std::optional<ModelForm> marked = markedForm(s);
@@ -58,15 +58,12 @@ void readModel(Store& s) {
     case ModelForm::algebraic:
         break;
     }
-    // The scanner reuses buf for its tokens, so the file name is kept aside.
-    char file[buf_size];
-    std::strcpy(file, s.buf);
     generate3(s);
     // The echo copies the text exactly; a last line without its newline
     // still gets one, so that the announcement starts a line of its own.
     if (s.opt.echo && s.scan.errCol != 0) std::fputc('\n', s.out);
     print(s, "Processing %d variables and %d constraints from file %s\n", s.model.num_vars,
-          s.model.num_cons, file);
+          s.model.num_cons, s.file_name);
 }
 
 } // namespace zep::detail

@@ -71,7 +71,7 @@ void coefficient(Store& s, double& pending) {
 // A store, not a sum: a variable named twice in a row keeps its last
 // coefficient.
 void variable(Store& s, double& pending) {
-    int k = nameNum(s);
+    int k = nameNum(s, s.buf);
     if (k < 0) errExit(s, 17);
     s.tab.a_mat[s.model.num_cons][k] = pending;
 }

@@ -181,8 +181,9 @@ void readRow(Store& s, int i) {
     for (int j = 1; j <= s.model.num_vars; j++)
         s.tab.a_mat[i][j] = number(s, Item{"coefficient %d of row %s", j, s.model.rname[i]});
     if (i == 0) return;
-    word(s, s.buf, word_max, Item{"the relation of row %.0d%s", 0, s.model.rname[i]});
-    s.tab.row_type[i] = s.buf[0] == '<' ? 1 : s.buf[0] == '>' ? -1 : 0;
+    char relation[buf_size];
+    word(s, relation, word_max, Item{"the relation of row %.0d%s", 0, s.model.rname[i]});
+    s.tab.row_type[i] = relation[0] == '<' ? 1 : relation[0] == '>' ? -1 : 0;
     s.model.rrhs[i] = number(s, Item{"the right-hand side of row %.0d%s", 0, s.model.rname[i]});
     if (s.model.rrhs[i] < 0)
         refuse(s, "the right-hand side of row %s is negative", s.model.rname[i]);
@@ -218,7 +219,7 @@ void generate2(Store& s) {
     }
     s.model.z_mult = strnicmp(s.model.minmax, "max", 3) == 0 ? -1.0 : 1.0;
     print(s, "Processing %d variables and %d constraints from file %s\n", s.model.num_vars,
-          s.model.num_cons, s.buf);
+          s.model.num_cons, s.file_name);
     s.tab.last_col = s.model.num_vars;
     s.tab.last_row = s.model.num_cons;
     if (len < 0) return;

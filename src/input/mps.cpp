@@ -227,7 +227,7 @@ bool mpsOpeningWord(const char* word, int len) {
 
 void readMps(Store& s) {
     auto r = std::make_unique<MpsReader>();
-    startNamedModel(s, r->m, "MPS");
+    startNamedModel(r->m, "MPS");
     setSense(s, 1.0);
     auto original = std::make_unique<char[]>(line_max + 2);
     while (nextLine(s, r->m)) {

@@ -39,9 +39,8 @@ const char* relationText(int relation) {
 
 } // namespace
 
-void startNamedModel(Store& s, NamedModel& m, const char* form) {
+void startNamedModel(NamedModel& m, const char* form) {
     m.form = form;
-    std::memcpy(m.file, s.buf, sizeof m.file);
 }
 
 bool nextLine(Store& s, NamedModel& m) {
@@ -152,7 +151,7 @@ void finishNamedModel(Store& s, NamedModel& m) {
     s.tab.last_col = s.model.num_vars;
     s.tab.last_row = s.model.num_cons;
     print(s, "Processing %d variables and %d constraints from file %s\n", s.model.num_vars,
-          s.model.num_cons, m.file);
+          s.model.num_cons, s.file_name);
     for (int r = 1; r <= s.model.num_cons; r++) {
         s.tab.a_mat[r][0] = s.model.rrhs[r];
         if (!(s.model.rrhs[r] < 0)) continue;

@@ -15,13 +15,11 @@ struct NamedModel {
     const char* form; // "LP format" or "MPS": opens each refusal
     int line = 0;
     char text[line_max + 2] = {};
-    char file[buf_size] = {};
     char varSpelling[max_names + 1][name_size] = {};
     char rowSpelling[max_cons + 1][label_size] = {};
 };
 
-// Takes the file name from buf (which the command line left there).
-void startNamedModel(Store& s, NamedModel& m, const char* form);
+void startNamedModel(NamedModel& m, const char* form);
 
 // Reads the next line into m.text without its line end; false at the end
 // of the file. A line may not hold a NUL byte or be over line_max long.

@@ -27,9 +27,9 @@ int putname(Store& s, const char* name) {
     return s.tab.nnames;
 }
 
-int nameNum(Store& s) {
-    int k = findname(s, s.buf);
-    return k >= 0 ? k : putname(s, s.buf);
+int nameNum(Store& s, const char* name) {
+    int k = findname(s, name);
+    return k >= 0 ? k : putname(s, name);
 }
 
 int addedNameClash(const Store& s) {

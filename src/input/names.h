@@ -7,7 +7,7 @@ namespace zep::detail {
 
 int findname(Store& s, const char* name);
 int putname(Store& s, const char* name);
-int nameNum(Store& s);
+int nameNum(Store& s, const char* name);
 
 // A variable may not take the name that the standard form gives a column it
 // adds (SLK:, SRP: or ART: and a row's label), or names and column numbers

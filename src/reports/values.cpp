@@ -74,9 +74,11 @@ double objective_value(const Store& s) {
 // A slack or artificial column enters its row with +1 and a surplus column
 // with -1, hence the opposite sign of a ">=" row's marginal value.
 RowSummary row_summary(const Store& s, int r) {
-    int t = s.tab.row_type[r];
-    if (t > 0) return {"<=", "SLK", basicLevel(s, t), -s.model.z_mult * s.tab.a_mat[0][t]};
-    if (t < 0) return {">=", "SRP", basicLevel(s, -t), s.model.z_mult * s.tab.a_mat[0][-t]};
+    int k = s.tab.added_col[r];
+    if (s.tab.row_type[r] > 0)
+        return {"<=", "SLK", basicLevel(s, k), -s.model.z_mult * s.tab.a_mat[0][k]};
+    if (s.tab.row_type[r] < 0)
+        return {">=", "SRP", basicLevel(s, k), s.model.z_mult * s.tab.a_mat[0][k]};
     double marginal = -s.model.z_mult * s.tab.a_mat[0][s.tab.art_col[r]];
     if (s.tab.isart[s.tab.basis_index[r]])
         return {" =", "ART", s.tab.a_mat[r][s.tab.rhs_col], marginal};

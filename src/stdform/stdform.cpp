@@ -10,12 +10,13 @@ namespace zep::detail {
 
 // The prefix and the label, cut to a name's 12 characters.
 int addslk(Store& s, const char* prefix, const char* label) {
+    char name[name_size];
     std::size_t n = strnlen(prefix, name_size - 1);
-    std::memcpy(s.buf, prefix, n);
+    std::memcpy(name, prefix, n);
     std::size_t m = strnlen(label, name_size - 1 - n);
-    std::memcpy(s.buf + n, label, m);
-    s.buf[n + m] = '\0';
-    return nameNum(s);
+    std::memcpy(name + n, label, m);
+    name[n + m] = '\0';
+    return nameNum(s, name);
 }
 
 void hit_max(Store& s, int code) {
@@ -55,7 +56,6 @@ void addColumns(Store& s, int r) {
     if (s.tab.row_type[r] > 0) {
         int k = addColumn(s, "SLK:", r);
         makeBasic(s, r, k);
-        s.tab.row_type[r] = k;
         s.tab.added_col[r] = k;
     } else if (s.tab.row_type[r] == 0) {
         addArtificial(s, r);
@@ -63,7 +63,6 @@ void addColumns(Store& s, int r) {
     } else {
         int k = addColumn(s, "SRP:", r);
         s.tab.a_mat[r][k] = -1;
-        s.tab.row_type[r] = -k;
         s.tab.col_status[k] = 0;
         s.tab.added_col[r] = k;
         addArtificial(s, r);

@@ -28,10 +28,12 @@ struct ProcessEnd {
 // A Store is large (the tableau alone is 20 KiB); keep one per run. Its
 // fields are grouped by who writes them; each part is read by those after.
 struct Store {
-    // The run's streams: the output of every report and the model file, and
-    // the shared text buffer (the file name, then the scanner's token).
+    // The run's streams: the output of every report and the model file with
+    // its name; and the text buffer of the scanner's token and of composed
+    // headings.
     FILE* out = stdout;
     FILE* luin = nullptr;
+    char file_name[buf_size] = {};
     char buf[buf_size] = {};
 
     // The model as read, written by the readers and read by all after them.
@@ -59,7 +61,7 @@ struct Store {
         char isart[tab_cols] = {};
         int col_status[tab_cols] = {};
         char varname[max_names + 1][name_size] = {};
-        int row_type[tab_rows] = {};
+        int row_type[tab_rows] = {}; // the relation: 1 "<=", -1 ">=", 0 "="
         int basis_index[tab_rows] = {};
         // The columns the standard form added for each row, recorded as it
         // adds them: the slack, surplus or (for an "=" row) artificial
