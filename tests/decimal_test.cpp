@@ -52,7 +52,11 @@ TEST(Decimal, RandomNumbersReadAsStrtodReadsThem) {
         expectAsStrtod(text);
         if (HasFailure()) return;
     }
+#ifndef ZEP_PORTABLE_NUMBERS
+    // The fast path takes nearly all of them; the portable one only the
+    // short whole numbers, leaving the rest to strtod.
     EXPECT_GT(taken, 400000);
+#endif
 }
 
 TEST(Decimal, HardCasesReadAsStrtodReadsThem) {

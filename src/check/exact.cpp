@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "store/double_text.h"
+
 namespace zep::detail {
 
 namespace {
@@ -177,8 +179,7 @@ void storeResult(Store& s, const ExactTableau& e, int end_stat) {
 
 mpq_class written(double v) {
     char text[40];
-    auto end = std::to_chars(text, text + sizeof text - 1, v, std::chars_format::scientific).ptr;
-    *end = '\0';
+    *shortestText(text, text + sizeof text - 1, v, std::chars_format::scientific) = '\0';
     char* e = std::strchr(text, 'e');
     long exponent = std::strtol(e + 1, nullptr, 10);
     *e = '\0';

@@ -41,7 +41,7 @@ void version(Store& s) {
     std::fprintf(s.out, "zep %s\n", ZEP_VERSION);
 }
 
-static void takeOption(Store& s, char letter) {
+void takeOption(Store& s, char letter) {
     switch (Tolower(letter)) {
     case 'e':
         s.opt.echo = !s.opt.echo;
@@ -109,8 +109,12 @@ int getArg(Store& s, int argc, char** argv) {
         std::fprintf(s.out, "Data file %s not found\n", s.file_name);
         return 0;
     }
-    ctitle(s, "*** ZEP - LINEAR PROGRAMMING ***", 70);
+    banner(s);
     return 1;
+}
+
+void banner(Store& s) {
+    ctitle(s, "*** ZEP - LINEAR PROGRAMMING ***", 70);
 }
 
 } // namespace zep::detail

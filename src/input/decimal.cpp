@@ -35,12 +35,17 @@ bool plainDecimal(const char* text, int len, double& value) {
             return true;
         }
     }
+#ifdef ZEP_PORTABLE_NUMBERS
+    // No floating-point from_chars: the caller's strtod reads it.
+    return false;
+#else
     const char* first = text[0] == '+' ? text + 1 : text;
     double v;
     auto [end, ec] = std::from_chars(first, text + len, v, std::chars_format::general);
     if (ec != std::errc() || end != text + len) return false;
     value = v;
     return true;
+#endif
 }
 
 } // namespace zep::detail

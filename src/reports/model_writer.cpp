@@ -4,12 +4,12 @@
 #include "reports/model_writer.h"
 
 #include <cctype>
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 
 #include "input/lp_format.h"
+#include "store/double_text.h"
 
 namespace zep::detail {
 
@@ -22,9 +22,8 @@ struct Number {
     char text[400];
     Number(double v, bool fixed) {
         if (v == 0) v = 0; // a negative zero is written as 0
-        auto end = fixed ? std::to_chars(text, text + sizeof text - 1, v, std::chars_format::fixed)
-                         : std::to_chars(text, text + sizeof text - 1, v);
-        *end.ptr = '\0';
+        *shortestText(text, text + sizeof text - 1, v,
+                      fixed ? std::chars_format::fixed : std::chars_format{}) = '\0';
     }
 };
 

@@ -60,9 +60,15 @@ void boundFlip(Store& s) {
 // ends as a unit vector: loops without exceptions, which the compiler
 // vectorises, each entry computed exactly as on its own (no fused
 // multiply-add, no reordering). Machines with AVX2 take the wider clone,
-// chosen once when the program loads.
-__attribute__((target_clones("avx2", "default"))) void
-sweep(double (*a)[tab_cols], int last_row, int width, int piv_row, int piv_col, double eps) {
+// chosen once when the program loads; other targets (WebAssembly) have the
+// one build.
+#if defined(__x86_64__)
+#define SWEEP_CLONES __attribute__((target_clones("avx2", "default")))
+#else
+#define SWEEP_CLONES
+#endif
+SWEEP_CLONES void sweep(double (*a)[tab_cols], int last_row, int width, int piv_row, int piv_col,
+                        double eps) {
     double* __restrict pivot_row = a[piv_row];
     double piv_elem = pivot_row[piv_col];
     for (int c = 0; c < width; c++) pivot_row[c] = pivot_row[c] / piv_elem;

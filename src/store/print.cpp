@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "store/double_text.h"
+
 namespace zep::detail {
 
 namespace {
@@ -217,13 +219,12 @@ void number(Sink& sink, const Directive& directive, double v) {
                 return;
             }
         }
-        auto form = std::chars_format::fixed;
-        if (directive.conv == 'g') {
-            form = std::chars_format::general;
-            if (precision == 0) precision = 1;
-        }
-        n = static_cast<int>(std::to_chars(text, text + sizeof text, v, form, precision).ptr -
-                             text);
+        char* end = text + sizeof text;
+        if (directive.conv == 'g')
+            end = generalText(text, end, v, precision == 0 ? 1 : precision);
+        else
+            end = fixedText(text, end, v, precision);
+        n = static_cast<int>(end - text);
     }
     sink.field(directive, text, static_cast<std::size_t>(n));
 }
