@@ -65,6 +65,8 @@ struct Options {
     bool final_tableau = false; // f: the final tableau
     bool trace = false;         // t: the starting tableau and each iteration
     bool exchanges = false;     // x: each basis exchange
+    bool fractions = false;     // --fractions: tableaux and report values as exact fractions
+    bool picture = false;       // --svg: the SVG picture of a model with two variables
 };
 
 enum class Outcome { optimal, infeasible, unbounded };
@@ -108,6 +110,8 @@ struct Answer {
     bool exact = false;                   // the values came from the exact re-solve
     std::string report;                   // what zep-solve prints after its "Processing" line
     std::vector<Note> notes;              // a flipped_row note for each flipped row
+    std::string picture;      // with Options::picture: the SVG text zep-solve --svg writes
+    std::string picture_note; // with Options::picture: why there is none, where there is none
 };
 
 Answer solve(const Model& model, const Options& options = {});

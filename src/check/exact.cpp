@@ -110,6 +110,7 @@ int runPhase(const Store& s, ExactTableau& e, int obj) {
         int r = leaving(s, e, q);
         if (r == 0) return 3;
         pivot(e, r, q);
+        e.steps.push_back({s.tab.phase, r, q});
     }
 }
 
@@ -136,6 +137,7 @@ void driveOutArtificials(const Store& s, ExactTableau& e) {
             if (s.tab.isart[j] || sgn(e.a[r][j]) == 0) continue;
             pivot(e, r, j);
             e.pivots++;
+            e.steps.push_back({2, r, j});
             break;
         }
     }
@@ -268,6 +270,14 @@ void exact_simplex(Store& s, ExactTableau& e) {
 void exact_simplex(Store& s) {
     ExactTableau e = exact_at_basis(s);
     exact_simplex(s, e);
+}
+
+ExactTableau exact_start(const Store& s) {
+    return build(s);
+}
+
+void exact_pivot(ExactTableau& e, int row, int col) {
+    pivot(e, row, col);
 }
 
 } // namespace zep::detail

@@ -85,6 +85,15 @@ int getArg(Store& s, int argc, char** argv) {
             version(s);
             return 0;
         }
+        if (std::strcmp(argv[k], "--fractions") == 0) {
+            s.opt.fractions = 1;
+            continue;
+        }
+        if (std::strncmp(argv[k], "--svg=", 6) == 0) {
+            s.opt.picture = 1;
+            s.opt.svg_file = argv[k] + 6;
+            continue;
+        }
         if (argv[k][0] == '-') {
             for (const char* p = argv[k] + 1; *p; p++) takeOption(s, *p);
         } else {

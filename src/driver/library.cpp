@@ -14,6 +14,7 @@
 #include "input/form.h"
 #include "input/matrix.h"
 #include "input/scanner.h"
+#include "picture/svg.h"
 #include "reports/listing.h"
 #include "reports/ranging.h"
 #include "reports/values.h"
@@ -213,11 +214,15 @@ Answer solve(const Model& model, const Options& options) {
     s.opt.last_tableau = options.final_tableau;
     s.opt.debug = options.trace;
     s.opt.show_exchanges = options.exchanges;
-    runOrThrow(run, [](Store& st) {
+    s.opt.fractions = options.fractions;
+    s.opt.picture = options.picture;
+    std::vector<Step> steps;
+    runOrThrow(run, [&](Store& st) {
         initParam(st);
-        solve(st);
+        steps = solve(st);
     });
     Answer answer = answerOf(run);
+    if (options.picture) answer.picture = model_picture(s, steps, answer.picture_note);
     asWritten(answer, model);
     return answer;
 }

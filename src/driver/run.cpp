@@ -1,6 +1,7 @@
 #include "driver/run.h"
 
 #include "driver/cmdline.h"
+#include "fractions/exact_dump.h"
 #include "input/grammar.h"
 #include "input/matrix.h"
 #include "simplex/tableau.h"
@@ -17,7 +18,10 @@ void commandLineRun(Store& s, int argc, char** argv) {
         generate3(s);
     }
     setprob(s);
-    tableau(s);
+    if (s.opt.fractions)
+        tableau(s, exact_start(s));
+    else
+        tableau(s);
 }
 
 } // namespace zep::detail

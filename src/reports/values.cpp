@@ -48,10 +48,36 @@ bool rowPrintsExactly(const Store& s, const BasisBounds& b, int r) {
     return printsAlike(row_format, hull(marginal, row.marginal), marginal_zero);
 }
 
+// The tableau entries the values read: the store's doubles, or the exact
+// tableau's rationals; the basis is the store's in both.
+struct FloatEntries {
+    const Store& s;
+    double operator()(int r, int c) const { return s.tab.a_mat[r][c]; }
+};
+
+struct ExactEntries {
+    const ExactTableau& e;
+    const mpq_class& operator()(int r, int c) const { return e.a[r][c]; }
+};
+
 // The level of a slack or surplus column: its row's value when basic, else
 // 0 (these columns have no upper bound to sit at).
-double basicLevel(const Store& s, int k) {
-    return s.tab.col_status[k] > 0 ? s.tab.a_mat[s.tab.col_status[k]][s.tab.rhs_col] : 0;
+template <class Number, class At> Number basicLevel(const Store& s, At at, int k) {
+    return s.tab.col_status[k] > 0 ? Number(at(s.tab.col_status[k], s.tab.rhs_col)) : Number(0);
+}
+
+// A slack or artificial column enters its row with +1 and a surplus column
+// with -1, hence the opposite sign of a ">=" row's marginal value.
+template <class Number, class At> RowSummaryOf<Number> rowSummary(const Store& s, At at, int r) {
+    int k = s.tab.added_col[r];
+    if (s.tab.row_type[r] > 0)
+        return {"<=", "SLK", basicLevel<Number>(s, at, k), Number(-s.model.z_mult * at(0, k))};
+    if (s.tab.row_type[r] < 0)
+        return {">=", "SRP", basicLevel<Number>(s, at, k), Number(s.model.z_mult * at(0, k))};
+    Number marginal = -s.model.z_mult * at(0, s.tab.art_col[r]);
+    if (s.tab.isart[s.tab.basis_index[r]])
+        return {" =", "ART", Number(at(r, s.tab.rhs_col)), marginal};
+    return {" =", "   ", Number(0), marginal};
 }
 
 } // namespace
@@ -71,18 +97,25 @@ double objective_value(const Store& s) {
     return -s.model.z_mult * s.tab.a_mat[0][s.tab.rhs_col];
 }
 
-// A slack or artificial column enters its row with +1 and a surplus column
-// with -1, hence the opposite sign of a ">=" row's marginal value.
+// Exact tableaux have every lower bound at 0 and no column at an upper one.
+mpq_class variable_value(const Store& s, const ExactTableau& e, int j) {
+    return s.tab.col_status[j] > 0 ? e.a[s.tab.col_status[j]][s.tab.rhs_col] : mpq_class(0);
+}
+
+mpq_class reduced_cost(const Store& s, const ExactTableau& e, int j) {
+    return e.a[0][j] * s.model.z_mult;
+}
+
+mpq_class objective_value(const Store& s, const ExactTableau& e) {
+    return -s.model.z_mult * e.a[0][s.tab.rhs_col];
+}
+
 RowSummary row_summary(const Store& s, int r) {
-    int k = s.tab.added_col[r];
-    if (s.tab.row_type[r] > 0)
-        return {"<=", "SLK", basicLevel(s, k), -s.model.z_mult * s.tab.a_mat[0][k]};
-    if (s.tab.row_type[r] < 0)
-        return {">=", "SRP", basicLevel(s, k), s.model.z_mult * s.tab.a_mat[0][k]};
-    double marginal = -s.model.z_mult * s.tab.a_mat[0][s.tab.art_col[r]];
-    if (s.tab.isart[s.tab.basis_index[r]])
-        return {" =", "ART", s.tab.a_mat[r][s.tab.rhs_col], marginal};
-    return {" =", "   ", 0, marginal};
+    return rowSummary<double>(s, FloatEntries{s}, r);
+}
+
+RowSummaryOf<mpq_class> row_summary(const Store& s, const ExactTableau& e, int r) {
+    return rowSummary<mpq_class>(s, ExactEntries{e}, r);
 }
 
 bool row_unmet(const Store& s, int r) {

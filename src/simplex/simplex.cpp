@@ -6,6 +6,7 @@
 #include "simplex/artificial.h"
 #include "simplex/cycling.h"
 #include "simplex/pivot.h"
+#include "simplex/steps.h"
 #include "simplex/tableau.h"
 #include "store/print.h"
 
@@ -30,6 +31,19 @@ void simplex(Store& s) {
     }
 }
 
+std::vector<Step> recorded_simplex(Store& s) {
+    StepLog log;
+    s.engine.steps = &log;
+    try {
+        simplex(s);
+    } catch (...) {
+        s.engine.steps = nullptr;
+        throw;
+    }
+    s.engine.steps = nullptr;
+    return std::move(log.steps);
+}
+
 void opt(Store& s) {
     s.engine.end_stat = 0;
     if (s.opt.debug) tableau(s);
@@ -51,6 +65,8 @@ void opt(Store& s) {
             break;
         }
         pivot(s);
+        if (s.engine.steps)
+            s.engine.steps->steps.push_back({s.tab.phase, s.engine.piv_row, s.engine.piv_col});
         guardStep(s, guard);
         if (s.opt.debug) tableau(s);
     }

@@ -8,6 +8,8 @@
 
 namespace zep::detail {
 
+struct StepLog;
+
 // Capacities, fixed at build time.
 constexpr int max_cons = 30;  // constraint rows
 constexpr int max_names = 50; // named columns: variables and added columns
@@ -95,6 +97,7 @@ struct Store {
         int bland = 0; // smallest-subscript rule, on while the cycling guard breaks a cycle
         int best_row = 0;
         int piv_row = 0;
+        StepLog* steps = nullptr; // where a caller has the steps recorded, if anywhere
     } engine;
 
     // Run switches, set by the command line.
@@ -106,6 +109,9 @@ struct Store {
         int show_range = 0;
         int debug = 0;
         int show_exchanges = 0;
+        int fractions = 0;              // --fractions: tableaux and reports in exact fractions
+        int picture = 0;                // draw the picture of a two-variable model
+        const char* svg_file = nullptr; // --svg=FILE: where zep-solve writes it
     } opt;
 
     // Numeric parameters; initParam sets all but eps_print.
