@@ -145,6 +145,34 @@ TEST(Library, AnswerFromTheExactReSolveSaysSo) {
     EXPECT_EQ(a.report.rfind("Floating-point result failed its check", 0), 0u);
 }
 
+// "-x >= -5" is held as "x <= 5"; the answer speaks of the row as written:
+// raising its right-hand side from -5 tightens it, so the dual is -1, and
+// its right-hand side may range up to 0.
+TEST(Library, FlippedRowIsAnsweredAsWritten) {
+    zep::Model m = zep::read_model("Maximize\n obj: x\nSubject To\n c1: -x >= -5\nEnd\n");
+    ASSERT_TRUE(m.constraints[0].flipped);
+    EXPECT_EQ(m.constraints[0].relation, zep::Relation::less_equal);
+    zep::Answer a = zep::solve(m, {.ranging = true});
+    EXPECT_EQ(a.objective, 5);
+    EXPECT_EQ(a.rows[0].dual, -1);
+    EXPECT_EQ(a.rhs_ranges[0].current, -5);
+    EXPECT_EQ(a.rhs_ranges[0].upper, 0);
+    EXPECT_EQ(a.rhs_ranges[0].lower, -HUGE_VAL);
+    ASSERT_EQ(a.notes.size(), 1u);
+    EXPECT_EQ(a.notes[0].kind, zep::NoteKind::flipped_row);
+    EXPECT_NE(a.notes[0].text.find("row C1 "), std::string::npos);
+    zep::Answer same = zep::solve(zep::read_model("MAX OBJ) X  C1) X <= 5"), {.ranging = true});
+    EXPECT_EQ(same.rows[0].dual, 1);
+    EXPECT_TRUE(same.notes.empty());
+}
+
+TEST(Library, InfeasibleAnswerNamesTheRowsThatCannotBeMet) {
+    zep::Answer a = zep::solve(zep::read_model("MAX P) X  C1) X <= 3  C2) X >= 8"));
+    EXPECT_EQ(a.outcome, zep::Outcome::infeasible);
+    EXPECT_EQ(a.unmet_rows, std::vector<std::string>{"C2"});
+    EXPECT_EQ(a.objective, 0);
+}
+
 TEST(Library, ModelBuiltInCodeSolves) {
     zep::Model m;
     m.sense = zep::Sense::minimize;

@@ -38,6 +38,10 @@ struct Constraint {
     std::vector<double> coefficients; // one per variable
     Relation relation = Relation::less_equal;
     double rhs = 0; // at least 0
+    // The row was written with a negative right-hand side and is held
+    // multiplied by -1 (coefficients, relation and rhs as held); an answer
+    // gives its dual value and right-hand-side range as written.
+    bool flipped = false;
 };
 
 // At most 30 constraints and 50 columns, counting the slack, surplus and
@@ -77,7 +81,7 @@ struct VariableValue {
 struct RowValue {
     std::string label;
     double slack = 0; // slack of a "<=" row, surplus of a ">=" row
-    double dual = 0;
+    double dual = 0;  // of the row as written, flipped or not
 };
 
 // One line of a ranging table; a limit without end is +-infinity, and
@@ -93,16 +97,21 @@ struct Range {
 
 struct Answer {
     Outcome outcome = Outcome::optimal;
-    double objective = 0; // in the model's own sense
+    // In the model's own sense: when optimal, the optimum; when unbounded,
+    // the objective at the feasible point from which unbounded_variable
+    // grows without limit; when infeasible, 0.
+    double objective = 0;
     int iterations = 0;
     std::vector<VariableValue> variables; // when optimal
     std::vector<RowValue> rows;           // when optimal
     std::vector<Range> cost_ranges;       // when optimal, with Options::ranging
     std::vector<Range> rhs_ranges;        // when optimal, with Options::ranging
     std::string unbounded_variable;       // when unbounded
+    std::vector<std::string> unmet_rows;  // when infeasible: the rows the report lists
     bool exact = false;                   // the values came from the exact re-solve
     std::string report;                   // what zep-solve prints after its "Processing" line
-    std::vector<Note> notes;              // the model's notes, then what solving it noticed
+    std::vector<Note> notes;  // the model's notes, what solving it noticed, a flipped_row note for
+                              // each flipped row
     std::string picture;      // with Options::picture: the SVG text zep-solve --svg writes
     std::string picture_note; // with Options::picture: why there is none, where there is none
 };

@@ -106,6 +106,7 @@ Model modelOf(const Store& s) {
                      : s.tab.row_type[r] < 0 ? Relation::greater_equal
                                              : Relation::equal;
         c.rhs = s.model.rrhs[r];
+        c.flipped = s.model.flipped[r] != 0;
         m.constraints.push_back(std::move(c));
     }
     return m;
@@ -137,17 +138,42 @@ Range rangeOf(const Store& s, const RangeLine& line) {
             becomes(line.lower)};
 }
 
+// A flipped row as written: its dual value changes sign, and its
+// right-hand side's range turns round, -hi to -lo.
+void asWritten(Answer& a, const Model& model) {
+    for (std::size_t r = 0; r < model.constraints.size(); r++) {
+        const Constraint& c = model.constraints[r];
+        if (!c.flipped) continue;
+        const char* relation = c.relation == Relation::less_equal      ? "<="
+                               : c.relation == Relation::greater_equal ? ">="
+                                                                       : "=";
+        a.notes.push_back({NoteKind::flipped_row, 0, 0,
+                           "row " + c.label +
+                               " had a negative right-hand side; multiplied by -1, its "
+                               "relation is now " +
+                               relation});
+        if (r < a.rows.size()) a.rows[r].dual = plain(-a.rows[r].dual);
+        if (r < a.rhs_ranges.size()) {
+            Range& g = a.rhs_ranges[r];
+            g = {g.name,          plain(-g.current), plain(-g.lower),
+                 g.lower_becomes, plain(-g.upper),   g.upper_becomes};
+        }
+    }
+}
+
 Answer answerOf(Session& run) {
     const Store& s = run.store();
     Answer a;
     a.outcome = s.engine.end_stat == 1   ? Outcome::optimal
                 : s.engine.end_stat == 2 ? Outcome::infeasible
                                          : Outcome::unbounded;
-    a.objective = plain(objective_value(s));
+    a.objective = a.outcome == Outcome::infeasible ? 0.0 : plain(objective_value(s));
     a.iterations = s.engine.pivots;
     a.exact = s.engine.exact_tableau != 0;
     a.report = afterFirstLine(run.output());
     if (a.outcome == Outcome::unbounded) a.unbounded_variable = s.tab.varname[s.engine.piv_col];
+    for (int r = 1; r <= s.model.num_cons && a.outcome == Outcome::infeasible; r++)
+        if (row_unmet(s, r)) a.unmet_rows.emplace_back(s.model.rname[r]);
     if (a.outcome != Outcome::optimal) return a;
     for (int j = 1; j <= s.model.num_vars; j++)
         a.variables.push_back(
@@ -206,6 +232,7 @@ Answer solve(const Model& model, const Options& options) {
         a.notes.push_back(std::move(n));
     }
     if (options.picture) a.picture = model_picture(s, steps, a.picture_note);
+    asWritten(a, model);
     return a;
 }
 

@@ -173,6 +173,7 @@ void finishNamedModel(Store& s, NamedModel& m) {
         for (int j = 0; j <= s.model.num_vars; j++) s.tab.a_mat[r][j] = -s.tab.a_mat[r][j];
         s.model.rrhs[r] = -s.model.rrhs[r];
         s.tab.row_type[r] = -s.tab.row_type[r];
+        s.model.flipped[r] = 1;
         std::fprintf(s.out,
                      "Note: row %s had a negative right-hand side; multiplied by -1, its "
                      "relation is now %s\n",

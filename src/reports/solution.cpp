@@ -137,11 +137,8 @@ void out_infe(Store& s) {
 
 void infe_summ(Store& s) {
     infeasibleHeader(s);
-    // An exact tableau lists every artificial above zero: none of them is
-    // rounding noise.
-    double level = s.engine.exact_tableau ? 0.0 : s.tol.eps_infe;
     for (int r = 1; r <= s.model.num_cons; r++)
-        if (s.tab.isart[s.tab.basis_index[r]] && s.tab.a_mat[r][s.tab.rhs_col] > level)
+        if (row_unmet(s, r))
             print(s, "%2d. %8s       %12.3lf\n", r, s.model.rname[r], s.model.rrhs[r]);
 }
 

@@ -118,6 +118,11 @@ RowSummaryOf<mpq_class> row_summary(const Store& s, const ExactTableau& e, int r
     return rowSummary<mpq_class>(s, ExactEntries{e}, r);
 }
 
+bool row_unmet(const Store& s, int r) {
+    double level = s.engine.exact_tableau ? 0.0 : s.tol.eps_infe;
+    return s.tab.isart[s.tab.basis_index[r]] && s.tab.a_mat[r][s.tab.rhs_col] > level;
+}
+
 bool summaries_print_exactly(const Store& s, const BasisBounds& b) {
     Interval objective = hull(times(b.objective, s.model.z_mult), objective_value(s));
     if (!prints_same(objective_format, objective.lo, objective.hi)) return false;

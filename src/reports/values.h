@@ -43,6 +43,11 @@ using RowSummary = RowSummaryOf<double>;
 RowSummary row_summary(const Store& s, int r);
 RowSummaryOf<mpq_class> row_summary(const Store& s, const ExactTableau& e, int r);
 
+// Row r is one that an infeasible outcome's report lists: its artificial
+// is basic above zero (above eps_infe in a floating-point tableau; an exact
+// one lists every artificial above zero, none of them rounding noise).
+bool row_unmet(const Store& s, int r);
+
 // Whether every value that the summaries print from the tableau prints the
 // same as every value in b's bounds on the exact one, point or digits: the
 // objective, each variable's value and reduced cost, each row's slack and

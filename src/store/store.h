@@ -58,6 +58,9 @@ struct Store {
         char minmax[sense_size] = {};
         char rname[tab_rows][label_size] = {};
         double rrhs[tab_rows] = {};
+        // Rows written with a negative right-hand side, which the reader
+        // multiplied by -1 (the LP format and MPS).
+        char flipped[tab_rows] = {};
         double a_read[tab_rows][tab_cols] =
             {}; // rows 0 to num_cons as read; the simplex keeps off it
     } model;
