@@ -14,6 +14,10 @@ int runProgram(int argc, char** argv, ProgramRun run) {
     if (argc > 0) {
         const char* slash = std::strrchr(argv[0], '/');
         std::snprintf(s->diag.program, sizeof s->diag.program, "%s", slash ? slash + 1 : argv[0]);
+        // Under node the WebAssembly programs run as NAME.js; they are still NAME.
+        std::size_t n = std::strlen(s->diag.program);
+        if (n > 3 && std::strcmp(s->diag.program + n - 3, ".js") == 0)
+            s->diag.program[n - 3] = '\0';
     }
     std::optional<Failure> failure;
     int status = 0;
