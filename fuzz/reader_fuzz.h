@@ -1,6 +1,6 @@
 // Drives one model reader on a fuzzer's bytes, then the standard form and
 // the tableau dump, as the command-line run does. An input that ends the
-// process arrives here as ProcessEnd, the run's ordinary way out.
+// process arrives here as ProcessEnd or Failure, which the session catches.
 #pragma once
 
 #include <cstdint>

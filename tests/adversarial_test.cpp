@@ -109,8 +109,8 @@ class AdversarialModels {
 
     // a x <= b beside a x >= b nudged down (feasible by a hair) or up:
     // infeasible by at least 1e-8 of b, and a >= 0 so that no cancelling
-    // terms hide it. (A contradiction below the check's tolerance on rows,
-    // against the magnitudes of the rows' terms, may pass for rounding.)
+    // terms hide it. (Finer margins are the hairline test's, whose truth is
+    // an exact solve rather than glpsol.)
     void nearInfeasiblePair(MatModel& m) {
         MatRow r = plainRow(m);
         if (r.rhs == 0) r.rhs = decimal(0, 15);

@@ -2,6 +2,8 @@
 // refusals of what a form cannot hold, and the command line.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -13,6 +15,7 @@
 #include "input/matrix.h"
 #include "random_model.h"
 #include "reports/model_writer.h"
+#include "store/failure.h"
 #include "support.h"
 
 namespace {
@@ -165,6 +168,7 @@ ConvertRun convert(std::initializer_list<const char*> args) {
     std::vector<char*> argv{const_cast<char*>("zep-convert")};
     for (const char* a : args) argv.push_back(const_cast<char*>(a));
     auto s = std::make_unique<zep::detail::Store>();
+    std::strcpy(s->diag.program, "zep-convert");
     char *out = nullptr, *messages = nullptr;
     std::size_t out_size = 0, messages_size = 0;
     std::FILE* model = open_memstream(&out, &out_size);
@@ -175,6 +179,9 @@ ConvertRun convert(std::initializer_list<const char*> args) {
         zep::detail::convertRun(*s, static_cast<int>(argv.size()), argv.data(), to_messages);
     } catch (const zep::detail::ProcessEnd& end) {
         run.status = end.status;
+    } catch (const zep::detail::Failure& f) {
+        run.status = f.status;
+        zep::detail::printFailure(*s, f, to_messages);
     }
     std::fclose(model);
     std::fclose(to_messages);
@@ -198,12 +205,12 @@ TEST(ConvertCommandLine, HelpVersionAndMisuse) {
         const char* message;
     };
     const Misuse misuses[] = {
-        {{"examples/profit.lp"}, "zep-convert: the form to write is missing (--to=FORM)\n"},
+        {{"examples/profit.lp"}, "zep-convert: error: the form to write is missing (--to=FORM)\n"},
         {{"--to=xml", "examples/profit.lp"},
-         "zep-convert: unknown form 'xml' (lp, mps, matrix or algebraic)\n"},
-        {{"--to=lp"}, "zep-convert: the model file is missing\n"},
-        {{"--to=lp", "-x", "examples/profit.lp"}, "zep-convert: unknown option '-x'\n"},
-        {{"--to=lp", "a.lp", "b.lp"}, "zep-convert: more than one file name ('b.lp')\n"},
+         "zep-convert: error: unknown form 'xml' (lp, mps, matrix or algebraic)\n"},
+        {{"--to=lp"}, "zep-convert: error: the model file is missing\n"},
+        {{"--to=lp", "-x", "examples/profit.lp"}, "zep-convert: error: unknown option '-x'\n"},
+        {{"--to=lp", "a.lp", "b.lp"}, "zep-convert: error: more than one file name ('b.lp')\n"},
     };
     for (const Misuse& m : misuses) {
         ConvertRun run = convert(m.args);
@@ -213,7 +220,9 @@ TEST(ConvertCommandLine, HelpVersionAndMisuse) {
     }
     ConvertRun missing = convert({"--to=lp", "examples/no-such-model"});
     EXPECT_EQ(missing.status, 1);
-    EXPECT_EQ(missing.messages, "Data file examples/no-such-model not found\n");
+    EXPECT_EQ(missing.messages,
+              "zep-convert: error: cannot open examples/no-such-model: No such file or "
+              "directory\n");
 }
 
 TEST(ConvertCommandLine, TheModelAloneGoesToTheOutput) {
@@ -226,7 +235,9 @@ TEST(ConvertCommandLine, TheModelAloneGoesToTheOutput) {
     EXPECT_EQ(refused.status, 255);
     EXPECT_EQ(refused.out, "");
     EXPECT_EQ(refused.messages,
-              "MPS input error, line 11: integer variables (bound type UI) are not supported\n");
+              "MPS input error, line 11: integer variables (bound type UI) are not supported\n"
+              "examples/refuse-mps-integer-bound.mps:11: error: integer variables (bound type "
+              "UI) are not supported\n");
 }
 
 } // namespace

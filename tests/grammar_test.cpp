@@ -322,8 +322,18 @@ TEST(Grammar, EmptyInputStoresNothing) {
     EXPECT_STREQ(h.store().model.rname[0], "");
 }
 
-TEST(Grammar, CarriageReturnIsALexicalError) {
+// A carriage return before a line feed ends the line, as the line feed
+// alone would; the echo shows the line feed.
+TEST(Grammar, CarriageReturnLineFeedEndsALine) {
     Harness h("MAX P) X\r\nC1) X <= 1\r\n");
+    EXPECT_EQ(read(h), -1);
+    EXPECT_EQ(h.output(), "MAX P) X\nC1) X <= 1\n");
+    EXPECT_EQ(h.store().model.num_cons, 1);
+    EXPECT_EQ(h.store().model.rrhs[1], 1.0);
+}
+
+TEST(Grammar, CarriageReturnAloneIsALexicalError) {
+    Harness h("MAX P) X\rC1) X <= 1\n");
     EXPECT_EQ(read(h), 255);
     EXPECT_EQ(h.output(), "MAX P) XError in column 8\n" + report(8, 1, lexical));
 }

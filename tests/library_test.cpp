@@ -145,6 +145,34 @@ TEST(Library, AnswerFromTheExactReSolveSaysSo) {
     EXPECT_EQ(a.report.rfind("Floating-point result failed its check", 0), 0u);
 }
 
+// "-x >= -5" is held as "x <= 5"; the answer speaks of the row as written:
+// raising its right-hand side from -5 tightens it, so the dual is -1, and
+// its right-hand side may range up to 0.
+TEST(Library, FlippedRowIsAnsweredAsWritten) {
+    zep::Model m = zep::read_model("Maximize\n obj: x\nSubject To\n c1: -x >= -5\nEnd\n");
+    ASSERT_TRUE(m.constraints[0].flipped);
+    EXPECT_EQ(m.constraints[0].relation, zep::Relation::less_equal);
+    zep::Answer a = zep::solve(m, {.ranging = true});
+    EXPECT_EQ(a.objective, 5);
+    EXPECT_EQ(a.rows[0].dual, -1);
+    EXPECT_EQ(a.rhs_ranges[0].current, -5);
+    EXPECT_EQ(a.rhs_ranges[0].upper, 0);
+    EXPECT_EQ(a.rhs_ranges[0].lower, -HUGE_VAL);
+    ASSERT_EQ(a.notes.size(), 1u);
+    EXPECT_EQ(a.notes[0].kind, zep::NoteKind::flipped_row);
+    EXPECT_NE(a.notes[0].text.find("row C1 "), std::string::npos);
+    zep::Answer same = zep::solve(zep::read_model("MAX OBJ) X  C1) X <= 5"), {.ranging = true});
+    EXPECT_EQ(same.rows[0].dual, 1);
+    EXPECT_TRUE(same.notes.empty());
+}
+
+TEST(Library, InfeasibleAnswerNamesTheRowsThatCannotBeMet) {
+    zep::Answer a = zep::solve(zep::read_model("MAX P) X  C1) X <= 3  C2) X >= 8"));
+    EXPECT_EQ(a.outcome, zep::Outcome::infeasible);
+    EXPECT_EQ(a.unmet_rows, std::vector<std::string>{"C2"});
+    EXPECT_EQ(a.objective, 0);
+}
+
 TEST(Library, ModelBuiltInCodeSolves) {
     zep::Model m;
     m.sense = zep::Sense::minimize;
@@ -161,12 +189,14 @@ TEST(Library, ModelBuiltInCodeSolves) {
     EXPECT_NE(a.report.find("MIN COST = 8"), std::string::npos);
 }
 
-// Errors carry the programs' message and status.
+// Errors carry a message, the programs' status, a kind and the place.
 struct ErrorCase {
     const char* name;
     const char* text;
     int status;
     const char* message;
+    zep::ErrorKind kind;
+    int line, column;
 };
 
 class LibraryError : public ::testing::TestWithParam<ErrorCase> {};
@@ -179,6 +209,9 @@ TEST_P(LibraryError, CarriesMessageAndStatus) {
     } catch (const zep::Error& e) {
         EXPECT_EQ(e.status(), c.status);
         EXPECT_STREQ(e.what(), c.message);
+        EXPECT_EQ(e.kind(), c.kind);
+        EXPECT_EQ(e.line(), c.line);
+        EXPECT_EQ(e.column(), c.column);
     }
 }
 
@@ -186,10 +219,67 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, LibraryError,
     ::testing::Values(
         ErrorCase{"algebraic", "MAX P) X\nC1) X <= -4", 255,
-                  "Input Error 12>> Righthand-side not a nonnegative constant (line 2, column 11)"},
+                  "Righthand-side not a nonnegative constant (input error 12)",
+                  zep::ErrorKind::input, 2, 10},
+        ErrorCase{"lexical", "MAX P) X\nC1) X * Y <= 4", 255,
+                  "Syntax error on input (input error 1): the character '*' belongs to no token",
+                  zep::ErrorKind::input, 2, 7},
         ErrorCase{"matrix", "MAX 1 1\nX\nP 1\nC1 1 <= -4\n", 255,
-                  "Matrix input error: the right-hand side of row C1 is negative"}),
+                  "the right-hand side of row C1 is negative", zep::ErrorKind::matrix_input, 4, 9},
+        ErrorCase{"lp", "Maximize\n p: x\nSubject To\n c: x <= 1\nGeneral\n x\nEnd\n", 255,
+                  "integer variables (a General section) are not supported",
+                  zep::ErrorKind::lp_input, 6, 0}),
     zep::detail::testing::ByName());
+
+TEST(Library, CapacityErrorCountsTheColumns) {
+    zep::Model m;
+    m.objective_label = "P";
+    for (int j = 0; j < 49; j++) m.variables.push_back("X" + std::to_string(j));
+    m.objective.assign(49, 1);
+    m.constraints = {{"A", std::vector<double>(49, 1), zep::Relation::less_equal, 1},
+                     {"B", std::vector<double>(49, 1), zep::Relation::less_equal, 1}};
+    try {
+        zep::solve(m);
+        FAIL() << "no error";
+    } catch (const zep::Error& e) {
+        EXPECT_EQ(e.status(), 2);
+        EXPECT_EQ(e.kind(), zep::ErrorKind::capacity);
+        EXPECT_STREQ(e.what(), "the model needs 51 columns (49 variables, 2 slack, 0 surplus, 0 "
+                               "artificial) but zep holds 50; they ran out at row 2 (B)");
+    }
+}
+
+TEST(Library, NotesOfTheTextReachTheAnswer) {
+    zep::Model m = zep::read_model("MAX P) X + Y + X\nC1) X =< 4\nC2) X");
+    struct Expected {
+        zep::NoteKind kind;
+        int line, column;
+    };
+    const Expected expected[] = {{zep::NoteKind::repeated_variable, 1, 16},
+                                 {zep::NoteKind::relation_spelling, 2, 7},
+                                 {zep::NoteKind::completed_row, 3, 1}};
+    ASSERT_EQ(m.notes.size(), std::size(expected));
+    for (std::size_t i = 0; i < m.notes.size(); i++) {
+        EXPECT_EQ(m.notes[i].kind, expected[i].kind) << i;
+        EXPECT_EQ(m.notes[i].line, expected[i].line) << i;
+        EXPECT_EQ(m.notes[i].column, expected[i].column) << i;
+    }
+    zep::Answer a = zep::solve(m);
+    ASSERT_EQ(a.notes.size(), m.notes.size());
+    EXPECT_EQ(a.notes[2].text, m.notes[2].text);
+}
+
+TEST(Library, NamesCutByTheReportsAreNoted) {
+    zep::Model m;
+    m.objective_label = "P";
+    m.variables = {"PRODUCTION_A", "PRODUCTION_B"};
+    m.objective = {1, 1};
+    zep::Answer a = zep::solve(m);
+    ASSERT_EQ(a.notes.size(), 2u);
+    EXPECT_EQ(a.notes[0].kind, zep::NoteKind::cut_name);
+    EXPECT_EQ(a.notes[1].kind, zep::NoteKind::same_cut_name);
+    EXPECT_EQ(a.notes[1].line, 0);
+}
 
 TEST(Library, RefusesAModelThatCannotBeWritten) {
     zep::Model m;

@@ -90,7 +90,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ErrorCase{"ABCDEFGHI)", "ABCDEFGHI)" + report(10, 18, tooLong)},
                       ErrorCase{"1.2.3", "1.2Error in column 3\n" + report(3, 1, lexical)},
                       ErrorCase{"1 . 2 .", "1 . 2 Error in column 6\n" + report(6, 1, lexical)},
-                      ErrorCase{"X\r\n", "XError in column 1\n" + report(1, 1, lexical)},
+                      ErrorCase{"X\r+\n", "XError in column 1\n" + report(1, 1, lexical)},
                       ErrorCase{"caf\xe9", "cafError in column 3\n" + report(3, 1, lexical)},
                       ErrorCase{"\x80", "Error in column 0\n" + report(1, 1, lexical)},
                       ErrorCase{"\xff", "Error in column 0\n" + report(1, 1, lexical)},

@@ -39,11 +39,11 @@ EMSCRIPTEN_KEEPALIVE const char* zep_web_solve(const char* text, const char* fil
         zep::detail::initParam(s);
         zep::detail::solve(s);
     });
-    const zep::detail::Store& s = session.store();
     last.report = session.output();
     last.status = status < 0 ? 0 : status;
-    last.error_line = s.scan.errNum > 0 ? s.scan.errLine : 0;
-    last.error_column = s.scan.errNum > 0 ? s.scan.errCol : 0;
+    const auto& failure = session.failure();
+    last.error_line = failure ? failure->at.line : 0;
+    last.error_column = failure ? failure->at.column : 0;
     return last.report.c_str();
 }
 

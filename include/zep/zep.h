@@ -14,11 +14,34 @@ namespace zep {
 enum class Sense { minimize, maximize };
 enum class Relation { less_equal, greater_equal, equal };
 
+// What reading or solving noticed about a model that its writer may not
+// have meant: the programs print these as warnings on standard error.
+enum class NoteKind {
+    flipped_row,
+    objective_constant,
+    relation_spelling,
+    repeated_variable,
+    completed_row,
+    cut_name,
+    same_cut_name,
+    inexact_number
+};
+struct Note {
+    NoteKind kind;
+    int line = 0;   // in the model text; 0 where no line applies
+    int column = 0; // 0 where no column is known
+    std::string text;
+};
+
 struct Constraint {
     std::string label;                // at most 8 characters
     std::vector<double> coefficients; // one per variable
     Relation relation = Relation::less_equal;
     double rhs = 0; // at least 0
+    // The row was written with a negative right-hand side and is held
+    // multiplied by -1 (coefficients, relation and rhs as held); an answer
+    // gives its dual value and right-hand-side range as written.
+    bool flipped = false;
 };
 
 // At most 30 constraints and 50 columns, counting the slack, surplus and
@@ -30,6 +53,7 @@ struct Model {
     std::vector<double> objective; // one per variable
     std::vector<std::string> variables;
     std::vector<Constraint> constraints;
+    std::vector<Note> notes; // what read_model noticed in the text
 };
 
 // Reads a model written in either of zep's two forms, chosen as zep-solve
@@ -42,6 +66,8 @@ struct Options {
     bool final_tableau = false; // f: the final tableau
     bool trace = false;         // t: the starting tableau and each iteration
     bool exchanges = false;     // x: each basis exchange
+    bool fractions = false;     // --fractions: tableaux and report values as exact fractions
+    bool picture = false;       // --svg: the SVG picture of a model with two variables
 };
 
 enum class Outcome { optimal, infeasible, unbounded };
@@ -55,7 +81,7 @@ struct VariableValue {
 struct RowValue {
     std::string label;
     double slack = 0; // slack of a "<=" row, surplus of a ">=" row
-    double dual = 0;
+    double dual = 0;  // of the row as written, flipped or not
 };
 
 // One line of a ranging table; a limit without end is +-infinity, and
@@ -71,15 +97,23 @@ struct Range {
 
 struct Answer {
     Outcome outcome = Outcome::optimal;
-    double objective = 0; // in the model's own sense
+    // In the model's own sense: when optimal, the optimum; when unbounded,
+    // the objective at the feasible point from which unbounded_variable
+    // grows without limit; when infeasible, 0.
+    double objective = 0;
     int iterations = 0;
     std::vector<VariableValue> variables; // when optimal
     std::vector<RowValue> rows;           // when optimal
     std::vector<Range> cost_ranges;       // when optimal, with Options::ranging
     std::vector<Range> rhs_ranges;        // when optimal, with Options::ranging
     std::string unbounded_variable;       // when unbounded
+    std::vector<std::string> unmet_rows;  // when infeasible: the rows the report lists
     bool exact = false;                   // the values came from the exact re-solve
     std::string report;                   // what zep-solve prints after its "Processing" line
+    std::vector<Note> notes;  // the model's notes, what solving it noticed, a flipped_row note for
+                              // each flipped row
+    std::string picture;      // with Options::picture: the SVG text zep-solve --svg writes
+    std::string picture_note; // with Options::picture: why there is none, where there is none
 };
 
 Answer solve(const Model& model, const Options& options = {});
@@ -88,15 +122,39 @@ Answer solve(const Model& model, const Options& options = {});
 // its echo of the model text.
 std::string listing(const Model& model);
 
-// A model that cannot be read or held. what() is the message the programs
-// print for it; status() their exit status.
+// What went wrong, and with it the programs' exit status: 1 for command_line
+// and file, 2 for capacity, 255 for the rest.
+enum class ErrorKind {
+    input,        // the algebraic form's numbered input errors
+    matrix_input, // the matrix form's refusals
+    lp_input,     // the CPLEX LP format's refusals
+    mps_input,    // MPS's refusals
+    model,        // a Model the library or a target form cannot hold
+    capacity,     // more columns than the store's 50
+    engine,       // the simplex's error exit
+    file,         // a model file that cannot be opened or read
+    command_line  // an option or argument the programs do not take
+};
+
+// A model that cannot be read, held or solved. what() is the message,
+// without the place; line() and column() where in the model text it
+// stands (0 where not known).
 class Error : public std::runtime_error {
   public:
-    Error(const std::string& message, int status) : std::runtime_error(message), code(status) {}
+    Error(const std::string& message, int status, ErrorKind kind = ErrorKind::model, int line = 0,
+          int column = 0)
+        : std::runtime_error(message), code(status), what_kind(kind), at_line(line),
+          at_column(column) {}
     int status() const noexcept { return code; }
+    ErrorKind kind() const noexcept { return what_kind; }
+    int line() const noexcept { return at_line; }
+    int column() const noexcept { return at_column; }
 
   private:
     int code;
+    ErrorKind what_kind;
+    int at_line;
+    int at_column;
 };
 
 } // namespace zep

@@ -14,9 +14,15 @@ namespace {
 // module keeps it for the whole process.
 PyObject* error_type = nullptr;
 
+// The names of zep::ErrorKind, in its order.
+constexpr const char* kind_names[] = {"input",     "matrix_input", "lp_input",
+                                      "mps_input", "model",        "capacity",
+                                      "engine",    "file",         "command_line"};
+
 void raiseError(const Error& e) {
     py::object error = py::reinterpret_borrow<py::object>(error_type);
-    py::object instance = error(toStr(e.what()), e.status(), py::none(), 0, 0);
+    py::object instance = error(toStr(e.what()), e.status(), kind_names[static_cast<int>(e.kind())],
+                                e.line(), e.column());
     PyErr_SetObject(error_type, instance.ptr());
 }
 

@@ -8,19 +8,21 @@ import zep
 
 ERRORS = {
     "algebraic input error": ("MAX P) X\nC1) X <= -4", 255,
-                              "Input Error 12>> Righthand-side not a nonnegative constant "
-                              "(line 2, column 11)"),
+                              "Righthand-side not a nonnegative constant (input error 12)",
+                              "input", 2, 10),
     "matrix refusal": ("MAX 1 1\nX\nP 1\nC1 1 <= -4\n", 255,
-                       "Matrix input error: the right-hand side of row C1 is negative"),
+                       "the right-hand side of row C1 is negative", "matrix_input", 4, 9),
 }
 
 
-@pytest.mark.parametrize("text,status,message", ERRORS.values(), ids=ERRORS.keys())
-def test_read_errors(text, status, message):
+@pytest.mark.parametrize("text,status,message,kind,line,column", ERRORS.values(),
+                         ids=ERRORS.keys())
+def test_read_errors(text, status, message, kind, line, column):
     with pytest.raises(zep.Error) as raised:
         zep.read_model(text)
     error = raised.value
     assert (error.status, error.message, str(error)) == (status, message, message)
+    assert (error.kind, error.line, error.column) == (kind, line, column)
 
 
 def test_a_model_zep_cannot_hold():

@@ -10,14 +10,14 @@ from conftest import PROFIT
 
 
 def profit_built(**changes):
-    spec = dict(
+    fields = dict(
         sense="max",
         objective_label="profit",
         objective={"x": 2, "y": 3},
         constraints=[("c1", {"x": 1, "y": 1}, "<=", 4), ("c2", {"x": 1, "y": 3}, "<=", 6)],
     )
-    spec.update(changes)
-    return zep.Model(**spec)
+    fields.update(changes)
+    return zep.Model(**fields)
 
 
 SAME_MODEL = {

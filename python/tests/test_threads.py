@@ -7,22 +7,22 @@ import zep
 from conftest import ROOT, random_models
 
 
-def answer(spec):
-    return zep.solve(zep.Model(**spec), ranging=True).to_dict()
+def answer(fields):
+    return zep.solve(zep.Model(**fields), ranging=True).to_dict()
 
 
 def test_threads_match_a_serial_run():
-    specs = random_models(400, seed=22)
+    model_fields = random_models(400, seed=22)
     print("seed 22")
-    serial = [answer(s) for s in specs]
+    serial = [answer(s) for s in model_fields]
     with ThreadPoolExecutor(4) as pool:
-        assert list(pool.map(answer, specs)) == serial
+        assert list(pool.map(answer, model_fields)) == serial
 
 
 def test_processes_match_a_serial_run():
-    specs = random_models(40, seed=23)
-    serial = [zep.solve(zep.Model(**s)) for s in specs]
-    models = [zep.Model(**s) for s in specs]
+    model_fields = random_models(40, seed=23)
+    serial = [zep.solve(zep.Model(**s)) for s in model_fields]
+    models = [zep.Model(**s) for s in model_fields]
     with ProcessPoolExecutor(2) as pool:
         answers = list(pool.map(zep.solve, models))
     assert [a.to_dict() for a in answers] == [a.to_dict() for a in serial]

@@ -4,10 +4,12 @@
 class Error(Exception):
     """A model zep cannot read or hold, or a failure of the engine.
 
-    message is what the zep programs print for it, status the exit status
-    they end with (255 for an input error, 2 for a model over the
-    capacities). kind names the error's kind, and line and column its place
-    in the model text (0 where none is known), where the library gives them.
+    message says what is wrong, as the zep programs' locating line on
+    standard error says it; status is the exit status they end with (255
+    for an input error, 2 for a model over the capacities). kind names the
+    error's kind ("input", "matrix_input", "lp_input", "mps_input", "model",
+    "capacity", "engine", "file", "command_line"), and line and column its
+    place in the text given to read_model (0 where none is known).
     """
 
     def __init__(self, message, status, kind=None, line=0, column=0):

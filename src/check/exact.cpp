@@ -108,13 +108,13 @@ int entering(const Store& s, const ExactTableau& e, int obj) {
 // The first bound reached as column q moves in direction dir: a basic
 // column falling to 0 (+r) or rising to its upper bound (-r), or q's own
 // bound (0); among ties the lowest-numbered column. unbounded when none is.
-struct Step {
+struct Limit {
     int row = 0;
     bool unbounded = true;
 };
 
-Step leaving(const Store& s, const ExactTableau& e, int q, int dir) {
-    Step best;
+Limit leaving(const Store& s, const ExactTableau& e, int q, int dir) {
+    Limit best;
     mpq_class best_ratio, ratio;
     int best_col = 0;
     auto consider = [&](int row, int col) {
@@ -142,19 +142,18 @@ Step leaving(const Store& s, const ExactTableau& e, int q, int dir) {
     return best;
 }
 
-// Column q (signed as entering gives it) takes the step the ratio test
-// chose: a bound flip, or an exchange in which the leaving column goes to
-// the bound it reached.
-void takeStep(const Store& s, ExactTableau& e, int signed_q, const Step& step) {
-    int q = signed_q < 0 ? -signed_q : signed_q;
+// A step as the run logs it: a bound flip of column |col| (row 0), or an
+// exchange in which a column entering from its upper bound (col < 0) first
+// moves to its lower one, and the leaving column goes to the bound it
+// reached (its upper one where row < 0).
+void takeStep(const Store& s, ExactTableau& e, const Step& step) {
+    int q = step.col < 0 ? -step.col : step.col;
     if (step.row == 0) {
-        mpq_class w = width(s, q);
-        if (signed_q < 0) w = -w;
-        shiftValues(e, q, w);
-        e.status[q] = signed_q < 0 ? 0 : -1;
+        shiftValues(e, q, step.col < 0 ? mpq_class(-width(s, q)) : width(s, q));
+        e.status[q] = step.col < 0 ? 0 : -1;
         return;
     }
-    if (signed_q < 0) shiftValues(e, q, -width(s, q));
+    if (step.col < 0) shiftValues(e, q, -width(s, q));
     int r = step.row < 0 ? -step.row : step.row;
     int out = e.basis[r];
     pivot(e, r, q);
@@ -171,9 +170,11 @@ int runPhase(const Store& s, ExactTableau& e, int obj) {
         if (q == 0) return 1;
         e.piv_col = q < 0 ? -q : q;
         e.pivots++;
-        Step step = leaving(s, e, e.piv_col, q < 0 ? -1 : 1);
-        if (step.unbounded) return 3;
-        takeStep(s, e, q, step);
+        Limit limit = leaving(s, e, e.piv_col, q < 0 ? -1 : 1);
+        if (limit.unbounded) return 3;
+        Step step{s.tab.phase, limit.row, q};
+        takeStep(s, e, step);
+        e.steps.push_back(step);
     }
 }
 
@@ -200,9 +201,10 @@ void driveOutArtificials(const Store& s, ExactTableau& e) {
         if (!s.tab.isart[e.basis[r]]) continue;
         for (int j = 1; j <= s.tab.last_col; j++) {
             if (s.tab.isart[j] || e.status[j] > 0 || sgn(e.a[r][j]) == 0) continue;
-            if (e.status[j] == -1) shiftValues(e, j, -width(s, j));
-            pivot(e, r, j);
+            Step step{2, r, e.status[j] == -1 ? -j : j};
+            takeStep(s, e, step);
             e.pivots++;
+            e.steps.push_back(step);
             break;
         }
     }
@@ -341,6 +343,18 @@ void exact_simplex(Store& s, ExactTableau& e) {
 void exact_simplex(Store& s) {
     ExactTableau e = exact_at_basis(s);
     exact_simplex(s, e);
+}
+
+ExactTableau exact_start(const Store& s) {
+    return build(s);
+}
+
+void exact_pivot(ExactTableau& e, int row, int col) {
+    pivot(e, row, col);
+}
+
+void exact_step(const Store& s, ExactTableau& e, const Step& step) {
+    takeStep(s, e, step);
 }
 
 } // namespace zep::detail

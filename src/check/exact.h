@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "simplex/steps.h"
 #include "store/store.h"
 
 namespace zep::detail {
@@ -25,7 +26,8 @@ struct ExactTableau {
     std::vector<int> status; // row of each basic column, 0 for a nonbasic one
     int pivots = 0;          // steps of the exact rules
     int piv_col = 0;
-    bool at_basis = false; // holds the basis of the store's tableau
+    bool at_basis = false;   // holds the basis of the store's tableau
+    std::vector<Step> steps; // the pivots of exact_simplex's phases, in order
 };
 
 // The model as read, brought by exact pivots to the basis of the store's
@@ -59,5 +61,16 @@ void exact_simplex(Store& s, ExactTableau& e);
 
 // The same, from the store's current basis.
 void exact_simplex(Store& s);
+
+// The starting tableau of the standard form, in the model's numbers as
+// written.
+ExactTableau exact_start(const Store& s);
+
+// One exact Gauss-Jordan pivot on (row, col), the basis following it.
+void exact_pivot(ExactTableau& e, int row, int col);
+
+// One logged step of a run with bounded columns (see Step): a bound flip,
+// or an exchange from and to either bound.
+void exact_step(const Store& s, ExactTableau& e, const Step& step);
 
 } // namespace zep::detail

@@ -2,10 +2,14 @@
 
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <cstring>
+#include <string>
+#include <utility>
 
 #include "input/chars.h"
 #include "reports/title.h"
+#include "store/failure.h"
 
 namespace zep::detail {
 
@@ -70,6 +74,100 @@ void takeOption(Store& s, char letter) {
     }
 }
 
+namespace {
+
+// What --help says of each program beyond what they share.
+struct ProgramHelp {
+    const char* name;
+    const char* synopsis;
+    const char* does;
+    const char* forms;
+};
+constexpr ProgramHelp program_help[] = {
+    {"zep", "zep [-OPTIONS] FILE",
+     "Reads a linear program and prints its starting simplex tableau.",
+     "the algebraic form; the matrix form with option i"},
+    {"zep-solve", "zep-solve [-OPTIONS] FILE",
+     "Reads a linear program, solves it with the two-phase simplex and prints\n"
+     "the optimal solution, or the infeasibility or unbounded report.",
+     "algebraic, matrix, CPLEX LP and MPS, told apart by their own marks"},
+    {"zep-parse", "zep-parse [-OPTIONS] FILE",
+     "Reads an algebraic model, checks it and lists it back in algebraic notation.",
+     "the algebraic form"},
+};
+
+const ProgramHelp& helpOf(const char* program) {
+    for (const ProgramHelp& h : program_help)
+        if (std::strcmp(h.name, program) == 0) return h;
+    return program_help[0];
+}
+
+void longHelp(Store& s) {
+    const ProgramHelp& h = helpOf(s.diag.program);
+    std::fprintf(s.out,
+                 "Usage: %s\n"
+                 "       %s --help | --version\n"
+                 "%s\n"
+                 "Forms read: %s.\n"
+                 "\n"
+                 "Option letters, in any case, in one or more groups after a '-', before or\n"
+                 "after FILE:\n"
+                 "  e  toggle the echo of algebraic model text (on at start)\n"
+                 "  f  print the final simplex tableau (zep-solve)\n"
+                 "  i  read the matrix form instead of the algebraic form (zep)\n"
+                 "  m  toggled; changes no output\n"
+                 "  r  print the cost and right-hand-side ranging reports (zep-solve)\n"
+                 "  t  trace: the tableau and a progress line at every step (zep-solve)\n"
+                 "  x  print the phase headings and each basis exchange (zep-solve)\n"
+                 "\n"
+                 "Long options:\n"
+                 "  --help         print this text and end\n"
+                 "  --version      print the version and end\n"
+                 "  --no-warnings  print no warnings on standard error\n"
+                 "\n"
+                 "Exit status: 0 answered (an infeasible or unbounded model is answered too),\n"
+                 "1 a command line or model file that cannot be used, 2 more columns than\n"
+                 "the %d the store holds, 255 an input error or an engine failure.\n"
+                 "\n"
+                 "Without arguments the usage text of the model form is printed.\n"
+                 "Manual: man %s\n",
+                 h.synopsis, h.name, h.does, h.forms, max_names, h.name);
+}
+
+// A word that starts with "--" is one long option, never a group of
+// letters.
+void longOption(Store& s, const char* word) {
+    if (std::strcmp(word, "--help") == 0) {
+        longHelp(s);
+        throw ProcessEnd{0};
+    }
+    if (std::strcmp(word, "--version") == 0) {
+        version(s);
+        throw ProcessEnd{0};
+    }
+    if (std::strcmp(word, "--no-warnings") == 0) {
+        s.diag.warnings = 0;
+        return;
+    }
+    if (std::strcmp(word, "--fractions") == 0) {
+        s.opt.fractions = 1;
+        return;
+    }
+    if (std::strncmp(word, "--svg=", 6) == 0) {
+        s.opt.picture = 1;
+        s.opt.svg_file = word + 6;
+        return;
+    }
+    fail(s, ErrorKind::command_line, {}, nullptr, format("unknown option '%s'", word));
+}
+
+[[noreturn]] void notFound(Store& s, std::string why) {
+    fail(s, ErrorKind::file, {}, format("Data file %s not found\n", s.file_name).c_str(),
+         std::move(why));
+}
+
+} // namespace
+
 int getArg(Store& s, int argc, char** argv) {
     if (argc <= 1) {
         help(s);
@@ -77,15 +175,9 @@ int getArg(Store& s, int argc, char** argv) {
     }
     const char* name = "";
     for (int k = 1; k < argc; k++) {
-        if (std::strcmp(argv[k], "--help") == 0) {
-            help(s);
-            return 0;
-        }
-        if (std::strcmp(argv[k], "--version") == 0) {
-            version(s);
-            return 0;
-        }
-        if (argv[k][0] == '-') {
+        if (std::strncmp(argv[k], "--", 2) == 0) {
+            longOption(s, argv[k]);
+        } else if (argv[k][0] == '-') {
             for (const char* p = argv[k] + 1; *p; p++) takeOption(s, *p);
         } else {
             name = argv[k];
@@ -94,21 +186,25 @@ int getArg(Store& s, int argc, char** argv) {
     // file_name holds the name for the "Processing" line; a longer name
     // would not fit, so it is refused rather than cut to another file's name.
     if (std::strlen(name) >= sizeof s.file_name) {
-        std::fprintf(s.out, "Data file name longer than %d characters\n",
-                     static_cast<int>(sizeof s.file_name) - 1);
-        return 0;
+        std::string why = format("the file name is longer than %d characters",
+                                 static_cast<int>(sizeof s.file_name) - 1);
+        fail(s, ErrorKind::file, {},
+             format("Data file name longer than %d characters\n",
+                    static_cast<int>(sizeof s.file_name) - 1)
+                 .c_str(),
+             why);
     }
     std::strcpy(s.file_name, name);
+    if (!s.file_name[0]) notFound(s, "no model file named on the command line");
     // A directory opens for reading but yields no text; it is no model file.
     // (stat rather than std::filesystem, whose library code and start-up
     // work would more than double what a static program maps and runs.)
     struct stat st;
-    bool readable = s.file_name[0] && !(stat(s.file_name, &st) == 0 && S_ISDIR(st.st_mode));
-    s.luin = readable ? std::fopen(s.file_name, "r") : nullptr;
-    if (!s.luin) {
-        std::fprintf(s.out, "Data file %s not found\n", s.file_name);
-        return 0;
-    }
+    if (stat(s.file_name, &st) == 0 && S_ISDIR(st.st_mode))
+        notFound(s, format("%s is a directory, not a model file", s.file_name));
+    s.luin = std::fopen(s.file_name, "r");
+    if (!s.luin) notFound(s, format("cannot open %s: %s", s.file_name, std::strerror(errno)));
+    std::strcpy(s.diag.file, s.file_name);
     banner(s);
     return 1;
 }

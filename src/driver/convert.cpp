@@ -1,5 +1,6 @@
 #include "driver/convert.h"
 
+#include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <system_error>
@@ -7,19 +8,23 @@
 #include "driver/cmdline.h"
 #include "input/form.h"
 #include "reports/model_writer.h"
+#include "store/failure.h"
 
 namespace zep::detail {
 
 namespace {
 
-constexpr int status_usage = 1;
-
 void convertHelp(std::FILE* out) {
     std::fprintf(out, "Usage: zep-convert --to=FORM filename\n"
                       "Reads a model in any of zep's forms (algebraic, matrix, CPLEX LP or MPS)\n"
                       "and writes it to standard output in FORM: lp, mps, matrix or algebraic.\n"
-                      "  --help      print this text and end\n"
-                      "  --version   print the version and end\n");
+                      "  --help         print this text and end\n"
+                      "  --version      print the version and end\n"
+                      "  --no-warnings  print no warnings on standard error\n"
+                      "Exit status: 0 written, 1 a command line or model file that cannot be\n"
+                      "used, 2 more columns than zep holds, 255 a model that cannot be read or\n"
+                      "that FORM cannot hold.\n"
+                      "Manual: man zep-convert\n");
 }
 
 struct FormName {
@@ -31,11 +36,8 @@ constexpr FormName form_names[] = {{"lp", ModelForm::lp},
                                    {"matrix", ModelForm::matrix},
                                    {"algebraic", ModelForm::algebraic}};
 
-[[noreturn]] void misuse(std::FILE* messages, const char* fmt, const char* arg) {
-    std::fprintf(messages, "zep-convert: ");
-    std::fprintf(messages, fmt, arg);
-    std::fprintf(messages, "\nTry 'zep-convert --help'.\n");
-    throw ProcessEnd{status_usage};
+[[noreturn]] void misuse(Store& s, const char* fmt, const char* arg) {
+    fail(s, ErrorKind::command_line, {}, nullptr, format(fmt, arg));
 }
 
 } // namespace
@@ -57,37 +59,37 @@ void convertRun(Store& s, int argc, char** argv, std::FILE* messages) {
             to = nullptr;
             for (const FormName& f : form_names)
                 if (std::strcmp(arg + 5, f.name) == 0) to = &f.form;
-            if (!to) misuse(messages, "unknown form '%s' (lp, mps, matrix or algebraic)", arg + 5);
+            if (!to) misuse(s, "unknown form '%s' (lp, mps, matrix or algebraic)", arg + 5);
+        } else if (std::strcmp(arg, "--no-warnings") == 0) {
+            s.diag.warnings = 0;
         } else if (arg[0] == '-') {
-            misuse(messages, "unknown option '%s'", arg);
+            misuse(s, "unknown option '%s'", arg);
         } else if (file) {
-            misuse(messages, "more than one file name ('%s')", arg);
+            misuse(s, "more than one file name ('%s')", arg);
         } else {
             file = arg;
         }
     }
-    if (!to) misuse(messages, "%sthe form to write is missing (--to=FORM)", "");
-    if (!file) misuse(messages, "%sthe model file is missing", "");
-    if (std::strlen(file) >= sizeof s.file_name)
-        misuse(messages, "the file name %s is too long", file);
+    if (!to) misuse(s, "%sthe form to write is missing (--to=FORM)", "");
+    if (!file) misuse(s, "%sthe model file is missing", "");
+    if (std::strlen(file) >= sizeof s.file_name) misuse(s, "the file name %s is too long", file);
 
     std::error_code ec;
-    s.luin = std::filesystem::is_directory(file, ec) ? nullptr : std::fopen(file, "r");
-    if (!s.luin) {
-        std::fprintf(messages, "Data file %s not found\n", file);
-        throw ProcessEnd{status_usage};
-    }
+    if (std::filesystem::is_directory(file, ec))
+        fail(s, ErrorKind::file, {}, nullptr, format("%s is a directory, not a model file", file));
+    s.luin = std::fopen(file, "r");
+    if (!s.luin)
+        fail(s, ErrorKind::file, {}, nullptr,
+             format("cannot open %s: %s", file, std::strerror(errno)));
     std::strcpy(s.file_name, file);
+    std::strcpy(s.diag.file, file);
     std::FILE* model_out = s.out;
     s.out = messages;
     s.opt.echo = 0;
     initParam(s);
     readModel(s);
     char why[160];
-    if (!writable(s, *to, why, sizeof why)) {
-        std::fprintf(messages, "zep-convert: %s\n", why);
-        throw ProcessEnd{255};
-    }
+    if (!writable(s, *to, why, sizeof why)) fail(s, ErrorKind::model, {}, nullptr, why);
     s.out = model_out;
     writeModel(s, *to);
 }

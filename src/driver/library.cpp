@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 #include <limits>
+#include <optional>
 #include <string>
 
 #include "driver/session.h"
@@ -14,6 +15,7 @@
 #include "input/form.h"
 #include "input/matrix.h"
 #include "input/scanner.h"
+#include "picture/svg.h"
 #include "reports/listing.h"
 #include "reports/ranging.h"
 #include "reports/values.h"
@@ -25,22 +27,15 @@ using namespace detail;
 
 namespace {
 
-// The message a program ends with: an input error of the algebraic form
-// with its place, otherwise the last line it printed.
-std::string endMessage(Session& run) {
-    const Store& s = run.store();
-    if (s.scan.errNum > 0)
-        return "Input Error " + std::to_string(s.scan.errNum) + ">> " +
-               inputErrorText(s.scan.errNum) + " (line " + std::to_string(s.scan.errLine) +
-               ", column " + std::to_string(s.scan.errCol) + ")";
-    std::string out = run.output();
-    while (!out.empty() && out.back() == '\n') out.pop_back();
-    return out.substr(out.rfind('\n') + 1);
-}
-
-template <class Op> void runOrThrow(Session& run, Op op) {
+// A run that ended in error throws what it failed with; the place is kept
+// where the text read was the caller's own.
+template <class Op> void runOrThrow(Session& run, Op op, bool callersText = false) {
     int status = run.run(op);
-    if (status >= 0) throw Error(endMessage(run), status);
+    if (const std::optional<Failure>& f = run.failure()) {
+        Place at = callersText ? f->at : Place{};
+        throw Error(f->message, f->status, f->kind, at.line, at.column);
+    }
+    if (status >= 0) throw Error("the run ended early", status);
 }
 
 // A name travels as one word of the matrix form.
@@ -111,6 +106,7 @@ Model modelOf(const Store& s) {
                      : s.tab.row_type[r] < 0 ? Relation::greater_equal
                                              : Relation::equal;
         c.rhs = s.model.rrhs[r];
+        c.flipped = s.model.flipped[r] != 0;
         m.constraints.push_back(std::move(c));
     }
     return m;
@@ -142,17 +138,42 @@ Range rangeOf(const Store& s, const RangeLine& line) {
             becomes(line.lower)};
 }
 
+// A flipped row as written: its dual value changes sign, and its
+// right-hand side's range turns round, -hi to -lo.
+void asWritten(Answer& a, const Model& model) {
+    for (std::size_t r = 0; r < model.constraints.size(); r++) {
+        const Constraint& c = model.constraints[r];
+        if (!c.flipped) continue;
+        const char* relation = c.relation == Relation::less_equal      ? "<="
+                               : c.relation == Relation::greater_equal ? ">="
+                                                                       : "=";
+        a.notes.push_back({NoteKind::flipped_row, 0, 0,
+                           "row " + c.label +
+                               " had a negative right-hand side; multiplied by -1, its "
+                               "relation is now " +
+                               relation});
+        if (r < a.rows.size()) a.rows[r].dual = plain(-a.rows[r].dual);
+        if (r < a.rhs_ranges.size()) {
+            Range& g = a.rhs_ranges[r];
+            g = {g.name,          plain(-g.current), plain(-g.lower),
+                 g.lower_becomes, plain(-g.upper),   g.upper_becomes};
+        }
+    }
+}
+
 Answer answerOf(Session& run) {
     const Store& s = run.store();
     Answer a;
     a.outcome = s.engine.end_stat == 1   ? Outcome::optimal
                 : s.engine.end_stat == 2 ? Outcome::infeasible
                                          : Outcome::unbounded;
-    a.objective = plain(objective_value(s));
+    a.objective = a.outcome == Outcome::infeasible ? 0.0 : plain(objective_value(s));
     a.iterations = s.engine.pivots;
     a.exact = s.engine.exact_tableau != 0;
     a.report = afterFirstLine(run.output());
     if (a.outcome == Outcome::unbounded) a.unbounded_variable = s.tab.varname[s.engine.piv_col];
+    for (int r = 1; r <= s.model.num_cons && a.outcome == Outcome::infeasible; r++)
+        if (row_unmet(s, r)) a.unmet_rows.emplace_back(s.model.rname[r]);
     if (a.outcome != Outcome::optimal) return a;
     for (int j = 1; j <= written_vars(s); j++)
         a.variables.push_back(
@@ -173,17 +194,22 @@ Answer answerOf(Session& run) {
 
 Model read_model(std::string_view text) {
     Session run(text);
-    runOrThrow(run, [](Store& s) {
-        initParam(s);
-        readModel(s);
-    });
+    runOrThrow(
+        run,
+        [](Store& s) {
+            initParam(s);
+            readModel(s);
+        },
+        true);
     // A Model has no place for these yet; dropping them would change the model.
     const Store& s = run.store();
     if (!only_non_negative(s) || s.model.obj_const != 0)
         throw Error("the model has bounds, ranges or an objective constant, which a Model does "
                     "not hold",
                     255);
-    return modelOf(s);
+    Model m = modelOf(s);
+    m.notes = run.notes();
+    return m;
 }
 
 Answer solve(const Model& model, const Options& options) {
@@ -194,11 +220,27 @@ Answer solve(const Model& model, const Options& options) {
     s.opt.last_tableau = options.final_tableau;
     s.opt.debug = options.trace;
     s.opt.show_exchanges = options.exchanges;
-    runOrThrow(run, [](Store& st) {
+    s.opt.fractions = options.fractions;
+    s.opt.picture = options.picture;
+    std::vector<Step> steps;
+    runOrThrow(run, [&](Store& st) {
         initParam(st);
-        solve(st);
+        steps = solve(st);
     });
-    return answerOf(run);
+    Answer a = answerOf(run);
+    a.notes = model.notes;
+    // The model travels as matrix text, whose places mean nothing to the
+    // caller; what that reading notices again is not repeated.
+    for (Note n : run.notes()) {
+        bool known = false;
+        for (const Note& m : model.notes) known = known || (m.kind == n.kind && m.text == n.text);
+        if (known) continue;
+        n.line = n.column = 0;
+        a.notes.push_back(std::move(n));
+    }
+    if (options.picture) a.picture = model_picture(s, steps, a.picture_note);
+    asWritten(a, model);
+    return a;
 }
 
 std::string listing(const Model& model) {

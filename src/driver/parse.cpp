@@ -1,6 +1,7 @@
 #include "driver/parse.h"
 
 #include "driver/cmdline.h"
+#include "input/form.h"
 #include "input/grammar.h"
 #include "reports/listing.h"
 #include "stdform/stdform.h"
@@ -10,7 +11,7 @@ namespace zep::detail {
 // Always the algebraic reader and always the listing: neither inputMatrix
 // nor dispModel is consulted.
 void parse(Store& s) {
-    generate3(s);
+    readOwnForm(s, generate3);
     setprob(s);
     showModel(s);
 }

@@ -1,6 +1,8 @@
 #include "driver/run.h"
 
 #include "driver/cmdline.h"
+#include "fractions/exact_dump.h"
+#include "input/form.h"
 #include "input/grammar.h"
 #include "input/matrix.h"
 #include "simplex/tableau.h"
@@ -11,13 +13,12 @@ namespace zep::detail {
 void commandLineRun(Store& s, int argc, char** argv) {
     if (getArg(s, argc, argv) != 1) throw ProcessEnd{0};
     initParam(s);
-    if (s.opt.inputMatrix) {
-        generate2(s);
-    } else {
-        generate3(s);
-    }
+    readOwnForm(s, s.opt.inputMatrix ? generate2 : generate3);
     setprob(s);
-    tableau(s);
+    if (s.opt.fractions)
+        tableau(s, exact_start(s));
+    else
+        tableau(s);
 }
 
 } // namespace zep::detail

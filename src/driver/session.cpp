@@ -38,6 +38,7 @@ Session::Session(std::string_view model_text) : Session(model_text, nullptr) {}
 
 Session::Session(std::string_view model_text, FILE* out) : s(std::make_unique<Store>()) {
     input.text = model_text;
+    s->diag.notes = &gathered;
     own_out = out == nullptr;
     s->out = own_out ? open_memstream(&out_text, &out_size) : out;
     if (!s->out) throw std::bad_alloc();

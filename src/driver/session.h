@@ -4,9 +4,12 @@
 
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "store/failure.h"
 #include "store/store.h"
 
 namespace zep::detail {
@@ -34,18 +37,28 @@ class Session {
     std::string output();
 
     // Runs op on the store; returns the status it ended the process with,
-    // or -1 when it returned.
+    // or -1 when it returned. An error's Failure is kept in failure().
     template <class Op> int run(Op op) {
         try {
             op(*s);
         } catch (const ProcessEnd& end) {
             return end.status;
+        } catch (const Failure& f) {
+            failed = f;
+            return f.status;
         }
         return -1;
     }
 
+    const std::optional<Failure>& failure() const { return failed; }
+
+    // The notes the run gathered.
+    const std::vector<Note>& notes() const { return gathered; }
+
   private:
     std::unique_ptr<Store> s;
+    std::optional<Failure> failed;
+    std::vector<Note> gathered;
     TextInput input;
     char* out_text = nullptr;
     std::size_t out_size = 0;

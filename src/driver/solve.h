@@ -1,11 +1,16 @@
 // The solve operation: model in either form, standard form, simplex, report.
 #pragma once
 
+#include <vector>
+
+#include "simplex/steps.h"
 #include "store/store.h"
 
 namespace zep::detail {
 
-void solve(Store& s);
+// Returns the steps the simplex took where the fractions or the picture
+// asked for them, else none.
+std::vector<Step> solve(Store& s);
 void solveRun(Store& s, int argc, char** argv);
 
 } // namespace zep::detail

@@ -7,6 +7,7 @@
 #include "input/matrix.h"
 #include "input/mps.h"
 #include "input/recognise.h"
+#include "store/failure.h"
 #include "store/print.h"
 
 namespace zep::detail {
@@ -32,16 +33,31 @@ bool startPosition(Store& s, std::fpos_t& start) {
 
 ModelForm modelForm(Store& s) {
     std::fpos_t start;
-    if (!startPosition(s, start)) {
-        std::fprintf(s.out, "Data file %s cannot be read\n", s.file_name);
-        throw ProcessEnd{0};
-    }
+    if (!startPosition(s, start))
+        fail(s, ErrorKind::file, {}, format("Data file %s cannot be read\n", s.file_name).c_str(),
+             format("%s cannot be read", s.file_name));
     std::optional<ModelForm> marked = markedForm(s);
     std::fsetpos(s.luin, &start);
     if (marked) return *marked;
     bool matrix = startsAsMatrix(s);
     std::fsetpos(s.luin, &start);
     return matrix ? ModelForm::matrix : ModelForm::algebraic;
+}
+
+void readOwnForm(Store& s, void (*reader)(Store&)) {
+    try {
+        reader(s);
+    } catch (Failure& f) {
+        if (f.kind != ErrorKind::input && f.kind != ErrorKind::matrix_input) throw;
+        std::optional<ModelForm> form;
+        if (std::fseek(s.luin, 0, SEEK_SET) == 0) form = markedForm(s);
+        if (form)
+            f.message =
+                format("the file is in the %s, which %s does not read; zep-solve and "
+                       "zep-convert read it",
+                       *form == ModelForm::lp ? "CPLEX LP format" : "MPS format", s.diag.program);
+        throw;
+    }
 }
 
 void readModel(Store& s) {

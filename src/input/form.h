@@ -13,6 +13,11 @@ enum class ModelForm { matrix, algebraic, lp, mps };
 // that has none, is in matrix form; any other is algebraic.
 ModelForm modelForm(Store& s);
 
+// Runs a reader of zep's own forms (the algebraic or the matrix form);
+// where it fails on a file that shows the marks of the LP format or MPS,
+// the error says so.
+void readOwnForm(Store& s, void (*reader)(Store&));
+
 // Reads the model in its own form. An algebraic model is echoed as it is
 // read and then announced with the line the matrix-form reader prints.
 void readModel(Store& s);

@@ -8,6 +8,7 @@
 #include "input/chars.h"
 #include "input/names.h"
 #include "input/scanner.h"
+#include "input/warnings.h"
 
 namespace zep::detail {
 
@@ -30,10 +31,21 @@ constexpr signed char tokState[10][6] = {
     {0, -15, -15, -15, -15, 5}, // 9 after a right-hand side
 };
 
-// The pending coefficient carries the last number to the variable after it.
-using Action = void (*)(Store& s, double& pending);
+// What the read carries from token to token: the pending coefficient
+// takes the last number to the variable after it; the rest serves the
+// warnings.
+struct Reading {
+    double pending = 1.0;
+    int seenInRow[max_names + 1] = {}; // the row + 1 where a column last stood
+    Place rowAt;                       // where the current row's label stands
+};
+using Action = void (*)(Store& s, Reading& r);
 
-void senseKeyword(Store& s, double&) {
+Place tokenPlace(const Store& s) {
+    return {s.scan.tokLine, s.scan.tokCol};
+}
+
+void senseKeyword(Store& s, Reading&) {
     if (strnicmp(s.buf, "max", 3) == 0) {
         s.model.z_mult = -1.0;
     } else if (strnicmp(s.buf, "min", 3) == 0) {
@@ -45,10 +57,11 @@ void senseKeyword(Store& s, double&) {
     std::memcpy(s.model.minmax, s.buf, 3);
 }
 
-void constraintLabel(Store& s, double& pending) {
+void constraintLabel(Store& s, Reading& r) {
     s.model.num_cons++;
     if (s.model.num_cons > max_cons) errExit(s, 16);
-    pending = 1.0;
+    r.pending = 1.0;
+    r.rowAt = tokenPlace(s);
     s.scan.tokLen--;
     s.buf[s.scan.tokLen] = '\0';
     if (s.scan.tokLen == 0) errExit(s, 20);
@@ -59,29 +72,39 @@ void constraintLabel(Store& s, double& pending) {
 }
 
 // The objective's label makes row 0.
-void objectiveLabel(Store& s, double& pending) {
+void objectiveLabel(Store& s, Reading& r) {
     s.model.num_cons = -1;
-    constraintLabel(s, pending);
+    constraintLabel(s, r);
 }
 
-void coefficient(Store& s, double& pending) {
-    pending = tokValue(s);
+void coefficient(Store& s, Reading& r) {
+    noteInexactNumber(s, tokenPlace(s), s.buf, s.scan.tokLen);
+    r.pending = tokValue(s);
 }
 
 // A store, not a sum: a variable named twice in a row keeps its last
 // coefficient.
-void variable(Store& s, double& pending) {
+void variable(Store& s, Reading& r) {
     int k = nameNum(s, s.buf);
     if (k < 0) errExit(s, 17);
-    s.tab.a_mat[s.model.num_cons][k] = pending;
+    int row = s.model.num_cons;
+    if (r.seenInRow[k] == row + 1)
+        warn(s, NoteKind::repeated_variable, tokenPlace(s),
+             format("%s is written twice in row %s; its last coefficient, %g, is kept and the "
+                    "first is dropped, not added",
+                    s.buf, s.model.rname[row], r.pending));
+    r.seenInRow[k] = row + 1;
+    s.tab.a_mat[row][k] = r.pending;
 }
 
 // Only the first character of the relation counts.
-void relation(Store& s, double&) {
+void relation(Store& s, Reading&) {
+    noteRelationSpelling(s, tokenPlace(s), s.buf);
     s.tab.row_type[s.model.num_cons] = s.buf[0] == '<' ? 1 : s.buf[0] == '>' ? -1 : 0;
 }
 
-void rightHandSide(Store& s, double&) {
+void rightHandSide(Store& s, Reading&) {
+    noteInexactNumber(s, tokenPlace(s), s.buf, s.scan.tokLen);
     double rhs = tokValue(s);
     s.model.rrhs[s.model.num_cons] = rhs;
     s.tab.a_mat[s.model.num_cons][0] = rhs;
@@ -94,18 +117,38 @@ constexpr Action actions[10] = {
     constraintLabel, coefficient,  variable,       relation,    rightHandSide,
 };
 
+// The states of a constraint before its right-hand side.
+constexpr int after_label = 5;
+constexpr int after_variable = 7;
+constexpr int after_relation = 8;
+
+// The rules complete a last constraint that stops short: its relation code
+// and right-hand side keep their start values, 0 (an equality) and 0.
+void noteCompletedRow(Store& s, int state, const Reading& r) {
+    const char* label = s.model.rname[s.model.num_cons];
+    if (state == after_relation)
+        warn(s, NoteKind::completed_row, r.rowAt,
+             format("the last constraint, %s, has no right-hand side and is read with 0", label));
+    else if (state >= after_label && state <= after_variable)
+        warn(s, NoteKind::completed_row, r.rowAt,
+             format("the last constraint, %s, has no relation or right-hand side and is read "
+                    "as = 0",
+                    label));
+}
+
 } // namespace
 
 void generate3(Store& s) {
     chset(s);
     int state = 0;
     s.buf[0] = '\0';
-    double pending = 1.0;
+    Reading r;
     for (int t = getTok(s); t >= 0; t = getTok(s)) {
         state = tokState[state][t];
         if (state < 0) errExit(s, -state);
-        actions[state](s, pending);
+        actions[state](s, r);
     }
+    noteCompletedRow(s, state, r);
     // Whatever state the input ends in, what was stored so far is the model.
     s.tab.last_row = s.model.num_cons;
     s.model.num_vars = s.tab.nnames;

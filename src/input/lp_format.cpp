@@ -77,7 +77,7 @@ void copyName(char* dst, const Token& t) {
 
 double numberAt(Store& s, LpReader& r) {
     double v = 0;
-    const char* end = scanNumber(r.p, v);
+    const char* end = readNumber(s, r.m, r.p, v);
     if (!end) refuseChar(s, r, '.');
     if (!std::isfinite(v))
         refuseLine(s, r.m, "the number %.*s is out of range", static_cast<int>(end - r.p), r.p);

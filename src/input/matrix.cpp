@@ -13,6 +13,8 @@
 #include "input/chars.h"
 #include "input/decimal.h"
 #include "input/names.h"
+#include "input/warnings.h"
+#include "store/failure.h"
 #include "store/print.h"
 
 namespace zep::detail {
@@ -24,14 +26,17 @@ constexpr int varname_max = name_size - 1;
 constexpr int label_max = label_size - 1;
 constexpr int word_max = buf_size - 1;
 
-[[noreturn]] void refuse(Store& s, const char* fmt, ...) {
-    std::fputs("Matrix input error: ", s.out);
+// Refuses the file at the word read last (or, at the end of the file, at
+// its last line).
+[[noreturn]] void refuse(Store& s, const char* fmt, ...) __attribute__((format(printf, 2, 3)));
+void refuse(Store& s, const char* fmt, ...) {
+    char message[4 * buf_size];
     va_list ap;
     va_start(ap, fmt);
-    std::vfprintf(s.out, fmt, ap);
+    std::vsnprintf(message, sizeof message, fmt, ap);
     va_end(ap);
-    std::fputc('\n', s.out);
-    throw ProcessEnd{255};
+    fail(s, ErrorKind::matrix_input, s.matrix.word,
+         format("Matrix input error: %s\n", message).c_str(), message);
 }
 
 // The C locale's white space: blank, tab, newline, vertical tab, form feed
@@ -45,15 +50,32 @@ bool isSpace(int c) {
 // Characters come straight from the stream's buffer (getc_unlocked): the
 // program has one thread, and a call and a lock per character would cost
 // more than the rest of the reading.
+// The line and column of each word are counted on the way, for messages.
 int readWord(Store& s, char* dst, int max) {
     int c;
-    do c = getc_unlocked(s.luin);
-    while (c != EOF && isSpace(c));
-    if (c == EOF) return -1;
+    for (;;) {
+        c = getc_unlocked(s.luin);
+        if (c == EOF || !isSpace(c)) break;
+        s.matrix.column++;
+        if (c == '\n') {
+            s.matrix.line++;
+            s.matrix.column = 0;
+        }
+    }
+    if (c == EOF) {
+        s.matrix.word = {s.matrix.line, 0};
+        return -1;
+    }
+    s.matrix.word = {s.matrix.line, s.matrix.column + 1};
     int len = 0;
     for (; c != EOF && !isSpace(c); c = getc_unlocked(s.luin)) {
         if (len < max) dst[len] = static_cast<char>(c);
         len++;
+    }
+    s.matrix.column += len + 1;
+    if (c == '\n') {
+        s.matrix.line++;
+        s.matrix.column = 0;
     }
     dst[len < max ? len : max] = '\0';
     return len;
@@ -136,6 +158,7 @@ double number(Store& s, const Item& item) {
     char text[buf_size];
     int len = readWord(s, text, word_max);
     if (len < 0) refuse(s, "expected %s, but the file ended", Described(item).text);
+    if (len <= word_max) noteInexactNumber(s, s.matrix.word, text, len);
     double v;
     if (len <= word_max && plainDecimal(text, len, v)) return v;
     char* end = nullptr;
@@ -164,6 +187,7 @@ void readVarnames(Store& s) {
         for (int i = 1; i < k; i++)
             if (sameText(s.tab.varname[i], s.tab.varname[k]))
                 refuse(s, "variable name %s is given twice", s.tab.varname[k]);
+        noteCutName(s, s.matrix.word, k);
     }
 }
 
@@ -183,6 +207,7 @@ void readRow(Store& s, int i) {
     if (i == 0) return;
     char relation[buf_size];
     word(s, relation, word_max, Item{"the relation of row %.0d%s", 0, s.model.rname[i]});
+    noteRelationSpelling(s, s.matrix.word, relation);
     s.tab.row_type[i] = relation[0] == '<' ? 1 : relation[0] == '>' ? -1 : 0;
     s.model.rrhs[i] = number(s, Item{"the right-hand side of row %.0d%s", 0, s.model.rname[i]});
     if (s.model.rrhs[i] < 0)
@@ -207,6 +232,7 @@ bool startsAsMatrix(Store& s) {
 }
 
 void generate2(Store& s) {
+    s.matrix = {};
     // A file without a single item is the empty model.
     char sense[buf_size];
     int len = readSense(s, sense);
@@ -226,6 +252,7 @@ void generate2(Store& s) {
     readVarnames(s);
     for (int i = 0; i <= s.model.num_cons; i++) readRow(s, i);
     refuseTrailingItems(s);
+    s.matrix.word = {};
     if (int k = addedNameClash(s))
         refuse(s, "variable name %s is also the name of an added column", s.tab.varname[k]);
     s.tab.nnames = s.model.num_vars;

@@ -69,7 +69,7 @@ void refuseFieldCount(Store& s, MpsReader& r, const char* original) {
 double number(Store& s, MpsReader& r, const char* text) {
     const char* p = text + (*text == '+' || *text == '-');
     double v = 0;
-    const char* end = scanNumber(p, v);
+    const char* end = readNumber(s, r.m, p, v);
     if (!end || *end != '\0') refuseLine(s, r.m, "'%s' is not a number", text);
     if (!std::isfinite(v)) refuseLine(s, r.m, "the number %s is out of range", text);
     return *text == '-' ? -v : v;

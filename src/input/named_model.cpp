@@ -14,6 +14,8 @@
 #include "input/chars.h"
 #include "input/decimal.h"
 #include "input/names.h"
+#include "input/warnings.h"
+#include "store/failure.h"
 #include "store/print.h"
 
 namespace zep::detail {
@@ -64,13 +66,25 @@ bool nextLine(Store& s, NamedModel& m) {
 }
 
 void refuseLine(Store& s, const NamedModel& m, const char* fmt, ...) {
-    std::fprintf(s.out, "%s input error, line %d: ", m.form, m.line);
+    char message[2 * line_max];
     va_list ap;
     va_start(ap, fmt);
-    std::vfprintf(s.out, fmt, ap);
+    std::vsnprintf(message, sizeof message, fmt, ap);
     va_end(ap);
-    std::fputc('\n', s.out);
-    throw ProcessEnd{255};
+    ErrorKind kind = std::strcmp(m.form, "MPS") == 0 ? ErrorKind::mps_input : ErrorKind::lp_input;
+    fail(s, kind, {m.line, 0},
+         format("%s input error, line %d: %s\n", m.form, m.line, message).c_str(), message);
+}
+
+Place placeIn(const NamedModel& m, const char* p) {
+    bool inLine = p >= m.text && p < m.text + sizeof m.text;
+    return {m.line, inLine ? static_cast<int>(p - m.text) + 1 : 0};
+}
+
+const char* readNumber(Store& s, const NamedModel& m, const char* p, double& v) {
+    const char* end = scanNumber(p, v);
+    if (end) noteInexactNumber(s, placeIn(m, p), p, static_cast<int>(end - p));
+    return end;
 }
 
 int columnOf(Store& s, NamedModel& m, const char* name, bool add) {
@@ -88,6 +102,7 @@ int columnOf(Store& s, NamedModel& m, const char* name, bool add) {
     s.model.num_vars++;
     std::memcpy(s.tab.varname[s.model.num_vars], upper, name_size);
     std::memcpy(m.varSpelling[s.model.num_vars], name, std::strlen(name) + 1);
+    noteCutName(s, placeIn(m, name), s.model.num_vars);
     return s.model.num_vars;
 }
 
@@ -161,10 +176,11 @@ void finishNamedModel(Store& s, NamedModel& m) {
     if (s.model.obj_const != 0) {
         char constant[32] = {};
         std::to_chars(constant, constant + sizeof constant - 1, s.model.obj_const);
-        std::fprintf(
-            s.out, "Note: the objective has the constant %s%s, added to its value\n", constant,
-            std::strcmp(m.form, "MPS") == 0 ? " (minus its RHS entry, as CPLEX and Clp read it)"
-                                            : "");
+        warn(s, NoteKind::objective_constant, Place{},
+             format("the objective has the constant %s%s, added to its value", constant,
+                    std::strcmp(m.form, "MPS") == 0
+                        ? " (minus its RHS entry, as CPLEX and Clp read it)"
+                        : ""));
     }
     s.tab.a_mat[0][0] = shiftedRhs(s, 0);
     for (int r = 1; r <= s.model.num_cons; r++) {
@@ -175,16 +191,21 @@ void finishNamedModel(Store& s, NamedModel& m) {
             for (int j = 1; j <= s.model.num_vars; j++) s.tab.a_mat[r][j] = -s.tab.a_mat[r][j];
             s.model.rrhs[r] = -s.model.rrhs[r];
             s.tab.row_type[r] = -s.tab.row_type[r];
+            s.model.flipped[r] = 1;
         }
         // Exactly at least zero, so rounding alone can take it below.
         s.tab.a_mat[r][0] = std::fmax(shiftedRhs(s, r), 0.0);
         if (!negative) continue;
-        std::fprintf(s.out,
-                     "Note: row %s had a negative right-hand side%s; multiplied by -1, its "
-                     "relation is now %s\n",
-                     s.model.rname[r],
-                     written_negative ? "" : " once its variables were put at their lower bounds",
-                     relationText(s.tab.row_type[r]));
+        if (written_negative)
+            std::fprintf(s.out,
+                         "Note: row %s had a negative right-hand side; multiplied by -1, its "
+                         "relation is now %s\n",
+                         s.model.rname[r], relationText(s.tab.row_type[r]));
+        else
+            warn(s, NoteKind::flipped_row, Place{},
+                 format("row %s had a negative right-hand side once its variables were put at "
+                        "their lower bounds; multiplied by -1, its relation is now %s",
+                        s.model.rname[r], relationText(s.tab.row_type[r])));
     }
     keep_model(s);
 }

@@ -47,6 +47,12 @@ int addRow(Store& s, NamedModel& m, const char* name, int relation);
 // when p holds no number. v may come out infinite.
 const char* scanNumber(const char* p, double& v);
 
+// scanNumber, keeping a note of a number whose digits a double cannot hold.
+const char* readNumber(Store& s, const NamedModel& m, const char* p, double& v);
+
+// Where p stands in the current line (column 0 when p is not in it).
+Place placeIn(const NamedModel& m, const char* p);
+
 // Adds the sense word to the store: -1 for a maximisation, 1 otherwise.
 void setSense(Store& s, double z_mult);
 

@@ -6,9 +6,11 @@
 #include <array>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "input/chars.h"
 #include "input/decimal.h"
+#include "store/failure.h"
 #include "store/print.h"
 
 namespace zep::detail {
@@ -99,6 +101,10 @@ int nextState(const Store& s, int state, int c) {
 // tokLen stops one past the 99 characters buf holds, which is over every
 // state's maximum, so the token ends in input error 18.
 void keep(Store& s, int c) {
+    if (s.scan.tokLen == 0) {
+        s.scan.tokLine = s.scan.errLine;
+        s.scan.tokCol = s.scan.errCol;
+    }
     if (s.scan.tokLen < buf_size - 1)
         s.buf[s.scan.tokLen] = static_cast<char>(Toupper(static_cast<char>(c)));
     if (s.scan.tokLen < buf_size) s.scan.tokLen++;
@@ -136,6 +142,33 @@ void chset(Store& s) {
     std::memcpy(s.scan.chtype, classes.data(), classes.size());
 }
 
+namespace {
+
+// A carriage return before a line feed (a line end written by Windows
+// editors) is read as the line feed alone; any other carriage return has
+// no class.
+int nextChar(Store& s) {
+    int c = getc_unlocked(s.luin);
+    if (c != '\r') return c;
+    int after = getc_unlocked(s.luin);
+    if (after == '\n') return after;
+    std::ungetc(after, s.luin);
+    return c;
+}
+
+// The lexical error's own report: the column line, then input error 1,
+// placed at the offending character.
+[[noreturn]] void lexicalError(Store& s, int c) {
+    print(s, "Error in column %d\n", s.scan.errCol);
+    std::string what = c == '.'             ? "a second point in a number"
+                       : c == '\r'          ? "a carriage return that ends no line"
+                       : c >= 32 && c < 127 ? format("the character '%c' belongs to no token", c)
+                                            : format("the byte 0x%02X belongs to no token", c);
+    inputError(s, 1, {s.scan.errLine, s.scan.errCol + 1}, what);
+}
+
+} // namespace
+
 // Characters come straight from the stream's buffer (getc_unlocked): the
 // program has one thread, and a call and a lock per character cost more
 // than the whole scan.
@@ -146,7 +179,7 @@ int getTok(Store& s) {
     int c;
     do {
         previous = state;
-        c = getc_unlocked(s.luin);
+        c = nextChar(s);
         state = nextState(s, previous, c);
         if (state >= 0) consume(s, c);
     } while (state >= 0);
@@ -154,8 +187,7 @@ int getTok(Store& s) {
     if (state == end_of_token) {
         std::ungetc(c, s.luin);
     } else if (state == lexical_error) {
-        print(s, "Error in column %d\n", s.scan.errCol);
-        errExit(s, 1);
+        lexicalError(s, c);
     } else if (previous == 0) {
         return end_of_input;
     }
@@ -172,16 +204,23 @@ double tokValue(Store& s) {
     return std::atof(s.buf);
 }
 
-const char* inputErrorText(int n) {
-    return errorMsgs[n];
+// The locating line names the offending token where it begins; the caret
+// stays where the rules put it, after the blanks a number or relation
+// consumed behind it.
+void errExit(Store& s, int n) {
+    inputError(s, n, {s.scan.tokLine, s.scan.tokCol}, "");
 }
 
-void errExit(Store& s, int n) {
-    s.scan.errNum = n;
-    print(s, "\n");
-    for (int i = 1; i < s.scan.errCol; i++) std::fputc(' ', s.out);
-    print(s, "^\nInput Error %d>> %s\nProcessing terminated\n", n, errorMsgs[n]);
-    throw ProcessEnd{255};
+void inputError(Store& s, int n, Place at, const std::string& detail) {
+    std::string report(static_cast<std::size_t>(s.scan.errCol > 1 ? s.scan.errCol - 1 : 0), ' ');
+    report =
+        "\n" + report + format("^\nInput Error %d>> %s\nProcessing terminated\n", n, errorMsgs[n]);
+    // The message of error 18 runs over two lines; one line says it here.
+    std::string message = errorMsgs[n];
+    if (std::size_t nl = message.find('\n'); nl != std::string::npos) message[nl] = ' ';
+    message += format(" (input error %d)", n);
+    if (!detail.empty()) message += ": " + detail;
+    fail(s, ErrorKind::input, at, report.c_str(), message);
 }
 
 } // namespace zep::detail

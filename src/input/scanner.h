@@ -1,6 +1,9 @@
 // The token scanner and the input-error exit.
 #pragma once
 
+#include <string>
+
+#include "store/failure.h"
 #include "store/store.h"
 
 namespace zep::detail {
@@ -10,7 +13,8 @@ int getTok(Store& s);
 double tokValue(Store& s);
 [[noreturn]] void errExit(Store& s, int n);
 
-// The text of input error n.
-const char* inputErrorText(int n);
+// Input error n, reported as errExit reports it, with the place and a
+// detail (none when empty) for the locating line.
+[[noreturn]] void inputError(Store& s, int n, Place at, const std::string& detail);
 
 } // namespace zep::detail

@@ -5,7 +5,9 @@
 
 #include <cmath>
 #include <cstdio>
+#include <string>
 
+#include "reports/fraction.h"
 #include "reports/sensitivity.h"
 #include "reports/title.h"
 #include "reports/values.h"
@@ -36,12 +38,29 @@ void variableLine(Store& s, int j) {
     print(s, "\n");
 }
 
-void variableSummary(Store& s) {
+// The same line in exact fractions: a point stands for exactly zero.
+void variableLine(Store& s, const ExactTableau& e, int j) {
+    print(s, "%2d. %-8.8s", j, s.tab.varname[j]);
+    mpq_class x = written_value(s, e, j);
+    std::string cost = fraction(written(s.tab.cost[j]));
+    if (sgn(x) != 0)
+        print(s, " %16s %15s", fraction(x).c_str(), cost.c_str());
+    else
+        print(s, "            .     %15s", cost.c_str());
+    mpq_class d = reduced_cost(s, e, j);
+    if (sgn(d) == 0)
+        print(s, "          .   ");
+    else
+        print(s, " %13s", fraction(d).c_str());
+    print(s, "\n");
+}
+
+template <class Line> void variableSummary(Store& s, Line line) {
     ctitle(s, "*** DECISION VARIABLE SUMMARY ***", 60);
     compose(s.buf, sizeof s.buf, "Unit %s", s.model.rname[0]);
     print(s, "Variable            Opt Value   %13.13s    Marg Value \n", s.buf);
     print(s, "------------      -----------    ------------    ---------- \n");
-    for (int j = 1; j <= written_vars(s); j++) variableLine(s, j);
+    for (int j = 1; j <= written_vars(s); j++) line(j);
 }
 
 void constraintLine(Store& s, int r) {
@@ -63,11 +82,33 @@ void constraintLine(Store& s, int r) {
     }
 }
 
-void constraintSummary(Store& s) {
+void constraintLine(Store& s, const ExactTableau& e, int r) {
+    RowSummaryOf<mpq_class> row = row_summary(s, e, r);
+    print(s, "%2d. %-8.8s  %2.2s %15s", r, s.model.rname[r], row.relation,
+          fraction(written(s.model.rrhs[r])).c_str());
+    if (sgn(row.slack) == 0)
+        print(s, "            .         ");
+    else
+        print(s, " %15s (%.3s)", fraction(row.slack).c_str(), row.tag);
+    if (sgn(row.marginal) == 0)
+        print(s, "            .\n");
+    else
+        print(s, " %15s\n", fraction(row.marginal).c_str());
+}
+
+template <class Line> void constraintSummary(Store& s, Line line) {
     ctitle(s, "*** CONSTRAINT SUMMARY ***", 72);
     print(s, "Constraint   Rel         RHS           Slack/Surplus    Marginal Value\n");
     print(s, "------------  --    ------------    ------------------  --------------\n");
-    for (int r = 1; r <= s.model.num_cons; r++) constraintLine(s, r);
+    for (int r = 1; r <= s.model.num_cons; r++) line(r);
+}
+
+void infeasibleHeader(Store& s) {
+    print(s, "The problem is infeasible -- contradictory constraints have been\n"
+             "posed, such as:   X<10 and X>20.     Specifically, the following\n"
+             "constraints could not be satisfied:\n\n"
+             "Constraint        RHS Violation\n"
+             "----------        -------------\n");
 }
 
 } // namespace
@@ -78,8 +119,8 @@ void var_summ(Store& s) {
           s.model.rname[0]);
     print(s, objective_format, value);
     print(s, "\n");
-    variableSummary(s);
-    constraintSummary(s);
+    variableSummary(s, [&](int j) { variableLine(s, j); });
+    constraintSummary(s, [&](int r) { constraintLine(s, r); });
 }
 
 void out_opt(Store& s) {
@@ -97,17 +138,28 @@ void out_infe(Store& s) {
 }
 
 void infe_summ(Store& s) {
-    print(s, "The problem is infeasible -- contradictory constraints have been\n"
-             "posed, such as:   X<10 and X>20.     Specifically, the following\n"
-             "constraints could not be satisfied:\n\n"
-             "Constraint        RHS Violation\n"
-             "----------        -------------\n");
-    // An exact tableau lists every artificial above zero: none of them is
-    // rounding noise.
-    double level = s.engine.exact_tableau ? 0.0 : s.tol.eps_infe;
+    infeasibleHeader(s);
     for (int r = 1; r <= s.model.num_cons; r++)
-        if (s.tab.isart[s.tab.basis_index[r]] && s.tab.a_mat[r][s.tab.rhs_col] > level)
+        if (row_unmet(s, r))
             print(s, "%2d. %8s       %12.3lf\n", r, s.model.rname[r], s.model.rrhs[r]);
+}
+
+void out_opt(Store& s, const ExactTableau& e) {
+    print(s, "Solution OPTIMAL in %d iterations:    %3.3s %s = %s\n", s.engine.pivots,
+          s.model.minmax, s.model.rname[0], fraction(objective_value(s, e)).c_str());
+    variableSummary(s, [&](int j) { variableLine(s, e, j); });
+    constraintSummary(s, [&](int r) { constraintLine(s, e, r); });
+    if (s.opt.show_range) ranger(s);
+}
+
+// Every row whose artificial stays above zero, exactly.
+void out_infe(Store& s, const ExactTableau& e) {
+    print(s, "PROBLEM INFEASIBLE\n");
+    infeasibleHeader(s);
+    for (int r = 1; r <= s.model.num_cons; r++)
+        if (s.tab.isart[e.basis[r]] && sgn(e.a[r][s.tab.rhs_col]) > 0)
+            print(s, "%2d. %8s       %12s\n", r, s.model.rname[r],
+                  fraction(written(s.model.rrhs[r])).c_str());
 }
 
 void out_unbnd(Store& s) {

@@ -48,11 +48,41 @@ bool rowPrintsExactly(const Store& s, const BasisBounds& b, int r) {
     return printsAlike(row_format, hull(marginal, row.marginal), marginal_zero);
 }
 
+// The tableau entries the values read: the store's doubles, or the exact
+// tableau's rationals; the basis is the store's in both. upper is a slack
+// or surplus column's upper bound (a ranged row's width).
+struct FloatEntries {
+    const Store& s;
+    double operator()(int r, int c) const { return s.tab.a_mat[r][c]; }
+    double upper(int k) const { return s.tab.upperb[k]; }
+};
+
+struct ExactEntries {
+    const Store& s;
+    const ExactTableau& e;
+    const mpq_class& operator()(int r, int c) const { return e.a[r][c]; }
+    mpq_class upper(int k) const { return written(s.model.upper[k]); }
+};
+
 // The level of a slack or surplus column: its row's value when basic, its
 // upper bound (a ranged row's) when it sits there, else 0.
-double basicLevel(const Store& s, int k) {
-    if (s.tab.col_status[k] == -1) return s.tab.upperb[k];
-    return s.tab.col_status[k] > 0 ? s.tab.a_mat[s.tab.col_status[k]][s.tab.rhs_col] : 0;
+template <class Number, class At> Number basicLevel(const Store& s, At at, int k) {
+    if (s.tab.col_status[k] == -1) return Number(at.upper(k));
+    return s.tab.col_status[k] > 0 ? Number(at(s.tab.col_status[k], s.tab.rhs_col)) : Number(0);
+}
+
+// A slack or artificial column enters its row with +1 and a surplus column
+// with -1, hence the opposite sign of a ">=" row's marginal value.
+template <class Number, class At> RowSummaryOf<Number> rowSummary(const Store& s, At at, int r) {
+    int k = s.tab.added_col[r];
+    if (s.tab.row_type[r] > 0)
+        return {"<=", "SLK", basicLevel<Number>(s, at, k), Number(-s.model.z_mult * at(0, k))};
+    if (s.tab.row_type[r] < 0)
+        return {">=", "SRP", basicLevel<Number>(s, at, k), Number(s.model.z_mult * at(0, k))};
+    Number marginal = -s.model.z_mult * at(0, s.tab.art_col[r]);
+    if (s.tab.isart[s.tab.basis_index[r]])
+        return {" =", "ART", Number(at(r, s.tab.rhs_col)), marginal};
+    return {" =", "   ", Number(0), marginal};
 }
 
 } // namespace
@@ -78,18 +108,39 @@ double objective_value(const Store& s) {
     return -s.model.z_mult * s.tab.a_mat[0][s.tab.rhs_col];
 }
 
-// A slack or artificial column enters its row with +1 and a surplus column
-// with -1, hence the opposite sign of a ">=" row's marginal value.
+// The exact tableau measures each column from its lower bound, as the
+// store's does.
+mpq_class variable_value(const Store& s, const ExactTableau& e, int j) {
+    if (s.tab.col_status[j] == -1) return written(s.model.upper[j]);
+    mpq_class lower = written(s.model.lower[j]);
+    return s.tab.col_status[j] > 0 ? lower + e.a[s.tab.col_status[j]][s.tab.rhs_col] : lower;
+}
+
+mpq_class written_value(const Store& s, const ExactTableau& e, int j) {
+    mpq_class x = variable_value(s, e, j);
+    if (s.model.neg_col[j] == 0) return x;
+    return x - variable_value(s, e, s.model.neg_col[j]);
+}
+
+mpq_class reduced_cost(const Store& s, const ExactTableau& e, int j) {
+    return e.a[0][j] * s.model.z_mult;
+}
+
+mpq_class objective_value(const Store& s, const ExactTableau& e) {
+    return -s.model.z_mult * e.a[0][s.tab.rhs_col];
+}
+
 RowSummary row_summary(const Store& s, int r) {
-    int k = s.tab.added_col[r];
-    if (s.tab.row_type[r] > 0)
-        return {"<=", "SLK", basicLevel(s, k), -s.model.z_mult * s.tab.a_mat[0][k]};
-    if (s.tab.row_type[r] < 0)
-        return {">=", "SRP", basicLevel(s, k), s.model.z_mult * s.tab.a_mat[0][k]};
-    double marginal = -s.model.z_mult * s.tab.a_mat[0][s.tab.art_col[r]];
-    if (s.tab.isart[s.tab.basis_index[r]])
-        return {" =", "ART", s.tab.a_mat[r][s.tab.rhs_col], marginal};
-    return {" =", "   ", 0, marginal};
+    return rowSummary<double>(s, FloatEntries{s}, r);
+}
+
+RowSummaryOf<mpq_class> row_summary(const Store& s, const ExactTableau& e, int r) {
+    return rowSummary<mpq_class>(s, ExactEntries{s, e}, r);
+}
+
+bool row_unmet(const Store& s, int r) {
+    double level = s.engine.exact_tableau ? 0.0 : s.tol.eps_infe;
+    return s.tab.isart[s.tab.basis_index[r]] && s.tab.a_mat[r][s.tab.rhs_col] > level;
 }
 
 bool summaries_print_exactly(const Store& s, const BasisBounds& b) {

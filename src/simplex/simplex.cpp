@@ -6,7 +6,9 @@
 #include "simplex/artificial.h"
 #include "simplex/cycling.h"
 #include "simplex/pivot.h"
+#include "simplex/steps.h"
 #include "simplex/tableau.h"
+#include "store/failure.h"
 #include "store/print.h"
 
 namespace zep::detail {
@@ -30,6 +32,19 @@ void simplex(Store& s) {
     }
 }
 
+std::vector<Step> recorded_simplex(Store& s) {
+    StepLog log;
+    s.engine.steps = &log;
+    try {
+        simplex(s);
+    } catch (...) {
+        s.engine.steps = nullptr;
+        throw;
+    }
+    s.engine.steps = nullptr;
+    return std::move(log.steps);
+}
+
 void opt(Store& s) {
     s.engine.end_stat = 0;
     if (s.opt.debug) tableau(s);
@@ -51,6 +66,8 @@ void opt(Store& s) {
             break;
         }
         pivot(s);
+        if (s.engine.steps)
+            s.engine.steps->steps.push_back({s.tab.phase, s.engine.best_row, s.engine.best_col});
         guardStep(s, guard);
         if (s.opt.debug) tableau(s);
     }
@@ -107,8 +124,14 @@ void prt_stat(Store& s) {
 }
 
 void err_exit(Store& s, int code) {
-    print(s, ">>>ERROR EXIT %d <<<\n", code);
-    throw ProcessEnd{255};
+    constexpr const char* meaning[] = {
+        "",
+        "no entering column where one was required",
+        "a bound flip of a column that is not at a bound",
+        "50,000 steps without an end",
+    };
+    fail(s, ErrorKind::engine, {}, format(">>>ERROR EXIT %d <<<\n", code).c_str(),
+         format("the simplex stopped: %s (error exit %d)", meaning[code], code));
 }
 
 } // namespace zep::detail

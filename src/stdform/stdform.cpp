@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "input/names.h"
+#include "store/failure.h"
 #include "store/print.h"
 
 namespace zep::detail {
@@ -19,8 +20,20 @@ int addslk(Store& s, const char* prefix, const char* label) {
     return nameNum(s, name);
 }
 
-void hit_max(Store& s, int code) {
-    print(s, "MAX DIMENSIONS EXCEEDED  Error code %d\n", code);
+void hit_max(Store& s, int code, int row) {
+    // Every row's relation code keeps its sign as the columns are added.
+    int slack = 0, surplus = 0, equal = 0;
+    for (int r = 1; r <= s.model.num_cons; r++) {
+        int t = s.tab.row_type[r];
+        (t > 0 ? slack : t < 0 ? surplus : equal)++;
+    }
+    int needed = s.model.num_vars + slack + 2 * surplus + equal;
+    fail(s, ErrorKind::capacity, {},
+         format("MAX DIMENSIONS EXCEEDED  Error code %d\n", code).c_str(),
+         format("the model needs %d columns (%d variables, %d slack, %d surplus, %d "
+                "artificial) but zep holds %d; they ran out at row %d (%s)",
+                needed, s.model.num_vars, slack, surplus, surplus + equal, max_names, row,
+                s.model.rname[row]));
 }
 
 namespace {
@@ -28,10 +41,7 @@ namespace {
 // Registers the name of a new column of row r; the column number itself
 // always comes from last_col.
 int addColumn(Store& s, const char* prefix, int r) {
-    if (addslk(s, prefix, s.model.rname[r]) < 0) {
-        hit_max(s, 2);
-        throw ProcessEnd{2};
-    }
+    if (addslk(s, prefix, s.model.rname[r]) < 0) hit_max(s, 2, r);
     s.tab.last_col++;
     s.tab.upperb[s.tab.last_col] = s.tol.infinity;
     return s.tab.last_col;

@@ -8,6 +8,7 @@ namespace zep::detail {
 
 void setprob(Store& s);
 int addslk(Store& s, const char* prefix, const char* label);
-void hit_max(Store& s, int code);
+// The name table is full while the columns of row `row` are added.
+[[noreturn]] void hit_max(Store& s, int code, int row);
 
 } // namespace zep::detail

@@ -46,6 +46,9 @@ StorePtr newStore() {
     s->opt.echo = 1;
     s->opt.dispModel = 1;
     s->scan.errLine = 1;
+    std::strcpy(s->diag.program, "zep");
+    s->diag.warnings = 1;
+    s->matrix.line = 1;
     return s;
 }
 

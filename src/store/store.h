@@ -3,10 +3,15 @@
 // parameter; nothing else is shared.
 #pragma once
 
+#include <zep/zep.h>
+
 #include <cstdio>
 #include <memory>
+#include <vector>
 
 namespace zep::detail {
+
+struct StepLog;
 
 // Capacities, fixed at build time.
 constexpr int max_cons = 30;  // constraint rows
@@ -17,12 +22,21 @@ constexpr int name_size = 13; // column name: 12 characters and the terminator
 constexpr int label_size = 9; // row label: 8 characters and the terminator
 constexpr int buf_size = 100; // shared text buffer, terminator included
 constexpr int sense_size = 12;
+constexpr int program_size = 32;  // a program's name in its messages
 constexpr int out_buf_size = 160; // one composed listing line, with room to spare
 
-// Thrown by every place that ends the process; each main catches it,
-// flushes the output and returns the status.
+// Thrown where a run ends early without an error (the usage text, --help,
+// --version); each main catches it and returns the status. Errors end a
+// run through fail() (store/failure.h).
 struct ProcessEnd {
     int status;
+};
+
+// A place in a model text, 1-based; 0 where the line or the column is not
+// known.
+struct Place {
+    int line = 0;
+    int column = 0;
 };
 
 // A Store is large (the tableau alone is 20 KiB); keep one per run. Its
@@ -44,6 +58,9 @@ struct Store {
         char minmax[sense_size] = {};
         char rname[tab_rows][label_size] = {};
         double rrhs[tab_rows] = {};
+        // Rows written with a negative right-hand side, which the reader
+        // multiplied by -1 (the LP format and MPS).
+        char flipped[tab_rows] = {};
         double a_read[tab_rows][tab_cols] =
             {}; // rows 0 to num_cons as read; the simplex keeps off it
         // The bounds of each column in the model's numbers (lower is finite
@@ -107,6 +124,7 @@ struct Store {
         int bland = 0; // smallest-subscript rule, on while the cycling guard breaks a cycle
         int best_row = 0;
         int piv_row = 0;
+        StepLog* steps = nullptr; // where a caller has the steps recorded, if anywhere
     } engine;
 
     // Run switches, set by the command line.
@@ -118,6 +136,9 @@ struct Store {
         int show_range = 0;
         int debug = 0;
         int show_exchanges = 0;
+        int fractions = 0;              // --fractions: tableaux and reports in exact fractions
+        int picture = 0;                // draw the picture of a two-variable model
+        const char* svg_file = nullptr; // --svg=FILE: where zep-solve writes it
     } opt;
 
     // Numeric parameters; initParam sets all but eps_print.
@@ -136,8 +157,26 @@ struct Store {
         int tokLen = 0;
         int errCol = 0;
         int errLine = 1; // the line of errCol, for callers that report an error's place
-        int errNum = 0;  // the input error that ended the run, 0 while none has
+        int tokLine = 0; // where the current token's first stored character stands
+        int tokCol = 0;
     } scan;
+
+    // What the run says beside the rules' output: the program and the model
+    // file that locating lines name, and the notes (warnings) it gathers.
+    struct Diagnostics {
+        char program[program_size] = "zep";
+        char file[buf_size] = {};
+        std::vector<Note>* notes = nullptr; // none are kept while null
+        int warnings = 1;                   // --no-warnings clears it
+    } diag;
+
+    // Where the matrix-form reader stands in its file, and where the word it
+    // read last begins.
+    struct MatrixReader {
+        int line = 1;
+        int column = 0;
+        Place word;
+    } matrix;
 
     // The line composer of the model listing.
     struct Listing {

@@ -1,17 +1,10 @@
 #include <cstdio>
 
 #include "driver/convert.h"
+#include "driver/program.h"
 
 int main(int argc, char** argv) {
-    auto s = zep::detail::newStore();
-    int status = 0;
-    try {
-        zep::detail::convertRun(*s, argc, argv, stderr);
-    } catch (const zep::detail::ProcessEnd& end) {
-        status = end.status;
-    }
-    std::fflush(s->out);
-    std::fflush(stderr);
-    if (s->luin) std::fclose(s->luin);
-    return status;
+    return zep::detail::runProgram(argc, argv, [](zep::detail::Store& s, int n, char** args) {
+        zep::detail::convertRun(s, n, args, stderr);
+    });
 }

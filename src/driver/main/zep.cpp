@@ -1,15 +1,6 @@
-#include <cstdio>
-
+#include "driver/program.h"
 #include "driver/run.h"
 
 int main(int argc, char** argv) {
-    auto s = zep::detail::newStore();
-    int status = 0;
-    try {
-        zep::detail::commandLineRun(*s, argc, argv);
-    } catch (const zep::detail::ProcessEnd& end) {
-        status = end.status;
-    }
-    std::fflush(s->out);
-    return status;
+    return zep::detail::runProgram(argc, argv, zep::detail::commandLineRun);
 }

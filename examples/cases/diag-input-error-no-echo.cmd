@@ -1,0 +1,1 @@
+zep -e examples/diag-negative-rhs.lp

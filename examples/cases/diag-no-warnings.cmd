@@ -1,0 +1,1 @@
+zep-parse --no-warnings examples/diag-warnings.lp

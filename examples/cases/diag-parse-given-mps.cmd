@@ -1,0 +1,1 @@
+zep-parse -e examples/profit.mps

@@ -1,0 +1,1 @@
+zep-solve --ranges examples/profit.lp

@@ -1,0 +1,1 @@
+zep-parse examples/diag-warnings.lp

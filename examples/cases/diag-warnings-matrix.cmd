@@ -1,0 +1,1 @@
+zep-convert --to=lp examples/diag-names.mat

@@ -1,0 +1,1 @@
+zep examples/profit-cplex.lp

@@ -1,0 +1,1 @@
+zep-solve --fractions -xf examples/exact-flat-costs.mat

@@ -1,0 +1,1 @@
+zep-solve --fractions -t examples/profit.mat

@@ -1,0 +1,1 @@
+zep-solve --fractions -txf examples/thirds-sevenths.mat

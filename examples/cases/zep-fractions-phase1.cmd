@@ -1,0 +1,1 @@
+zep -i --fractions examples/phase1.mat
