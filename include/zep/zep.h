@@ -4,6 +4,7 @@
 // different threads do not meet.
 #pragma once
 
+#include <limits>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -33,32 +34,55 @@ struct Note {
     std::string text;
 };
 
+inline constexpr double infinity = std::numeric_limits<double>::infinity();
+
 struct Constraint {
     std::string label;                // at most 8 characters
     std::vector<double> coefficients; // one per variable
     Relation relation = Relation::less_equal;
-    double rhs = 0; // at least 0
+    // Where the variables at their lower bounds leave it negative, solving
+    // multiplies the row by -1, with a flipped_row note.
+    double rhs = 0;
     // The row was written with a negative right-hand side and is held
     // multiplied by -1 (coefficients, relation and rhs as held); an answer
     // gives its dual value and right-hand-side range as written.
     bool flipped = false;
+    // A ranged row holds on both sides: "<=" rhs and ">=" rhs - range, or
+    // ">=" rhs and "<=" rhs + range (an "=" row takes no range). infinity:
+    // one side only.
+    double range = infinity;
 };
 
 // At most 30 constraints and 50 columns, counting the slack, surplus and
-// artificial columns that solving adds. Names are kept upper-cased.
+// artificial columns that solving adds, and a second column for each
+// variable without a lower bound. Names are kept upper-cased.
 struct Model {
     Sense sense = Sense::minimize;
     std::string sense_word; // as written ("max", "MAXIMIZE"); empty for "MAX" or "MIN"
     std::string objective_label;
     std::vector<double> objective; // one per variable
+    double objective_constant = 0; // added to the objective's value
     std::vector<std::string> variables;
+    // Each variable's bounds, one per variable, -infinity and infinity for
+    // none; empty vectors mean 0 and infinity for every variable.
+    std::vector<double> lower;
+    std::vector<double> upper;
     std::vector<Constraint> constraints;
     std::vector<Note> notes; // what read_model noticed in the text
 };
 
-// Reads a model written in either of zep's two forms, chosen as zep-solve
-// chooses it.
+// Reads a model in any of zep's four forms (the algebraic form, the matrix
+// form, the CPLEX LP format or MPS), told apart as zep-solve tells them,
+// with its bounds, ranges and objective constant. A model without an
+// objective is refused here.
 Model read_model(std::string_view text);
+
+// The model in the CPLEX LP format, MPS or the algebraic form, as
+// zep-convert writes it; a model that the form cannot hold (a name it does
+// not take, bounds in the algebraic form) throws Error.
+std::string write_lp(const Model& model);
+std::string write_mps(const Model& model);
+std::string write_algebraic(const Model& model);
 
 // The option letters of the command line that change a solve's report.
 struct Options {
@@ -68,6 +92,9 @@ struct Options {
     bool exchanges = false;     // x: each basis exchange
     bool fractions = false;     // --fractions: tableaux and report values as exact fractions
     bool picture = false;       // --svg: the SVG picture of a model with two variables
+    // false: no report text (Answer::report and the fractions stay empty),
+    // for callers that want only the numbers, which are proven all the same.
+    bool report = true;
 };
 
 enum class Outcome { optimal, infeasible, unbounded };

@@ -118,4 +118,17 @@ void checked_report(Store& s) {
         report(s, exact);
 }
 
+void checked_outcome(Store& s) {
+    ExactTableau e;
+    Proof proof = prove_outcome(s, e);
+    if (proof == Proof::float_tableau) return;
+    if (proof == Proof::exact_tableau) {
+        store_exact_basis(s, e);
+    } else {
+        if (e.a.empty()) e = exact_at_basis(s);
+        exact_simplex(s, e);
+    }
+    s.engine.exact_tableau = 1;
+}
+
 } // namespace zep::detail

@@ -14,4 +14,8 @@ namespace zep::detail {
 // is printed unmarked.
 void checked_report(Store& s);
 
+// The same check and re-solve, leaving the proven outcome in the store with
+// nothing printed.
+void checked_outcome(Store& s);
+
 } // namespace zep::detail

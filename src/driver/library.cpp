@@ -14,9 +14,11 @@
 #include "input/chars.h"
 #include "input/form.h"
 #include "input/matrix.h"
+#include "input/model_input.h"
 #include "input/scanner.h"
 #include "picture/svg.h"
 #include "reports/listing.h"
+#include "reports/model_writer.h"
 #include "reports/ranging.h"
 #include "reports/values.h"
 #include "stdform/stdform.h"
@@ -36,80 +38,6 @@ template <class Op> void runOrThrow(Session& run, Op op, bool callersText = fals
         throw Error(f->message, f->status, f->kind, at.line, at.column);
     }
     if (status >= 0) throw Error("the run ended early", status);
-}
-
-// A name travels as one word of the matrix form.
-void checkWord(const std::string& word, const char* what) {
-    bool blank = word.empty();
-    for (char c : word) blank = blank || c == '\0' || std::isspace(static_cast<unsigned char>(c));
-    if (blank) throw Error(std::string(what) + " '" + word + "' is empty or holds a blank", 255);
-}
-
-void checkLength(const std::vector<double>& v, const Model& m, const std::string& row) {
-    if (v.size() != m.variables.size())
-        throw Error("row " + row + " has " + std::to_string(v.size()) + " coefficients for " +
-                        std::to_string(m.variables.size()) + " variables",
-                    255);
-}
-
-std::string number(double v) {
-    char text[32];
-    std::snprintf(text, sizeof text, " %.17g", v);
-    return text;
-}
-
-// The model in the matrix form, whose reader then checks it as it checks a
-// file: numbers in full precision read back as the same doubles.
-std::string matrixText(const Model& m) {
-    std::string word = m.sense_word;
-    if (word.empty()) word = m.sense == Sense::maximize ? "MAX" : "MIN";
-    checkWord(word, "sense word");
-    if ((strnicmp(word.c_str(), "max", 3) == 0) != (m.sense == Sense::maximize))
-        throw Error("sense word '" + word + "' does not match the sense", 255);
-    std::string text = word + " " + std::to_string(m.variables.size()) + " " +
-                       std::to_string(m.constraints.size()) + "\n";
-    for (const std::string& name : m.variables) {
-        checkWord(name, "variable name");
-        text += name + "\n";
-    }
-    checkWord(m.objective_label, "objective label");
-    checkLength(m.objective, m, m.objective_label);
-    text += m.objective_label;
-    for (double v : m.objective) text += number(v);
-    for (const Constraint& c : m.constraints) {
-        checkWord(c.label, "row label");
-        checkLength(c.coefficients, m, c.label);
-        text += "\n" + c.label;
-        for (double v : c.coefficients) text += number(v);
-        text += c.relation == Relation::less_equal      ? " <="
-                : c.relation == Relation::greater_equal ? " >="
-                                                        : " =";
-        text += number(c.rhs);
-    }
-    return text + "\n";
-}
-
-Model modelOf(const Store& s) {
-    Model m;
-    m.sense = s.model.z_mult < 0 ? Sense::maximize : Sense::minimize;
-    m.sense_word = s.model.minmax;
-    m.objective_label = s.model.rname[0];
-    for (int j = 1; j <= s.model.num_vars; j++) {
-        m.variables.emplace_back(s.tab.varname[j]);
-        m.objective.push_back(s.tab.a_mat[0][j]);
-    }
-    for (int r = 1; r <= s.model.num_cons; r++) {
-        Constraint c;
-        c.label = s.model.rname[r];
-        c.coefficients.assign(&s.tab.a_mat[r][1], &s.tab.a_mat[r][1] + s.model.num_vars);
-        c.relation = s.tab.row_type[r] > 0   ? Relation::less_equal
-                     : s.tab.row_type[r] < 0 ? Relation::greater_equal
-                                             : Relation::equal;
-        c.rhs = s.model.rrhs[r];
-        c.flipped = s.model.flipped[r] != 0;
-        m.constraints.push_back(std::move(c));
-    }
-    return m;
 }
 
 // What follows the reader's "Processing" line.
@@ -139,19 +67,23 @@ Range rangeOf(const Store& s, const RangeLine& line) {
 }
 
 // A flipped row as written: its dual value changes sign, and its
-// right-hand side's range turns round, -hi to -lo.
-void asWritten(Answer& a, const Model& model) {
+// right-hand side's range turns round, -hi to -lo. A row is flipped from
+// the Model's where either the Model holds it flipped (read_model's) or
+// the solve flipped it, not both.
+void asWritten(Answer& a, const Model& model, const Store& s) {
     for (std::size_t r = 0; r < model.constraints.size(); r++) {
         const Constraint& c = model.constraints[r];
-        if (!c.flipped) continue;
-        const char* relation = c.relation == Relation::less_equal      ? "<="
-                               : c.relation == Relation::greater_equal ? ">="
-                                                                       : "=";
-        a.notes.push_back({NoteKind::flipped_row, 0, 0,
-                           "row " + c.label +
-                               " had a negative right-hand side; multiplied by -1, its "
-                               "relation is now " +
-                               relation});
+        bool by_solve = s.model.flipped[r + 1] != 0;
+        if (c.flipped || (by_solve && c.rhs < 0)) {
+            int type = s.tab.row_type[r + 1];
+            const char* relation = type > 0 ? "<=" : type < 0 ? ">=" : "=";
+            a.notes.push_back({NoteKind::flipped_row, 0, 0,
+                               "row " + c.label +
+                                   " had a negative right-hand side; multiplied by -1, its "
+                                   "relation is now " +
+                                   relation});
+        }
+        if (c.flipped == by_solve) continue;
         if (r < a.rows.size()) a.rows[r].dual = plain(-a.rows[r].dual);
         if (r < a.rhs_ranges.size()) {
             Range& g = a.rhs_ranges[r];
@@ -201,58 +133,85 @@ Model read_model(std::string_view text) {
             readModel(s);
         },
         true);
-    // A Model has no place for these yet; dropping them would change the model.
     const Store& s = run.store();
-    if (!only_non_negative(s) || s.model.obj_const != 0)
-        throw Error("the model has bounds, ranges or an objective constant, which a Model does "
-                    "not hold",
-                    255);
-    Model m = modelOf(s);
+    if (s.model.rname[0][0] == '\0') throw Error("the model has no objective", 255);
+    Model m = model_of(s);
     m.notes = run.notes();
     return m;
 }
 
 Answer solve(const Model& model, const Options& options) {
-    std::string text = matrixText(model);
-    Session run(text);
+    Session run;
     Store& s = run.store();
+    s.opt.numbers_only = !options.report;
     s.opt.show_range = options.ranging;
-    s.opt.last_tableau = options.final_tableau;
-    s.opt.debug = options.trace;
-    s.opt.show_exchanges = options.exchanges;
-    s.opt.fractions = options.fractions;
+    s.opt.last_tableau = options.final_tableau && options.report;
+    s.opt.debug = options.trace && options.report;
+    s.opt.show_exchanges = options.exchanges && options.report;
+    s.opt.fractions = options.fractions && options.report;
     s.opt.picture = options.picture;
     std::vector<Step> steps;
     runOrThrow(run, [&](Store& st) {
         initParam(st);
-        steps = solve(st);
+        read_model_data(st, model);
+        steps = solve_read(st);
     });
     Answer a = answerOf(run);
     a.notes = model.notes;
-    // The model travels as matrix text, whose places mean nothing to the
-    // caller; what that reading notices again is not repeated.
-    for (Note n : run.notes()) {
+    // What reading the Model notices again is not repeated.
+    for (const Note& n : run.notes()) {
         bool known = false;
         for (const Note& m : model.notes) known = known || (m.kind == n.kind && m.text == n.text);
-        if (known) continue;
-        n.line = n.column = 0;
-        a.notes.push_back(std::move(n));
+        if (!known) a.notes.push_back(n);
     }
     if (options.picture) a.picture = model_picture(s, steps, a.picture_note);
-    asWritten(a, model);
+    asWritten(a, model, s);
     return a;
 }
 
-std::string listing(const Model& model) {
-    std::string text = matrixText(model);
-    Session run(text);
-    runOrThrow(run, [](Store& s) {
+namespace {
+
+// What op prints after the Model is read into the store.
+template <class Op> std::string afterReading(const Model& model, Op op) {
+    Session run;
+    std::size_t read = 0;
+    runOrThrow(run, [&](Store& s) {
         initParam(s);
-        generate2(s);
+        read_model_data(s, model);
+        std::fflush(s.out);
+        read = run.output().size();
+        op(s);
+    });
+    return run.output().substr(read);
+}
+
+std::string written(const Model& model, ModelForm form) {
+    return afterReading(model, [form](Store& s) {
+        char why[256];
+        if (!writable(s, form, why, sizeof why)) throw Error(why, 255);
+        writeModel(s, form);
+    });
+}
+
+} // namespace
+
+std::string listing(const Model& model) {
+    return afterReading(model, [](Store& s) {
         setprob(s);
         showModel(s);
     });
-    return afterFirstLine(run.output());
+}
+
+std::string write_lp(const Model& model) {
+    return written(model, ModelForm::lp);
+}
+
+std::string write_mps(const Model& model) {
+    return written(model, ModelForm::mps);
+}
+
+std::string write_algebraic(const Model& model) {
+    return written(model, ModelForm::algebraic);
 }
 
 } // namespace zep

@@ -40,15 +40,22 @@ void writePicture(Store& s, const std::vector<Step>& steps) {
 
 std::vector<Step> solve(Store& s) {
     readModel(s);
+    return solve_read(s);
+}
+
+std::vector<Step> solve_read(Store& s) {
     setprob(s);
-    if (s.opt.fractions) return solve_fractions(s);
-    if (s.opt.debug) tableau(s);
+    if (s.opt.fractions && !s.opt.numbers_only) return solve_fractions(s);
+    if (s.opt.debug && !s.opt.numbers_only) tableau(s);
     std::vector<Step> steps;
     if (s.opt.picture)
         steps = recorded_simplex(s);
     else
         simplex(s);
-    checked_report(s);
+    if (s.opt.numbers_only)
+        checked_outcome(s);
+    else
+        checked_report(s);
     return steps;
 }
 

@@ -11,6 +11,9 @@ namespace zep::detail {
 // Returns the steps the simplex took where the fractions or the picture
 // asked for them, else none.
 std::vector<Step> solve(Store& s);
+
+// The same for a model already in the store.
+std::vector<Step> solve_read(Store& s);
 void solveRun(Store& s, int argc, char** argv);
 
 } // namespace zep::detail

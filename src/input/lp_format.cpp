@@ -12,124 +12,12 @@
 
 #include "input/bounds.h"
 #include "input/chars.h"
+#include "input/lp_tokens.h"
 #include "input/named_model.h"
 
 namespace zep::detail {
 
 namespace {
-
-enum class Tok { end, name, number, relation, sign, colon };
-
-struct Token {
-    Tok kind = Tok::end;
-    const char* text = "";
-    int len = 0;
-    double value = 0; // number: its value; sign: +1 or -1
-    int relation = 0; // 1 for <=, -1 for >=, 0 for =
-};
-
-// The integer, binary and semi-continuous sections are taken while they
-// are empty; the first name in one is refused.
-enum class Section { none, objective, constraints, bounds, general, binary, semi, ended };
-
-// Where a row stands between tokens.
-enum class RowState { start, terms, sign, coefficient, relation, relationSign };
-
-struct LpReader {
-    NamedModel m;
-    const char* p = nullptr; // next character of m.text
-    Section section = Section::none;
-    RowState state = RowState::start;
-    int row = -1;       // the row being read; -1 between constraints
-    double sign = 1;    // of the pending term or right-hand side
-    double coef = 1;    // pending coefficient
-    int coefLine = 0;   // where the pending coefficient stands
-    bool terms = false; // the row has a term
-    bool left = false;  // the row began "value relation": a range
-    double leftValue = 0;
-    int leftRelation = 0;
-};
-
-// Characters of a name besides letters and digits; a name does not begin
-// with a digit or a point.
-bool nameChar(int c) {
-    return std::isalnum(c) || (c != 0 && std::strchr("!\"#$%&()/,.;?@_`'{}|~", c));
-}
-bool nameStart(int c) {
-    return nameChar(c) && !std::isdigit(c) && c != '.';
-}
-
-bool same(const Token& t, const char* word) {
-    return t.kind == Tok::name && static_cast<int>(std::strlen(word)) == t.len &&
-           strnicmp(t.text, word, t.len) == 0;
-}
-
-void copyName(char* dst, const Token& t) {
-    std::memcpy(dst, t.text, static_cast<size_t>(t.len));
-    dst[t.len] = '\0';
-}
-
-[[noreturn]] void refuseChar(Store& s, LpReader& r, int c) {
-    if (c == '[' || c == '*' || c == '^') refuseLine(s, r.m, "quadratic terms are not supported");
-    if (std::isprint(c)) refuseLine(s, r.m, "unexpected character '%c'", c);
-    refuseLine(s, r.m, "unexpected byte 0x%02X", static_cast<unsigned char>(c));
-}
-
-double numberAt(Store& s, LpReader& r) {
-    double v = 0;
-    const char* end = readNumber(s, r.m, r.p, v);
-    if (!end) refuseChar(s, r, '.');
-    if (!std::isfinite(v))
-        refuseLine(s, r.m, "the number %.*s is out of range", static_cast<int>(end - r.p), r.p);
-    r.p = end;
-    return v;
-}
-
-Token nextToken(Store& s, LpReader& r) {
-    while (*r.p == ' ' || *r.p == '\t') r.p++;
-    Token t;
-    t.text = r.p;
-    int c = static_cast<unsigned char>(*r.p);
-    if (c == '\0') return t;
-    if (std::isdigit(c) || c == '.') {
-        t.kind = Tok::number;
-        t.value = numberAt(s, r);
-    } else if (nameStart(c)) {
-        t.kind = Tok::name;
-        while (nameChar(static_cast<unsigned char>(*r.p))) r.p++;
-    } else if (c == '+' || c == '-') {
-        t.kind = Tok::sign;
-        t.value = c == '-' ? -1 : 1;
-        r.p++;
-    } else if (c == ':') {
-        t.kind = Tok::colon;
-        r.p++;
-    } else if (c == '<' || c == '>' || c == '=') {
-        t.kind = Tok::relation;
-        r.p++;
-        int d = static_cast<unsigned char>(*r.p);
-        if (c == '=' && (d == '<' || d == '>')) {
-            c = d;
-            r.p++;
-        } else if (c != '=' && d == '=') {
-            r.p++;
-        }
-        if (*r.p == '<' || *r.p == '>' || *r.p == '=')
-            refuseLine(s, r.m, "unknown relation %.*s", static_cast<int>(r.p - t.text) + 1, t.text);
-        t.relation = c == '<' ? 1 : c == '>' ? -1 : 0;
-    } else {
-        refuseChar(s, r, c);
-    }
-    t.len = static_cast<int>(r.p - t.text);
-    return t;
-}
-
-Token peekToken(Store& s, LpReader& r) {
-    const char* at = r.p;
-    Token t = nextToken(s, r);
-    r.p = at;
-    return t;
-}
 
 // Row state -------------------------------------------------------------
 
@@ -434,9 +322,9 @@ int lpSenseWord(const char* word, int len) {
 }
 
 bool lpName(const char* name) {
-    if (!nameStart(static_cast<unsigned char>(name[0]))) return false;
+    if (!lpNameStart(static_cast<unsigned char>(name[0]))) return false;
     for (const char* p = name; *p; p++)
-        if (!nameChar(static_cast<unsigned char>(*p))) return false;
+        if (!lpNameChar(static_cast<unsigned char>(*p))) return false;
     constexpr const char* keywords[] = {"st",    "s.t.",   "st.",      "subject", "such",
                                         "bound", "bounds", "gen",      "general", "generals",
                                         "bin",   "binary", "binaries", "semi",    "semis",

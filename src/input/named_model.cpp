@@ -71,6 +71,8 @@ void refuseLine(Store& s, const NamedModel& m, const char* fmt, ...) {
     va_start(ap, fmt);
     std::vsnprintf(message, sizeof message, fmt, ap);
     va_end(ap);
+    if (std::strcmp(m.form, model_form) == 0)
+        fail(s, ErrorKind::model, {}, nullptr, format("%s: %s", m.text, message));
     ErrorKind kind = std::strcmp(m.form, "MPS") == 0 ? ErrorKind::mps_input : ErrorKind::lp_input;
     fail(s, kind, {m.line, 0},
          format("%s input error, line %d: %s\n", m.form, m.line, message).c_str(), message);
@@ -173,7 +175,7 @@ void finishNamedModel(Store& s, NamedModel& m) {
     s.tab.last_row = s.model.num_cons;
     print(s, "Processing %d variables and %d constraints from file %s\n", written, s.model.num_cons,
           s.file_name);
-    if (s.model.obj_const != 0) {
+    if (s.model.obj_const != 0 && std::strcmp(m.form, model_form) != 0) {
         char constant[32] = {};
         std::to_chars(constant, constant + sizeof constant - 1, s.model.obj_const);
         warn(s, NoteKind::objective_constant, Place{},

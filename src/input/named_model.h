@@ -11,8 +11,12 @@ constexpr int line_max = 4095; // longest line either reader takes
 
 // The state of one reading, beside the store: where the reader stands and
 // the names as the file spells them (the store holds them upper-cased).
+// The form of a Model built in code: its refusals name the part of the
+// Model that text holds, and go without the input error line.
+inline constexpr char model_form[] = "Model";
+
 struct NamedModel {
-    const char* form; // "LP format" or "MPS": opens each refusal
+    const char* form; // "LP format", "MPS" or model_form: opens each refusal
     int line = 0;
     char text[line_max + 2] = {};
     char varSpelling[max_names + 1][name_size] = {};

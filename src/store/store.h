@@ -139,6 +139,7 @@ struct Store {
         int fractions = 0;              // --fractions: tableaux and reports in exact fractions
         int picture = 0;                // draw the picture of a two-variable model
         const char* svg_file = nullptr; // --svg=FILE: where zep-solve writes it
+        int numbers_only = 0;           // the outcome proven and kept, no report printed
     } opt;
 
     // Numeric parameters; initParam sets all but eps_print.
