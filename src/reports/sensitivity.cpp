@@ -80,6 +80,10 @@ template <class Range> void rhsLimits(Line& line, const Store& s, const Range& r
     }
 }
 
+// The tables' terms hold no bounds: a model with them gets each table's
+// head and a line that says so (the tables come empty).
+constexpr const char* not_ranged = "(the model has bounds or ranges: not ranged)";
+
 template <class Range> void basicCostLine(Store& s, const Range& range) {
     Line line;
     costLimits(line, s, range, no_lower_field);
@@ -101,12 +105,16 @@ template <class Tables, class Current> void costTable(Store& s, const Tables& g,
              "    Lower Limit (Becomes+)\n");
     print(s, "--------------------------    ----------------------"
              "    -----------------------\n");
-    for (int v = 1; v <= s.model.num_vars; v++) {
+    for (int v = 1; v <= written_vars(s); v++) {
         char lead[buf_size];
         compose(lead, sizeof lead, "%2d. %-8.8s", v, s.tab.varname[v]);
         Line line{lead};
         line.number(current(v), 3, true);
         print(s, "%s ", line.text.c_str());
+        if (g.cost.empty()) {
+            print(s, "%s\n", not_ranged);
+            continue;
+        }
         const auto& range = g.cost[static_cast<std::size_t>(v - 1)];
         if (s.tab.col_status[v] > 0)
             basicCostLine(s, range);
@@ -128,7 +136,10 @@ template <class Tables, class Current> void rhsTable(Store& s, const Tables& g, 
         compose(lead, sizeof lead, "%2d. %-8s", i, s.model.rname[i]);
         Line line{lead};
         line.number(current(i), 2, true);
-        rhsLimits(line, s, g.rhs[static_cast<std::size_t>(i - 1)]);
+        if (g.rhs.empty())
+            line.text += std::string("    ") + not_ranged;
+        else
+            rhsLimits(line, s, g.rhs[static_cast<std::size_t>(i - 1)]);
         print(s, "%s\n", line.text.c_str());
     }
 }
@@ -136,13 +147,20 @@ template <class Tables, class Current> void rhsTable(Store& s, const Tables& g, 
 } // namespace
 
 void ranger(Store& s, const ExactTableau* exact) {
+    if (!only_non_negative(s)) {
+        Ranging none;
+        range_cost(s, none);
+        range_rhs(s, none);
+        return;
+    }
     Ranging g = final_ranging(s, exact);
     range_cost(s, g);
     range_rhs(s, g);
 }
 
 void ranger_fractions(Store& s, const ExactTableau& e) {
-    ExactRanging g = exact_limits(s, e);
+    ExactRanging g;
+    if (only_non_negative(s)) g = exact_limits(s, e);
     costTable(s, g, [&](int v) { return written(s.tab.cost[v]); });
     rhsTable(s, g, [&](int i) { return written(s.model.rrhs[i]); });
 }
