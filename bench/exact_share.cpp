@@ -46,7 +46,8 @@ struct Tally {
 void classifyOptimum(const Store& s, Tally& t) {
     t.optimal++;
     BasisBounds b;
-    if (bound_basis(s, b, true) && optimum_bounded(s, b) && summaries_print_exactly(s, b)) {
+    if (only_non_negative(s) && bound_basis(s, b, true) && optimum_bounded(s, b) &&
+        summaries_print_exactly(s, b)) {
         t.bounds++;
     } else if (exact_basis_solution(s, b) && optimum_bounded(s, b) &&
                summaries_print_exactly(s, b)) {
