@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <vector>
 
 #include "check/exact.h"
 #include "fractions/replay.h"
@@ -45,16 +46,14 @@ TEST(Fractions, ReplayedFinalTableauEqualsTheExactResolve) {
         Harness h(fileText(file));
         Store& s = h.store();
         zep::detail::initParam(s);
-        zep::detail::StepLog log;
+        std::vector<zep::detail::Step> steps;
         int status = h.run([&](Store& st) {
             zep::detail::generate2(st);
             zep::detail::setprob(st);
-            st.engine.steps = &log;
-            zep::detail::simplex(st);
-            st.engine.steps = nullptr;
+            zep::detail::simplex(st, &steps);
         });
         if (status >= 0) continue;
-        zep::detail::Replay replayed = zep::detail::replay(s, log.steps);
+        zep::detail::Replay replayed = zep::detail::replay(s, steps);
         if (replayed.zero_step != 0 || !zep::detail::exactly_final(s, replayed.last)) continue;
         int float_pivots = s.engine.pivots;
         zep::detail::ExactTableau resolved = zep::detail::exact_at_basis(s);

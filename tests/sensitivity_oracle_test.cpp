@@ -40,7 +40,7 @@ void judgeModel(const std::string& text, const std::string& name, Tally& tally) 
     zep::detail::initParam(s);
     int status = h.run([](Store& st) { zep::detail::solve(st); });
     tally.models++;
-    if (status != -1 || s.engine.end_stat != 1) return;
+    if (status != -1 || s.engine.end_stat != zep::Outcome::optimal) return;
     tally.optimal++;
     Judgement j = zep::detail::testing::judgeSensitivity(s, h.output());
     tally.numbers += j.numbers;
@@ -226,7 +226,8 @@ TEST(SensitivityOracle, FloatRangingPrintsAsTheExactWhereItDecides) {
             Session h(readText(f.path()));
             Store& s = h.store();
             zep::detail::initParam(s);
-            if (h.run([](Store& st) { zep::detail::solve(st); }) != -1 || s.engine.end_stat != 1)
+            if (h.run([](Store& st) { zep::detail::solve(st); }) != -1 ||
+                s.engine.end_stat != zep::Outcome::optimal)
                 continue;
             optimal++;
             zep::detail::Ranging g;

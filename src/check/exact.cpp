@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "simplex/two_phase.h"
 #include "store/double_text.h"
 
 namespace zep::detail {
@@ -100,15 +101,14 @@ int leaving(const Store& s, const ExactTableau& e, int q) {
     return best;
 }
 
-// One phase on objective row obj; 1 when optimal, 3 when unbounded.
-int runPhase(const Store& s, ExactTableau& e, int obj) {
+// One phase on objective row obj.
+PhaseEnd runPhase(const Store& s, ExactTableau& e, int obj) {
     for (;;) {
         int q = entering(s, e, obj);
-        if (q == 0) return 1;
-        e.piv_col = q;
+        if (q == 0) return {Outcome::optimal};
         e.pivots++;
         int r = leaving(s, e, q);
-        if (r == 0) return 3;
+        if (r == 0) return {Outcome::unbounded, q};
         pivot(e, r, q);
         e.steps.push_back({s.tab.phase, r, q});
     }
@@ -170,12 +170,23 @@ void storeTableau(Store& s, const ExactTableau& e) {
     for (int j = 1; j <= s.tab.last_col; j++) s.tab.col_status[j] = e.status[j];
 }
 
-void storeResult(Store& s, const ExactTableau& e, int end_stat) {
+void storeResult(Store& s, const ExactTableau& e, const PhaseEnd& end) {
     storeTableau(s, e);
-    s.engine.end_stat = end_stat;
-    s.engine.unbounded = end_stat == 3 ? 1 : 0;
-    if (e.piv_col != 0) s.engine.piv_col = e.piv_col;
+    s.engine.end_stat = end.outcome;
+    if (end.outcome == Outcome::unbounded) s.engine.piv_col = end.piv_col;
 }
+
+// The exact rules as the two-phase driver runs them.
+struct ExactPhases {
+    const Store& s;
+    ExactTableau& e;
+
+    void begin(int phase) {
+        if (phase == 2 && s.tab.num_artif > 0) driveOutArtificials(s, e);
+    }
+    PhaseEnd run() { return runPhase(s, e, s.tab.obj_row); }
+    bool feasible() { return artificialsAtZero(s, e); }
+};
 
 } // namespace
 
@@ -249,21 +260,9 @@ void exact_simplex(Store& s, ExactTableau& e) {
         e = build(s);
         float_steps = 0;
     }
-    int end_stat = 1;
-    s.tab.phase = 2;
-    if (s.tab.num_artif > 0 && (fresh || !artificialsAtZero(s, e))) {
-        s.tab.phase = 1;
-        s.tab.obj_row = s.tab.ph1_row;
-        end_stat = runPhase(s, e, s.tab.ph1_row);
-        if (end_stat == 1 && !artificialsAtZero(s, e)) end_stat = 2;
-        if (end_stat == 1) s.tab.phase = 2;
-    }
-    if (s.tab.phase == 2) {
-        if (s.tab.num_artif > 0) driveOutArtificials(s, e);
-        s.tab.obj_row = s.tab.ph2_row;
-        end_stat = runPhase(s, e, s.tab.ph2_row);
-    }
-    storeResult(s, e, end_stat);
+    s.tab.phase = s.tab.num_artif > 0 && (fresh || !artificialsAtZero(s, e)) ? 1 : 2;
+    ExactPhases phases{s, e};
+    storeResult(s, e, two_phase(s, phases));
     s.engine.pivots = float_steps + e.pivots;
 }
 
