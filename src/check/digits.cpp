@@ -30,6 +30,7 @@ bool printed(char* text, const char* format, double x) {
 
 bool prints_same(const char* format, double lo, double hi) {
     if (!(lo <= hi)) return false;
+    if (unsignedZero(lo) == unsignedZero(hi)) return true;
     char low[text_size], high[text_size];
     if (!printed(low, format, unsignedZero(lo)) || !printed(high, format, unsignedZero(hi)))
         return false;

@@ -6,6 +6,7 @@
 
 #include "check/certificate.h"
 #include "check/enclosure.h"
+#include "check/reconstruct.h"
 #include "reports/values.h"
 
 namespace zep::detail {
@@ -113,9 +114,12 @@ bool exactOptimumHolds(const Store& s, const ExactTableau& e) {
     return true;
 }
 
+// Every basic value at least zero, and an artificial one exactly zero.
 bool pointBounded(const Store& s, const BasisBounds& b) {
-    for (int r = 1; r <= s.model.num_cons; r++)
-        if (!(b.x[s.tab.basis_index[r]].lo >= 0)) return false;
+    for (int r = 1; r <= s.model.num_cons; r++) {
+        const Interval& x = b.x[s.tab.basis_index[r]];
+        if (!(x.lo >= 0) || (s.tab.isart[s.tab.basis_index[r]] && x.hi != 0)) return false;
+    }
     return true;
 }
 
@@ -126,13 +130,18 @@ bool optimumBounded(const Store& s, const BasisBounds& b) {
     return true;
 }
 
-// The bounds prove the basis optimal and the summaries' values right, or
-// the exact tableau of the basis proves it optimal and the values are
-// printed from it.
+// The bounds prove the basis optimal and the summaries' values right; or
+// the exact solution of the basis, reconstructed, proves it (a degenerate
+// basis's exact zeros are beyond any interval); or the exact tableau of
+// the basis proves it optimal and the values are printed from it.
 Proof optimumProof(const Store& s, ExactTableau& e) {
     BasisBounds b;
     if (bound_basis(s, b, true) && optimumBounded(s, b) && summaries_print_exactly(s, b))
         return Proof::float_tableau;
+    if (exact_basis_solution(s, b)) {
+        if (!optimumBounded(s, b)) return Proof::none;
+        if (summaries_print_exactly(s, b)) return Proof::float_tableau;
+    }
     if (!atBasis(s, e).at_basis || !exactOptimumHolds(s, e)) return Proof::none;
     return Proof::exact_tableau;
 }

@@ -33,13 +33,15 @@ bool variablePrintsExactly(const Store& s, const BasisBounds& b, int j) {
 }
 
 // A slack prints as a point only where it is exactly zero: a nonbasic
-// one.
+// one, or a basic one that is exactly zero in the tableau and in b.
 bool rowPrintsExactly(const Store& s, const BasisBounds& b, int r) {
     RowSummary row = row_summary(s, r);
     int k = s.tab.added_col[r];
     if (s.tab.col_status[k] > 0) {
         Interval slack = hull(b.x[k], row.slack);
-        if (!(slack.lo > 0 || slack.hi < 0) || !prints_same(row_format, slack.lo, slack.hi))
+        bool zero = slack.lo == 0 && slack.hi == 0;
+        if (!zero &&
+            (!(slack.lo > 0 || slack.hi < 0) || !prints_same(row_format, slack.lo, slack.hi)))
             return false;
     } else if (row.slack != 0) {
         return false;
