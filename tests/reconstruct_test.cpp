@@ -123,7 +123,7 @@ TEST(Reconstruct, AgreesWithTheExactTableau) {
         Harness h(text);
         solved(h);
         const Store& s = h.store();
-        if (s.engine.end_stat != 1) continue;
+        if (s.engine.end_stat != zep::Outcome::optimal) continue;
         optimal++;
         BasisBounds b;
         if (!zep::detail::exact_basis_solution(s, b)) continue;
