@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "simplex/two_phase.h"
+#include "stdform/phase1_row.h"
 #include "store/double_text.h"
 
 namespace zep::detail {
@@ -14,19 +15,6 @@ namespace zep::detail {
 namespace {
 
 using Row = std::vector<mpq_class>;
-
-// The phase-1 row as the standard form builds it: minus the sum of the
-// artificial rows, +1 in the surplus columns, the sum of their
-// right-hand sides in column 0.
-void buildPhase1Row(const Store& s, ExactTableau& e) {
-    Row& p1 = e.a[s.tab.ph1_row];
-    for (int r = 1; r <= s.model.num_cons; r++) {
-        if (!s.tab.art_col[r]) continue;
-        for (int j = 1; j <= s.model.num_vars; j++) p1[j] -= e.a[r][j];
-        p1[0] += e.a[r][0];
-        if (s.tab.row_type[r] < 0) p1[s.tab.added_col[r]] = 1;
-    }
-}
 
 // The starting tableau of the standard form, in the model's numbers as
 // written.
@@ -45,7 +33,7 @@ ExactTableau build(const Store& s) {
         e.basis[r] = basic;
         e.status[basic] = r;
     }
-    if (s.tab.num_artif > 0) buildPhase1Row(s, e);
+    if (s.tab.num_artif > 0) build_phase1_row(s, e.a);
     e.at_basis = true;
     return e;
 }
