@@ -75,8 +75,7 @@ TEST(Fractions, ReplayedFinalTableauEqualsTheExactResolve) {
     EXPECT_GT(compared, 70);
 }
 
-// A bound flip cannot be replayed as a pivot, and neither can a pivot on
-// an entry that is zero in exact arithmetic.
+// A pivot on an entry that is zero in exact arithmetic cannot be replayed.
 TEST(Fractions, ReplayStopsAtAZeroPivot) {
     Harness h("MAX 2 2\nX Y\nPROFIT 2 3\nC1 1 1 <= 4\nC2 1 3 <= 6\n");
     Store& s = h.store();
@@ -84,7 +83,6 @@ TEST(Fractions, ReplayStopsAtAZeroPivot) {
     zep::detail::generate2(s);
     zep::detail::setprob(s);
     EXPECT_EQ(zep::detail::replay(s, {{2, 2, 2}, {2, 1, 2}}).zero_step, 2);
-    EXPECT_EQ(zep::detail::replay(s, {{2, 0, 1}}).zero_step, 1);
     zep::detail::Replay ok = zep::detail::replay(s, {{2, 2, 2}, {2, 1, 1}});
     EXPECT_EQ(ok.zero_step, 0);
     EXPECT_EQ(ok.last.a[0][0], 9);

@@ -93,12 +93,17 @@ ExactTableau& atBasis(const Store& s, ExactTableau& e) {
     return e;
 }
 
-// Every basic value of the exact tableau is at least zero and every
-// artificial one zero: the basis's point meets every row and x >= 0.
+// Every basic value of the exact tableau is at least zero, at most its
+// column's width where it has an upper bound, and every artificial one
+// zero: the basis's point meets every row and every bound.
 bool exactPointHolds(const Store& s, const ExactTableau& e) {
     for (int r = 1; r <= s.model.num_cons; r++) {
         int sign = sgn(e.a[r][0]);
         if (sign < 0 || (sign > 0 && s.tab.isart[e.basis[r]])) return false;
+        int j = e.basis[r];
+        if (s.model.upper[j] != s.tol.infinity &&
+            e.a[r][0] > written(s.model.upper[j]) - written(s.model.lower[j]))
+            return false;
     }
     return true;
 }
@@ -110,7 +115,7 @@ bool exactPointHolds(const Store& s, const ExactTableau& e) {
 bool exactOptimumHolds(const Store& s, const ExactTableau& e) {
     if (!exactPointHolds(s, e)) return false;
     for (int j = 1; j <= s.tab.last_col; j++)
-        if (!s.tab.isart[j] && sgn(e.a[0][j]) < 0) return false;
+        if (!s.tab.isart[j] && sgn(e.a[0][j]) * boundSide(s, j) < 0) return false;
     return true;
 }
 
@@ -136,7 +141,8 @@ bool optimumBounded(const Store& s, const BasisBounds& b) {
 // the basis proves it optimal and the values are printed from it.
 Proof optimumProof(const Store& s, ExactTableau& e) {
     BasisBounds b;
-    if (bound_basis(s, b, true) && optimumBounded(s, b) && summaries_print_exactly(s, b))
+    if (only_non_negative(s) && bound_basis(s, b, true) && optimumBounded(s, b) &&
+        summaries_print_exactly(s, b))
         return Proof::float_tableau;
     if (exact_basis_solution(s, b)) {
         if (!optimumBounded(s, b)) return Proof::none;
@@ -156,7 +162,7 @@ bool infeasibilityHolds(const Store& s, ExactTableau& e) {
     if (dualsHoldLifted(s, zero, u) && farkas_holds(s, u)) return true;
     if (!atBasis(s, e).at_basis) return false;
     for (int j = 1; j <= s.tab.last_col; j++)
-        if (!s.tab.isart[j] && sgn(e.a[s.tab.ph1_row][j]) < 0) return false;
+        if (!s.tab.isart[j] && sgn(e.a[s.tab.ph1_row][j]) * boundSide(s, j) < 0) return false;
     mpq_class artificials = 0;
     for (int r = 1; r <= s.model.num_cons; r++)
         if (s.tab.isart[e.basis[r]]) artificials += e.a[r][0];
@@ -169,7 +175,7 @@ bool infeasibilityHolds(const Store& s, ExactTableau& e) {
 // then as the exact tableau of the same basis does.
 bool unboundedHolds(const Store& s, ExactTableau& e) {
     BasisBounds b;
-    bool point = bound_basis(s, b, false) && pointBounded(s, b);
+    bool point = only_non_negative(s) && bound_basis(s, b, false) && pointBounded(s, b);
     if (!point && (!atBasis(s, e).at_basis || !exactPointHolds(s, e))) return false;
     double dx[tab_cols] = {};
     // The column left nonbasic at its upper bound moved down from it.

@@ -70,9 +70,57 @@ struct TermLine {
 // A row's terms: every variable in the objective (so that a reader numbers
 // the variables in their order), only the others' non-zero ones elsewhere.
 void terms(Store& s, TermLine& line, int r) {
-    for (int j = 1; j <= s.model.num_vars; j++)
+    for (int j = 1; j <= written_vars(s); j++)
         if (r == 0 || s.tab.a_mat[r][j] != 0) line.term(s.tab.a_mat[r][j], s.tab.varname[j]);
-    if (line.first && r > 0 && s.model.num_vars > 0) line.term(0, s.tab.varname[1]);
+    if (line.first && r > 0 && written_vars(s) > 0) line.term(0, s.tab.varname[1]);
+}
+
+// Variable j's bounds as the model writes them: a free variable's two
+// columns folded back into one.
+struct WrittenBounds {
+    double lower, upper;
+    bool infinite_lower, infinite_upper;
+};
+
+WrittenBounds boundsOf(const Store& s, int j) {
+    bool split = s.model.neg_col[j] != 0;
+    return {s.model.lower[j], s.model.upper[j], split, s.model.upper[j] == s.tol.infinity};
+}
+
+bool plainBounds(const WrittenBounds& b) {
+    return !b.infinite_lower && b.lower == 0 && b.infinite_upper;
+}
+
+void writeLpBounds(Store& s) {
+    bool any = false;
+    for (int j = 1; j <= written_vars(s); j++) {
+        WrittenBounds b = boundsOf(s, j);
+        if (plainBounds(b)) continue;
+        if (!any) std::fprintf(s.out, "Bounds\n");
+        any = true;
+        const char* x = s.tab.varname[j];
+        Number l(b.lower, false), u(b.upper, false);
+        if (b.infinite_lower && b.infinite_upper)
+            std::fprintf(s.out, " %s free\n", x);
+        else if (b.infinite_lower)
+            std::fprintf(s.out, " -inf <= %s <= %s\n", x, u.text);
+        else if (!b.infinite_upper && b.lower == b.upper)
+            std::fprintf(s.out, " %s = %s\n", x, l.text);
+        else if (b.infinite_upper)
+            std::fprintf(s.out, " %s >= %s\n", x, l.text);
+        else if (b.lower == 0)
+            std::fprintf(s.out, " %s <= %s\n", x, u.text);
+        else
+            std::fprintf(s.out, " %s <= %s <= %s\n", l.text, x, u.text);
+    }
+}
+
+// The ends of a ranged row, lower and upper.
+double lowerEnd(const Store& s, int r) {
+    return s.tab.row_type[r] > 0 ? s.model.rrhs[r] - s.model.range[r] : s.model.rrhs[r];
+}
+double upperEnd(const Store& s, int r) {
+    return s.tab.row_type[r] > 0 ? s.model.rrhs[r] : s.model.rrhs[r] + s.model.range[r];
 }
 
 void writeRows(Store& s, bool algebraic) {
@@ -81,6 +129,14 @@ void writeRows(Store& s, bool algebraic) {
         line.put(algebraic ? "" : " ");
         line.put(s.model.rname[r]);
         line.put(algebraic ? ")" : ":");
+        if (s.model.has_range[r]) {
+            line.put(" ");
+            line.put(Number(lowerEnd(s, r), false).text);
+            line.put(" <=");
+            terms(s, line, r);
+            std::fprintf(s.out, " <= %s\n", Number(upperEnd(s, r), false).text);
+            continue;
+        }
         terms(s, line, r);
         Number rhs(s.model.rrhs[r], algebraic);
         std::fprintf(s.out, " %s %s\n", relationText(s.tab.row_type[r]), rhs.text);
@@ -94,8 +150,13 @@ void writeLp(Store& s) {
     objective.put(s.model.rname[0]);
     objective.put(":");
     terms(s, objective, 0);
+    if (s.model.obj_const != 0) {
+        Number constant(std::fabs(s.model.obj_const), false);
+        std::fprintf(s.out, " %c %s", s.model.obj_const < 0 ? '-' : '+', constant.text);
+    }
     std::fprintf(s.out, "\nSubject To\n");
     writeRows(s, false);
+    writeLpBounds(s);
     std::fprintf(s.out, "End\n");
 }
 
@@ -114,6 +175,33 @@ void mpsEntry(Store& s, const char* first, const char* second, double v) {
     std::fprintf(s.out, "    %-8s  %-8s  %s\n", first, second, text.text);
 }
 
+void mpsBound(Store& s, const char* type, int j, const double* v) {
+    if (v)
+        std::fprintf(s.out, " %s BND       %-8s  %s\n", type, s.tab.varname[j],
+                     Number(*v, false).text);
+    else
+        std::fprintf(s.out, " %s BND       %s\n", type, s.tab.varname[j]);
+}
+
+void writeMpsBounds(Store& s) {
+    bool any = false;
+    for (int j = 1; j <= written_vars(s); j++) {
+        WrittenBounds b = boundsOf(s, j);
+        if (plainBounds(b)) continue;
+        if (!any) std::fprintf(s.out, "BOUNDS\n");
+        any = true;
+        if (b.infinite_lower) {
+            mpsBound(s, b.infinite_upper ? "FR" : "MI", j, nullptr);
+            if (!b.infinite_upper) mpsBound(s, "UP", j, &b.upper);
+        } else if (!b.infinite_upper && b.lower == b.upper) {
+            mpsBound(s, "FX", j, &b.lower);
+        } else {
+            if (b.lower != 0) mpsBound(s, "LO", j, &b.lower);
+            if (!b.infinite_upper) mpsBound(s, "UP", j, &b.upper);
+        }
+    }
+}
+
 void writeMps(Store& s) {
     std::fprintf(s.out, "NAME          %s\n", s.model.rname[0]);
     if (s.model.z_mult < 0) std::fprintf(s.out, "OBJSENSE\n    MAX\n");
@@ -125,15 +213,24 @@ void writeMps(Store& s) {
                                              : 'E',
                      s.model.rname[r]);
     std::fprintf(s.out, "COLUMNS\n");
-    for (int j = 1; j <= s.model.num_vars; j++) {
+    for (int j = 1; j <= written_vars(s); j++) {
         mpsEntry(s, s.tab.varname[j], s.model.rname[0], s.tab.a_mat[0][j]);
         for (int r = 1; r <= s.model.num_cons; r++)
             if (s.tab.a_mat[r][j] != 0)
                 mpsEntry(s, s.tab.varname[j], s.model.rname[r], s.tab.a_mat[r][j]);
     }
     std::fprintf(s.out, "RHS\n");
+    if (s.model.obj_const != 0) mpsEntry(s, "RHS", s.model.rname[0], -s.model.obj_const);
     for (int r = 1; r <= s.model.num_cons; r++)
         if (s.model.rrhs[r] != 0) mpsEntry(s, "RHS", s.model.rname[r], s.model.rrhs[r]);
+    bool ranges = false;
+    for (int r = 1; r <= s.model.num_cons; r++) {
+        if (!s.model.has_range[r]) continue;
+        if (!ranges) std::fprintf(s.out, "RANGES\n");
+        ranges = true;
+        mpsEntry(s, "RNG", s.model.rname[r], s.model.range[r]);
+    }
+    writeMpsBounds(s);
     std::fprintf(s.out, "ENDATA\n");
 }
 
@@ -161,7 +258,21 @@ bool refuse(char* why, std::size_t size, const char* what, const char* name, con
 } // namespace
 
 bool writable(const Store& s, ModelForm to, char* why, std::size_t size) {
-    const char* form = to == ModelForm::lp ? "LP format" : "algebraic form";
+    const char* form = to == ModelForm::lp          ? "LP format"
+                       : to == ModelForm::algebraic ? "algebraic form"
+                                                    : "matrix form";
+    if (to == ModelForm::matrix || to == ModelForm::algebraic) {
+        for (int j = 1; j <= written_vars(s); j++)
+            if (!plainBounds(boundsOf(s, j)))
+                return refuse(why, size, "bounds of", s.tab.varname[j], form);
+        if (s.model.obj_const != 0) {
+            std::snprintf(why, size, "the objective's constant cannot be written in the %s", form);
+            return false;
+        }
+        for (int r = 1; r <= s.model.num_cons; r++)
+            if (s.model.has_range[r])
+                return refuse(why, size, "range of row", s.model.rname[r], form);
+    }
     if (to == ModelForm::mps || to == ModelForm::matrix) return true;
     if (s.model.num_vars == 0 && s.model.num_cons > 0) {
         std::snprintf(why, size, "a constraint without variables cannot be written in the %s",
@@ -171,7 +282,7 @@ bool writable(const Store& s, ModelForm to, char* why, std::size_t size) {
     bool (*fits)(const char*) = to == ModelForm::lp ? lpName : algebraicName;
     for (int r = 0; r <= s.model.num_cons; r++)
         if (!fits(s.model.rname[r])) return refuse(why, size, "row label", s.model.rname[r], form);
-    for (int j = 1; j <= s.model.num_vars; j++)
+    for (int j = 1; j <= written_vars(s); j++)
         if (!fits(s.tab.varname[j]))
             return refuse(why, size, "variable name", s.tab.varname[j], form);
     if (to == ModelForm::algebraic)

@@ -69,7 +69,17 @@ void rhsLimits(Line& line, const Store& s, const RangeLine& range) {
 
 } // namespace
 
+// The tables' terms hold no bounds: a model with them gets each table's
+// head and a line that says so.
+constexpr const char* not_ranged = "(the model has bounds or ranges: not ranged)";
+
 void ranger(Store& s, const ExactTableau* exact) {
+    if (!only_non_negative(s)) {
+        Ranging none;
+        range_cost(s, none);
+        range_rhs(s, none);
+        return;
+    }
     Ranging g = final_ranging(s, exact);
     range_cost(s, g);
     range_rhs(s, g);
@@ -82,8 +92,12 @@ void range_cost(Store& s, const Ranging& g) {
              "    Lower Limit (Becomes+)\n");
     print(s, "--------------------------    ----------------------"
              "    -----------------------\n");
-    for (int v = 1; v <= s.model.num_vars; v++) {
+    for (int v = 1; v <= written_vars(s); v++) {
         print(s, "%2d. %-8.8s %13.3lf ", v, s.tab.varname[v], s.tab.cost[v]);
+        if (g.cost.empty()) {
+            print(s, "%s\n", not_ranged);
+            continue;
+        }
         const RangeLine& line = g.cost[static_cast<std::size_t>(v - 1)];
         if (s.tab.col_status[v] > 0)
             range_cb(s, line);
@@ -116,7 +130,10 @@ void range_rhs(Store& s, const Ranging& g) {
         compose(lead, sizeof lead, "%2d. %-8s", i, s.model.rname[i]);
         Line line{lead};
         line.number(" %13.2lf", s.model.rrhs[i]);
-        rhsLimits(line, s, g.rhs[static_cast<std::size_t>(i - 1)]);
+        if (g.rhs.empty())
+            line.text += std::string("    ") + not_ranged;
+        else
+            rhsLimits(line, s, g.rhs[static_cast<std::size_t>(i - 1)]);
         print(s, "%s\n", line.text.c_str());
     }
 }

@@ -44,6 +44,12 @@ const char* leavingName(const Store& s, int piv_row) {
     return s.tab.isart[leaving] ? "ARTIFICIAL" : s.tab.varname[leaving];
 }
 
+void moveToUpper(Store& s, int j) {
+    double adj = s.tab.upperb[j];
+    for (int r = 0; r <= s.tab.last_row; r++)
+        s.tab.a_mat[r][s.tab.rhs_col] = s.tab.a_mat[r][s.tab.rhs_col] - s.tab.a_mat[r][j] * adj;
+}
+
 void boundFlip(Store& s, const Entering& in) {
     adjrhsin(s, in);
     int& status = s.tab.col_status[in.piv_col];
@@ -100,8 +106,11 @@ Leaving ratio_test(Store& s, const Entering& in, bool bland) {
             out.best_row = limit.ratio_row;
         }
     }
-    if (out.best_row < 0) out.unbounded = true;
     int piv_row = out.best_row < 0 ? -out.best_row : out.best_row;
+    // A basic column limited by an upper bound it does not have: the step
+    // has no end.
+    if (out.best_row < 0 && s.tab.upperb[s.tab.basis_index[piv_row]] == s.tol.infinity)
+        out.unbounded = true;
     if (piv_row != 0) {
         int leav_var = s.tab.basis_index[piv_row];
         s.tab.col_status[leav_var] = out.best_row > 0 ? 0 : -1;
@@ -126,9 +135,13 @@ void pivot(Store& s, const Entering& in, const Leaving& out) {
     if (s.opt.show_exchanges)
         print(s, "%s leaves and %s enters solution\n", leavingName(s, piv_row),
               s.tab.varname[in.piv_col]);
+    int leaving = s.tab.basis_index[piv_row];
     piv_tabl(s, piv_row, in.piv_col);
     s.tab.basis_index[piv_row] = in.piv_col;
     s.tab.col_status[in.piv_col] = piv_row;
+    // A column that leaves at its upper bound: the values of the new basis
+    // are those with it there.
+    if (out.best_row < 0) moveToUpper(s, leaving);
 }
 
 void piv_tabl(Store& s, int piv_row, int piv_col) {

@@ -59,7 +59,7 @@ PhaseEnd opt(Store& s, std::vector<Step>* steps) {
         pivot(s, in, out);
         if (steps)
             steps->push_back(
-                {s.tab.phase, out.best_row < 0 ? -out.best_row : out.best_row, in.piv_col});
+                {s.tab.phase, out.best_row, in.direction < 0 ? -in.piv_col : in.piv_col});
         guardStep(s, guard);
         if (s.opt.debug) tableau(s);
     }

@@ -61,6 +61,21 @@ struct Store {
         char flipped[tab_rows] = {};
         double a_read[tab_rows][tab_cols] =
             {}; // rows 0 to num_cons as read; the simplex keeps off it
+        // The bounds of each column in the model's numbers (lower is finite
+        // once the readers end, upper is infinity where there is none) and
+        // the constant of the objective. A free variable is the difference
+        // of two columns: its own, and the column neg_col names among the
+        // last num_split columns, which the reports fold into it.
+        double lower[tab_cols] = {};
+        double upper[tab_cols] = {};
+        int neg_col[tab_cols] = {};
+        int num_split = 0;
+        double obj_const = 0;
+        // A ranged row: its slack or surplus column may rise no further
+        // than range[r] (the row is "<=" rrhs and ">=" rrhs - range, or
+        // ">=" rrhs and "<=" rrhs + range).
+        char has_range[tab_rows] = {};
+        double range[tab_rows] = {};
     } model;
 
     // The tableau and its basis: filled by the readers and the standard
@@ -162,6 +177,25 @@ struct Store {
 };
 
 void initParam(Store& s);
+
+// Every column is only x >= 0: no bound, shift, free variable or ranged row. The check's
+// bounds on the floating-point tableau and the ranging tables are laid out
+// for such models; the others are proven by the exact tableau of their
+// basis and not ranged.
+inline bool only_non_negative(const Store& s) {
+    if (s.model.num_split > 0) return false;
+    for (int j = 1; j <= s.tab.last_col; j++)
+        if (s.model.lower[j] != 0 || s.model.upper[j] != s.tol.infinity) return false;
+    for (int r = 1; r <= s.model.num_cons; r++)
+        if (s.model.has_range[r]) return false;
+    return true;
+}
+
+// The variables as the model writes them: the columns before the negative
+// parts of free variables.
+inline int written_vars(const Store& s) {
+    return s.model.num_vars - s.model.num_split;
+}
 
 // Keeps rows 0 to num_cons of a_mat as read, before the standard form and
 // the simplex transform them: every reader ends with it.
