@@ -8,8 +8,9 @@
 
 #include "check/exact.h"
 #include "check/reconstruct.h"
-#include "random_model.h"
+#include "input/form.h"
 #include "input/matrix.h"
+#include "random_model.h"
 #include "simplex/simplex.h"
 #include "stdform/stdform.h"
 #include "support.h"
@@ -142,6 +143,20 @@ TEST(Reconstruct, AgreesWithTheExactTableau) {
     }
     std::printf("%d optimal, %d reconstructed\n", optimal, answered);
     EXPECT_GT(answered, optimal * 3 / 4);
+}
+
+// A model with bounds is laid out shifted and bounded in the tableau,
+// which the reconstruction does not read: it answers nothing.
+TEST(Reconstruct, ModelWithBoundsIsLeftToTheExactTableau) {
+    Harness h("Maximize\n obj: 2 x + 3 y\nSubject To\n c1: x + y <= 4\n c2: x + 3 y <= 6\n"
+              "Bounds\n 1 <= x <= 2\nEnd\n");
+    zep::detail::initParam(h.store());
+    zep::detail::readModel(h.store());
+    zep::detail::setprob(h.store());
+    zep::detail::simplex(h.store());
+    ASSERT_EQ(h.store().engine.end_stat, 1);
+    BasisBounds b;
+    EXPECT_FALSE(zep::detail::exact_basis_solution(h.store(), b));
 }
 
 // A tableau value off by more than rounding does not verify.

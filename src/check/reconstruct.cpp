@@ -241,8 +241,7 @@ bool decimal_of(double v, Decimal& out) {
 
 bool exact_basis_solution(const Store& s, BasisBounds& b) {
     const int m = s.model.num_cons;
-    for (int j = 1; j <= s.tab.last_col; j++)
-        if (s.tab.col_status[j] < 0) return false;
+    if (!only_non_negative(s)) return false;
     double value[tab_rows], dual[tab_rows];
     for (int p = 1; p <= m; p++) {
         value[p] = s.tab.a_mat[p][s.tab.rhs_col];

@@ -33,8 +33,9 @@ bool decimal_of(double v, Decimal& out);
 // columns that meets B x = b and duals that meet y B = c_B, so that with
 // x >= 0 and every reduced cost >= 0 the pair is optimal and the
 // objective equals the dual bound. False where the fractions are not
-// found, do not verify or do not fit in 64 bits, or a column is at its
-// upper bound: then nothing is decided.
+// found, do not verify or do not fit in 64 bits, and for a model that is
+// not only x >= 0 (bounds, shifts, free variables, ranged rows): then
+// nothing is decided.
 bool exact_basis_solution(const Store& s, BasisBounds& b);
 
 } // namespace zep::detail
