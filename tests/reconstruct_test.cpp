@@ -154,7 +154,7 @@ TEST(Reconstruct, ModelWithBoundsIsLeftToTheExactTableau) {
     zep::detail::readModel(h.store());
     zep::detail::setprob(h.store());
     zep::detail::simplex(h.store());
-    ASSERT_EQ(h.store().engine.end_stat, 1);
+    ASSERT_EQ(h.store().engine.end_stat, zep::Outcome::optimal);
     BasisBounds b;
     EXPECT_FALSE(zep::detail::exact_basis_solution(h.store(), b));
 }
