@@ -11,6 +11,7 @@
 #include <cstdint>
 
 #include "check/enclosure.h"
+#include "check/exact.h"
 #include "store/store.h"
 
 namespace zep::detail {
@@ -37,5 +38,14 @@ bool decimal_of(double v, Decimal& out);
 // not only x >= 0 (bounds, shifts, free variables, ranged rows): then
 // nothing is decided.
 bool exact_basis_solution(const Store& s, BasisBounds& b);
+
+// The exact tableau of the store's basis, its rows in the store's order:
+// each column of the floating-point tableau reconstructed as fractions
+// over one denominator and kept only where B times it is the model's
+// column exactly, the objective rows carried from their starting weights
+// (w less w_B times the column). One pass over the model per column where
+// the pivots take a rational step per basic column. False where a column
+// is not found or does not verify, or the model is not only x >= 0.
+bool reconstructed_tableau(const Store& s, ExactTableau& e);
 
 } // namespace zep::detail
