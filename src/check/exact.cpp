@@ -227,12 +227,6 @@ void storeTableau(Store& s, const ExactTableau& e) {
     for (int j = 1; j <= s.tab.last_col; j++) s.tab.col_status[j] = e.status[j];
 }
 
-void storeResult(Store& s, const ExactTableau& e, const PhaseEnd& end) {
-    storeTableau(s, e);
-    s.engine.end_stat = end.outcome;
-    if (end.outcome == Outcome::unbounded) s.engine.piv_col = end.piv_col;
-}
-
 // The exact rules as the two-phase driver runs them.
 struct ExactPhases {
     const Store& s;
@@ -327,7 +321,9 @@ void exact_simplex(Store& s, ExactTableau& e) {
     }
     s.tab.phase = s.tab.num_artif > 0 && (fresh || !artificialsAtZero(s, e)) ? 1 : 2;
     ExactPhases phases{s, e};
-    storeResult(s, e, two_phase(s, phases));
+    PhaseEnd end = two_phase(s, phases);
+    storeTableau(s, e);
+    store_outcome(s, end);
     s.engine.pivots = float_steps + e.pivots;
 }
 

@@ -33,9 +33,7 @@ struct FloatPhases {
 void simplex(Store& s, std::vector<Step>* steps) {
     s.engine.pivots = 0;
     FloatPhases phases{s, steps};
-    PhaseEnd end = two_phase(s, phases);
-    s.engine.end_stat = end.outcome;
-    if (end.outcome == Outcome::unbounded) s.engine.piv_col = end.piv_col;
+    store_outcome(s, two_phase(s, phases));
 }
 
 std::vector<Step> recorded_simplex(Store& s) {

@@ -12,6 +12,13 @@
 
 namespace zep::detail {
 
+// The results the check and the reports read: the outcome and, after an
+// unbounded end, the column that moves without limit.
+inline void store_outcome(Store& s, const PhaseEnd& end) {
+    s.engine.end_stat = end.outcome;
+    if (end.outcome == Outcome::unbounded) s.engine.piv_col = end.piv_col;
+}
+
 template <class Engine> PhaseEnd two_phase(Store& s, Engine& engine) {
     if (s.tab.phase == 1) {
         engine.begin(1);
