@@ -27,9 +27,9 @@ namespace fs = std::filesystem;
 using zep::detail::testing::MatModel;
 using zep::detail::testing::MatRow;
 
-class HairlineModels {
+class HairlineModels : public zep::detail::testing::ModelDraws {
   public:
-    explicit HairlineModels(unsigned seed) : rng(seed) {}
+    using ModelDraws::ModelDraws;
 
     MatModel next() {
         MatModel m;
@@ -37,7 +37,7 @@ class HairlineModels {
         int n = pick(1, 5);
         for (int j = 0; j < n; j++) {
             m.names.push_back("X" + std::to_string(j + 1));
-            m.obj.push_back(chance(0.3) ? 0.0 : signed_(decimal(-2, 6)));
+            m.obj.push_back(chance(0.3) ? 0.0 : signed_(decimal(-2, 6, 4)));
         }
         int kind = pick(0, 3);
         if (kind == 0) pair(m, true);
@@ -45,37 +45,15 @@ class HairlineModels {
         if (kind == 2) nearParallel(m);
         if (kind == 3) hugeDifference(m);
         for (int extra = pick(0, 3); extra > 0; extra--) add(m, plainRow(m));
-        if (chance(0.7)) add(m, {std::vector<double>(m.names.size(), 1.0), '<', decimal(2, 12)});
+        if (chance(0.7)) add(m, {std::vector<double>(m.names.size(), 1.0), '<', decimal(2, 12, 4)});
         return m;
     }
 
   private:
-    std::mt19937 rng;
-
-    int pick(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); }
-    double unit() { return std::uniform_real_distribution<double>(0, 1)(rng); }
-    bool chance(double p) { return unit() < p; }
-    double signed_(double v) { return chance(0.3) ? -v : v; }
-
-    double decimal(int lo, int hi) {
-        char text[40];
-        std::snprintf(text, sizeof text, "%de%d", pick(1, 9999), pick(lo, hi) - 3);
-        return std::strtod(text, nullptr);
-    }
-
-    // v moved by a relative 10^-e, e from 9 to 15, written with digits
-    // enough to hold the move.
-    double hair(double v, bool up) {
-        int e = pick(9, 15);
-        char text[64];
-        std::snprintf(text, sizeof text, "%.*e", e + 3, v * (1 + (up ? 1 : -1) * std::pow(10, -e)));
-        return std::strtod(text, nullptr);
-    }
-
     MatRow plainRow(const MatModel& m) {
-        MatRow r{{}, "<<>="[pick(0, 3)], decimal(0, 9)};
+        MatRow r{{}, "<<>="[pick(0, 3)], decimal(0, 9, 4)};
         for (std::size_t j = 0; j < m.names.size(); j++)
-            r.coefs.push_back(chance(0.6) ? signed_(decimal(-3, 9)) : 0);
+            r.coefs.push_back(chance(0.6) ? signed_(decimal(-3, 9, 4)) : 0);
         return r;
     }
 
@@ -84,11 +62,11 @@ class HairlineModels {
     void pair(MatModel& m, bool contradiction) {
         MatRow r = plainRow(m);
         for (double& c : r.coefs) c = std::fabs(c);
-        r.coefs[0] = decimal(-1, 6);
+        r.coefs[0] = decimal(-1, 6, 4);
         r.rel = '<';
         add(m, r);
         r.rel = '>';
-        r.rhs = hair(r.rhs, contradiction);
+        r.rhs = moved(r.rhs, contradiction, 9, 15);
         add(m, r);
     }
 
@@ -96,12 +74,12 @@ class HairlineModels {
     // turned round and the right-hand side moved by a hair too.
     void nearParallel(MatModel& m) {
         MatRow r = plainRow(m);
-        r.coefs[0] = decimal(-1, 6);
+        r.coefs[0] = decimal(-1, 6, 4);
         add(m, r);
         std::size_t j = static_cast<std::size_t>(pick(0, static_cast<int>(r.coefs.size()) - 1));
-        if (r.coefs[j] != 0) r.coefs[j] = hair(r.coefs[j], chance(0.5));
+        if (r.coefs[j] != 0) r.coefs[j] = moved(r.coefs[j], chance(0.5), 9, 15);
         r.rel = r.rel == '<' ? '>' : r.rel == '>' ? '<' : "<>"[pick(0, 1)];
-        r.rhs = hair(r.rhs, chance(0.5));
+        r.rhs = moved(r.rhs, chance(0.5), 9, 15);
         add(m, r);
     }
 
@@ -113,7 +91,7 @@ class HairlineModels {
             m.obj.push_back(0);
         }
         m.obj[1] = m.sense == "MAX" ? 1.0 : -1.0;
-        double a = decimal(1, 4), t = decimal(2, 6), b = decimal(5, 9);
+        double a = decimal(1, 4, 4), t = decimal(2, 6, 4), b = decimal(5, 9, 4);
         char text[64];
         std::snprintf(text, sizeof text, "%.17g", a * t);
         add(m, {{a, 0}, '>', std::strtod(text, nullptr)});
@@ -121,22 +99,12 @@ class HairlineModels {
         add(m, {{b, 1}, '<', std::strtod(text, nullptr)});
         for (auto& row : m.rows) row.coefs.resize(m.names.size(), 0);
     }
-
-    static void add(MatModel& m, MatRow r) {
-        r.coefs.resize(m.names.size(), 0);
-        if (r.rhs < 0) {
-            for (double& c : r.coefs) c = -c;
-            r.rhs = -r.rhs;
-            r.rel = r.rel == '<' ? '>' : r.rel == '>' ? '<' : '=';
-        }
-        if (m.rows.size() < 30) m.rows.push_back(r);
-    }
 };
 
 // The exact answer: its outcome, and for an optimum the objective in the
 // model's own sense.
 struct Truth {
-    int end_stat = 0;
+    zep::Outcome end_stat = zep::Outcome::optimal;
     mpq_class objective;
 };
 
@@ -163,7 +131,7 @@ Truth exactTruth(const MatModel& m) {
         return mpq_class((c - e.a[obj][k]) * sign(r));
     };
     Truth t{s.engine.end_stat, 0};
-    if (t.end_stat == 2) {
+    if (t.end_stat == zep::Outcome::infeasible) {
         mpq_class ub = 0, sum;
         for (int r = 1; r <= rows; r++) {
             ub += dual(s.tab.ph1_row, r) * written(s.model.rrhs[r]);
@@ -193,7 +161,7 @@ Truth exactTruth(const MatModel& m) {
                                             : side == 0)
             << "row " << r << " of the exact point";
     }
-    if (t.end_stat == 3) return t;
+    if (t.end_stat == zep::Outcome::unbounded) return t;
     mpq_class primal = 0, bound = 0;
     for (int j = 1; j <= vars; j++) {
         mpq_class c = written(s.tab.cost[j]) * s.model.z_mult, d = c;
@@ -223,7 +191,7 @@ void judge(const fs::path& dir, const MatModel& m, Tally& tally) {
     tally.marked += solved.output.find(zep::detail::exact_note) != std::string::npos;
     tally.exact += solved.store->engine.exact_tableau;
     bool right = solved.status == -1 && solved.store->engine.end_stat == truth.end_stat;
-    if (right && truth.end_stat == 1) {
+    if (right && truth.end_stat == zep::Outcome::optimal) {
         char text[64];
         std::snprintf(text, sizeof text, " = %lg\n", zep::detail::nearest_double(truth.objective));
         // A zero objective prints as the negated tableau entry does, "-0"
@@ -232,8 +200,8 @@ void judge(const fs::path& dir, const MatModel& m, Tally& tally) {
                 (sgn(truth.objective) == 0 && solved.output.find(" = -0\n") != std::string::npos);
     }
     if (!right) tally.wrong++;
-    EXPECT_TRUE(right) << "exact outcome " << truth.end_stat << ", objective "
-                       << truth.objective.get_str() << "\n"
+    EXPECT_TRUE(right) << "exact outcome " << zep::detail::testing::statusName(truth.end_stat)
+                       << ", objective " << truth.objective.get_str() << "\n"
                        << zep::detail::testing::matText(m) << solved.output;
 }
 

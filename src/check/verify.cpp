@@ -128,24 +128,17 @@ bool pointBounded(const Store& s, const BasisBounds& b) {
     return true;
 }
 
-bool optimumBounded(const Store& s, const BasisBounds& b) {
-    if (!pointBounded(s, b)) return false;
-    for (int j = 1; j <= s.tab.last_col; j++)
-        if (!s.tab.isart[j] && !(b.d[j].lo >= 0)) return false;
-    return true;
-}
-
 // The bounds prove the basis optimal and the summaries' values right; or
 // the exact solution of the basis, reconstructed, proves it (a degenerate
 // basis's exact zeros are beyond any interval); or the exact tableau of
 // the basis proves it optimal and the values are printed from it.
 Proof optimumProof(const Store& s, ExactTableau& e) {
     BasisBounds b;
-    if (only_non_negative(s) && bound_basis(s, b, true) && optimumBounded(s, b) &&
+    if (only_non_negative(s) && bound_basis(s, b, true) && optimum_bounded(s, b) &&
         summaries_print_exactly(s, b))
         return Proof::float_tableau;
     if (exact_basis_solution(s, b)) {
-        if (!optimumBounded(s, b)) return Proof::none;
+        if (!optimum_bounded(s, b)) return Proof::none;
         if (summaries_print_exactly(s, b)) return Proof::float_tableau;
     }
     if (!atBasis(s, e).at_basis || !exactOptimumHolds(s, e)) return Proof::none;
@@ -178,8 +171,9 @@ bool unboundedHolds(const Store& s, ExactTableau& e) {
     bool point = only_non_negative(s) && bound_basis(s, b, false) && pointBounded(s, b);
     if (!point && (!atBasis(s, e).at_basis || !exactPointHolds(s, e))) return false;
     double dx[tab_cols] = {};
-    double direction = s.engine.direction < 0 ? -1.0 : 1.0;
+    // The column left nonbasic at its upper bound moved down from it.
     int q = s.engine.piv_col;
+    double direction = s.tab.col_status[q] == -1 ? -1.0 : 1.0;
     if (q <= s.model.num_vars) dx[q] = direction;
     for (int r = 1; r <= s.model.num_cons; r++)
         if (s.tab.basis_index[r] <= s.model.num_vars)
@@ -195,9 +189,17 @@ bool unboundedHolds(const Store& s, ExactTableau& e) {
 
 } // namespace
 
+bool optimum_bounded(const Store& s, const BasisBounds& b) {
+    if (!pointBounded(s, b)) return false;
+    for (int j = 1; j <= s.tab.last_col; j++)
+        if (!s.tab.isart[j] && !(b.d[j].lo >= 0)) return false;
+    return true;
+}
+
 Proof prove_outcome(const Store& s, ExactTableau& e) {
-    if (s.engine.end_stat == 1) return optimumProof(s, e);
-    bool holds = s.engine.end_stat == 2 ? infeasibilityHolds(s, e) : unboundedHolds(s, e);
+    if (s.engine.end_stat == Outcome::optimal) return optimumProof(s, e);
+    bool holds =
+        s.engine.end_stat == Outcome::infeasible ? infeasibilityHolds(s, e) : unboundedHolds(s, e);
     return holds ? Proof::float_tableau : Proof::none;
 }
 

@@ -149,7 +149,7 @@ void out_opt(Store& s, const ExactTableau& e) {
           s.model.minmax, s.model.rname[0], fraction(objective_value(s, e)).c_str());
     variableSummary(s, [&](int j) { variableLine(s, e, j); });
     constraintSummary(s, [&](int r) { constraintLine(s, e, r); });
-    if (s.opt.show_range) ranger(s);
+    if (s.opt.show_range) ranger_fractions(s, e);
 }
 
 // Every row whose artificial stays above zero, exactly.
