@@ -93,14 +93,14 @@ Model modelOf(const Store& s) {
     Model m;
     m.sense = s.model.z_mult < 0 ? Sense::maximize : Sense::minimize;
     m.sense_word = s.model.minmax;
-    m.objective_label = s.model.rname[0];
+    m.objective_label = row_name(s, 0);
     for (int j = 1; j <= s.model.num_vars; j++) {
-        m.variables.emplace_back(s.tab.varname[j]);
+        m.variables.emplace_back(var_name(s, j));
         m.objective.push_back(s.tab.a_mat[0][j]);
     }
     for (int r = 1; r <= s.model.num_cons; r++) {
         Constraint c;
-        c.label = s.model.rname[r];
+        c.label = row_name(s, r);
         c.coefficients.assign(&s.tab.a_mat[r][1], &s.tab.a_mat[r][1] + s.model.num_vars);
         c.relation = s.tab.row_type[r] > 0   ? Relation::less_equal
                      : s.tab.row_type[r] < 0 ? Relation::greater_equal
@@ -124,13 +124,11 @@ double plain(double v) {
     return v + 0.0;
 }
 
-// A side without a limit is infinite in the answer.
-Range rangeOf(const Store& s, const RangeLine& line) {
-    auto becomes = [&](const Limit& l) {
-        return std::string(l.column ? s.tab.varname[l.column] : "");
-    };
+// A side without a limit is infinite in the answer; names are whole.
+Range rangeOf(const Store& s, const RangeLine& line, const char* name) {
+    auto becomes = [&](const Limit& l) { return std::string(l.column ? var_name(s, l.column) : ""); };
     double none = std::numeric_limits<double>::infinity();
-    return {line.name,
+    return {name,
             plain(line.current),
             line.upper.column ? plain(line.upper.value) : none,
             becomes(line.upper),
@@ -171,21 +169,23 @@ Answer answerOf(Session& run) {
     a.iterations = s.engine.pivots;
     a.exact = s.engine.exact_tableau != 0;
     a.report = afterFirstLine(run.output());
-    if (a.outcome == Outcome::unbounded) a.unbounded_variable = s.tab.varname[s.engine.piv_col];
+    if (a.outcome == Outcome::unbounded) a.unbounded_variable = var_name(s, s.engine.piv_col);
     for (int r = 1; r <= s.model.num_cons && a.outcome == Outcome::infeasible; r++)
-        if (row_unmet(s, r)) a.unmet_rows.emplace_back(s.model.rname[r]);
+        if (row_unmet(s, r)) a.unmet_rows.emplace_back(row_name(s, r));
     if (a.outcome != Outcome::optimal) return a;
     for (int j = 1; j <= s.model.num_vars; j++)
         a.variables.push_back(
-            {s.tab.varname[j], plain(variable_value(s, j)), plain(reduced_cost(s, j))});
+            {var_name(s, j), plain(variable_value(s, j)), plain(reduced_cost(s, j))});
     for (int r = 1; r <= s.model.num_cons; r++) {
         RowSummary row = row_summary(s, r);
-        a.rows.push_back({s.model.rname[r], plain(row.slack), plain(row.marginal)});
+        a.rows.push_back({row_name(s, r), plain(row.slack), plain(row.marginal)});
     }
     if (!s.opt.show_range) return a;
     Ranging g = final_ranging(s);
-    for (const RangeLine& line : g.cost) a.cost_ranges.push_back(rangeOf(s, line));
-    for (const RangeLine& line : g.rhs) a.rhs_ranges.push_back(rangeOf(s, line));
+    for (std::size_t i = 0; i < g.cost.size(); i++)
+        a.cost_ranges.push_back(rangeOf(s, g.cost[i], var_name(s, static_cast<int>(i) + 1)));
+    for (std::size_t i = 0; i < g.rhs.size(); i++)
+        a.rhs_ranges.push_back(rangeOf(s, g.rhs[i], row_name(s, static_cast<int>(i) + 1)));
     return a;
 }
 

@@ -160,7 +160,7 @@ void closeRow(Store& s, LpReader& r) {
         if (s.model.rname[0][0] == '\0') labelRow(s, r.m, 0, "OBJ");
     } else if (r.section == Section::constraints && r.row > 0) {
         refuseLine(s, r.m, "the constraint %s ends without a relation and right-hand side",
-                   r.m.rowSpelling[r.row]);
+                   s.names.row[r.row]);
     }
     r.row = -1;
 }
@@ -220,7 +220,7 @@ void rowToken(Store& s, LpReader& r, const Token& t) {
         if (objective) refuseLine(s, r.m, "a constant in the objective is not supported");
         if (t.kind == Tok::relation && !r.terms)
             refuseLine(s, r.m, "ranges (a constraint bounded on both sides) are not supported");
-        refuseLine(s, r.m, "a constant among the terms of constraint %s", r.m.rowSpelling[r.row]);
+        refuseLine(s, r.m, "a constant among the terms of constraint %s", s.names.row[r.row]);
     case RowState::relation:
     case RowState::relationSign:
         if (t.kind == Tok::sign && r.state == RowState::relation) {
@@ -230,7 +230,7 @@ void rowToken(Store& s, LpReader& r, const Token& t) {
         }
         if (t.kind != Tok::number)
             refuseLine(s, r.m, "the right-hand side of constraint %s is not a number",
-                       r.m.rowSpelling[r.row]);
+                       s.names.row[r.row]);
         s.model.rrhs[r.row] = r.sign * t.value;
         r.sign = 1;
         r.row = -1;

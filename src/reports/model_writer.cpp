@@ -48,7 +48,7 @@ struct TermLine {
 
     void put(const char* text) { col += std::fprintf(s.out, "%s", text); }
     void term(double c, const char* name) {
-        char text[sizeof(Number::text) + name_size + 8];
+        char text[sizeof(Number::text) + long_name_size + 8];
         bool unit = std::fabs(c) == 1 && !(!algebraic && (name[0] == 'E' || name[0] == 'e'));
         const char* sign = c < 0 ? "- " : first ? "" : "+ ";
         Number magnitude(std::fabs(c), algebraic);
@@ -71,15 +71,15 @@ struct TermLine {
 // the variables in their order), only the others' non-zero ones elsewhere.
 void terms(Store& s, TermLine& line, int r) {
     for (int j = 1; j <= s.model.num_vars; j++)
-        if (r == 0 || s.tab.a_mat[r][j] != 0) line.term(s.tab.a_mat[r][j], s.tab.varname[j]);
-    if (line.first && r > 0 && s.model.num_vars > 0) line.term(0, s.tab.varname[1]);
+        if (r == 0 || s.tab.a_mat[r][j] != 0) line.term(s.tab.a_mat[r][j], var_name(s, j));
+    if (line.first && r > 0 && s.model.num_vars > 0) line.term(0, var_name(s, 1));
 }
 
 void writeRows(Store& s, bool algebraic) {
     for (int r = 1; r <= s.model.num_cons; r++) {
         TermLine line{s, algebraic};
         line.put(algebraic ? "" : " ");
-        line.put(s.model.rname[r]);
+        line.put(row_name(s, r));
         line.put(algebraic ? ")" : ":");
         terms(s, line, r);
         Number rhs(s.model.rrhs[r], algebraic);
@@ -91,7 +91,7 @@ void writeLp(Store& s) {
     std::fprintf(s.out, "%s\n", s.model.z_mult < 0 ? "Maximize" : "Minimize");
     TermLine objective{s, false};
     objective.put(" ");
-    objective.put(s.model.rname[0]);
+    objective.put(row_name(s, 0));
     objective.put(":");
     terms(s, objective, 0);
     std::fprintf(s.out, "\nSubject To\n");
@@ -102,38 +102,67 @@ void writeLp(Store& s) {
 void writeAlgebraic(Store& s) {
     TermLine objective{s, true};
     objective.put(s.model.z_mult < 0 ? "MAX " : "MIN ");
-    objective.put(s.model.rname[0]);
+    objective.put(row_name(s, 0));
     objective.put(")");
     terms(s, objective, 0);
     std::fputc('\n', s.out);
     writeRows(s, true);
 }
 
-void mpsEntry(Store& s, const char* first, const char* second, double v) {
-    Number text(v, false);
-    std::fprintf(s.out, "    %-8s  %-8s  %s\n", first, second, text.text);
+// Fixed MPS keeps names in fields of 8 characters and numbers in 12; a
+// model with a name or number that does not fit is written in free MPS,
+// whose fields are separated by blanks.
+constexpr int mps_name_field = 8;
+constexpr int mps_number_field = 12;
+
+struct MpsLayout {
+    Store& s;
+    bool fixed;
+
+    // A data record of a name, a row and a number.
+    void entry(const char* first, const char* second, double v) {
+        Number text(v, false);
+        if (fixed)
+            std::fprintf(s.out, "    %-8s  %-8s  %s\n", first, second, text.text);
+        else
+            std::fprintf(s.out, "    %s  %s  %s\n", first, second, text.text);
+    }
+};
+
+bool fitsFixedMps(const Store& s) {
+    auto fits = [](const char* name) { return std::strlen(name) <= mps_name_field; };
+    for (int r = 0; r <= s.model.num_cons; r++)
+        if (!fits(row_name(s, r))) return false;
+    for (int j = 1; j <= s.model.num_vars; j++) {
+        if (!fits(var_name(s, j))) return false;
+        for (int r = 0; r <= s.model.num_cons; r++)
+            if (std::strlen(Number(s.tab.a_mat[r][j], false).text) > mps_number_field) return false;
+    }
+    for (int r = 1; r <= s.model.num_cons; r++)
+        if (std::strlen(Number(s.model.rrhs[r], false).text) > mps_number_field) return false;
+    return true;
 }
 
 void writeMps(Store& s) {
-    std::fprintf(s.out, "NAME          %s\n", s.model.rname[0]);
+    MpsLayout out{s, fitsFixedMps(s)};
+    std::fprintf(s.out, "NAME          %s\n", row_name(s, 0));
     if (s.model.z_mult < 0) std::fprintf(s.out, "OBJSENSE\n    MAX\n");
-    std::fprintf(s.out, "ROWS\n N  %s\n", s.model.rname[0]);
+    std::fprintf(s.out, "ROWS\n N  %s\n", row_name(s, 0));
     for (int r = 1; r <= s.model.num_cons; r++)
         std::fprintf(s.out, " %c  %s\n",
                      s.tab.row_type[r] > 0   ? 'L'
                      : s.tab.row_type[r] < 0 ? 'G'
                                              : 'E',
-                     s.model.rname[r]);
+                     row_name(s, r));
     std::fprintf(s.out, "COLUMNS\n");
     for (int j = 1; j <= s.model.num_vars; j++) {
-        mpsEntry(s, s.tab.varname[j], s.model.rname[0], s.tab.a_mat[0][j]);
+        out.entry(var_name(s, j), row_name(s, 0), s.tab.a_mat[0][j]);
         for (int r = 1; r <= s.model.num_cons; r++)
-            if (s.tab.a_mat[r][j] != 0)
-                mpsEntry(s, s.tab.varname[j], s.model.rname[r], s.tab.a_mat[r][j]);
+            if (s.tab.a_mat[r][j] != 0) out.entry(var_name(s, j), row_name(s, r), s.tab.a_mat[r][j]);
     }
     std::fprintf(s.out, "RHS\n");
     for (int r = 1; r <= s.model.num_cons; r++)
-        if (s.model.rrhs[r] != 0) mpsEntry(s, "RHS", s.model.rname[r], s.model.rrhs[r]);
+        if (s.model.rrhs[r] != 0) out.entry("RHS", row_name(s, r), s.model.rrhs[r]);
     std::fprintf(s.out, "ENDATA\n");
 }
 
@@ -141,9 +170,9 @@ void writeMatrix(Store& s) {
     std::fprintf(s.out, "%s %d %d\n", s.model.z_mult < 0 ? "MAX" : "MIN", s.model.num_vars,
                  s.model.num_cons);
     for (int j = 1; j <= s.model.num_vars; j++)
-        std::fprintf(s.out, "%s%s", s.tab.varname[j], j < s.model.num_vars ? " " : "\n");
+        std::fprintf(s.out, "%s%s", var_name(s, j), j < s.model.num_vars ? " " : "\n");
     for (int r = 0; r <= s.model.num_cons; r++) {
-        std::fprintf(s.out, "%s", s.model.rname[r]);
+        std::fprintf(s.out, "%s", row_name(s, r));
         for (int j = 1; j <= s.model.num_vars; j++)
             std::fprintf(s.out, " %s", Number(s.tab.a_mat[r][j], false).text);
         if (r > 0)
@@ -161,8 +190,19 @@ bool refuse(char* why, std::size_t size, const char* what, const char* name, con
 } // namespace
 
 bool writable(const Store& s, ModelForm to, char* why, std::size_t size) {
-    const char* form = to == ModelForm::lp ? "LP format" : "algebraic form";
-    if (to == ModelForm::mps || to == ModelForm::matrix) return true;
+    const char* form = to == ModelForm::lp          ? "LP format"
+                       : to == ModelForm::algebraic ? "algebraic form"
+                                                    : "matrix form";
+    if (to == ModelForm::mps) return true;
+    if (to == ModelForm::matrix) {
+        for (int r = 0; r <= s.model.num_cons; r++)
+            if (std::strlen(row_name(s, r)) >= label_size)
+                return refuse(why, size, "row label", row_name(s, r), form);
+        for (int j = 1; j <= s.model.num_vars; j++)
+            if (std::strlen(var_name(s, j)) >= name_size)
+                return refuse(why, size, "variable name", var_name(s, j), form);
+        return true;
+    }
     if (s.model.num_vars == 0 && s.model.num_cons > 0) {
         std::snprintf(why, size, "a constraint without variables cannot be written in the %s",
                       form);
@@ -170,10 +210,9 @@ bool writable(const Store& s, ModelForm to, char* why, std::size_t size) {
     }
     bool (*fits)(const char*) = to == ModelForm::lp ? lpName : algebraicName;
     for (int r = 0; r <= s.model.num_cons; r++)
-        if (!fits(s.model.rname[r])) return refuse(why, size, "row label", s.model.rname[r], form);
+        if (!fits(row_name(s, r))) return refuse(why, size, "row label", row_name(s, r), form);
     for (int j = 1; j <= s.model.num_vars; j++)
-        if (!fits(s.tab.varname[j]))
-            return refuse(why, size, "variable name", s.tab.varname[j], form);
+        if (!fits(var_name(s, j))) return refuse(why, size, "variable name", var_name(s, j), form);
     if (to == ModelForm::algebraic)
         for (int r = 0; r <= s.model.num_cons; r++)
             for (int j = 0; j <= s.model.num_vars; j++)
@@ -181,7 +220,7 @@ bool writable(const Store& s, ModelForm to, char* why, std::size_t size) {
                     std::snprintf(why, size,
                                   "a number of row %s has over %d digits, more than the "
                                   "algebraic form reads",
-                                  s.model.rname[r], number_max);
+                                  row_name(s, r), number_max);
                     return false;
                 }
     return true;
