@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
 
 #include "input/chars.h"
 
@@ -48,17 +49,21 @@ namespace {
 // name's; that one is the entry of table[first..last] printing as the cut.
 template <int Size>
 bool noteGivenWay(Store& s, Place at, const char* what, const char* written, const char* printed,
-                  const char (*table)[Size], int first, int last, const char* (*nameOf)(const Store&, int)) {
+                  const char (*table)[Size], int first, int last,
+                  const char* (*nameOf)(const Store&, int)) {
     char plain[Size] = {};
     std::memcpy(plain, written, strnlen(written, Size - 1));
     strupr(plain);
     if (std::strcmp(plain, printed) == 0) return false;
     for (int i = first; i <= last; i++) {
         if (+table[i] == printed || std::strcmp(table[i], plain) != 0) continue;
-        warn(s, NoteKind::same_cut_name, at,
-             format("the %ss %s and %s both cut to %s in the reports, which hold %d characters "
-                    "of a %s; %s prints as %s",
-                    what, nameOf(s, i), written, plain, Size - 1, what, written, printed));
+        std::string text =
+            format("the %ss %s and %s both cut to %s in the reports, which hold %d characters "
+                   "of a %s; %s prints as %s",
+                   what, nameOf(s, i), written, plain, Size - 1, what, written, printed);
+        if (Size - 1 > report_name_width)
+            text += format(", and as %.*s in their summaries", report_name_width, printed);
+        warn(s, NoteKind::same_cut_name, at, text);
         return true;
     }
     warn(s, NoteKind::same_cut_name, at,
@@ -101,7 +106,7 @@ void noteCutLabel(Store& s, Place at, int r) {
     if (std::strlen(label) < label_size) return;
     warn(s, NoteKind::cut_name, at,
          format("the row label %s prints as %s in the reports, which hold %d characters of a "
-                "label",
+                "row label",
                 label, printed, label_size - 1));
 }
 

@@ -38,6 +38,16 @@ const char* relationText(int relation) {
     return relation > 0 ? "<=" : relation < 0 ? ">=" : "=";
 }
 
+// The names a form writes: the LP format and MPS the names as written; the
+// algebraic and matrix forms, which hold names upper-cased, their printed
+// forms, which are the names upper-cased where the form can hold them.
+const char* varText(const Store& s, int j, bool printed) {
+    return printed ? s.tab.varname[j] : var_name(s, j);
+}
+const char* rowText(const Store& s, int r, bool printed) {
+    return printed ? s.model.rname[r] : row_name(s, r);
+}
+
 // Terms of one row in the LP or the algebraic form, wrapped before a term
 // that would pass wrap_at; a continuation line begins with the term's sign.
 struct TermLine {
@@ -71,15 +81,16 @@ struct TermLine {
 // the variables in their order), only the others' non-zero ones elsewhere.
 void terms(Store& s, TermLine& line, int r) {
     for (int j = 1; j <= s.model.num_vars; j++)
-        if (r == 0 || s.tab.a_mat[r][j] != 0) line.term(s.tab.a_mat[r][j], var_name(s, j));
-    if (line.first && r > 0 && s.model.num_vars > 0) line.term(0, var_name(s, 1));
+        if (r == 0 || s.tab.a_mat[r][j] != 0)
+            line.term(s.tab.a_mat[r][j], varText(s, j, line.algebraic));
+    if (line.first && r > 0 && s.model.num_vars > 0) line.term(0, varText(s, 1, line.algebraic));
 }
 
 void writeRows(Store& s, bool algebraic) {
     for (int r = 1; r <= s.model.num_cons; r++) {
         TermLine line{s, algebraic};
         line.put(algebraic ? "" : " ");
-        line.put(row_name(s, r));
+        line.put(rowText(s, r, algebraic));
         line.put(algebraic ? ")" : ":");
         terms(s, line, r);
         Number rhs(s.model.rrhs[r], algebraic);
@@ -102,7 +113,7 @@ void writeLp(Store& s) {
 void writeAlgebraic(Store& s) {
     TermLine objective{s, true};
     objective.put(s.model.z_mult < 0 ? "MAX " : "MIN ");
-    objective.put(row_name(s, 0));
+    objective.put(s.model.rname[0]);
     objective.put(")");
     terms(s, objective, 0);
     std::fputc('\n', s.out);
@@ -129,20 +140,6 @@ struct MpsLayout {
     }
 };
 
-bool fitsFixedMps(const Store& s) {
-    auto fits = [](const char* name) { return std::strlen(name) <= mps_name_field; };
-    for (int r = 0; r <= s.model.num_cons; r++)
-        if (!fits(row_name(s, r))) return false;
-    for (int j = 1; j <= s.model.num_vars; j++) {
-        if (!fits(var_name(s, j))) return false;
-        for (int r = 0; r <= s.model.num_cons; r++)
-            if (std::strlen(Number(s.tab.a_mat[r][j], false).text) > mps_number_field) return false;
-    }
-    for (int r = 1; r <= s.model.num_cons; r++)
-        if (std::strlen(Number(s.model.rrhs[r], false).text) > mps_number_field) return false;
-    return true;
-}
-
 void writeMps(Store& s) {
     MpsLayout out{s, fitsFixedMps(s)};
     std::fprintf(s.out, "NAME          %s\n", row_name(s, 0));
@@ -158,7 +155,8 @@ void writeMps(Store& s) {
     for (int j = 1; j <= s.model.num_vars; j++) {
         out.entry(var_name(s, j), row_name(s, 0), s.tab.a_mat[0][j]);
         for (int r = 1; r <= s.model.num_cons; r++)
-            if (s.tab.a_mat[r][j] != 0) out.entry(var_name(s, j), row_name(s, r), s.tab.a_mat[r][j]);
+            if (s.tab.a_mat[r][j] != 0)
+                out.entry(var_name(s, j), row_name(s, r), s.tab.a_mat[r][j]);
     }
     std::fprintf(s.out, "RHS\n");
     for (int r = 1; r <= s.model.num_cons; r++)
@@ -170,9 +168,9 @@ void writeMatrix(Store& s) {
     std::fprintf(s.out, "%s %d %d\n", s.model.z_mult < 0 ? "MAX" : "MIN", s.model.num_vars,
                  s.model.num_cons);
     for (int j = 1; j <= s.model.num_vars; j++)
-        std::fprintf(s.out, "%s%s", var_name(s, j), j < s.model.num_vars ? " " : "\n");
+        std::fprintf(s.out, "%s%s", s.tab.varname[j], j < s.model.num_vars ? " " : "\n");
     for (int r = 0; r <= s.model.num_cons; r++) {
-        std::fprintf(s.out, "%s", row_name(s, r));
+        std::fprintf(s.out, "%s", s.model.rname[r]);
         for (int j = 1; j <= s.model.num_vars; j++)
             std::fprintf(s.out, " %s", Number(s.tab.a_mat[r][j], false).text);
         if (r > 0)
@@ -188,6 +186,20 @@ bool refuse(char* why, std::size_t size, const char* what, const char* name, con
 }
 
 } // namespace
+
+bool fitsFixedMps(const Store& s) {
+    auto fits = [](const char* name) { return std::strlen(name) <= mps_name_field; };
+    for (int r = 0; r <= s.model.num_cons; r++)
+        if (!fits(row_name(s, r))) return false;
+    for (int j = 1; j <= s.model.num_vars; j++) {
+        if (!fits(var_name(s, j))) return false;
+        for (int r = 0; r <= s.model.num_cons; r++)
+            if (std::strlen(Number(s.tab.a_mat[r][j], false).text) > mps_number_field) return false;
+    }
+    for (int r = 1; r <= s.model.num_cons; r++)
+        if (std::strlen(Number(s.model.rrhs[r], false).text) > mps_number_field) return false;
+    return true;
+}
 
 bool writable(const Store& s, ModelForm to, char* why, std::size_t size) {
     const char* form = to == ModelForm::lp          ? "LP format"

@@ -14,14 +14,14 @@ namespace zep::detail {
 struct StepLog;
 
 // Capacities, fixed at build time.
-constexpr int max_cons = 30;  // constraint rows
-constexpr int max_names = 50; // named columns: variables and added columns
-constexpr int tab_rows = 32;  // objective row, 30 constraints, phase-1 row
-constexpr int tab_cols = 81;  // right-hand side and 80 further columns
-constexpr int name_size = 13; // column name: 12 characters and the terminator
-constexpr int label_size = 9; // row label: 8 characters and the terminator
+constexpr int max_cons = 30;        // constraint rows
+constexpr int max_names = 50;       // named columns: variables and added columns
+constexpr int tab_rows = 32;        // objective row, 30 constraints, phase-1 row
+constexpr int tab_cols = 81;        // right-hand side and 80 further columns
+constexpr int name_size = 13;       // column name: 12 characters and the terminator
+constexpr int label_size = 9;       // row label: 8 characters and the terminator
 constexpr int long_name_size = 256; // a name as written: 255 characters and the terminator
-constexpr int buf_size = 100; // shared text buffer, terminator included
+constexpr int buf_size = 100;       // shared text buffer, terminator included
 constexpr int sense_size = 12;
 constexpr int program_size = 32;  // a program's name in its messages
 constexpr int out_buf_size = 160; // one composed listing line, with room to spare
