@@ -243,12 +243,13 @@ TEST(ConvertCommandLine, TheModelAloneGoesToTheOutput) {
     EXPECT_EQ(run.out, "MIN 2 3\nX Y\nCOST 1 1\nCAP 1 1 <= 2\nNEEDX 1 0 >= 5\nNEEDY 0 1 >= 4\n");
     EXPECT_NE(run.messages.find("Note: row NEEDX had a negative right-hand side"),
               std::string::npos);
-    ConvertRun refused = convert({"--to=lp", "examples/refuse-mps-free.mps"});
+    ConvertRun refused = convert({"--to=lp", "examples/refuse-mps-integer-bound.mps"});
     EXPECT_EQ(refused.status, 255);
     EXPECT_EQ(refused.out, "");
     EXPECT_EQ(refused.messages,
-              "MPS input error, line 11: free variables are not supported (X)\n"
-              "examples/refuse-mps-free.mps:11: error: free variables are not supported (X)\n");
+              "MPS input error, line 11: integer variables (bound type UI) are not supported\n"
+              "examples/refuse-mps-integer-bound.mps:11: error: integer variables (bound type "
+              "UI) are not supported\n");
 }
 
 } // namespace

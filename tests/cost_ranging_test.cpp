@@ -132,8 +132,12 @@ TEST_P(NonbasicCostRange, OwnNameOnTheImprovingSide) {
     s.model.z_mult = GetParam().z_mult;
     s.tab.cost[2] = 5;
     s.tab.a_mat[0][2] = 1.5;
-    zep::detail::range_cnb(
-        s, zep::detail::nonbasic_cost_range(s, zep::detail::exact_of_doubles(s), 2));
+    zep::detail::ExactRangeLine exact =
+        zep::detail::nonbasic_cost_range(s, zep::detail::exact_of_doubles(s), 2);
+    auto nearest = [](const zep::detail::ExactLimit& l) {
+        return zep::detail::Limit{zep::detail::nearest_double(l.value), l.column};
+    };
+    zep::detail::range_cnb(s, {"B", 5, nearest(exact.upper), nearest(exact.lower)});
     EXPECT_EQ(h.output(), std::string(GetParam().limits) + "\n");
 }
 

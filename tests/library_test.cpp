@@ -226,8 +226,9 @@ INSTANTIATE_TEST_SUITE_P(
                   zep::ErrorKind::input, 2, 7},
         ErrorCase{"matrix", "MAX 1 1\nX\nP 1\nC1 1 <= -4\n", 255,
                   "the right-hand side of row C1 is negative", zep::ErrorKind::matrix_input, 4, 9},
-        ErrorCase{"lp", "Maximize\n p: x\nSubject To\n c: x <= 1\nBounds\n x <= 4\nEnd\n", 255,
-                  "bounds other than x >= 0 are not supported", zep::ErrorKind::lp_input, 6, 0}),
+        ErrorCase{"lp", "Maximize\n p: x\nSubject To\n c: x <= 1\nGeneral\n x\nEnd\n", 255,
+                  "integer variables (a General section) are not supported",
+                  zep::ErrorKind::lp_input, 6, 0}),
     zep::detail::testing::ByName());
 
 TEST(Library, CapacityErrorCountsTheColumns) {

@@ -80,13 +80,14 @@ TEST(MpsReader, ReadsTheClassicExampleInFreeLayout) {
     expectTestprob(h.store());
 }
 
-TEST(MpsReader, RefusesTheClassicExampleAtItsBounds) {
+TEST(MpsReader, ReadsTheClassicExampleWithItsBounds) {
     std::string text = testprob;
-    text.insert(text.rfind("ENDATA"), "BOUNDS\n UP BND1      XONE         4.0\n");
+    text.insert(text.rfind("ENDATA"), "BOUNDS\n UP BND1      XONE         4.0\n"
+                                      " LO BND1      YTWO        -1.0\n");
     Harness h(text);
-    EXPECT_EQ(read(h), 255);
-    EXPECT_EQ(lastLine(h),
-              "MPS input error, line 18: bounds other than XONE >= 0 are not supported");
+    ASSERT_EQ(read(h), -1) << h.output();
+    EXPECT_EQ(h.store().model.upper[1], 4.0);
+    EXPECT_EQ(h.store().model.lower[2], -1.0);
 }
 
 struct SenseCase {
@@ -160,12 +161,8 @@ TEST_P(MpsRefusal, NamesTheFeatureAndTheLine) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, MpsRefusal,
     ::testing::Values(
-        Refusal{HEAD "RANGES\n RNG C 4\n", "line 7: ranges are not supported"},
-        Refusal{HEAD "BOUNDS\n UP BND X 4\n", "line 7: bounds other than X >= 0 are not supported"},
-        Refusal{HEAD "BOUNDS\n LO X 2\n", "line 7: bounds other than X >= 0 are not supported"},
-        Refusal{HEAD "BOUNDS\n FX BND X 0\n", "line 7: bounds other than X >= 0 are not supported"},
-        Refusal{HEAD "BOUNDS\n FR BND X\n", "line 7: free variables are not supported (X)"},
-        Refusal{HEAD "BOUNDS\n MI X\n", "line 7: free variables are not supported (X)"},
+        Refusal{HEAD "RANGES\n RNG Z 4\n", "line 7: a range on the objective row Z"},
+        Refusal{HEAD "RANGES\n RNG C 4\n RNG C 5\n", "line 8: the range of row C is given twice"},
         Refusal{HEAD "BOUNDS\n BV BND X\n",
                 "line 7: integer variables (bound type BV) are not supported"},
         Refusal{HEAD "BOUNDS\n LI BND X 1\n",
@@ -179,8 +176,6 @@ INSTANTIATE_TEST_SUITE_P(
                 "line 7: a data line with 5 fields, which this section does not take"},
         Refusal{HEAD " M 'MARKER' 'INTORG'\n",
                 "line 6: integer variables (a MARKER line) are not supported"},
-        Refusal{HEAD "RHS\n RHS Z 5\n",
-                "line 7: a constant in the objective (an RHS entry for Z) is not supported"},
         Refusal{HEAD "RHS\n RHS C 5\n RHS C 6\n",
                 "line 8: the right-hand side of row C is given twice"},
         Refusal{HEAD "RHS\n RHS C 5\n RHS2 C 6\n", "line 8: a second right-hand-side vector, RHS2"},

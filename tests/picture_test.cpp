@@ -5,10 +5,9 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "input/form.h"
+#include "model_files.h"
 #include "picture/geometry.h"
 #include "picture/svg.h"
 #include "stdform/stdform.h"
@@ -18,14 +17,8 @@ namespace {
 
 using zep::detail::Point;
 using zep::detail::Store;
+using zep::detail::testing::file_text;
 using zep::detail::testing::Harness;
-
-std::string fileText(const std::filesystem::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 Point at(const char* x, const char* y) {
     return {mpq_class(x), mpq_class(y)};
@@ -130,29 +123,25 @@ TEST(Picture, UnboundedRayImprovesTheObjective) {
 // region at which no other vertex does better.
 TEST(Picture, RegionAgreesWithTheSimplexOnTheCorpora) {
     int models = 0;
-    for (const char* dir : {"examples", "tests/corpus", "tests/corpus-wide"}) {
-        for (const auto& entry : std::filesystem::directory_iterator(dir)) {
-            if (entry.path().extension() != ".mat") continue;
-            std::string text = fileText(entry.path());
-            Harness h(text);
-            if (h.run([](Store& s) {
-                    zep::detail::initParam(s);
-                    zep::detail::readModel(s);
-                }) >= 0 ||
-                h.store().model.num_vars != 2)
-                continue;
-            Harness run(text);
-            zep::detail::Geometry g = solvedGeometry(run);
-            models++;
-            EXPECT_EQ(g.region.empty(), g.end_stat == 2) << entry.path();
-            if (g.end_stat != 1) continue;
-            EXPECT_NE(std::find(g.region.begin(), g.region.end(), g.optimum), g.region.end())
-                << entry.path();
-            mpq_class best = g.cx * g.optimum.x + g.cy * g.optimum.y;
-            for (const Point& p : g.region) {
-                mpq_class value = g.cx * p.x + g.cy * p.y;
-                EXPECT_TRUE(g.maximize ? value <= best : value >= best) << entry.path();
-            }
+    for (const auto& file : zep::detail::testing::matrix_models()) {
+        std::string text = file_text(file);
+        Harness h(text);
+        if (h.run([](Store& s) {
+                zep::detail::initParam(s);
+                zep::detail::readModel(s);
+            }) >= 0 ||
+            h.store().model.num_vars != 2)
+            continue;
+        Harness run(text);
+        zep::detail::Geometry g = solvedGeometry(run);
+        models++;
+        EXPECT_EQ(g.region.empty(), g.end_stat == 2) << file;
+        if (g.end_stat != 1) continue;
+        EXPECT_NE(std::find(g.region.begin(), g.region.end(), g.optimum), g.region.end()) << file;
+        mpq_class best = g.cx * g.optimum.x + g.cy * g.optimum.y;
+        for (const Point& p : g.region) {
+            mpq_class value = g.cx * p.x + g.cy * p.y;
+            EXPECT_TRUE(g.maximize ? value <= best : value >= best) << file;
         }
     }
     EXPECT_GT(models, 5);
@@ -181,8 +170,8 @@ TEST(Picture, GoldenFiles) {
         if (entry.path().extension() != ".svg") continue;
         std::filesystem::path model = "examples" / entry.path().stem();
         model += ".lp";
-        zep::Answer a = zep::solve(zep::read_model(fileText(model)), {.picture = true});
-        EXPECT_EQ(a.picture, fileText(entry.path())) << entry.path();
+        zep::Answer a = zep::solve(zep::read_model(file_text(model)), {.picture = true});
+        EXPECT_EQ(a.picture, file_text(entry.path())) << entry.path();
     }
 }
 

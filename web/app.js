@@ -1,6 +1,7 @@
 // The page: the editor, the options, one zep-solve run per solve in the
 // WebAssembly module, the report as it prints it, the trace's tableaux one
-// at a time and the error's line marked in the editor.
+// at a time, the picture of a two-variable model and the error's line
+// marked in the editor.
 import createZep from "./zep_web.js";
 import { examples } from "./examples.js";
 import { readTableaux, pivotBetween } from "./trace.js";
@@ -16,10 +17,12 @@ const options = [
 
 const zep = await createZep();
 const call = {
-  solve: zep.cwrap("zep_web_solve", "string", ["string", "string", "string"]),
+  solve: zep.cwrap("zep_web_solve", "string", ["string", "string", "string", "number"]),
   form: zep.cwrap("zep_web_form", "number", ["string"]),
   status: zep.cwrap("zep_web_status", "number", []),
   errorLine: zep.cwrap("zep_web_error_line", "number", []),
+  picture: zep.cwrap("zep_web_picture", "string", []),
+  pictureNote: zep.cwrap("zep_web_picture_note", "string", []),
 };
 
 const state = { tableaux: [], at: 0 };
@@ -69,15 +72,16 @@ function errorMessage(report) {
 
 export function solve() {
   const letters = optionLetters();
+  const fractions = $("opt-fractions").checked;
   const file = $("file").value.trim() || "model.lp";
   const t0 = performance.now();
-  const report = call.solve($("text").value, file, letters);
+  const report = call.solve($("text").value, file, letters, fractions ? 1 : 0);
   const ms = performance.now() - t0;
   const status = call.status();
   $("report").textContent = report;
   $("report").dataset.status = status;
-  $("command").textContent = `zep-solve ${letters ? "-" + letters + " " : ""}${file}` +
-    (status ? `   (exit status ${status})` : "");
+  $("command").textContent = `zep-solve ${letters ? "-" + letters + " " : ""}` +
+    `${fractions ? "--fractions " : ""}${file}` + (status ? `   (exit status ${status})` : "");
   $("timing").textContent = `solved in ${ms.toFixed(2)} ms`;
   const line = status === 255 ? errorPlace(report) : 0;
   markLine(line);
@@ -85,9 +89,17 @@ export function solve() {
   message.className = status ? "error" : "";
   message.textContent = status ? (line ? `line ${line}: ` : "") + errorMessage(report) : "";
   showSteps(letters.includes("t") ? readTableaux(report) : []);
+  showPicture(call.picture(), call.pictureNote());
   if (!window.zepTimes.firstReport) window.zepTimes.firstReport = performance.now();
   window.zepTimes.lastSolve = ms;
   return report;
+}
+
+// The SVG comes from zep, which escapes every name it writes into it.
+function showPicture(svg, note) {
+  $("picture").hidden = !svg && !note;
+  $("picture-svg").innerHTML = svg;
+  $("picture-note").textContent = svg ? "" : `No picture: ${note}.`;
 }
 
 function showSteps(tableaux) {
@@ -147,6 +159,7 @@ $("solve").addEventListener("click", solve);
 $("back").addEventListener("click", () => step(-1));
 $("forward").addEventListener("click", () => step(1));
 for (const [id] of options) $(id).addEventListener("change", solve);
+$("opt-fractions").addEventListener("change", solve);
 $("text").addEventListener("input", () => {
   showForm();
   markLine(0);
@@ -160,8 +173,6 @@ document.addEventListener("keydown", (ev) => {
   if (ev.key === "ArrowLeft") step(-1);
   if (ev.key === "ArrowRight") step(1);
 });
-// The fractions option arrives with zep's --fractions.
-$("fractions-label").hidden = true;
-window.zepPage = { solve, examples, loadExample, step, run: call.solve };
+window.zepPage = { solve, examples, loadExample, step, run: call.solve, picture: call.picture };
 loadExample(0);
 document.body.dataset.ready = "1";

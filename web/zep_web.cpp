@@ -1,16 +1,19 @@
 // The page's entry into zep: one zep-solve run on the editor's text, in an
-// in-memory session, as `zep-solve -OPTIONS FILE` runs on a file holding
-// that text. The results stay here until the next run; the page reads them
-// through the calls below.
+// in-memory session, as `zep-solve -OPTIONS [--fractions] FILE` runs on a
+// file holding that text, with the picture that `--svg=FILE` would write.
+// The results stay here until the next run; the page reads them through
+// the calls below.
 #include <emscripten/emscripten.h>
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "driver/cmdline.h"
 #include "driver/session.h"
 #include "driver/solve.h"
 #include "input/form.h"
+#include "picture/svg.h"
 
 namespace {
 
@@ -19,6 +22,8 @@ struct PageRun {
     int status = 0;
     int error_line = 0; // of an input error of the algebraic form, else 0
     int error_column = 0;
+    std::string picture;      // the SVG text, or empty
+    std::string picture_note; // why there is no picture, where there is none
 };
 
 PageRun last;
@@ -28,16 +33,22 @@ PageRun last;
 extern "C" {
 
 // Runs zep-solve on text as the file named file, with the option letters
-// in options; returns the report it prints.
+// in options and --fractions where fractions is not 0; returns the report
+// it prints. The picture is drawn whenever the run reaches an outcome.
 EMSCRIPTEN_KEEPALIVE const char* zep_web_solve(const char* text, const char* file,
-                                               const char* options) {
+                                               const char* options, int fractions) {
     zep::detail::Session session(text);
+    last.picture.clear();
+    last.picture_note.clear();
     int status = session.run([&](zep::detail::Store& s) {
         for (const char* p = options; *p; p++) zep::detail::takeOption(s, *p);
+        s.opt.fractions = fractions != 0;
+        s.opt.picture = 1;
         std::snprintf(s.file_name, sizeof s.file_name, "%s", file);
         zep::detail::banner(s);
         zep::detail::initParam(s);
-        zep::detail::solve(s);
+        std::vector<zep::detail::Step> steps = zep::detail::solve(s);
+        last.picture = zep::detail::model_picture(s, steps, last.picture_note);
     });
     last.report = session.output();
     last.status = status < 0 ? 0 : status;
@@ -76,6 +87,16 @@ EMSCRIPTEN_KEEPALIVE int zep_web_error_line() {
 
 EMSCRIPTEN_KEEPALIVE int zep_web_error_column() {
     return last.error_column;
+}
+
+// The last run's picture: the SVG text, or empty with the reason in
+// zep_web_picture_note.
+EMSCRIPTEN_KEEPALIVE const char* zep_web_picture() {
+    return last.picture.c_str();
+}
+
+EMSCRIPTEN_KEEPALIVE const char* zep_web_picture_note() {
+    return last.picture_note.c_str();
 }
 
 } // extern "C"

@@ -1,1 +1,1 @@
-zep-convert --to=matrix examples/refuse-lp-bound-upper.lp
+zep-convert --to=matrix examples/bounded-cplex.lp

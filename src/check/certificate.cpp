@@ -43,6 +43,34 @@ void reducedCosts(const Store& s, const double* c, const double* y, Sum* d) {
     }
 }
 
+// Each product w[r] l[j] is rounded once before it meets a[r][j], and l[j]
+// is a number of the model too: the extra terms widen the bound to match.
+Sum boundedRhs(const Store& s, const double* w, Sum sum) {
+    for (int r = 1; r <= s.model.num_cons; r++) {
+        if (w[r] == 0) continue;
+        sum.addModel(s.model.rrhs[r], w[r]);
+        for (int j = 1; j <= s.tab.last_col; j++) {
+            double l = boundValue(s, j);
+            if (l == 0 || entryOf(s, r, j) == 0) continue;
+            sum.addModel(entryOf(s, r, j), -(w[r] * l));
+            sum.terms += 2;
+        }
+    }
+    return sum;
+}
+
+mpq_class exactBoundedRhs(const Store& s, const std::vector<mpq_class>& w) {
+    mpq_class sum = 0;
+    for (int r = 1; r <= s.model.num_cons; r++) {
+        if (sgn(w[r]) == 0) continue;
+        mpq_class row = written(s.model.rrhs[r]);
+        for (int j = 1; j <= s.tab.last_col; j++)
+            if (boundValue(s, j) != 0) row -= written(entryOf(s, r, j)) * written(boundValue(s, j));
+        sum += w[r] * row;
+    }
+    return sum;
+}
+
 mpq_class exactReducedCost(const Store& s, const double* c, const double* y, int j) {
     mpq_class d = written(c[j]);
     for (int r = 1; r <= s.model.num_cons; r++) {
@@ -56,13 +84,13 @@ mpq_class exactReducedCost(const Store& s, const double* c, const double* y, int
 
 bool exactRayHolds(const Store& s, const std::vector<mpq_class>& dx) {
     for (int j = 1; j <= s.model.num_vars; j++)
-        if (sgn(dx[j]) < 0) return false;
+        if (sgn(dx[j]) < 0 || (sgn(dx[j]) > 0 && s.model.upper[j] != s.tol.infinity)) return false;
     mpq_class sum;
     for (int r = 1; r <= s.model.num_cons; r++) {
         sum = 0;
         for (int j = 1; j <= s.model.num_vars; j++)
             if (sgn(dx[j]) != 0) sum += written(s.model.a_read[r][j]) * dx[j];
-        if (s.tab.row_type[r] * sgn(sum) > 0 || (s.tab.row_type[r] == 0 && sgn(sum) != 0))
+        if (s.tab.row_type[r] * sgn(sum) > 0 || (rayKeepsRowExactly(s, r) && sgn(sum) != 0))
             return false;
     }
     sum = 0;
@@ -76,9 +104,10 @@ bool duals_hold(const Store& s, const double* c, const double* y) {
     reducedCosts(s, c, y, d);
     for (int j = 1; j <= s.tab.last_col; j++) {
         if (s.tab.isart[j]) continue;
+        int side = boundSide(s, j);
         int sign = d[j].sign();
-        if (sign < 0) return false;
-        if (sign == undecided && sgn(exactReducedCost(s, c, y, j)) < 0) return false;
+        if (sign != undecided && sign * side < 0) return false;
+        if (sign == undecided && sgn(exactReducedCost(s, c, y, j)) * side < 0) return false;
     }
     return true;
 }
@@ -86,18 +115,16 @@ bool duals_hold(const Store& s, const double* c, const double* y) {
 bool farkas_holds(const Store& s, const double* u) {
     double zero[tab_cols] = {};
     if (!duals_hold(s, zero, u)) return false;
-    Sum violation{};
-    for (int r = 1; r <= s.model.num_cons; r++) violation.addModel(s.model.rrhs[r], u[r]);
-    int sign = violation.sign();
+    int sign = boundedRhs(s, u).sign();
     if (sign != undecided) return sign > 0;
-    mpq_class exact = 0;
-    for (int r = 1; r <= s.model.num_cons; r++) exact += written(s.model.rrhs[r]) * mpq_class(u[r]);
-    return sgn(exact) > 0;
+    std::vector<mpq_class> exact(s.model.num_cons + 1);
+    for (int r = 1; r <= s.model.num_cons; r++) exact[r] = u[r];
+    return sgn(exactBoundedRhs(s, exact)) > 0;
 }
 
 bool ray_holds(const Store& s, const double* dx) {
     for (int j = 1; j <= s.model.num_vars; j++)
-        if (!(dx[j] >= 0)) return false;
+        if (!(dx[j] >= 0) || (dx[j] > 0 && s.model.upper[j] != s.tol.infinity)) return false;
     bool settled = true;
     for (int r = 1; r <= s.model.num_cons && settled; r++) {
         Sum row{};
@@ -105,7 +132,7 @@ bool ray_holds(const Store& s, const double* dx) {
         int sign = row.sign();
         if (sign == undecided)
             settled = false;
-        else if (s.tab.row_type[r] * sign > 0 || (s.tab.row_type[r] == 0 && sign != 0))
+        else if (s.tab.row_type[r] * sign > 0 || (rayKeepsRowExactly(s, r) && sign != 0))
             return false;
     }
     Sum gain{};

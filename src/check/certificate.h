@@ -69,6 +69,39 @@ inline double addedSign(const Store& s, int r) {
     return s.tab.row_type[r] < 0 ? -1.0 : 1.0;
 }
 
+// The sign a reduced cost must have for the bound column j sits at: +1 at
+// its lower bound or basic, -1 at its upper bound.
+inline bool atUpper(const Store& s, int j) {
+    return s.tab.col_status[j] == -1 && s.model.upper[j] != s.tol.infinity;
+}
+inline int boundSide(const Store& s, int j) {
+    return atUpper(s, j) ? -1 : 1;
+}
+
+// The bound column j sits at, in the model's numbers; 0 for an added column.
+inline double boundValue(const Store& s, int j) {
+    if (atUpper(s, j)) return s.model.upper[j];
+    return j <= s.model.num_vars ? s.model.lower[j] : 0;
+}
+
+// A ray keeps row r exactly where its slack or surplus has an upper bound
+// (a ranged row) or there is none (an "=" row).
+inline bool rayKeepsRowExactly(const Store& s, int r) {
+    return s.tab.row_type[r] == 0 || s.model.upper[s.tab.added_col[r]] != s.tol.infinity;
+}
+
+// The sum over rows of w[r] (b[r] - A_r l), l each column's bound by
+// boundSide: the bound that duals w prove, less its reduced-cost part.
+Sum boundedRhs(const Store& s, const double* w, Sum sum = Sum{});
+mpq_class exactBoundedRhs(const Store& s, const std::vector<mpq_class>& w);
+
+// The entry of column j in row r of the model as read, the added columns'
+// included.
+inline double entryOf(const Store& s, int r, int j) {
+    if (j <= s.model.num_vars) return s.model.a_read[r][j];
+    return s.tab.row_type[r] != 0 && j == s.tab.added_col[r] ? addedSign(s, r) : 0;
+}
+
 // The reduced cost c[j] - y A_j of every column, each with its bound.
 void reducedCosts(const Store& s, const double* c, const double* y, Sum* d);
 

@@ -52,22 +52,49 @@ AddedEntry addedEntry(const Store& s, int j) {
     return {0, 0};
 }
 
+#if defined(__x86_64__)
+#define PRODUCT_CLONES __attribute__((target_clones("avx2", "default")))
+#else
+#define PRODUCT_CLONES
+#endif
+
+// Column a of a basis (rows 1 to m) times R, whose transpose is rt: the
+// sums of the terms and of their magnitudes, each in row order, in loops
+// over consecutive rows of R's transpose so that they vectorise.
+PRODUCT_CLONES void productColumn(const double (*rt)[tab_rows], const double* a, int m, double* sum,
+                                  double* size) {
+    for (int i = 1; i <= m; i++) sum[i] = size[i] = 0;
+    for (int r = 1; r <= m; r++) {
+        const double v = a[r];
+        if (v == 0) continue;
+        const double* __restrict row = rt[r];
+        for (int i = 1; i <= m; i++) {
+            double term = row[i] * v;
+            sum[i] = sum[i] + term;
+            size[i] = size[i] + std::fabs(term);
+        }
+    }
+}
+
 // |I - R B| row by row. The columns of B that are added columns are signed
 // unit vectors, so their columns of R B are columns of R, exactly; a model
-// variable's column of R B is a sum over the rows with its bound.
+// variable's column of R B is a sum over the rows with its bound, whose
+// underflow allowance takes the whole row of |R| as its weight.
 bool invert(const Store& s, Inverse& inv) {
     const int m = s.model.num_cons;
     double norm = 0;
+    double rt[tab_rows][tab_rows], weight[tab_rows];
     for (int i = 1; i <= m; i++) {
         double row = 0;
         for (int r = 1; r <= m; r++) {
-            inv.r[i][r] = s.tab.a_mat[i][unitCol(s, r)];
+            inv.r[i][r] = rt[r][i] = s.tab.a_mat[i][unitCol(s, r)];
             row = row + std::fabs(inv.r[i][r]);
         }
-        norm = std::fmax(norm, up(row));
+        weight[i] = up(row);
+        norm = std::fmax(norm, weight[i]);
         inv.alpha[i] = 0;
     }
-    double sum[tab_rows], size[tab_rows], weight[tab_rows];
+    double sum[tab_rows], size[tab_rows], column[tab_rows];
     for (int p = 1; p <= m; p++) {
         int j = s.tab.basis_index[p];
         if (j > s.model.num_vars) {
@@ -76,17 +103,8 @@ bool invert(const Store& s, Inverse& inv) {
                 inv.alpha[i] += std::fabs((i == p ? 1.0 : 0.0) - at.sign * inv.r[i][at.row]);
             continue;
         }
-        for (int i = 1; i <= m; i++) sum[i] = size[i] = weight[i] = 0;
-        for (int r = 1; r <= m; r++) {
-            const double a = s.model.a_read[r][j];
-            if (a == 0) continue;
-            for (int i = 1; i <= m; i++) {
-                double term = inv.r[i][r] * a;
-                sum[i] = sum[i] + term;
-                size[i] = size[i] + std::fabs(term);
-                weight[i] = weight[i] + std::fabs(inv.r[i][r]);
-            }
-        }
+        for (int r = 1; r <= m; r++) column[r] = s.model.a_read[r][j];
+        productColumn(rt, column, m, sum, size);
         for (int i = 1; i <= m; i++) {
             Sum entry{sum[i], size[i], weight[i], m, false};
             inv.alpha[i] += std::fabs((i == p ? 1.0 : 0.0) - sum[i]) + entry.error();

@@ -27,8 +27,23 @@ void buildPhase1Row(const Store& s, ExactTableau& e) {
     }
 }
 
+// How far column j may rise above its lower bound; 0 for none (an upper
+// bound of infinity), which the callers test first.
+bool hasWidth(const Store& s, int j) {
+    return s.model.upper[j] != s.tol.infinity;
+}
+mpq_class width(const Store& s, int j) {
+    return written(s.model.upper[j]) - written(s.model.lower[j]);
+}
+
+// Column j moves from its lower bound by amount in every row's values.
+void shiftValues(ExactTableau& e, int j, const mpq_class& amount) {
+    for (auto& row : e.a)
+        if (sgn(row[j]) != 0) row[0] -= row[j] * amount;
+}
+
 // The starting tableau of the standard form, in the model's numbers as
-// written.
+// written, every column at its lower bound.
 ExactTableau build(const Store& s) {
     ExactTableau e;
     e.a.assign(s.tab.last_row + 1, Row(s.tab.last_col + 1));
@@ -44,6 +59,9 @@ ExactTableau build(const Store& s) {
         e.basis[r] = basic;
         e.status[basic] = r;
     }
+    e.a[0][0] = -written(s.model.obj_const) * s.model.z_mult;
+    for (int j = 1; j <= s.model.num_vars; j++)
+        if (s.model.lower[j] != 0) shiftValues(e, j, written(s.model.lower[j]));
     if (s.tab.num_artif > 0) buildPhase1Row(s, e);
     e.at_basis = true;
     return e;
@@ -75,29 +93,74 @@ void pivot(ExactTableau& e, int pr, int pc) {
     e.status[pc] = pr;
 }
 
-// Bland's rule: the lowest-numbered improving column enters; artificial
-// columns never do.
+// Bland's rule: the lowest-numbered improving column enters, upward from
+// its lower bound or downward from its upper bound; artificial columns
+// never do. Returns the signed column.
 int entering(const Store& s, const ExactTableau& e, int obj) {
-    for (int j = 1; j <= s.tab.last_col; j++)
-        if (e.status[j] == 0 && !s.tab.isart[j] && sgn(e.a[obj][j]) < 0) return j;
+    for (int j = 1; j <= s.tab.last_col; j++) {
+        if (s.tab.isart[j]) continue;
+        if (e.status[j] == 0 && sgn(e.a[obj][j]) < 0) return j;
+        if (e.status[j] == -1 && sgn(e.a[obj][j]) > 0) return -j;
+    }
     return 0;
 }
 
-// The minimum-ratio row; among tied rows the one whose basic column is
-// lowest-numbered. 0 when no entry is positive.
-int leaving(const Store& s, const ExactTableau& e, int q) {
-    int best = 0;
+// The first bound reached as column q moves in direction dir: a basic
+// column falling to 0 (+r) or rising to its upper bound (-r), or q's own
+// bound (0); among ties the lowest-numbered column. unbounded when none is.
+struct Limit {
+    int row = 0;
+    bool unbounded = true;
+};
+
+Limit leaving(const Store& s, const ExactTableau& e, int q, int dir) {
+    Limit best;
     mpq_class best_ratio, ratio;
-    for (int r = 1; r <= s.model.num_cons; r++) {
-        if (sgn(e.a[r][q]) <= 0) continue;
-        ratio = e.a[r][0] / e.a[r][q];
-        if (best == 0 || ratio < best_ratio ||
-            (ratio == best_ratio && e.basis[r] < e.basis[best])) {
-            best = r;
+    int best_col = 0;
+    auto consider = [&](int row, int col) {
+        if (best.unbounded || ratio < best_ratio || (ratio == best_ratio && col < best_col)) {
+            best = {row, false};
             best_ratio = ratio;
+            best_col = col;
+        }
+    };
+    if (hasWidth(s, q)) {
+        ratio = width(s, q);
+        consider(0, q);
+    }
+    for (int r = 1; r <= s.model.num_cons; r++) {
+        int a = sgn(e.a[r][q]) * dir;
+        int b = e.basis[r];
+        if (a > 0) {
+            ratio = e.a[r][0] / abs(e.a[r][q]);
+            consider(r, b);
+        } else if (a < 0 && hasWidth(s, b)) {
+            ratio = (width(s, b) - e.a[r][0]) / abs(e.a[r][q]);
+            consider(-r, b);
         }
     }
     return best;
+}
+
+// A step as the run logs it: a bound flip of column |col| (row 0), or an
+// exchange in which a column entering from its upper bound (col < 0) first
+// moves to its lower one, and the leaving column goes to the bound it
+// reached (its upper one where row < 0).
+void takeStep(const Store& s, ExactTableau& e, const Step& step) {
+    int q = step.col < 0 ? -step.col : step.col;
+    if (step.row == 0) {
+        shiftValues(e, q, step.col < 0 ? mpq_class(-width(s, q)) : width(s, q));
+        e.status[q] = step.col < 0 ? 0 : -1;
+        return;
+    }
+    if (step.col < 0) shiftValues(e, q, -width(s, q));
+    int r = step.row < 0 ? -step.row : step.row;
+    int out = e.basis[r];
+    pivot(e, r, q);
+    if (step.row < 0) {
+        e.status[out] = -1;
+        shiftValues(e, out, width(s, out));
+    }
 }
 
 // One phase on objective row obj; 1 when optimal, 3 when unbounded.
@@ -105,12 +168,13 @@ int runPhase(const Store& s, ExactTableau& e, int obj) {
     for (;;) {
         int q = entering(s, e, obj);
         if (q == 0) return 1;
-        e.piv_col = q;
+        e.piv_col = q < 0 ? -q : q;
         e.pivots++;
-        int r = leaving(s, e, q);
-        if (r == 0) return 3;
-        pivot(e, r, q);
-        e.steps.push_back({s.tab.phase, r, q});
+        Limit limit = leaving(s, e, e.piv_col, q < 0 ? -1 : 1);
+        if (limit.unbounded) return 3;
+        Step step{s.tab.phase, limit.row, q};
+        takeStep(s, e, step);
+        e.steps.push_back(step);
     }
 }
 
@@ -120,9 +184,11 @@ bool artificialsAtZero(const Store& s, const ExactTableau& e) {
     return true;
 }
 
-bool basicValuesNonNegative(const Store& s, const ExactTableau& e) {
-    for (int r = 1; r <= s.model.num_cons; r++)
+bool basicValuesWithinBounds(const Store& s, const ExactTableau& e) {
+    for (int r = 1; r <= s.model.num_cons; r++) {
         if (sgn(e.a[r][0]) < 0) return false;
+        if (hasWidth(s, e.basis[r]) && e.a[r][0] > width(s, e.basis[r])) return false;
+    }
     return true;
 }
 
@@ -134,10 +200,11 @@ void driveOutArtificials(const Store& s, ExactTableau& e) {
     for (int r = 1; r <= s.model.num_cons; r++) {
         if (!s.tab.isart[e.basis[r]]) continue;
         for (int j = 1; j <= s.tab.last_col; j++) {
-            if (s.tab.isart[j] || sgn(e.a[r][j]) == 0) continue;
-            pivot(e, r, j);
+            if (s.tab.isart[j] || e.status[j] > 0 || sgn(e.a[r][j]) == 0) continue;
+            Step step{2, r, e.status[j] == -1 ? -j : j};
+            takeStep(s, e, step);
             e.pivots++;
-            e.steps.push_back({2, r, j});
+            e.steps.push_back(step);
             break;
         }
     }
@@ -216,6 +283,12 @@ ExactTableau exact_at_basis(const Store& s) {
         }
         pivot(e, row, k);
     }
+    for (int j = 1; j <= s.tab.last_col; j++) {
+        // An unbounded end leaves -1 on a basic column with no upper bound.
+        if (s.tab.col_status[j] != -1 || !hasWidth(s, j) || e.status[j] > 0) continue;
+        e.status[j] = -1;
+        shiftValues(e, j, width(s, j));
+    }
     return e;
 }
 
@@ -244,7 +317,7 @@ double nearest_double(const mpq_class& q) {
 
 void exact_simplex(Store& s, ExactTableau& e) {
     int float_steps = s.engine.pivots;
-    bool fresh = !e.at_basis || !basicValuesNonNegative(s, e);
+    bool fresh = !e.at_basis || !basicValuesWithinBounds(s, e);
     if (fresh) {
         e = build(s);
         float_steps = 0;
@@ -278,6 +351,10 @@ ExactTableau exact_start(const Store& s) {
 
 void exact_pivot(ExactTableau& e, int row, int col) {
     pivot(e, row, col);
+}
+
+void exact_step(const Store& s, ExactTableau& e, const Step& step) {
+    takeStep(s, e, step);
 }
 
 } // namespace zep::detail

@@ -69,4 +69,8 @@ ExactTableau exact_start(const Store& s);
 // One exact Gauss-Jordan pivot on (row, col), the basis following it.
 void exact_pivot(ExactTableau& e, int row, int col);
 
+// One logged step of a run with bounded columns (see Step): a bound flip,
+// or an exchange from and to either bound.
+void exact_step(const Store& s, ExactTableau& e, const Step& step);
+
 } // namespace zep::detail

@@ -6,6 +6,7 @@
 
 #include "check/certificate.h"
 #include "check/enclosure.h"
+#include "check/reconstruct.h"
 #include "reports/values.h"
 
 namespace zep::detail {
@@ -92,12 +93,17 @@ ExactTableau& atBasis(const Store& s, ExactTableau& e) {
     return e;
 }
 
-// Every basic value of the exact tableau is at least zero and every
-// artificial one zero: the basis's point meets every row and x >= 0.
+// Every basic value of the exact tableau is at least zero, at most its
+// column's width where it has an upper bound, and every artificial one
+// zero: the basis's point meets every row and every bound.
 bool exactPointHolds(const Store& s, const ExactTableau& e) {
     for (int r = 1; r <= s.model.num_cons; r++) {
         int sign = sgn(e.a[r][0]);
         if (sign < 0 || (sign > 0 && s.tab.isart[e.basis[r]])) return false;
+        int j = e.basis[r];
+        if (s.model.upper[j] != s.tol.infinity &&
+            e.a[r][0] > written(s.model.upper[j]) - written(s.model.lower[j]))
+            return false;
     }
     return true;
 }
@@ -109,13 +115,16 @@ bool exactPointHolds(const Store& s, const ExactTableau& e) {
 bool exactOptimumHolds(const Store& s, const ExactTableau& e) {
     if (!exactPointHolds(s, e)) return false;
     for (int j = 1; j <= s.tab.last_col; j++)
-        if (!s.tab.isart[j] && sgn(e.a[0][j]) < 0) return false;
+        if (!s.tab.isart[j] && sgn(e.a[0][j]) * boundSide(s, j) < 0) return false;
     return true;
 }
 
+// Every basic value at least zero, and an artificial one exactly zero.
 bool pointBounded(const Store& s, const BasisBounds& b) {
-    for (int r = 1; r <= s.model.num_cons; r++)
-        if (!(b.x[s.tab.basis_index[r]].lo >= 0)) return false;
+    for (int r = 1; r <= s.model.num_cons; r++) {
+        const Interval& x = b.x[s.tab.basis_index[r]];
+        if (!(x.lo >= 0) || (s.tab.isart[s.tab.basis_index[r]] && x.hi != 0)) return false;
+    }
     return true;
 }
 
@@ -126,13 +135,19 @@ bool optimumBounded(const Store& s, const BasisBounds& b) {
     return true;
 }
 
-// The bounds prove the basis optimal and the summaries' values right, or
-// the exact tableau of the basis proves it optimal and the values are
-// printed from it.
+// The bounds prove the basis optimal and the summaries' values right; or
+// the exact solution of the basis, reconstructed, proves it (a degenerate
+// basis's exact zeros are beyond any interval); or the exact tableau of
+// the basis proves it optimal and the values are printed from it.
 Proof optimumProof(const Store& s, ExactTableau& e) {
     BasisBounds b;
-    if (bound_basis(s, b, true) && optimumBounded(s, b) && summaries_print_exactly(s, b))
+    if (only_non_negative(s) && bound_basis(s, b, true) && optimumBounded(s, b) &&
+        summaries_print_exactly(s, b))
         return Proof::float_tableau;
+    if (exact_basis_solution(s, b)) {
+        if (!optimumBounded(s, b)) return Proof::none;
+        if (summaries_print_exactly(s, b)) return Proof::float_tableau;
+    }
     if (!atBasis(s, e).at_basis || !exactOptimumHolds(s, e)) return Proof::none;
     return Proof::exact_tableau;
 }
@@ -147,7 +162,7 @@ bool infeasibilityHolds(const Store& s, ExactTableau& e) {
     if (dualsHoldLifted(s, zero, u) && farkas_holds(s, u)) return true;
     if (!atBasis(s, e).at_basis) return false;
     for (int j = 1; j <= s.tab.last_col; j++)
-        if (!s.tab.isart[j] && sgn(e.a[s.tab.ph1_row][j]) < 0) return false;
+        if (!s.tab.isart[j] && sgn(e.a[s.tab.ph1_row][j]) * boundSide(s, j) < 0) return false;
     mpq_class artificials = 0;
     for (int r = 1; r <= s.model.num_cons; r++)
         if (s.tab.isart[e.basis[r]]) artificials += e.a[r][0];
@@ -160,7 +175,7 @@ bool infeasibilityHolds(const Store& s, ExactTableau& e) {
 // then as the exact tableau of the same basis does.
 bool unboundedHolds(const Store& s, ExactTableau& e) {
     BasisBounds b;
-    bool point = bound_basis(s, b, false) && pointBounded(s, b);
+    bool point = only_non_negative(s) && bound_basis(s, b, false) && pointBounded(s, b);
     if (!point && (!atBasis(s, e).at_basis || !exactPointHolds(s, e))) return false;
     double dx[tab_cols] = {};
     double direction = s.engine.direction < 0 ? -1.0 : 1.0;

@@ -124,6 +124,8 @@ void longHelp(Store& s) {
                  "  --help         print this text and end\n"
                  "  --version      print the version and end\n"
                  "  --no-warnings  print no warnings on standard error\n"
+                 "  --fractions    tableaux and report values as exact fractions (zep, zep-solve)\n"
+                 "  --svg=FILE     write the picture of a model with two variables (zep-solve)\n"
                  "\n"
                  "Exit status: 0 answered (an infeasible or unbounded model is answered too),\n"
                  "1 a command line or model file that cannot be used, 2 more columns than\n"
@@ -167,6 +169,17 @@ void longOption(Store& s, const char* word) {
 }
 
 } // namespace
+
+void refuseOption(Store& s, int argc, char** argv, const char* option, const char* why_not) {
+    std::size_t n = std::strlen(option);
+    bool prefix = option[n - 1] == '=';
+    for (int k = 1; k < argc; k++) {
+        if (std::strncmp(argv[k], option, n) != 0 || (!prefix && argv[k][n] != '\0')) continue;
+        fail(s, ErrorKind::command_line, {}, nullptr,
+             format("option '%s' is not for %s: %s %s", argv[k], s.diag.program, s.diag.program,
+                    why_not));
+    }
+}
 
 int getArg(Store& s, int argc, char** argv) {
     if (argc <= 1) {

@@ -6,6 +6,11 @@
 namespace zep::detail {
 
 int getArg(Store& s, int argc, char** argv);
+// Refuses, before getArg reads the command line, a long option that the
+// program does not act on (option is the word, or its start up to '='),
+// rather than taking it and leaving it without effect; why_not completes
+// "PROGRAM ..." and says where the option belongs.
+void refuseOption(Store& s, int argc, char** argv, const char* option, const char* why_not);
 // One option letter of the command line, in either case.
 void takeOption(Store& s, char letter);
 // The title that heads a run once its model file is open.

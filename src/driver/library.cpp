@@ -235,14 +235,15 @@ Answer answerOf(Session& run) {
     for (int r = 1; r <= s.model.num_cons && a.outcome == Outcome::infeasible; r++)
         if (row_unmet(s, r)) a.unmet_rows.emplace_back(row_name(s, r));
     if (a.outcome != Outcome::optimal) return a;
-    for (int j = 1; j <= s.model.num_vars; j++)
+    for (int j = 1; j <= written_vars(s); j++)
         a.variables.push_back(
-            {var_name(s, j), plain(variable_value(s, j)), plain(reduced_cost(s, j))});
+            {var_name(s, j), plain(written_value(s, j)), plain(reduced_cost(s, j))});
     for (int r = 1; r <= s.model.num_cons; r++) {
         RowSummary row = row_summary(s, r);
         a.rows.push_back({row_name(s, r), plain(row.slack), plain(row.marginal)});
     }
     if (!s.opt.show_range) return a;
+    if (!only_non_negative(s)) return a;
     Ranging g = final_ranging(s);
     for (std::size_t i = 0; i < g.cost.size(); i++)
         a.cost_ranges.push_back(rangeOf(s, g.cost[i], var_name(s, static_cast<int>(i) + 1)));
@@ -262,7 +263,13 @@ Model read_model(std::string_view text) {
             readModel(s);
         },
         true);
-    Model m = modelOf(run.store());
+    // A Model has no place for these yet; dropping them would change the model.
+    const Store& s = run.store();
+    if (!only_non_negative(s) || s.model.obj_const != 0)
+        throw Error("the model has bounds, ranges or an objective constant, which a Model does "
+                    "not hold",
+                    255);
+    Model m = modelOf(s);
     m.notes = run.notes();
     return m;
 }

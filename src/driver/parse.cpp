@@ -17,6 +17,8 @@ void parse(Store& s) {
 }
 
 void parseRun(Store& s, int argc, char** argv) {
+    refuseOption(s, argc, argv, "--fractions",
+                 "lists the model as written; zep and zep-solve print fractions");
     if (getArg(s, argc, argv) != 1) throw ProcessEnd{0};
     initParam(s);
     parse(s);

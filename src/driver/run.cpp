@@ -11,6 +11,8 @@
 namespace zep::detail {
 
 void commandLineRun(Store& s, int argc, char** argv) {
+    refuseOption(s, argc, argv, "--svg=",
+                 "prints the starting tableau and draws no picture; zep-solve --svg=FILE does");
     if (getArg(s, argc, argv) != 1) throw ProcessEnd{0};
     initParam(s);
     readOwnForm(s, s.opt.inputMatrix ? generate2 : generate3);

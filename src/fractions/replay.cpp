@@ -1,5 +1,7 @@
 #include "fractions/replay.h"
 
+#include <cstdlib>
+
 #include "check/verify.h"
 #include "fractions/exact_dump.h"
 #include "reports/solution.h"
@@ -11,18 +13,34 @@ namespace zep::detail {
 
 namespace {
 
+bool hasUpper(const Store& s, int j) {
+    return s.model.upper[j] != s.tol.infinity;
+}
+
+// How far column j may rise above its lower bound, where it has an upper
+// one.
+mpq_class width(const Store& s, int j) {
+    return written(s.model.upper[j]) - written(s.model.lower[j]);
+}
+
 bool basicValuesHold(const Store& s, const ExactTableau& e, bool phase2) {
     for (int r = 1; r <= s.model.num_cons; r++) {
-        int sign = sgn(e.a[r][s.tab.rhs_col]);
+        const mpq_class& value = e.a[r][s.tab.rhs_col];
+        int sign = sgn(value);
         if (sign < 0 || (phase2 && sign > 0 && s.tab.isart[e.basis[r]])) return false;
+        if (hasUpper(s, e.basis[r]) && value > width(s, e.basis[r])) return false;
     }
     return true;
 }
 
-// No column that may enter improves objective row obj.
+// No column that may enter improves objective row obj: none at its lower
+// bound with a negative entry, none at its upper one with a positive one.
 bool pricedOut(const Store& s, const ExactTableau& e, int obj) {
-    for (int j = 1; j <= s.tab.last_col; j++)
-        if (e.status[j] == 0 && !s.tab.isart[j] && sgn(e.a[obj][j]) < 0) return false;
+    for (int j = 1; j <= s.tab.last_col; j++) {
+        if (s.tab.isart[j]) continue;
+        if (e.status[j] == 0 && sgn(e.a[obj][j]) < 0) return false;
+        if (e.status[j] == -1 && sgn(e.a[obj][j]) > 0) return false;
+    }
     return true;
 }
 
@@ -32,10 +50,14 @@ bool artificialAboveZero(const Store& s, const ExactTableau& e) {
     return false;
 }
 
+// Column q rises from its lower bound without one, and no basic column
+// meets a bound: none falls to zero, none with an upper bound rises.
 bool rayHolds(const Store& s, const ExactTableau& e, int q) {
-    if (e.status[q] != 0 || sgn(e.a[0][q]) >= 0) return false;
-    for (int r = 1; r <= s.model.num_cons; r++)
-        if (sgn(e.a[r][q]) > 0) return false;
+    if (e.status[q] != 0 || hasUpper(s, q) || sgn(e.a[0][q]) >= 0) return false;
+    for (int r = 1; r <= s.model.num_cons; r++) {
+        int a = sgn(e.a[r][q]);
+        if (a > 0 || (a < 0 && hasUpper(s, e.basis[r]))) return false;
+    }
     return true;
 }
 
@@ -65,12 +87,12 @@ void printRun(Store& s, const std::vector<Step>& steps, bool phase2) {
         for (; k < steps.size() && steps[k].phase == p; k++) {
             const Step& step = steps[k];
             if (s.opt.debug) prt_stat(s, e, static_cast<int>(k));
-            int leaving = e.basis[static_cast<std::size_t>(step.row)];
-            if (s.opt.show_exchanges)
+            int leaving = e.basis[static_cast<std::size_t>(std::abs(step.row))];
+            if (s.opt.show_exchanges && step.row != 0)
                 print(s, "%s leaves and %s enters solution\n",
                       s.tab.isart[leaving] ? "ARTIFICIAL" : s.tab.varname[leaving],
-                      s.tab.varname[step.col]);
-            exact_pivot(e, step.row, step.col);
+                      s.tab.varname[std::abs(step.col)]);
+            exact_step(s, e, step);
             if (s.opt.debug) tableau(s, e);
         }
         if (s.opt.debug) prt_stat(s, e, static_cast<int>(k));
@@ -95,13 +117,13 @@ Replay replay(const Store& s, const std::vector<Step>& steps) {
     Replay r{exact_start(s), 0};
     for (std::size_t k = 0; k < steps.size(); k++) {
         const Step& step = steps[k];
-        if (step.row == 0 ||
-            sgn(r.last.a[static_cast<std::size_t>(step.row)][static_cast<std::size_t>(step.col)]) ==
-                0) {
+        auto row = static_cast<std::size_t>(std::abs(step.row));
+        auto col = static_cast<std::size_t>(std::abs(step.col));
+        if (step.row != 0 && sgn(r.last.a[row][col]) == 0) {
             r.zero_step = static_cast<int>(k) + 1;
             return r;
         }
-        exact_pivot(r.last, step.row, step.col);
+        exact_step(s, r.last, step);
     }
     return r;
 }
@@ -126,7 +148,10 @@ std::vector<Step> solve_fractions(Store& s) {
         steps = recorded_simplex(s);
     }
     Replay r = replay(s, steps);
-    bool holds = outcome_holds(s);
+    // The outcome proven by the check, from the floating-point tableau or
+    // the exact one of its basis (a model with bounds always the latter).
+    ExactTableau checked;
+    bool holds = prove_outcome(s, checked) != Proof::none;
     if (r.zero_step == 0 && holds && exactly_final(s, r.last)) {
         printRun(s, steps, s.tab.phase == 2);
         report(s, r.last);

@@ -12,7 +12,7 @@ namespace zep::detail {
 
 // The exact tableau after the given steps from the standard form's start;
 // zero_step is the first step (counted from 1) whose pivot entry is 0 in
-// exact arithmetic, or that is a bound flip, and 0 when every step replays.
+// exact arithmetic, and 0 when every step replays.
 struct Replay {
     ExactTableau last;
     int zero_step = 0;

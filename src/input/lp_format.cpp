@@ -10,6 +10,7 @@
 #include <initializer_list>
 #include <memory>
 
+#include "input/bounds.h"
 #include "input/chars.h"
 #include "input/named_model.h"
 
@@ -27,7 +28,9 @@ struct Token {
     int relation = 0; // 1 for <=, -1 for >=, 0 for =
 };
 
-enum class Section { none, objective, constraints, bounds, ended };
+// The integer, binary and semi-continuous sections are taken while they
+// are empty; the first name in one is refused.
+enum class Section { none, objective, constraints, bounds, general, binary, semi, ended };
 
 // Where a row stands between tokens.
 enum class RowState { start, terms, sign, coefficient, relation, relationSign };
@@ -42,6 +45,9 @@ struct LpReader {
     double coef = 1;    // pending coefficient
     int coefLine = 0;   // where the pending coefficient stands
     bool terms = false; // the row has a term
+    bool left = false;  // the row began "value relation": a range
+    double leftValue = 0;
+    int leftRelation = 0;
 };
 
 // Characters of a name besides letters and digits; a name does not begin
@@ -136,6 +142,19 @@ void beginRow(Store& s, LpReader& r, const char* label) {
     r.row = addRow(s, r.m, label, 0);
     r.state = RowState::terms;
     r.terms = false;
+    r.left = false;
+}
+
+// "lo <= terms <= hi" is the row "<= hi" ranged down to lo, and
+// "hi >= terms >= lo" the row ">= lo" ranged up to hi.
+void closeRange(Store& s, LpReader& r) {
+    double rhs = s.model.rrhs[r.row];
+    if (r.leftRelation == 0 || r.leftRelation != s.tab.row_type[r.row])
+        refuseLine(s, r.m,
+                   "a range must read: value <= terms <= value, or value >= terms >= value");
+    double width = r.leftRelation > 0 ? rhs - r.leftValue : r.leftValue - rhs;
+    if (width < 0) refuseLine(s, r.m, "the range of constraint %s is empty", s.names.row[r.row]);
+    setRange(s, r.row, width);
 }
 
 void addTerm(Store& s, LpReader& r, const Token& name) {
@@ -149,13 +168,18 @@ void addTerm(Store& s, LpReader& r, const Token& name) {
     r.state = RowState::terms;
 }
 
+// A number in the objective that no name follows is its constant.
+void addConstant(Store& s, LpReader& r) {
+    s.model.obj_const += r.sign * r.coef;
+    r.sign = 1;
+    r.coef = 1;
+    r.state = RowState::terms;
+}
+
 // The row in hand ends here (at a new section or at the end of the file).
 void closeRow(Store& s, LpReader& r) {
     if (r.section == Section::objective) {
-        if (r.state == RowState::coefficient) {
-            r.m.line = r.coefLine;
-            refuseLine(s, r.m, "a constant in the objective is not supported");
-        }
+        if (r.state == RowState::coefficient) addConstant(s, r);
         if (r.state == RowState::sign) refuseLine(s, r.m, "a sign without a term");
         if (s.model.rname[0][0] == '\0') labelRow(s, r.m, 0, "OBJ");
     } else if (r.section == Section::constraints && r.row > 0) {
@@ -180,13 +204,10 @@ void rowToken(Store& s, LpReader& r, const Token& t) {
             r.state = RowState::terms;
             return;
         }
-        if (objective) {
+        if (objective)
             labelRow(s, r.m, 0, "OBJ");
-        } else {
-            if (t.kind == Tok::number && peekToken(s, r).kind == Tok::relation)
-                refuseLine(s, r.m, "ranges (a constraint bounded on both sides) are not supported");
+        else
             beginRow(s, r, nullptr);
-        }
         r.state = RowState::terms;
         rowToken(s, r, t);
         return;
@@ -215,11 +236,22 @@ void rowToken(Store& s, LpReader& r, const Token& t) {
             addTerm(s, r, t);
             return;
         }
+        if (objective) {
+            addConstant(s, r);
+            rowToken(s, r, t);
+            return;
+        }
         // The constant may show itself only on a later line; name its own.
         r.m.line = r.coefLine;
-        if (objective) refuseLine(s, r.m, "a constant in the objective is not supported");
-        if (t.kind == Tok::relation && !r.terms)
-            refuseLine(s, r.m, "ranges (a constraint bounded on both sides) are not supported");
+        if (t.kind == Tok::relation && !r.terms && !r.left) {
+            r.left = true;
+            r.leftValue = r.sign * r.coef;
+            r.leftRelation = t.relation;
+            r.sign = 1;
+            r.coef = 1;
+            r.state = RowState::terms;
+            return;
+        }
         refuseLine(s, r.m, "a constant among the terms of constraint %s", s.names.row[r.row]);
     case RowState::relation:
     case RowState::relationSign:
@@ -232,11 +264,13 @@ void rowToken(Store& s, LpReader& r, const Token& t) {
             refuseLine(s, r.m, "the right-hand side of constraint %s is not a number",
                        s.names.row[r.row]);
         s.model.rrhs[r.row] = r.sign * t.value;
+        if (r.left) closeRange(s, r);
         r.sign = 1;
         r.row = -1;
         r.state = RowState::start;
         if (peekToken(s, r).kind == Tok::relation)
-            refuseLine(s, r.m, "ranges (a constraint bounded on both sides) are not supported");
+            refuseLine(s, r.m,
+                       "a range must read: value <= terms <= value, or value >= terms >= value");
         return;
     }
 }
@@ -262,49 +296,56 @@ bool boundValue(Store& s, LpReader& r, double& v) {
     return false;
 }
 
-// A bound line is accepted only where it says x >= 0 (or nothing more).
+// One bound as "name relation value", or "value relation name": a lower
+// bound (>= after the name, <= before it), an upper bound, or a fixed value.
+void applyBound(Store& s, LpReader& r, int k, int relation, bool nameFirst, double v) {
+    if (relation == 0)
+        setFixed(s, r.m, k, v);
+    else if ((relation < 0) == nameFirst)
+        setLower(s, r.m, k, v);
+    else
+        setUpper(s, r.m, k, v);
+}
+
+int boundColumn(Store& s, LpReader& r, const Token& name) {
+    char text[line_max + 1];
+    copyName(text, name);
+    return columnOf(s, r.m, text, true);
+}
+
+// A bound line: "x free", "x >= l", "x <= u", "x = v", "l <= x", "l <= x <= u"
+// (either relation, the same one twice), with -inf and +inf as values.
 void boundLine(Store& s, LpReader& r) {
-    double lower = 0, upper = HUGE_VAL, v = 0;
-    bool fixed = false;
+    double v = 0;
     Token first = peekToken(s, r);
-    Token name = first;
     if (first.kind == Tok::name && !same(first, "inf") && !same(first, "infinity")) {
         nextToken(s, r);
         Token t = nextToken(s, r);
+        int k = boundColumn(s, r, first);
         if (same(t, "free")) {
-            char text[line_max + 1];
-            copyName(text, name);
-            refuseLine(s, r.m, "free variables are not supported (%s)", text);
+            setFree(s, r.m, k);
+        } else {
+            if (t.kind != Tok::relation || !boundValue(s, r, v))
+                refuseLine(s, r.m, "a bound must read: name relation value");
+            applyBound(s, r, k, t.relation, true, v);
         }
-        if (t.kind != Tok::relation || !boundValue(s, r, v))
-            refuseLine(s, r.m, "a bound must read: name relation value");
-        (t.relation > 0 ? upper : lower) = v;
-        fixed = t.relation == 0;
     } else {
         if (!boundValue(s, r, v)) refuseLine(s, r.m, "unexpected '%.*s'", first.len, first.text);
         Token t = nextToken(s, r);
-        name = nextToken(s, r);
+        Token name = nextToken(s, r);
         if (t.kind != Tok::relation || name.kind != Tok::name)
             refuseLine(s, r.m, "a bound must read: value relation name");
-        (t.relation > 0 ? lower : upper) = v;
-        fixed = t.relation == 0;
-        Token second = nextToken(s, r);
+        int k = boundColumn(s, r, name);
+        applyBound(s, r, k, t.relation, false, v);
+        Token second = peekToken(s, r);
         if (second.kind == Tok::relation) {
-            if (!boundValue(s, r, v) || second.relation != t.relation)
+            nextToken(s, r);
+            if (!boundValue(s, r, v) || second.relation != t.relation || t.relation == 0)
                 refuseLine(s, r.m, "a bound must read: value relation name relation value");
-            (second.relation > 0 ? upper : lower) = v;
-        } else if (second.kind != Tok::end) {
-            refuseLine(s, r.m, "unexpected '%.*s'", second.len, second.text);
+            applyBound(s, r, k, second.relation, true, v);
         }
     }
     if (nextToken(s, r).kind != Tok::end) refuseLine(s, r.m, "a bound line holds one bound");
-    char text[line_max + 1];
-    copyName(text, name);
-    if (lower == -HUGE_VAL && !fixed)
-        refuseLine(s, r.m, "free variables are not supported (%s)", text);
-    if (fixed || lower != 0 || upper != HUGE_VAL)
-        refuseLine(s, r.m, "bounds other than %s >= 0 are not supported", text);
-    columnOf(s, r.m, text, true);
 }
 
 // Sections --------------------------------------------------------------
@@ -314,8 +355,7 @@ void boundLine(Store& s, LpReader& r) {
 bool sectionKeyword(Store& s, LpReader& r) {
     const char* at = r.p;
     Token t = nextToken(s, r);
-    if (same(t, "semi") && strnicmp(r.p, "-continuous", 11) == 0)
-        refuseLine(s, r.m, "semi-continuous variables are not supported");
+    if (same(t, "semi") && strnicmp(r.p, "-continuous", 11) == 0) r.p += 11;
     if (t.kind != Tok::name || (*r.p != '\0' && *r.p != ' ' && *r.p != '\t')) {
         r.p = at;
         return false;
@@ -335,11 +375,11 @@ bool sectionKeyword(Store& s, LpReader& r) {
     } else if (same(t, "end")) {
         next = Section::ended;
     } else if (same(t, "gen") || same(t, "general") || same(t, "generals")) {
-        refuseLine(s, r.m, "integer variables (a General section) are not supported");
+        next = Section::general;
     } else if (same(t, "bin") || same(t, "binary") || same(t, "binaries")) {
-        refuseLine(s, r.m, "binary variables (a Binary section) are not supported");
+        next = Section::binary;
     } else if (same(t, "semi") || same(t, "semis")) {
-        refuseLine(s, r.m, "semi-continuous variables are not supported");
+        next = Section::semi;
     } else if (same(t, "sos")) {
         refuseLine(s, r.m, "special ordered sets are not supported");
     } else {
@@ -366,6 +406,14 @@ void readLine(Store& s, LpReader& r) {
     if (r.section == Section::bounds) {
         if (peekToken(s, r).kind != Tok::end) boundLine(s, r);
         return;
+    }
+    if (peekToken(s, r).kind != Tok::end) {
+        if (r.section == Section::general)
+            refuseLine(s, r.m, "integer variables (a General section) are not supported");
+        if (r.section == Section::binary)
+            refuseLine(s, r.m, "binary variables (a Binary section) are not supported");
+        if (r.section == Section::semi)
+            refuseLine(s, r.m, "semi-continuous variables are not supported");
     }
     for (Token t = nextToken(s, r); t.kind != Tok::end; t = nextToken(s, r)) {
         if (r.section == Section::none)

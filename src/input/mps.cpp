@@ -8,6 +8,7 @@
 #include <initializer_list>
 #include <memory>
 
+#include "input/bounds.h"
 #include "input/chars.h"
 #include "input/named_model.h"
 
@@ -157,17 +158,36 @@ void rhsRecord(Store& s, MpsReader& r, const char* original) {
     }
     for (int f = first; f < r.fields; f += 2) {
         int row = knownRow(s, r, r.field[f]);
-        if (row == 0)
-            refuseLine(s, r.m, "a constant in the objective (an RHS entry for %s) is not supported",
-                       r.field[f]);
         if (r.rhsGiven[row])
             refuseLine(s, r.m, "the right-hand side of row %s is given twice", r.field[f]);
         r.rhsGiven[row] = true;
-        s.model.rrhs[row] = number(s, r, r.field[f + 1]);
+        double v = number(s, r, r.field[f + 1]);
+        // The objective's entry is minus its constant, as CPLEX and Clp read it.
+        if (row == 0)
+            s.model.obj_const = -v;
+        else
+            s.model.rrhs[row] = v;
     }
 }
 
-// Only the bounds that say x >= 0, which every column has, are taken.
+// A range record, laid out as a right-hand-side one. R on an "L" row
+// makes it rhs - |R| <= row <= rhs, on a "G" row rhs <= row <= rhs + |R|,
+// on an "E" row the second when R > 0 and the first when R < 0.
+void rangeRecord(Store& s, MpsReader& r, const char* original) {
+    if (r.fields < 2 || r.fields > 5) refuseFieldCount(s, r, original);
+    for (int f = r.fields % 2; f < r.fields; f += 2) {
+        int row = knownRow(s, r, r.field[f]);
+        if (row == 0) refuseLine(s, r.m, "a range on the objective row %s", r.field[f]);
+        if (s.model.has_range[row])
+            refuseLine(s, r.m, "the range of row %s is given twice", r.field[f]);
+        double v = number(s, r, r.field[f + 1]);
+        if (s.tab.row_type[row] == 0) s.tab.row_type[row] = v < 0 ? 1 : -1;
+        setRange(s, row, std::fabs(v));
+    }
+}
+
+// A bound record: type, an optional bound-vector name, the column and, for
+// the types that take one, the value. MI leaves the upper bound as it is.
 void boundRecord(Store& s, MpsReader& r, const char* original) {
     const char* type = r.fields > 0 ? r.field[0] : "";
     bool valued = same(type, "LO") || same(type, "UP") || same(type, "FX") || same(type, "LI") ||
@@ -178,13 +198,23 @@ void boundRecord(Store& s, MpsReader& r, const char* original) {
     int count = valued ? 3 : 2;
     if (r.fields != count && r.fields != count + 1) refuseFieldCount(s, r, original);
     const char* column = r.field[r.fields - (valued ? 2 : 1)];
-    if (columnOf(s, r.m, column, false) < 0) refuseLine(s, r.m, "unknown column %s", column);
+    int k = columnOf(s, r.m, column, false);
+    if (k < 0) refuseLine(s, r.m, "unknown column %s", column);
     if (same(type, "BV") || same(type, "LI") || same(type, "UI"))
         refuseLine(s, r.m, "integer variables (bound type %s) are not supported", type);
-    if (same(type, "FR") || same(type, "MI"))
-        refuseLine(s, r.m, "free variables are not supported (%s)", column);
-    if (same(type, "PL") || (same(type, "LO") && number(s, r, r.field[r.fields - 1]) == 0)) return;
-    refuseLine(s, r.m, "bounds other than %s >= 0 are not supported", column);
+    double v = valued ? number(s, r, r.field[r.fields - 1]) : 0;
+    if (same(type, "LO"))
+        setLower(s, r.m, k, v);
+    else if (same(type, "UP"))
+        setUpper(s, r.m, k, v);
+    else if (same(type, "FX"))
+        setFixed(s, r.m, k, v);
+    else if (same(type, "FR"))
+        setFree(s, r.m, k);
+    else if (same(type, "MI"))
+        setLower(s, r.m, k, -s.tol.infinity);
+    else
+        setUpper(s, r.m, k, s.tol.infinity);
 }
 
 void dataRecord(Store& s, MpsReader& r, const char* original) {
@@ -207,7 +237,8 @@ void dataRecord(Store& s, MpsReader& r, const char* original) {
         rhsRecord(s, r, original);
         return;
     case Section::ranges:
-        refuseLine(s, r.m, "ranges are not supported");
+        rangeRecord(s, r, original);
+        return;
     case Section::bounds:
         boundRecord(s, r, original);
         return;

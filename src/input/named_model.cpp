@@ -3,12 +3,15 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
+#include <cmath>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <initializer_list>
 
+#include "input/bounds.h"
 #include "input/chars.h"
 #include "input/decimal.h"
 #include "input/names.h"
@@ -158,22 +161,47 @@ void finishNamedModel(Store& s, NamedModel& m) {
     if (int k = addedNameClash(s))
         refuseLine(s, m, "the variable name %s is also the name of an added column",
                    s.names.var[k]);
+    int written = s.model.num_vars;
+    splitFree(s, m);
+    engineBounds(s);
     s.tab.nnames = s.model.num_vars;
     s.tab.last_col = s.model.num_vars;
     s.tab.last_row = s.model.num_cons;
-    print(s, "Processing %d variables and %d constraints from file %s\n", s.model.num_vars,
-          s.model.num_cons, s.file_name);
+    print(s, "Processing %d variables and %d constraints from file %s\n", written, s.model.num_cons,
+          s.file_name);
+    if (s.model.obj_const != 0) {
+        char constant[32] = {};
+        std::to_chars(constant, constant + sizeof constant - 1, s.model.obj_const);
+        warn(s, NoteKind::objective_constant, Place{},
+             format("the objective has the constant %s%s, added to its value", constant,
+                    std::strcmp(m.form, "MPS") == 0
+                        ? " (minus its RHS entry, as CPLEX and Clp read it)"
+                        : ""));
+    }
+    s.tab.a_mat[0][0] = shiftedRhs(s, 0);
     for (int r = 1; r <= s.model.num_cons; r++) {
-        s.tab.a_mat[r][0] = s.model.rrhs[r];
-        if (!(s.model.rrhs[r] < 0)) continue;
-        for (int j = 0; j <= s.model.num_vars; j++) s.tab.a_mat[r][j] = -s.tab.a_mat[r][j];
-        s.model.rrhs[r] = -s.model.rrhs[r];
-        s.tab.row_type[r] = -s.tab.row_type[r];
-        s.model.flipped[r] = 1;
-        std::fprintf(s.out,
-                     "Note: row %s had a negative right-hand side; multiplied by -1, its "
-                     "relation is now %s\n",
-                     s.model.rname[r], relationText(s.tab.row_type[r]));
+        if (s.model.has_range[r]) orientRange(s, r);
+        bool negative = shiftedNegative(s, r);
+        bool written_negative = s.model.rrhs[r] < 0;
+        if (negative) {
+            for (int j = 1; j <= s.model.num_vars; j++) s.tab.a_mat[r][j] = -s.tab.a_mat[r][j];
+            s.model.rrhs[r] = -s.model.rrhs[r];
+            s.tab.row_type[r] = -s.tab.row_type[r];
+            s.model.flipped[r] = 1;
+        }
+        // Exactly at least zero, so rounding alone can take it below.
+        s.tab.a_mat[r][0] = std::fmax(shiftedRhs(s, r), 0.0);
+        if (!negative) continue;
+        if (written_negative)
+            std::fprintf(s.out,
+                         "Note: row %s had a negative right-hand side; multiplied by -1, its "
+                         "relation is now %s\n",
+                         s.model.rname[r], relationText(s.tab.row_type[r]));
+        else
+            warn(s, NoteKind::flipped_row, Place{},
+                 format("row %s had a negative right-hand side once its variables were put at "
+                        "their lower bounds; multiplied by -1, its relation is now %s",
+                        s.model.rname[r], relationText(s.tab.row_type[r])));
     }
     keep_model(s);
 }

@@ -27,6 +27,7 @@ int significantDigits(const char* text, int len) {
 }
 
 void noteInexactNumber(Store& s, Place at, const char* text, int len) {
+    if (len <= max_exact_digits) return; // too short to hold more digits
     int digits = significantDigits(text, len);
     if (digits <= max_exact_digits) return;
     warn(s, NoteKind::inexact_number, at,

@@ -35,7 +35,7 @@ std::vector<PathPoint> pathOf(const Store& s, const std::vector<Step>& steps) {
     std::vector<PathPoint> path{{basicPoint(e), start_phase, 0}};
     for (std::size_t k = 0; k < steps.size(); k++) {
         const Step& step = steps[k];
-        if (step.row == 0 ||
+        if (step.row <= 0 || step.col < 0 ||
             sgn(e.a[static_cast<std::size_t>(step.row)][static_cast<std::size_t>(step.col)]) == 0)
             break;
         exact_pivot(e, step.row, step.col);

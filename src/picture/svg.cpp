@@ -318,6 +318,10 @@ std::string model_picture(const Store& s, const std::vector<Step>& steps, std::s
                   "; a picture is drawn for two";
         return "";
     }
+    if (!only_non_negative(s)) {
+        why_not = "the model has bounds or ranges; a picture is drawn for variables at least 0";
+        return "";
+    }
     return svg_picture(model_geometry(s, steps));
 }
 

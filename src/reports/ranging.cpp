@@ -17,8 +17,6 @@ struct Bound {
     int at = 0;
 };
 
-constexpr Limit no_limit{0, 0};
-
 // While an artificial stays basic at zero, the phase-1 row proves every
 // column whose move would raise it zero in every feasible point: such a
 // column neither limits a cost range nor has one.
@@ -30,21 +28,22 @@ bool neverEnters(const Store& s, const ExactTableau& e, int j) {
     return (s.tab.col_status[j] == 0 ? rise : -rise) > 0;
 }
 
-Limit limitAt(const mpq_class& value, int column) {
-    return {nearest_double(value), column};
+const ExactLimit no_limit{};
+
+Limit nearest(const ExactLimit& l) {
+    return {l.column ? nearest_double(l.value) : 0, l.column};
 }
 
 // Right-hand-side ranging of a row whose added column j is basic, in row k:
 // only that column's level w moves with the right-hand side.
-RangeLine basicAddedRange(const Store& s, const ExactTableau& e, int i, int j, int k) {
+ExactRangeLine basicAddedRange(const Store& s, const ExactTableau& e, int i, int j, int k) {
     const mpq_class& w = e.a[k][0];
     mpq_class b = written(s.model.rrhs[i]);
-    double current = s.model.rrhs[i];
-    if (s.tab.row_type[i] > 0) return {s.model.rname[i], current, no_limit, limitAt(b - w, j)};
-    if (s.tab.row_type[i] < 0) return {s.model.rname[i], current, limitAt(b + w, j), no_limit};
+    if (s.tab.row_type[i] > 0) return {no_limit, {b - w, j}};
+    if (s.tab.row_type[i] < 0) return {{b + w, j}, no_limit};
     // A basic artificial has to stay at zero for the equality to hold, so
     // its row's right-hand side cannot move either way.
-    return {s.model.rname[i], current, limitAt(b, j), limitAt(b, j)};
+    return {{b, j}, {b, j}};
 }
 
 // Right-hand-side ranging of a row whose added column j is nonbasic: the
@@ -53,7 +52,7 @@ RangeLine basicAddedRange(const Store& s, const ExactTableau& e, int i, int j, i
 // sigma -1 for a ">=" row), and the nearest level to reach zero on each
 // side limits. The rows are taken in the store's order, and equal ratios
 // take the highest.
-RangeLine nonbasicAddedRange(const Store& s, const ExactTableau& e, int i, int j) {
+ExactRangeLine nonbasicAddedRange(const Store& s, const ExactTableau& e, int i, int j) {
     int sigma = s.tab.row_type[i] < 0 ? -1 : 1;
     Bound pos, neg;
     mpq_class q;
@@ -76,16 +75,32 @@ RangeLine nonbasicAddedRange(const Store& s, const ExactTableau& e, int i, int j
         }
     }
     mpq_class b = written(s.model.rrhs[i]);
-    return {s.model.rname[i], s.model.rrhs[i], neg.at ? limitAt(b - neg.ratio, neg.at) : no_limit,
-            pos.at ? limitAt(b - pos.ratio, pos.at) : no_limit};
+    return {neg.at ? ExactLimit{b - neg.ratio, neg.at} : no_limit,
+            pos.at ? ExactLimit{b - pos.ratio, pos.at} : no_limit};
 }
 
 } // namespace
 
-Ranging exact_ranging(const Store& s, const ExactTableau& e) {
-    Ranging g;
+ExactRanging exact_limits(const Store& s, const ExactTableau& e) {
+    ExactRanging g;
     for (int v = 1; v <= s.model.num_vars; v++) g.cost.push_back(cost_range(s, e, v));
     for (int i = 1; i <= s.model.num_cons; i++) g.rhs.push_back(rhs_range(s, e, i));
+    return g;
+}
+
+Ranging exact_ranging(const Store& s, const ExactTableau& e) {
+    ExactRanging exact = exact_limits(s, e);
+    Ranging g;
+    for (int v = 1; v <= s.model.num_vars; v++) {
+        const ExactRangeLine& line = exact.cost[static_cast<std::size_t>(v - 1)];
+        g.cost.push_back(
+            {s.tab.varname[v], s.tab.cost[v], nearest(line.upper), nearest(line.lower)});
+    }
+    for (int i = 1; i <= s.model.num_cons; i++) {
+        const ExactRangeLine& line = exact.rhs[static_cast<std::size_t>(i - 1)];
+        g.rhs.push_back(
+            {s.model.rname[i], s.model.rrhs[i], nearest(line.upper), nearest(line.lower)});
+    }
     return g;
 }
 
@@ -101,7 +116,7 @@ ExactTableau ranging_tableau(const Store& s) {
     return e.at_basis ? e : exact_of_doubles(s);
 }
 
-RangeLine cost_range(const Store& s, const ExactTableau& e, int v) {
+ExactRangeLine cost_range(const Store& s, const ExactTableau& e, int v) {
     return s.tab.col_status[v] > 0 ? basic_cost_range(s, e, v) : nonbasic_cost_range(s, e, v);
 }
 
@@ -110,7 +125,7 @@ RangeLine cost_range(const Store& s, const ExactTableau& e, int v) {
 // each side would enter there. A column whose reduced cost is already 0
 // (an alternative optimum) limits at once the side on which it would turn
 // negative. Equal ratios keep the lowest column.
-RangeLine basic_cost_range(const Store& s, const ExactTableau& e, int v) {
+ExactRangeLine basic_cost_range(const Store& s, const ExactTableau& e, int v) {
     int r = e.status[v];
     Bound up, lo;
     mpq_class q;
@@ -128,26 +143,25 @@ RangeLine basic_cost_range(const Store& s, const ExactTableau& e, int v) {
         }
     }
     mpq_class c = written(s.tab.cost[v]);
-    return {s.tab.varname[v], s.tab.cost[v], up.at ? limitAt(c + up.ratio, up.at) : no_limit,
-            lo.at ? limitAt(c + lo.ratio, lo.at) : no_limit};
+    return {up.at ? ExactLimit{c + up.ratio, up.at} : no_limit,
+            lo.at ? ExactLimit{c + lo.ratio, lo.at} : no_limit};
 }
 
 // A nonbasic variable enters itself once its cost has moved by its reduced
 // cost in the improving direction; the other direction has no limit.
-RangeLine nonbasic_cost_range(const Store& s, const ExactTableau& e, int v) {
-    double c = s.tab.cost[v];
-    if (neverEnters(s, e, v)) return {s.tab.varname[v], c, no_limit, no_limit};
+ExactRangeLine nonbasic_cost_range(const Store& s, const ExactTableau& e, int v) {
+    if (neverEnters(s, e, v)) return {no_limit, no_limit};
     double side = s.tab.col_status[v] != 0 ? -1.0 : 1.0;
-    mpq_class limit = written(c);
+    mpq_class limit = written(s.tab.cost[v]);
     if (s.model.z_mult < 0)
         limit += e.a[0][v];
     else
         limit -= e.a[0][v];
-    if (s.model.z_mult * side < 0) return {s.tab.varname[v], c, limitAt(limit, v), no_limit};
-    return {s.tab.varname[v], c, no_limit, limitAt(limit, v)};
+    if (s.model.z_mult * side < 0) return {{limit, v}, no_limit};
+    return {no_limit, {limit, v}};
 }
 
-RangeLine rhs_range(const Store& s, const ExactTableau& e, int i) {
+ExactRangeLine rhs_range(const Store& s, const ExactTableau& e, int i) {
     int j = s.tab.added_col[i];
     if (s.tab.col_status[j] > 0) return basicAddedRange(s, e, i, j, e.status[j]);
     return nonbasicAddedRange(s, e, i, j);

@@ -32,14 +32,35 @@ struct Ranging {
     std::vector<RangeLine> rhs;  // rows 1 to num_cons
 };
 
+// The same in exact arithmetic, as the rules find them and the tables
+// print them in fractions.
+struct ExactLimit {
+    mpq_class value;
+    int column = 0;
+};
+
+struct ExactRangeLine {
+    ExactLimit upper;
+    ExactLimit lower;
+};
+
+struct ExactRanging {
+    std::vector<ExactRangeLine> cost;
+    std::vector<ExactRangeLine> rhs;
+};
+
 // The tables of the store's final basis: from its floating-point tableau
 // where the bounds decide every limit, its column and its printed digits,
 // else from the exact tableau: exact where given (the exact tableau of the
 // store's basis, so that it need not be built again), else built here.
 Ranging final_ranging(const Store& s, const ExactTableau* exact = nullptr);
 
-// The tables from the exact tableau e.
+// The tables from the exact tableau e, each limit the double nearest to
+// the exact one.
 Ranging exact_ranging(const Store& s, const ExactTableau& e);
+
+// The tables' exact limits from the exact tableau e of the store's basis.
+ExactRanging exact_limits(const Store& s, const ExactTableau& e);
 
 // The tables from the store's floating-point tableau, each entry within
 // its rigorous bound of the exact tableau of the same basis; false where
@@ -52,12 +73,12 @@ bool float_ranging(const Store& s, Ranging& out);
 ExactTableau ranging_tableau(const Store& s);
 
 // The range of variable v's cost over which the basis of e stays optimal.
-RangeLine cost_range(const Store& s, const ExactTableau& e, int v);
-RangeLine basic_cost_range(const Store& s, const ExactTableau& e, int v);
-RangeLine nonbasic_cost_range(const Store& s, const ExactTableau& e, int v);
+ExactRangeLine cost_range(const Store& s, const ExactTableau& e, int v);
+ExactRangeLine basic_cost_range(const Store& s, const ExactTableau& e, int v);
+ExactRangeLine nonbasic_cost_range(const Store& s, const ExactTableau& e, int v);
 
 // The range of row i's right-hand side over which the basis of e stays
 // feasible.
-RangeLine rhs_range(const Store& s, const ExactTableau& e, int i);
+ExactRangeLine rhs_range(const Store& s, const ExactTableau& e, int i);
 
 } // namespace zep::detail

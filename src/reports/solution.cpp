@@ -19,8 +19,10 @@ namespace {
 
 void variableLine(Store& s, int j) {
     print(s, "%2d. %-8.8s", j, s.tab.varname[j]);
-    double x = variable_value(s, j);
-    if (x >= s.tol.eps_infe) {
+    double x = written_value(s, j);
+    // A variable that may go below zero prints its negative values too.
+    bool may_be_negative = s.model.lower[j] < 0 || s.model.neg_col[j] != 0;
+    if (x >= s.tol.eps_infe || (may_be_negative && x <= -s.tol.eps_infe)) {
         print(s, " ");
         print(s, value_format, x);
         print(s, " %15.3lf", s.tab.cost[j]);
@@ -39,9 +41,9 @@ void variableLine(Store& s, int j) {
 // The same line in exact fractions: a point stands for exactly zero.
 void variableLine(Store& s, const ExactTableau& e, int j) {
     print(s, "%2d. %-8.8s", j, s.tab.varname[j]);
-    mpq_class x = variable_value(s, e, j);
+    mpq_class x = written_value(s, e, j);
     std::string cost = fraction(written(s.tab.cost[j]));
-    if (sgn(x) > 0)
+    if (sgn(x) != 0)
         print(s, " %16s %15s", fraction(x).c_str(), cost.c_str());
     else
         print(s, "            .     %15s", cost.c_str());
@@ -58,7 +60,7 @@ template <class Line> void variableSummary(Store& s, Line line) {
     compose(s.buf, sizeof s.buf, "Unit %s", s.model.rname[0]);
     print(s, "Variable            Opt Value   %13.13s    Marg Value \n", s.buf);
     print(s, "------------      -----------    ------------    ---------- \n");
-    for (int j = 1; j <= s.model.num_vars; j++) line(j);
+    for (int j = 1; j <= written_vars(s); j++) line(j);
 }
 
 void constraintLine(Store& s, int r) {
@@ -147,7 +149,7 @@ void out_opt(Store& s, const ExactTableau& e) {
           s.model.minmax, s.model.rname[0], fraction(objective_value(s, e)).c_str());
     variableSummary(s, [&](int j) { variableLine(s, e, j); });
     constraintSummary(s, [&](int r) { constraintLine(s, e, r); });
-    if (s.opt.show_range) ranger(s);
+    if (s.opt.show_range) ranger_fractions(s, e);
 }
 
 // Every row whose artificial stays above zero, exactly.
@@ -162,7 +164,14 @@ void out_infe(Store& s, const ExactTableau& e) {
 
 void out_unbnd(Store& s) {
     print(s, "UNBOUNDED PROBLEM\n");
-    print(s, "Variable %s can be increased without limit.\n", s.tab.varname[s.engine.piv_col]);
+    int q = s.engine.piv_col;
+    for (int j = 1; j <= written_vars(s); j++)
+        if (s.model.neg_col[j] == q) {
+            print(s, "Variable %s can be decreased without limit.\n", s.tab.varname[j]);
+            print(s, "Please reformulate the model.\n");
+            return;
+        }
+    print(s, "Variable %s can be increased without limit.\n", s.tab.varname[q]);
     print(s, "Please reformulate the model.\n");
 }
 

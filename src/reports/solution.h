@@ -16,8 +16,8 @@ void out_unbnd(Store& s);
 void var_summ(Store& s);
 
 // The optimal and infeasibility reports with every value in exact
-// fractions, read off the exact tableau e of the store's final basis. The
-// ranging tables (option r) stay in decimals, from the store's tableau.
+// fractions, read off the exact tableau e of the store's final basis, the
+// ranging tables (option r) too.
 void out_opt(Store& s, const ExactTableau& e);
 void out_infe(Store& s, const ExactTableau& e);
 

@@ -33,13 +33,15 @@ bool variablePrintsExactly(const Store& s, const BasisBounds& b, int j) {
 }
 
 // A slack prints as a point only where it is exactly zero: a nonbasic
-// one.
+// one, or a basic one that is exactly zero in the tableau and in b.
 bool rowPrintsExactly(const Store& s, const BasisBounds& b, int r) {
     RowSummary row = row_summary(s, r);
     int k = s.tab.added_col[r];
     if (s.tab.col_status[k] > 0) {
         Interval slack = hull(b.x[k], row.slack);
-        if (!(slack.lo > 0 || slack.hi < 0) || !prints_same(row_format, slack.lo, slack.hi))
+        bool zero = slack.lo == 0 && slack.hi == 0;
+        if (!zero &&
+            (!(slack.lo > 0 || slack.hi < 0) || !prints_same(row_format, slack.lo, slack.hi)))
             return false;
     } else if (row.slack != 0) {
         return false;
@@ -49,20 +51,25 @@ bool rowPrintsExactly(const Store& s, const BasisBounds& b, int r) {
 }
 
 // The tableau entries the values read: the store's doubles, or the exact
-// tableau's rationals; the basis is the store's in both.
+// tableau's rationals; the basis is the store's in both. upper is a slack
+// or surplus column's upper bound (a ranged row's width).
 struct FloatEntries {
     const Store& s;
     double operator()(int r, int c) const { return s.tab.a_mat[r][c]; }
+    double upper(int k) const { return s.tab.upperb[k]; }
 };
 
 struct ExactEntries {
+    const Store& s;
     const ExactTableau& e;
     const mpq_class& operator()(int r, int c) const { return e.a[r][c]; }
+    mpq_class upper(int k) const { return written(s.model.upper[k]); }
 };
 
-// The level of a slack or surplus column: its row's value when basic, else
-// 0 (these columns have no upper bound to sit at).
+// The level of a slack or surplus column: its row's value when basic, its
+// upper bound (a ranged row's) when it sits there, else 0.
 template <class Number, class At> Number basicLevel(const Store& s, At at, int k) {
+    if (s.tab.col_status[k] == -1) return Number(at.upper(k));
     return s.tab.col_status[k] > 0 ? Number(at(s.tab.col_status[k], s.tab.rhs_col)) : Number(0);
 }
 
@@ -89,6 +96,12 @@ double variable_value(const Store& s, int j) {
     return s.tab.lowerb[j];
 }
 
+double written_value(const Store& s, int j) {
+    double x = variable_value(s, j);
+    if (s.model.neg_col[j] == 0) return x;
+    return x - variable_value(s, s.model.neg_col[j]);
+}
+
 double reduced_cost(const Store& s, int j) {
     return s.tab.a_mat[0][j] * s.model.z_mult;
 }
@@ -97,9 +110,18 @@ double objective_value(const Store& s) {
     return -s.model.z_mult * s.tab.a_mat[0][s.tab.rhs_col];
 }
 
-// Exact tableaux have every lower bound at 0 and no column at an upper one.
+// The exact tableau measures each column from its lower bound, as the
+// store's does.
 mpq_class variable_value(const Store& s, const ExactTableau& e, int j) {
-    return s.tab.col_status[j] > 0 ? e.a[s.tab.col_status[j]][s.tab.rhs_col] : mpq_class(0);
+    if (s.tab.col_status[j] == -1) return written(s.model.upper[j]);
+    mpq_class lower = written(s.model.lower[j]);
+    return s.tab.col_status[j] > 0 ? lower + e.a[s.tab.col_status[j]][s.tab.rhs_col] : lower;
+}
+
+mpq_class written_value(const Store& s, const ExactTableau& e, int j) {
+    mpq_class x = variable_value(s, e, j);
+    if (s.model.neg_col[j] == 0) return x;
+    return x - variable_value(s, e, s.model.neg_col[j]);
 }
 
 mpq_class reduced_cost(const Store& s, const ExactTableau& e, int j) {
@@ -115,7 +137,7 @@ RowSummary row_summary(const Store& s, int r) {
 }
 
 RowSummaryOf<mpq_class> row_summary(const Store& s, const ExactTableau& e, int r) {
-    return rowSummary<mpq_class>(s, ExactEntries{e}, r);
+    return rowSummary<mpq_class>(s, ExactEntries{s, e}, r);
 }
 
 bool row_unmet(const Store& s, int r) {

@@ -23,6 +23,11 @@ inline constexpr double marginal_zero = 0.0001;
 double variable_value(const Store& s, int j);
 mpq_class variable_value(const Store& s, const ExactTableau& e, int j);
 
+// The value of variable j as written: a free variable's two columns
+// folded into one.
+double written_value(const Store& s, int j);
+mpq_class written_value(const Store& s, const ExactTableau& e, int j);
+
 // The reduced cost of column j in the model's own sense.
 double reduced_cost(const Store& s, int j);
 mpq_class reduced_cost(const Store& s, const ExactTableau& e, int j);

@@ -44,6 +44,12 @@ const char* leavingName(const Store& s) {
     return s.tab.isart[leaving] ? "ARTIFICIAL" : s.tab.varname[leaving];
 }
 
+void moveToUpper(Store& s, int j) {
+    double adj = s.tab.upperb[j];
+    for (int r = 0; r <= s.tab.last_row; r++)
+        s.tab.a_mat[r][s.tab.rhs_col] = s.tab.a_mat[r][s.tab.rhs_col] - s.tab.a_mat[r][j] * adj;
+}
+
 void boundFlip(Store& s) {
     adjrhsin(s);
     if (s.tab.col_status[s.engine.piv_col] == 0)
@@ -99,7 +105,10 @@ void ratio_test(Store& s) {
             s.engine.best_row = limit.ratio_row;
         }
     }
-    if (s.engine.best_row < 0) {
+    // A basic column limited by an upper bound it does not have: the step
+    // has no end.
+    if (s.engine.best_row < 0 &&
+        s.tab.upperb[s.tab.basis_index[-s.engine.best_row]] == s.tol.infinity) {
         s.engine.unbounded = 1;
         s.engine.end_stat = 3;
     }
@@ -128,9 +137,13 @@ void pivot(Store& s) {
     if (s.opt.show_exchanges)
         print(s, "%s leaves and %s enters solution\n", leavingName(s),
               s.tab.varname[s.engine.piv_col]);
+    int leaving = s.tab.basis_index[s.engine.piv_row];
     piv_tabl(s);
     s.tab.basis_index[s.engine.piv_row] = s.engine.piv_col;
     s.tab.col_status[s.engine.piv_col] = s.engine.piv_row;
+    // A column that leaves at its upper bound: the values of the new basis
+    // are those with it there.
+    if (s.engine.best_row < 0) moveToUpper(s, leaving);
 }
 
 void piv_tabl(Store& s) {

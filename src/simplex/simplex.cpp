@@ -67,7 +67,7 @@ void opt(Store& s) {
         }
         pivot(s);
         if (s.engine.steps)
-            s.engine.steps->steps.push_back({s.tab.phase, s.engine.piv_row, s.engine.piv_col});
+            s.engine.steps->steps.push_back({s.tab.phase, s.engine.best_row, s.engine.best_col});
         guardStep(s, guard);
         if (s.opt.debug) tableau(s);
     }

@@ -108,7 +108,12 @@ void setprob(Store& s) {
         s.tab.a_mat[0][j] = s.tab.a_mat[0][j] * s.model.z_mult;
     }
     s.tab.num_artif = 0;
-    for (int r = 1; r <= s.model.num_cons; r++) addColumns(s, r);
+    for (int r = 1; r <= s.model.num_cons; r++) {
+        addColumns(s, r);
+        if (!s.model.has_range[r]) continue;
+        s.tab.upperb[s.tab.added_col[r]] = s.model.range[r];
+        s.model.upper[s.tab.added_col[r]] = s.model.range[r];
+    }
     s.tab.phase = s.tab.num_artif > 0 ? 1 : 2;
     if (s.tab.phase == 2) return;
     s.tab.last_row = s.model.num_cons + 1;

@@ -21,6 +21,8 @@ void initParam(Store& s) {
         s.tab.cost[j] = 0;
         s.tab.upperb[j] = s.tol.infinity;
         s.tab.lowerb[j] = 0;
+        s.model.lower[j] = 0;
+        s.model.upper[j] = s.tol.infinity;
         s.tab.isart[j] = 0;
         for (int r = 0; r <= s.model.num_cons && r < tab_rows; r++) s.tab.a_mat[r][j] = 0;
     }

@@ -64,6 +64,21 @@ struct Store {
         char flipped[tab_rows] = {};
         double a_read[tab_rows][tab_cols] =
             {}; // rows 0 to num_cons as read; the simplex keeps off it
+        // The bounds of each column in the model's numbers (lower is finite
+        // once the readers end, upper is infinity where there is none) and
+        // the constant of the objective. A free variable is the difference
+        // of two columns: its own, and the column neg_col names among the
+        // last num_split columns, which the reports fold into it.
+        double lower[tab_cols] = {};
+        double upper[tab_cols] = {};
+        int neg_col[tab_cols] = {};
+        int num_split = 0;
+        double obj_const = 0;
+        // A ranged row: its slack or surplus column may rise no further
+        // than range[r] (the row is "<=" rrhs and ">=" rrhs - range, or
+        // ">=" rrhs and "<=" rrhs + range).
+        char has_range[tab_rows] = {};
+        double range[tab_rows] = {};
     } model;
 
     // The names of the variables and rows as the LP format and MPS write
@@ -189,6 +204,25 @@ inline const char* var_name(const Store& s, int j) {
 }
 inline const char* row_name(const Store& s, int r) {
     return s.names.row[r][0] ? s.names.row[r] : s.model.rname[r];
+}
+
+// Every column is only x >= 0: no bound, shift, free variable or ranged row. The check's
+// bounds on the floating-point tableau and the ranging tables are laid out
+// for such models; the others are proven by the exact tableau of their
+// basis and not ranged.
+inline bool only_non_negative(const Store& s) {
+    if (s.model.num_split > 0) return false;
+    for (int j = 1; j <= s.tab.last_col; j++)
+        if (s.model.lower[j] != 0 || s.model.upper[j] != s.tol.infinity) return false;
+    for (int r = 1; r <= s.model.num_cons; r++)
+        if (s.model.has_range[r]) return false;
+    return true;
+}
+
+// The variables as the model writes them: the columns before the negative
+// parts of free variables.
+inline int written_vars(const Store& s) {
+    return s.model.num_vars - s.model.num_split;
 }
 
 // Keeps rows 0 to num_cons of a_mat as read, before the standard form and

@@ -2,8 +2,10 @@
 // playwright-core (which downloads nothing). Each example is solved with
 // each option set and the page's report compared byte for byte, with its
 // exit status, against the native zep-solve on the same text under the same
-// file name; a trace is stepped through forward and back; an input error
-// marks its line; screenshots go to web/screenshots/.
+// file name, and each picture against the SVG file that zep-solve --svg
+// writes; a trace is stepped through forward and back; an input error
+// marks its line; screenshots of the page and of two pictures go to
+// web/screenshots/.
 //   node --no-experimental-fetch web/test/browser.mjs [NATIVE_BIN_DIR]
 import { chromium } from "playwright-core";
 import { spawnSync } from "node:child_process";
@@ -17,7 +19,8 @@ const web = path.resolve(path.dirname(fileURLToPath(import.meta.url)), "..");
 const root = path.resolve(web, "..");
 const nativeBin = path.resolve(root, process.argv[2] || "build/release");
 const shots = path.join(web, "screenshots");
-const optionSets = ["", "r", "t", "f", "x", "rtfx"];
+// Option letters; F stands for --fractions.
+const optionSets = ["", "r", "t", "f", "x", "rtfx", "F", "tF", "rtfxF"];
 
 let failures = 0;
 function check(ok, what) {
@@ -28,29 +31,36 @@ function check(ok, what) {
   return ok;
 }
 
-// zep-solve on text saved under name in a fresh folder, run from there.
-function nativeSolve(text, name, letters) {
+// zep-solve on text saved under name in a fresh folder, run from there,
+// with the picture it writes.
+function nativeSolve(text, name, set) {
   const dir = fs.mkdtempSync(path.join(os.tmpdir(), "zep-web-"));
   fs.writeFileSync(path.join(dir, name), text);
-  const args = letters ? [`-${letters}`, name] : [name];
+  const letters = set.replace("F", "");
+  const args = [...(letters ? [`-${letters}`] : []), ...(set.includes("F") ? ["--fractions"] : []),
+                "--svg=picture.svg", name];
   const run = spawnSync(path.join(nativeBin, "zep-solve"), args, { cwd: dir });
+  const svgFile = path.join(dir, "picture.svg");
+  const picture = fs.existsSync(svgFile) ? fs.readFileSync(svgFile, "latin1") : "";
   fs.rmSync(dir, { recursive: true });
-  return { report: run.stdout.toString("latin1"), status: run.status };
+  return { report: run.stdout.toString("latin1"), status: run.status, picture };
 }
 
-async function setOptions(page, letters) {
-  for (const letter of "rtfx") {
-    const box = page.locator(`#opt-${letter}`);
-    if ((await box.isChecked()) !== letters.includes(letter)) await box.click();
+async function setOptions(page, set) {
+  for (const [id, key] of [["r", "r"], ["t", "t"], ["f", "f"], ["x", "x"], ["fractions", "F"]]) {
+    const box = page.locator(`#opt-${id}`);
+    if ((await box.isChecked()) !== set.includes(key)) await box.click();
   }
 }
 
-async function solveOnPage(page, letters) {
-  await setOptions(page, letters);
+async function solveOnPage(page, set) {
+  await setOptions(page, set);
   await page.click("#solve");
   return page.evaluate(() => ({
     report: document.getElementById("report").textContent,
     status: +document.getElementById("report").dataset.status,
+    picture: window.zepPage.picture(),
+    shown: document.getElementById("picture-svg").querySelector("svg") !== null,
   }));
 }
 
@@ -78,11 +88,13 @@ try {
     await page.selectOption("#example", String(i));
     const form = await page.textContent("#form");
     const text = await page.inputValue("#text");
-    for (const letters of optionSets) {
-      const got = await solveOnPage(page, letters);
-      const want = nativeSolve(text, example.name, letters);
+    for (const set of optionSets) {
+      const got = await solveOnPage(page, set);
+      const want = nativeSolve(text, example.name, set);
       check(got.report === want.report && got.status === want.status,
-            `${example.name} -${letters}: page differs from zep-solve (status ${got.status} vs ${want.status})`);
+            `${example.name} -${set}: page differs from zep-solve (status ${got.status} vs ${want.status})`);
+      check(got.picture === want.picture && got.shown === (want.picture !== ""),
+            `${example.name} -${set}: the page's picture differs from zep-solve --svg's file`);
       compared++;
     }
     console.log(`${example.name} (${form}): ${optionSets.length} option sets compared`);
@@ -123,6 +135,33 @@ try {
   await page.click("#forward");
   check((await stepText()) === "tableau 5 of 5", "the last tableau");
   check(await page.locator("#forward").isDisabled(), "no step past the last");
+
+  // The same trace in fractions: the pivots are the same steps.
+  await setOptions(page, "tF");
+  await page.click("#solve");
+  check((await stepText()) === "tableau 1 of 5", `fractions, first step: ${await stepText()}`);
+  await page.click("#forward");
+  await page.click("#forward");
+  check((await page.textContent("#pivot")).startsWith("Y enters, row 1 leaves"), "fractions, the second pivot");
+  check((await page.textContent("#tableau .pivot")) === "2", "fractions, the second pivot element");
+
+  // The pictures: an optimal and an unbounded model, and the note for a
+  // model of three variables.
+  const pictureOf = async (name, file) => {
+    await page.selectOption("#example", String(examples.findIndex((e) => e.name === name)));
+    await setOptions(page, "");
+    await page.click("#solve");
+    const svg = page.locator("#picture-svg svg");
+    check(await svg.isVisible(), `${name}: the picture is shown`);
+    await svg.screenshot({ path: path.join(shots, file) });
+    return page.evaluate(() => window.zepPage.picture());
+  };
+  check((await pictureOf("profit.lp", "picture-optimal.png")).includes(">(3, 1)<"), "the optimum's coordinates");
+  check((await pictureOf("unbounded.lp", "picture-unbounded.png")).includes("head-ray"), "the unbounded ray");
+  await page.selectOption("#example", String(examples.findIndex((e) => e.name === "production.mat")));
+  check((await page.textContent("#picture-note")) ===
+        "No picture: the model has 3 variables; a picture is drawn for two.",
+        `three variables: ${await page.textContent("#picture-note")}`);
 } finally {
   await context.close();
   server.close();

@@ -61,7 +61,7 @@ for (let run = 0; run < 7; run++) {
         const batches = [];
         for (let b = 0; b < 15; b++) {
           const t0 = performance.now();
-          for (let i = 0; i < 50; i++) window.zepPage.run(text, name, "");
+          for (let i = 0; i < 50; i++) window.zepPage.run(text, name, "", 0);
           batches.push(((performance.now() - t0) * 1000) / 50);
         }
         return batches.sort((a, b) => a - b)[7];

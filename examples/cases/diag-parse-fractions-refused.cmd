@@ -1,0 +1,1 @@
+zep-parse -e --fractions examples/profit.lp

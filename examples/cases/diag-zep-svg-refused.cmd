@@ -1,0 +1,1 @@
+zep --svg=profit.svg examples/profit.lp

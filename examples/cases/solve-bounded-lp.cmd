@@ -1,0 +1,1 @@
+zep-solve examples/bounded-cplex.lp

@@ -1,0 +1,1 @@
+zep-solve --fractions -x examples/bounded-cplex.lp

@@ -1,0 +1,1 @@
+zep-solve --fractions -r examples/thirds-sevenths.mat

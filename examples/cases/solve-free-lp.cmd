@@ -1,0 +1,1 @@
+zep-solve examples/free-cplex.lp

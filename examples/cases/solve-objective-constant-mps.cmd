@@ -1,0 +1,1 @@
+zep-solve examples/objective-constant.mps

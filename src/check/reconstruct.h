@@ -1,0 +1,40 @@
+// The exact solution of the final basis by rational reconstruction: the
+// tableau's basic values and dual values taken as the nearest fractions of
+// small denominator, and kept only where they satisfy B x = b and
+// y B = c_B exactly, in integer arithmetic on the model's decimals scaled
+// to whole numbers. Where it succeeds every sign is exact, exact zeros
+// included, which no interval around the doubles can show; it costs one
+// pass over the model, where the exact tableau costs a rational pivot per
+// basic column.
+#pragma once
+
+#include <cstdint>
+
+#include "check/enclosure.h"
+#include "store/store.h"
+
+namespace zep::detail {
+
+// A number as the model file wrote it: digits / 10^places.
+struct Decimal {
+    std::int64_t digits;
+    int places;
+};
+
+// The shortest decimal that reads back as v (the value `written` gives),
+// where it has at most 18 decimals and fewer than 16 significant digits;
+// false for any other v.
+bool decimal_of(double v, Decimal& out);
+
+// Fills b with the exact solution of the store's basis (the basic values,
+// the dual values, every reduced cost and the objective, in the internal
+// minimising sense), each as the interval [n, n] of the double n nearest
+// to it: n has its sign and prints as it does. A point of the basis's
+// columns that meets B x = b and duals that meet y B = c_B, so that with
+// x >= 0 and every reduced cost >= 0 the pair is optimal and the
+// objective equals the dual bound. False where the fractions are not
+// found, do not verify or do not fit in 64 bits, or a column is at its
+// upper bound: then nothing is decided.
+bool exact_basis_solution(const Store& s, BasisBounds& b);
+
+} // namespace zep::detail
