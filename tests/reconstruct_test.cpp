@@ -8,8 +8,8 @@
 
 #include "check/exact.h"
 #include "check/reconstruct.h"
-#include "random_model.h"
 #include "input/matrix.h"
+#include "random_model.h"
 #include "simplex/simplex.h"
 #include "stdform/stdform.h"
 #include "support.h"
