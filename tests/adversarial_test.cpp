@@ -32,9 +32,9 @@ using zep::detail::testing::Answer;
 using zep::detail::testing::MatModel;
 using zep::detail::testing::MatRow;
 
-class AdversarialModels {
+class AdversarialModels : public zep::detail::testing::ModelDraws {
   public:
-    explicit AdversarialModels(unsigned seed) : rng(seed) {}
+    using ModelDraws::ModelDraws;
 
     // The last model holds a pair a x <= b, a x >= b' with b' > b.
     bool contradictory = false;
@@ -46,7 +46,8 @@ class AdversarialModels {
         int n = pick(1, 8), k = pick(1, 10);
         for (int j = 0; j < n; j++) {
             m.names.push_back("X" + std::to_string(j + 1));
-            m.obj.push_back(chance(0.35) ? signed_(decimal(-9, -6)) : signed_(decimal(-1, 4)));
+            m.obj.push_back(chance(0.35) ? signed_(decimal(-9, -6, 3))
+                                         : signed_(decimal(-1, 4, 3)));
         }
         while (static_cast<int>(m.rows.size()) < k) {
             double kind = unit();
@@ -57,42 +58,15 @@ class AdversarialModels {
             else
                 add(m, plainRow(m));
         }
-        if (chance(0.6)) add(m, {std::vector<double>(m.names.size(), 1.0), '<', decimal(0, 15)});
+        if (chance(0.6)) add(m, {std::vector<double>(m.names.size(), 1.0), '<', decimal(0, 15, 3)});
         return m;
     }
 
   private:
-    std::mt19937 rng;
-
-    int pick(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); }
-    double unit() { return std::uniform_real_distribution<double>(0, 1)(rng); }
-    bool chance(double p) { return unit() < p; }
-    double signed_(double v) { return chance(0.3) ? -v : v; }
-
-    // A number of one to three significant digits times a power of ten in
-    // [lo, hi], read from its decimal text so that it is the double of
-    // exactly that decimal.
-    double decimal(int lo, int hi) {
-        char text[40];
-        std::snprintf(text, sizeof text, "%de%d", pick(1, 999), pick(lo, hi) - 2);
-        return std::strtod(text, nullptr);
-    }
-
-    // The same number moved by a relative 10^-e, e from 6 to last, written
-    // with enough digits to hold the move. Beyond 1e-9 glpsol, its exact
-    // simplex included, has been seen to take contradictions for rounding,
-    // so that it could no longer be an oracle.
-    double nudged(double v, bool up, int last = 9) {
-        int e = pick(6, last);
-        char text[64];
-        std::snprintf(text, sizeof text, "%.*e", e + 3, v * (1 + (up ? 1 : -1) * std::pow(10, -e)));
-        return std::strtod(text, nullptr);
-    }
-
     MatRow plainRow(const MatModel& m) {
-        MatRow r{{}, "<<>="[pick(0, 3)], chance(0.2) ? 0.0 : decimal(0, 15)};
+        MatRow r{{}, "<<>="[pick(0, 3)], chance(0.2) ? 0.0 : decimal(0, 15, 3)};
         for (std::size_t j = 0; j < m.names.size(); j++)
-            r.coefs.push_back(chance(0.6) ? signed_(decimal(-7, 20)) : 0);
+            r.coefs.push_back(chance(0.6) ? signed_(decimal(-7, 20, 3)) : 0);
         return r;
     }
 
@@ -101,9 +75,9 @@ class AdversarialModels {
     void nearParallel(MatModel& m) {
         MatRow r = m.rows[static_cast<std::size_t>(pick(0, static_cast<int>(m.rows.size()) - 1))];
         std::size_t j = static_cast<std::size_t>(pick(0, static_cast<int>(r.coefs.size()) - 1));
-        if (r.coefs[j] != 0) r.coefs[j] = nudged(r.coefs[j], chance(0.5));
+        if (r.coefs[j] != 0) r.coefs[j] = moved(r.coefs[j], chance(0.5), 6, 9);
         r.rel = r.rel == '<' ? '>' : r.rel == '>' ? '<' : "<>"[pick(0, 1)];
-        if (r.rhs != 0) r.rhs = nudged(r.rhs, chance(0.5));
+        if (r.rhs != 0) r.rhs = moved(r.rhs, chance(0.5), 6, 9);
         add(m, r);
     }
 
@@ -113,7 +87,7 @@ class AdversarialModels {
     // an exact solve rather than glpsol.)
     void nearInfeasiblePair(MatModel& m) {
         MatRow r = plainRow(m);
-        if (r.rhs == 0) r.rhs = decimal(0, 15);
+        if (r.rhs == 0) r.rhs = decimal(0, 15, 3);
         bool contradiction = chance(0.5);
         if (contradiction)
             for (double& c : r.coefs) c = std::fabs(c);
@@ -121,19 +95,9 @@ class AdversarialModels {
         add(m, r);
         r.rel = '>';
         double b = r.rhs;
-        r.rhs = contradiction ? nudged(r.rhs, true, 8) : nudged(r.rhs, false);
+        r.rhs = contradiction ? moved(r.rhs, true, 6, 8) : moved(r.rhs, false, 6, 9);
         contradictory = contradictory || (r.rhs > b && m.rows.size() < 30);
         add(m, r);
-    }
-
-    // The matrix form takes non-negative right-hand sides only.
-    static void add(MatModel& m, MatRow r) {
-        if (r.rhs < 0) {
-            for (double& c : r.coefs) c = -c;
-            r.rhs = -r.rhs;
-            r.rel = r.rel == '<' ? '>' : r.rel == '>' ? '<' : '=';
-        }
-        if (m.rows.size() < 30) m.rows.push_back(r);
     }
 };
 

@@ -18,22 +18,10 @@
 
 #include "driver/session.h"
 #include "driver/solve.h"
+#include "mat_model.h"
 #include "store/store.h"
 
 namespace zep::detail::testing {
-
-struct MatRow {
-    std::vector<double> coefs;
-    char rel; // '<', '>' or '='
-    double rhs;
-};
-
-struct MatModel {
-    std::string sense;
-    std::vector<std::string> names;
-    std::vector<double> obj;
-    std::vector<MatRow> rows;
-};
 
 inline MatModel parseMat(const std::string& text) {
     std::istringstream in(text);
@@ -178,27 +166,6 @@ inline void expectAgrees(const MatModel& m, const SolveRun& run, const Answer& w
     double z = -s.model.z_mult * s.tab.a_mat[0][0];
     EXPECT_NEAR(z, want.objective, 1e-6 * std::fmax(1, std::fabs(want.objective)));
     expectPrintedPointOptimal(m, run.output, want.objective);
-}
-
-inline std::string number(double v) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.17g", v);
-    return text;
-}
-
-inline std::string matText(const MatModel& m) {
-    std::string t =
-        m.sense + " " + std::to_string(m.names.size()) + " " + std::to_string(m.rows.size()) + "\n";
-    for (const auto& name : m.names) t += name + " ";
-    t += "\nOBJ";
-    for (double c : m.obj) t += " " + number(c);
-    for (std::size_t i = 0; i < m.rows.size(); i++) {
-        t += "\nR" + std::to_string(i + 1);
-        for (double c : m.rows[i].coefs) t += " " + number(c);
-        t += m.rows[i].rel == '<' ? " <= " : m.rows[i].rel == '>' ? " >= " : " = ";
-        t += number(m.rows[i].rhs);
-    }
-    return t + "\n";
 }
 
 inline std::string lpTerms(const MatModel& m, const std::vector<double>& coefs) {

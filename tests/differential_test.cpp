@@ -69,67 +69,6 @@ TEST(CorpusShape, CoversEveryKindOfModel) {
     EXPECT_GE(at_limit, 2);
 }
 
-// Random models in the shapes of the corpus: rows of every relation laid
-// around a point (feasible, often degenerate), or with random right-hand
-// sides (often infeasible); without the bounding row some are unbounded.
-class RandomModels {
-  public:
-    explicit RandomModels(unsigned seed) : rng(seed) {}
-
-    MatModel next() {
-        MatModel m;
-        m.sense = chance(0.5) ? "MAX" : "MIN";
-        int n = pick(1, 12), k = pick(0, 14);
-        double density = std::vector<double>{0.3, 0.6, 1.0}[static_cast<std::size_t>(pick(0, 2))];
-        bool around_point = chance(0.7);
-        std::vector<double> x0;
-        for (int j = 0; j < n; j++) {
-            m.names.push_back("X" + std::to_string(j + 1));
-            m.obj.push_back(chance(0.8) ? pick(-6, 9) : 0);
-            x0.push_back(
-                std::vector<double>{0, 0, 1, 2, 3, 4}[static_cast<std::size_t>(pick(0, 5))]);
-        }
-        for (int i = 0; i < k; i++) add(m, row(m, x0, density, around_point));
-        if (chance(0.8)) {
-            double total = 0;
-            for (double x : x0) total += x;
-            add(m, {std::vector<double>(x0.size(), 1.0), '<', total + 5 * n});
-        }
-        return m;
-    }
-
-  private:
-    std::mt19937 rng;
-
-    int pick(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); }
-    bool chance(double p) { return std::uniform_real_distribution<double>(0, 1)(rng) < p; }
-
-    MatRow row(const MatModel& m, const std::vector<double>& x0, double density, bool around) {
-        MatRow r{{}, "<>="[pick(0, 2)], 0};
-        double lhs = 0;
-        for (std::size_t j = 0; j < m.names.size(); j++) {
-            r.coefs.push_back(chance(density) ? pick(-5, 9) : 0);
-            lhs += r.coefs[j] * x0[j];
-        }
-        double gap = chance(0.5) ? 0 : pick(1, 8);
-        if (!around)
-            r.rhs = pick(0, 30);
-        else
-            r.rhs = r.rel == '<' ? lhs + gap : r.rel == '>' ? lhs - gap : lhs;
-        return r;
-    }
-
-    // The matrix form takes non-negative right-hand sides only.
-    static void add(MatModel& m, MatRow r) {
-        if (r.rhs < 0) {
-            for (double& c : r.coefs) c = -c;
-            r.rhs = -r.rhs;
-            r.rel = r.rel == '<' ? '>' : r.rel == '>' ? '<' : '=';
-        }
-        m.rows.push_back(r);
-    }
-};
-
 // ZEP_DIFF_COUNT raises the number of models for a longer soak.
 int diffCount() {
     const char* count = std::getenv("ZEP_DIFF_COUNT");
@@ -144,7 +83,7 @@ TEST(RandomDifferential, FreshModelsAgreeWithGlpsol) {
     std::string tmpl = (fs::temp_directory_path() / "zep-diff-XXXXXX").string();
     ASSERT_NE(mkdtemp(tmpl.data()), nullptr);
     fs::path dir = tmpl;
-    RandomModels models(seed);
+    zep::detail::testing::ShapedModels models(seed);
     int count = diffCount(), exact = 0, marked = 0;
     for (int i = 0; i < count; i++) {
         MatModel m = models.next();

@@ -27,9 +27,9 @@ namespace fs = std::filesystem;
 using zep::detail::testing::MatModel;
 using zep::detail::testing::MatRow;
 
-class HairlineModels {
+class HairlineModels : public zep::detail::testing::ModelDraws {
   public:
-    explicit HairlineModels(unsigned seed) : rng(seed) {}
+    using ModelDraws::ModelDraws;
 
     MatModel next() {
         MatModel m;
@@ -37,7 +37,7 @@ class HairlineModels {
         int n = pick(1, 5);
         for (int j = 0; j < n; j++) {
             m.names.push_back("X" + std::to_string(j + 1));
-            m.obj.push_back(chance(0.3) ? 0.0 : signed_(decimal(-2, 6)));
+            m.obj.push_back(chance(0.3) ? 0.0 : signed_(decimal(-2, 6, 4)));
         }
         int kind = pick(0, 3);
         if (kind == 0) pair(m, true);
@@ -45,37 +45,15 @@ class HairlineModels {
         if (kind == 2) nearParallel(m);
         if (kind == 3) hugeDifference(m);
         for (int extra = pick(0, 3); extra > 0; extra--) add(m, plainRow(m));
-        if (chance(0.7)) add(m, {std::vector<double>(m.names.size(), 1.0), '<', decimal(2, 12)});
+        if (chance(0.7)) add(m, {std::vector<double>(m.names.size(), 1.0), '<', decimal(2, 12, 4)});
         return m;
     }
 
   private:
-    std::mt19937 rng;
-
-    int pick(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); }
-    double unit() { return std::uniform_real_distribution<double>(0, 1)(rng); }
-    bool chance(double p) { return unit() < p; }
-    double signed_(double v) { return chance(0.3) ? -v : v; }
-
-    double decimal(int lo, int hi) {
-        char text[40];
-        std::snprintf(text, sizeof text, "%de%d", pick(1, 9999), pick(lo, hi) - 3);
-        return std::strtod(text, nullptr);
-    }
-
-    // v moved by a relative 10^-e, e from 9 to 15, written with digits
-    // enough to hold the move.
-    double hair(double v, bool up) {
-        int e = pick(9, 15);
-        char text[64];
-        std::snprintf(text, sizeof text, "%.*e", e + 3, v * (1 + (up ? 1 : -1) * std::pow(10, -e)));
-        return std::strtod(text, nullptr);
-    }
-
     MatRow plainRow(const MatModel& m) {
-        MatRow r{{}, "<<>="[pick(0, 3)], decimal(0, 9)};
+        MatRow r{{}, "<<>="[pick(0, 3)], decimal(0, 9, 4)};
         for (std::size_t j = 0; j < m.names.size(); j++)
-            r.coefs.push_back(chance(0.6) ? signed_(decimal(-3, 9)) : 0);
+            r.coefs.push_back(chance(0.6) ? signed_(decimal(-3, 9, 4)) : 0);
         return r;
     }
 
@@ -84,11 +62,11 @@ class HairlineModels {
     void pair(MatModel& m, bool contradiction) {
         MatRow r = plainRow(m);
         for (double& c : r.coefs) c = std::fabs(c);
-        r.coefs[0] = decimal(-1, 6);
+        r.coefs[0] = decimal(-1, 6, 4);
         r.rel = '<';
         add(m, r);
         r.rel = '>';
-        r.rhs = hair(r.rhs, contradiction);
+        r.rhs = moved(r.rhs, contradiction, 9, 15);
         add(m, r);
     }
 
@@ -96,12 +74,12 @@ class HairlineModels {
     // turned round and the right-hand side moved by a hair too.
     void nearParallel(MatModel& m) {
         MatRow r = plainRow(m);
-        r.coefs[0] = decimal(-1, 6);
+        r.coefs[0] = decimal(-1, 6, 4);
         add(m, r);
         std::size_t j = static_cast<std::size_t>(pick(0, static_cast<int>(r.coefs.size()) - 1));
-        if (r.coefs[j] != 0) r.coefs[j] = hair(r.coefs[j], chance(0.5));
+        if (r.coefs[j] != 0) r.coefs[j] = moved(r.coefs[j], chance(0.5), 9, 15);
         r.rel = r.rel == '<' ? '>' : r.rel == '>' ? '<' : "<>"[pick(0, 1)];
-        r.rhs = hair(r.rhs, chance(0.5));
+        r.rhs = moved(r.rhs, chance(0.5), 9, 15);
         add(m, r);
     }
 
@@ -113,23 +91,13 @@ class HairlineModels {
             m.obj.push_back(0);
         }
         m.obj[1] = m.sense == "MAX" ? 1.0 : -1.0;
-        double a = decimal(1, 4), t = decimal(2, 6), b = decimal(5, 9);
+        double a = decimal(1, 4, 4), t = decimal(2, 6, 4), b = decimal(5, 9, 4);
         char text[64];
         std::snprintf(text, sizeof text, "%.17g", a * t);
         add(m, {{a, 0}, '>', std::strtod(text, nullptr)});
         std::snprintf(text, sizeof text, "%.15e", b * t * (1 + std::pow(10, -pick(9, 15))));
         add(m, {{b, 1}, '<', std::strtod(text, nullptr)});
         for (auto& row : m.rows) row.coefs.resize(m.names.size(), 0);
-    }
-
-    static void add(MatModel& m, MatRow r) {
-        r.coefs.resize(m.names.size(), 0);
-        if (r.rhs < 0) {
-            for (double& c : r.coefs) c = -c;
-            r.rhs = -r.rhs;
-            r.rel = r.rel == '<' ? '>' : r.rel == '>' ? '<' : '=';
-        }
-        if (m.rows.size() < 30) m.rows.push_back(r);
     }
 };
 

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <random>
 #include <set>
+#include <sstream>
 #include <string>
 
 #include "input/lp_format.h"
@@ -96,5 +97,30 @@ class RandomModels {
     std::mt19937 rng;
     bool plain;
 };
+
+// Ordinary models up to the capacity, in matrix form: two-decimal data,
+// where the floating-point bounds decide most often.
+inline std::string ordinaryModel(std::mt19937& rng) {
+    auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+    int n = pick(2, 20), m = pick(2, 30);
+    if (n + 2 * m > 50) m = (50 - n) / 2;
+    std::ostringstream t;
+    t << (pick(0, 1) ? "MAX " : "MIN ") << n << ' ' << m << '\n';
+    for (int j = 1; j <= n; j++) t << 'X' << j << ' ';
+    t << "\nOBJ";
+    for (int j = 0; j < n; j++) t << ' ' << pick(1, 2000) / 100.0 * (pick(0, 4) ? 1 : -1);
+    t << '\n';
+    for (int r = 0; r < m; r++) {
+        t << 'C' << r + 1;
+        for (int j = 0; j < n; j++) t << ' ' << (pick(0, 3) ? pick(0, 999) / 100.0 : 0);
+        int kind = pick(0, 5);
+        t << ' '
+          << (kind < 4    ? "<="
+              : kind == 4 ? ">="
+                          : "=")
+          << ' ' << pick(1, 100) * (kind < 4 ? 10 : 1) << '\n';
+    }
+    return t.str();
+}
 
 } // namespace zep::detail::testing

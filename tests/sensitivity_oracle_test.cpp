@@ -149,31 +149,6 @@ class DegenerateModels {
     int pick(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); }
 };
 
-// Ordinary models up to the capacity: two-decimal data, where the
-// floating-point tables decide most often and the bounds are tested.
-std::string ordinaryModel(std::mt19937& rng) {
-    auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
-    int n = pick(2, 20), m = pick(2, 30);
-    if (n + 2 * m > 50) m = (50 - n) / 2;
-    std::ostringstream t;
-    t << (pick(0, 1) ? "MAX " : "MIN ") << n << ' ' << m << '\n';
-    for (int j = 1; j <= n; j++) t << 'X' << j << ' ';
-    t << "\nOBJ";
-    for (int j = 0; j < n; j++) t << ' ' << pick(1, 2000) / 100.0 * (pick(0, 4) ? 1 : -1);
-    t << '\n';
-    for (int r = 0; r < m; r++) {
-        t << 'C' << r + 1;
-        for (int j = 0; j < n; j++) t << ' ' << (pick(0, 3) ? pick(0, 999) / 100.0 : 0);
-        int kind = pick(0, 5);
-        t << ' '
-          << (kind < 4    ? "<="
-              : kind == 4 ? ">="
-                          : "=")
-          << ' ' << pick(1, 100) * (kind < 4 ? 10 : 1) << '\n';
-    }
-    return t.str();
-}
-
 // count degenerate models and a quarter as many ordinary ones.
 void judgeRandom(const char* variable, unsigned fixed, int count) {
     unsigned seed = zep::detail::testing::testSeed(variable, fixed);
@@ -183,7 +158,8 @@ void judgeRandom(const char* variable, unsigned fixed, int count) {
     for (int k = 0; k < count; k++) {
         std::string name = "random-" + std::to_string(k) + ".mat";
         judgeModel(models.next(), name, degenerate);
-        if (k % 4 == 0) judgeModel(ordinaryModel(rng), "ordinary-" + name, ordinary);
+        if (k % 4 == 0)
+            judgeModel(zep::detail::testing::ordinaryModel(rng), "ordinary-" + name, ordinary);
     }
     expectAllRight(degenerate);
     expectAllRight(ordinary);

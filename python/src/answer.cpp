@@ -61,7 +61,11 @@ py::dict answerDict(const Answer& a) {
     d["cost_ranges"] = dicts(a.cost_ranges, rangeDict);
     d["rhs_ranges"] = dicts(a.rhs_ranges, rangeDict);
     d["unbounded_variable"] = toStr(a.unbounded_variable);
+    d["unmet_rows"] = toStrList(a.unmet_rows);
     d["report"] = toStr(a.report);
+    d["notes"] = noteDicts(a.notes);
+    d["picture"] = toStr(a.picture);
+    d["picture_note"] = toStr(a.picture_note);
     return d;
 }
 
@@ -99,11 +103,19 @@ template <class T, class F> std::vector<T> fromStates(py::handle list, F fromSta
     return items;
 }
 
+py::list byteList(const std::vector<std::string>& texts) {
+    py::list list;
+    for (const std::string& text : texts) list.append(py::bytes(text));
+    return list;
+}
+
 py::tuple answerState(const Answer& a) {
     return py::make_tuple(static_cast<int>(a.outcome), a.objective, a.iterations, a.exact,
                           states(a.variables, variableState), states(a.rows, rowState),
                           states(a.cost_ranges, rangeState), states(a.rhs_ranges, rangeState),
-                          py::bytes(a.unbounded_variable), py::bytes(a.report));
+                          py::bytes(a.unbounded_variable), py::bytes(a.report),
+                          byteList(a.unmet_rows), noteStates(a.notes), py::bytes(a.picture),
+                          py::bytes(a.picture_note));
 }
 
 Answer answerFromState(const py::tuple& t) {
@@ -118,6 +130,10 @@ Answer answerFromState(const py::tuple& t) {
     a.rhs_ranges = fromStates<Range>(t[7], rangeFromState);
     a.unbounded_variable = t[8].cast<std::string>();
     a.report = t[9].cast<std::string>();
+    for (py::handle row : t[10]) a.unmet_rows.push_back(row.cast<std::string>());
+    a.notes = notesFromStates(t[11]);
+    a.picture = t[12].cast<std::string>();
+    a.picture_note = t[13].cast<std::string>();
     return a;
 }
 
@@ -179,9 +195,13 @@ outcome: Outcome.optimal, .infeasible or .unbounded. objective: the
 objective value in the model's own sense. iterations: the simplex steps.
 variables, rows: the values (when optimal). cost_ranges, rhs_ranges: the
 ranging tables (when optimal, with ranging=True). unbounded_variable: the
-column without limit (when unbounded). exact: the values came from the
-exact re-solve. report: what zep-solve prints after its "Processing" line,
-as str; report_bytes: the same bytes as zep prints them.)")
+column without limit (when unbounded). unmet_rows: the rows the
+infeasibility report lists (when infeasible). exact: the values came from
+the exact re-solve. report: what zep-solve prints after its "Processing"
+line, as str; report_bytes: the same bytes as zep prints them. notes: the
+model's notes and what solving noticed, as Note objects (the programs'
+warnings). picture: with picture=True, the SVG text zep-solve --svg=FILE
+writes, or "" with the reason in picture_note.)")
         .def_readonly("outcome", &Answer::outcome)
         .def_readonly("objective", &Answer::objective)
         .def_readonly("iterations", &Answer::iterations)
@@ -192,6 +212,15 @@ as str; report_bytes: the same bytes as zep prints them.)")
         .def_readonly("rhs_ranges", &Answer::rhs_ranges)
         .def_property_readonly("unbounded_variable",
                                [](const Answer& a) { return toStr(a.unbounded_variable); })
+        .def_property_readonly("unmet_rows",
+                               [](const Answer& a) { return toStrList(a.unmet_rows); })
+        .def_readonly("notes", &Answer::notes)
+        .def_property_readonly(
+            "picture", [](const Answer& a) { return toStr(a.picture); },
+            "With picture=True, the SVG picture of a model with two variables; else \"\".")
+        .def_property_readonly(
+            "picture_note", [](const Answer& a) { return toStr(a.picture_note); },
+            "With picture=True and no picture, why there is none.")
         .def_property_readonly(
             "report", [](const Answer& a) { return toStr(a.report); },
             "The report as str; bytes that are not UTF-8 (a name in another encoding) are kept "

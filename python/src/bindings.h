@@ -7,8 +7,15 @@
 
 namespace zep::python {
 
+void bindNotes(py::module_& m);
 void bindModel(py::module_& m);
 void bindAnswer(py::module_& m);
+
+// Notes as dicts, and as the plain values they pickle as.
+py::dict noteDict(const Note& n);
+py::list noteDicts(const std::vector<Note>& notes);
+py::list noteStates(const std::vector<Note>& notes);
+std::vector<Note> notesFromStates(py::handle states);
 
 // The sense, relation and outcome as the words a dict holds.
 const char* senseWord(Sense sense);

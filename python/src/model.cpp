@@ -204,6 +204,7 @@ py::dict modelDict(const Model& m) {
     py::list rows;
     for (const Constraint& c : m.constraints) rows.append(constraintDict(c));
     d["constraints"] = rows;
+    d["notes"] = noteDicts(m.notes);
     return d;
 }
 
@@ -217,7 +218,8 @@ Constraint constraintFromState(const py::tuple& t) {
             static_cast<Relation>(t[2].cast<int>()), t[3].cast<double>()};
 }
 
-py::tuple modelState(const Model& m) {
+// The model's content: what equal models share, whatever reading noticed.
+py::tuple modelContent(const Model& m) {
     py::list variables, rows;
     for (const std::string& name : m.variables) variables.append(py::bytes(name));
     for (const Constraint& c : m.constraints) rows.append(constraintState(c));
@@ -225,7 +227,12 @@ py::tuple modelState(const Model& m) {
                           py::bytes(m.objective_label), m.objective, variables, rows);
 }
 
-Model modelFromState(const py::tuple& t) {
+py::tuple modelState(const Model& m) {
+    return py::make_tuple(modelContent(m), noteStates(m.notes));
+}
+
+Model modelFromState(const py::tuple& state) {
+    py::tuple t = state[0].cast<py::tuple>();
     Model m;
     m.sense = static_cast<Sense>(t[0].cast<int>());
     m.sense_word = t[1].cast<std::string>();
@@ -233,6 +240,7 @@ Model modelFromState(const py::tuple& t) {
     m.objective = t[3].cast<std::vector<double>>();
     for (py::handle name : t[4]) m.variables.push_back(name.cast<std::string>());
     for (py::handle row : t[5]) m.constraints.push_back(constraintFromState(row.cast<py::tuple>()));
+    m.notes = notesFromStates(state[1]);
     return m;
 }
 
@@ -333,11 +341,14 @@ void bindModel(py::module_& m) {
             "objective", [](const Model& md) { return md.objective; },
             [](Model& md, py::handle v) { md.objective = fromNumbers(v, "objective"); })
         .def_readwrite("constraints", &Model::constraints)
+        .def_readonly("notes", &Model::notes,
+                      "What read_model noticed in the text, as Note objects (the programs' "
+                      "warnings); solving adds its own to the Answer's.")
         .def("to_dict", &modelDict, "The model as a dict of plain values.")
         .def("__repr__",
              [](const Model& md) { return "Model(" + std::string(py::repr(modelDict(md))) + ")"; })
         .def("__eq__",
-             [](const Model& a, const Model& b) { return modelState(a).equal(modelState(b)); })
+             [](const Model& a, const Model& b) { return modelContent(a).equal(modelContent(b)); })
         .def(py::pickle(&modelState, &modelFromState));
 }
 

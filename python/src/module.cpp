@@ -46,6 +46,7 @@ PYBIND11_MODULE(_core, m) {
         }
     });
 
+    bindNotes(m);
     bindModel(m);
     bindAnswer(m);
 
@@ -53,14 +54,16 @@ PYBIND11_MODULE(_core, m) {
     // so that they pickle by name for a process pool.
     m.def("read_model", [](py::handle text) { return zep::read_model(fromText(text, "text")); });
     m.def("solve", [](const zep::Model& model, bool ranging, bool trace, bool final_tableau,
-                      bool exchanges) {
+                      bool exchanges, bool fractions, bool picture) {
         // A copy, so that another thread may change the Model meanwhile.
         zep::Model own = model;
         py::gil_scoped_release unlocked;
         return zep::solve(own, {.ranging = ranging,
                                 .final_tableau = final_tableau,
                                 .trace = trace,
-                                .exchanges = exchanges});
+                                .exchanges = exchanges,
+                                .fractions = fractions,
+                                .picture = picture});
     });
     m.def("listing", [](const zep::Model& model) { return toStr(zep::listing(model)); });
 }

@@ -14,6 +14,8 @@ from ._core import (
     Answer,
     Constraint,
     Model,
+    Note,
+    NoteKind,
     Outcome,
     Range,
     Relation,
@@ -29,6 +31,8 @@ __all__ = [
     "Constraint",
     "Error",
     "Model",
+    "Note",
+    "NoteKind",
     "Outcome",
     "Range",
     "Relation",
@@ -52,14 +56,28 @@ def read_model(text):
     return _core.read_model(text)
 
 
-def solve(model, *, ranging=False, trace=False, final_tableau=False, exchanges=False):
+def solve(
+    model,
+    *,
+    ranging=False,
+    trace=False,
+    final_tableau=False,
+    exchanges=False,
+    fractions=False,
+    picture=False,
+):
     """Solve a Model with zep's two-phase simplex and check the answer.
 
     The switches are zep-solve's option letters: ranging (r) adds the cost
     and right-hand-side ranging tables, final_tableau (f) the final tableau,
     trace (t) the starting tableau and every step, exchanges (x) one line
     per basis exchange. They change the report and, for ranging, the
-    answer's cost_ranges and rhs_ranges.
+    answer's cost_ranges and rhs_ranges. fractions (zep-solve --fractions)
+    prints every tableau and the report's values as exact fractions in
+    lowest terms, the floating-point run's own pivots replayed exactly;
+    the answer's numbers stay floats. picture (zep-solve --svg=FILE) puts
+    the SVG picture of a model with two variables in the answer's picture,
+    or the reason for none in its picture_note.
 
     Returns an Answer, whose report is what zep-solve prints after its
     "Processing" line. Raises zep.Error for a model zep cannot hold (more
@@ -67,7 +85,7 @@ def solve(model, *, ranging=False, trace=False, final_tableau=False, exchanges=F
     with a blank). The interpreter lock is released while zep solves, so
     threads solve in parallel.
     """
-    return _core.solve(model, ranging, trace, final_tableau, exchanges)
+    return _core.solve(model, ranging, trace, final_tableau, exchanges, fractions, picture)
 
 
 def listing(model):

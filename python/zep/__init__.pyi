@@ -26,6 +26,27 @@ class Outcome(Enum):
     infeasible = 1
     unbounded = 2
 
+class NoteKind(Enum):
+    flipped_row = 0
+    objective_constant = 1
+    relation_spelling = 2
+    repeated_variable = 3
+    completed_row = 4
+    cut_name = 5
+    same_cut_name = 6
+    inexact_number = 7
+
+class Note:
+    @property
+    def kind(self) -> NoteKind: ...
+    @property
+    def line(self) -> int: ...
+    @property
+    def column(self) -> int: ...
+    @property
+    def text(self) -> str: ...
+    def to_dict(self) -> dict[str, Any]: ...
+
 class Error(Exception):
     message: str
     status: int
@@ -53,6 +74,8 @@ class Model:
     objective: list[float]
     variables: list[str]
     constraints: list[Constraint]
+    @property
+    def notes(self) -> list[Note]: ...
     def __init__(
         self,
         *,
@@ -121,9 +144,17 @@ class Answer:
     @property
     def unbounded_variable(self) -> str: ...
     @property
+    def unmet_rows(self) -> list[str]: ...
+    @property
     def report(self) -> str: ...
     @property
     def report_bytes(self) -> bytes: ...
+    @property
+    def notes(self) -> list[Note]: ...
+    @property
+    def picture(self) -> str: ...
+    @property
+    def picture_note(self) -> str: ...
     def to_dict(self) -> dict[str, Any]: ...
 
 def read_model(text: Text) -> Model: ...
@@ -134,5 +165,7 @@ def solve(
     trace: bool = ...,
     final_tableau: bool = ...,
     exchanges: bool = ...,
+    fractions: bool = ...,
+    picture: bool = ...,
 ) -> Answer: ...
 def listing(model: Model) -> str: ...

@@ -147,6 +147,7 @@ void boundPoint(const Store& s, const Inverse& inv, BasisBounds& b) {
         b.x[s.tab.basis_index[p]] = around(x[s.tab.basis_index[p]], err);
     }
     Sum objective{};
+    if (s.model.obj_const != 0) objective.addModel(s.model.obj_const, s.model.z_mult);
     double spill = 0;
     for (int p = 1; p <= m; p++) {
         int j = s.tab.basis_index[p];

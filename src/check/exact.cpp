@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "check/reconstruct.h"
 #include "store/double_text.h"
 
 namespace zep::detail {
@@ -265,7 +266,9 @@ mpq_class written(double v) {
 }
 
 ExactTableau exact_at_basis(const Store& s) {
-    ExactTableau e = build(s);
+    ExactTableau e;
+    if (reconstructed_tableau(s, e)) return e;
+    e = build(s);
     std::vector<char> wanted(s.tab.last_col + 1, 0);
     for (int r = 1; r <= s.model.num_cons; r++) wanted[s.tab.basis_index[r]] = 1;
     // Each wanted column enters a row whose basic column is not wanted,

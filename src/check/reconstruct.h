@@ -11,6 +11,7 @@
 #include <cstdint>
 
 #include "check/enclosure.h"
+#include "check/exact.h"
 #include "store/store.h"
 
 namespace zep::detail {
@@ -33,8 +34,18 @@ bool decimal_of(double v, Decimal& out);
 // columns that meets B x = b and duals that meet y B = c_B, so that with
 // x >= 0 and every reduced cost >= 0 the pair is optimal and the
 // objective equals the dual bound. False where the fractions are not
-// found, do not verify or do not fit in 64 bits, or a column is at its
-// upper bound: then nothing is decided.
+// found, do not verify or do not fit in 64 bits, and for a model that is
+// not only x >= 0 (bounds, shifts, free variables, ranged rows): then
+// nothing is decided.
 bool exact_basis_solution(const Store& s, BasisBounds& b);
+
+// The exact tableau of the store's basis, its rows in the store's order:
+// each column of the floating-point tableau reconstructed as fractions
+// over one denominator and kept only where B times it is the model's
+// column exactly, the objective rows carried from their starting weights
+// (w less w_B times the column). One pass over the model per column where
+// the pivots take a rational step per basic column. False where a column
+// is not found or does not verify, or the model is not only x >= 0.
+bool reconstructed_tableau(const Store& s, ExactTableau& e);
 
 } // namespace zep::detail

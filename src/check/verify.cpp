@@ -128,24 +128,17 @@ bool pointBounded(const Store& s, const BasisBounds& b) {
     return true;
 }
 
-bool optimumBounded(const Store& s, const BasisBounds& b) {
-    if (!pointBounded(s, b)) return false;
-    for (int j = 1; j <= s.tab.last_col; j++)
-        if (!s.tab.isart[j] && !(b.d[j].lo >= 0)) return false;
-    return true;
-}
-
 // The bounds prove the basis optimal and the summaries' values right; or
 // the exact solution of the basis, reconstructed, proves it (a degenerate
 // basis's exact zeros are beyond any interval); or the exact tableau of
 // the basis proves it optimal and the values are printed from it.
 Proof optimumProof(const Store& s, ExactTableau& e) {
     BasisBounds b;
-    if (only_non_negative(s) && bound_basis(s, b, true) && optimumBounded(s, b) &&
+    if (only_non_negative(s) && bound_basis(s, b, true) && optimum_bounded(s, b) &&
         summaries_print_exactly(s, b))
         return Proof::float_tableau;
     if (exact_basis_solution(s, b)) {
-        if (!optimumBounded(s, b)) return Proof::none;
+        if (!optimum_bounded(s, b)) return Proof::none;
         if (summaries_print_exactly(s, b)) return Proof::float_tableau;
     }
     if (!atBasis(s, e).at_basis || !exactOptimumHolds(s, e)) return Proof::none;
@@ -194,6 +187,13 @@ bool unboundedHolds(const Store& s, ExactTableau& e) {
 }
 
 } // namespace
+
+bool optimum_bounded(const Store& s, const BasisBounds& b) {
+    if (!pointBounded(s, b)) return false;
+    for (int j = 1; j <= s.tab.last_col; j++)
+        if (!s.tab.isart[j] && !(b.d[j].lo >= 0)) return false;
+    return true;
+}
 
 Proof prove_outcome(const Store& s, ExactTableau& e) {
     if (s.engine.end_stat == 1) return optimumProof(s, e);

@@ -2,6 +2,7 @@
 // exact re-solve where the floating-point answer fails it.
 #pragma once
 
+#include "check/enclosure.h"
 #include "check/exact.h"
 #include "store/store.h"
 
@@ -42,6 +43,11 @@ bool ray_holds(const Store& s, const double* dx);
 // - none: the basis does not bear the outcome out; e holds the exact
 //   tableau of the basis when the check built one, for the re-solve.
 enum class Proof { float_tableau, exact_tableau, none };
+
+// The bounds in b (from bound_basis or exact_basis_solution) show every
+// basic value at least zero (an artificial one exactly zero) and every
+// reduced cost of a column that is not artificial at least zero.
+bool optimum_bounded(const Store& s, const BasisBounds& b);
 Proof prove_outcome(const Store& s, ExactTableau& e);
 
 // The outcome and the values its report prints, proven from the

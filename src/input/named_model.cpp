@@ -16,6 +16,7 @@
 #include "input/decimal.h"
 #include "input/names.h"
 #include "input/warnings.h"
+#include "store/double_text.h"
 #include "store/failure.h"
 #include "store/print.h"
 
@@ -171,7 +172,7 @@ void finishNamedModel(Store& s, NamedModel& m) {
           s.file_name);
     if (s.model.obj_const != 0) {
         char constant[32] = {};
-        std::to_chars(constant, constant + sizeof constant - 1, s.model.obj_const);
+        shortestText(constant, constant + sizeof constant - 1, s.model.obj_const);
         warn(s, NoteKind::objective_constant, Place{},
              format("the objective has the constant %s%s, added to its value", constant,
                     std::strcmp(m.form, "MPS") == 0

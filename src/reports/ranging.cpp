@@ -113,7 +113,8 @@ Ranging final_ranging(const Store& s, const ExactTableau* exact) {
 
 ExactTableau ranging_tableau(const Store& s) {
     ExactTableau e = exact_at_basis(s);
-    return e.at_basis ? e : exact_of_doubles(s);
+    if (e.at_basis) return e; // moved, where the conditional would copy
+    return exact_of_doubles(s);
 }
 
 ExactRangeLine cost_range(const Store& s, const ExactTableau& e, int v) {
