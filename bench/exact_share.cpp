@@ -83,7 +83,7 @@ void judge(const std::string& text, const char* name, Tally& t) {
         readModel(st);
         setprob(st);
         simplex(st);
-        if (st.engine.end_stat == 1) {
+        if (st.engine.end_stat == zep::Outcome::optimal) {
             classifyOptimum(st, t);
             return;
         }

@@ -33,8 +33,7 @@ bool agree(double a, double b) {
 
 void zepBench(benchmark::State& state, const Model& model) {
     std::string text = zep::detail::bench::matrixText(model);
-    double z =
-        zep::detail::bench::zepObjective(zep::detail::bench::zepSolve(text, sink())->store());
+    double z = zep::detail::bench::zepObjective(*zep::detail::bench::zepSolve(text, sink()));
     if (!agree(z, zep::detail::bench::glpkSolve(model))) {
         state.SkipWithError("zep and GLPK disagree on the optimum");
         return;

@@ -26,8 +26,8 @@ std::unique_ptr<Session> zepRead(const std::string& text, FILE* out);
 void zepEngine(Store& s);
 
 // The objective value of an optimal end, in the model's own sense; NaN for
-// any other end.
-double zepObjective(const Store& s);
+// any other end, an error's included.
+double zepObjective(const Session& run);
 
 // The model as a GLPK problem object, names included; the caller deletes
 // it with glp_delete_prob.

@@ -13,12 +13,12 @@ namespace zep::detail::bench {
 namespace {
 
 // A session on the text that writes its reports to out, run as the
-// command line leaves a store; an end before an outcome leaves end_stat 0.
+// command line leaves a store.
 template <class Op> std::unique_ptr<Session> runOn(const std::string& text, FILE* out, Op op) {
     auto run = std::make_unique<Session>(text, out);
     std::snprintf(run->store().file_name, sizeof run->store().file_name, "%s", "bench.mat");
     initParam(run->store());
-    if (run->run(op) >= 0) run->store().engine.end_stat = 0;
+    run->run(op);
     return run;
 }
 
@@ -37,8 +37,10 @@ void zepEngine(Store& s) {
     simplex(s);
 }
 
-double zepObjective(const Store& s) {
-    return s.engine.end_stat == 1 ? -s.model.z_mult * s.tab.a_mat[0][0] : std::nan("");
+double zepObjective(const Session& run) {
+    const Store& s = run.store();
+    bool optimal = !run.failure() && s.engine.end_stat == Outcome::optimal;
+    return optimal ? -s.model.z_mult * s.tab.a_mat[0][0] : std::nan("");
 }
 
 } // namespace zep::detail::bench

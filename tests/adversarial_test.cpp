@@ -124,7 +124,7 @@ bool pointMeetsRows(const MatModel& m, const Answer& a, double tol = 1e-14) {
 // to within 1e-9 of the magnitudes of the row's terms: a witness that the
 // model is feasible, whatever glpsol says.
 bool zepPointMeetsRows(const MatModel& m, const zep::detail::Store& s) {
-    if (s.engine.end_stat == 2) return false;
+    if (s.engine.end_stat == zep::Outcome::infeasible) return false;
     std::vector<double> x(m.names.size());
     for (std::size_t j = 0; j < x.size(); j++) {
         int r = s.tab.col_status[j + 1];

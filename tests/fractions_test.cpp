@@ -4,6 +4,7 @@
 #include <zep/zep.h>
 
 #include <cstdio>
+#include <vector>
 
 #include "check/exact.h"
 #include "fractions/replay.h"
@@ -31,16 +32,14 @@ TEST(Fractions, ReplayedFinalTableauEqualsTheExactResolve) {
         Harness h(file_text(file));
         Store& s = h.store();
         zep::detail::initParam(s);
-        zep::detail::StepLog log;
+        std::vector<zep::detail::Step> steps;
         int status = h.run([&](Store& st) {
             zep::detail::generate2(st);
             zep::detail::setprob(st);
-            st.engine.steps = &log;
-            zep::detail::simplex(st);
-            st.engine.steps = nullptr;
+            zep::detail::simplex(st, &steps);
         });
         if (status >= 0) continue;
-        zep::detail::Replay replayed = zep::detail::replay(s, log.steps);
+        zep::detail::Replay replayed = zep::detail::replay(s, steps);
         if (replayed.zero_step != 0 || !zep::detail::exactly_final(s, replayed.last)) continue;
         int float_pivots = s.engine.pivots;
         zep::detail::ExactTableau resolved = zep::detail::exact_at_basis(s);
@@ -71,16 +70,14 @@ TEST(Fractions, RangingLimitsAgreeWithTheDecimalTables) {
         Harness h(file_text(file));
         Store& s = h.store();
         zep::detail::initParam(s);
-        zep::detail::StepLog log;
+        std::vector<zep::detail::Step> steps;
         int status = h.run([&](Store& st) {
             zep::detail::generate2(st);
             zep::detail::setprob(st);
-            st.engine.steps = &log;
-            zep::detail::simplex(st);
-            st.engine.steps = nullptr;
+            zep::detail::simplex(st, &steps);
         });
-        if (status >= 0 || s.engine.end_stat != 1) continue;
-        zep::detail::Replay replayed = zep::detail::replay(s, log.steps);
+        if (status >= 0 || s.engine.end_stat != zep::Outcome::optimal) continue;
+        zep::detail::Replay replayed = zep::detail::replay(s, steps);
         if (replayed.zero_step != 0 || !zep::detail::exactly_final(s, replayed.last)) continue;
         zep::detail::ExactRanging exact = zep::detail::exact_limits(s, replayed.last);
         zep::detail::Ranging decimal = zep::detail::final_ranging(s);

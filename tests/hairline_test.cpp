@@ -104,7 +104,7 @@ class HairlineModels : public zep::detail::testing::ModelDraws {
 // The exact answer: its outcome, and for an optimum the objective in the
 // model's own sense.
 struct Truth {
-    int end_stat = 0;
+    zep::Outcome end_stat = zep::Outcome::optimal;
     mpq_class objective;
 };
 
@@ -131,7 +131,7 @@ Truth exactTruth(const MatModel& m) {
         return mpq_class((c - e.a[obj][k]) * sign(r));
     };
     Truth t{s.engine.end_stat, 0};
-    if (t.end_stat == 2) {
+    if (t.end_stat == zep::Outcome::infeasible) {
         mpq_class ub = 0, sum;
         for (int r = 1; r <= rows; r++) {
             ub += dual(s.tab.ph1_row, r) * written(s.model.rrhs[r]);
@@ -161,7 +161,7 @@ Truth exactTruth(const MatModel& m) {
                                             : side == 0)
             << "row " << r << " of the exact point";
     }
-    if (t.end_stat == 3) return t;
+    if (t.end_stat == zep::Outcome::unbounded) return t;
     mpq_class primal = 0, bound = 0;
     for (int j = 1; j <= vars; j++) {
         mpq_class c = written(s.tab.cost[j]) * s.model.z_mult, d = c;
@@ -191,7 +191,7 @@ void judge(const fs::path& dir, const MatModel& m, Tally& tally) {
     tally.marked += solved.output.find(zep::detail::exact_note) != std::string::npos;
     tally.exact += solved.store->engine.exact_tableau;
     bool right = solved.status == -1 && solved.store->engine.end_stat == truth.end_stat;
-    if (right && truth.end_stat == 1) {
+    if (right && truth.end_stat == zep::Outcome::optimal) {
         char text[64];
         std::snprintf(text, sizeof text, " = %lg\n", zep::detail::nearest_double(truth.objective));
         // A zero objective prints as the negated tableau entry does, "-0"
@@ -200,8 +200,8 @@ void judge(const fs::path& dir, const MatModel& m, Tally& tally) {
                 (sgn(truth.objective) == 0 && solved.output.find(" = -0\n") != std::string::npos);
     }
     if (!right) tally.wrong++;
-    EXPECT_TRUE(right) << "exact outcome " << truth.end_stat << ", objective "
-                       << truth.objective.get_str() << "\n"
+    EXPECT_TRUE(right) << "exact outcome " << zep::detail::testing::statusName(truth.end_stat)
+                       << ", objective " << truth.objective.get_str() << "\n"
                        << zep::detail::testing::matText(m) << solved.output;
 }
 

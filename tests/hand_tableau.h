@@ -34,11 +34,6 @@ class Tableau {
         s.tab.basis_index[r] = col;
         s.tab.col_status[col] = r;
     }
-    void enter(int col, double direction = 1.0) {
-        s.engine.piv_col = col;
-        s.engine.best_col = direction > 0 ? col : -col;
-        s.engine.direction = direction;
-    }
 
     Harness h;
     Store& s = h.store();

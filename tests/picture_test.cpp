@@ -76,7 +76,7 @@ TEST_P(Region, VerticesAreExactlyTheModels) {
     Harness h(GetParam().model);
     zep::detail::Geometry g = solvedGeometry(h);
     EXPECT_TRUE(sameSet(g.region, GetParam().vertices));
-    EXPECT_EQ(g.region.empty(), g.end_stat == 2);
+    EXPECT_EQ(g.region.empty(), g.end_stat == zep::Outcome::infeasible);
 }
 
 INSTANTIATE_TEST_SUITE_P(Picture, Region, ::testing::ValuesIn(region_cases),
@@ -110,7 +110,7 @@ TEST(Picture, PathFollowsTheTracesBases) {
 TEST(Picture, UnboundedRayImprovesTheObjective) {
     Harness h("MAX P) X + Y C1) X - Y <= 1 C2) -X + Y <= 3");
     zep::detail::Geometry g = solvedGeometry(h);
-    ASSERT_EQ(g.end_stat, 3);
+    ASSERT_EQ(g.end_stat, zep::Outcome::unbounded);
     EXPECT_GT(g.cx * g.ray.x + g.cy * g.ray.y, 0);
     for (const zep::detail::HalfPlane& row : g.rows) {
         Point far{g.optimum.x + 1000 * g.ray.x, g.optimum.y + 1000 * g.ray.y};
@@ -135,8 +135,8 @@ TEST(Picture, RegionAgreesWithTheSimplexOnTheCorpora) {
         Harness run(text);
         zep::detail::Geometry g = solvedGeometry(run);
         models++;
-        EXPECT_EQ(g.region.empty(), g.end_stat == 2) << file;
-        if (g.end_stat != 1) continue;
+        EXPECT_EQ(g.region.empty(), g.end_stat == zep::Outcome::infeasible) << file;
+        if (g.end_stat != zep::Outcome::optimal) continue;
         EXPECT_NE(std::find(g.region.begin(), g.region.end(), g.optimum), g.region.end()) << file;
         mpq_class best = g.cx * g.optimum.x + g.cy * g.optimum.y;
         for (const Point& p : g.region) {

@@ -18,21 +18,21 @@ namespace {
 using zep::detail::Store;
 
 // The step entry by entry, in the order the method states it.
-void referencePivot(Store& s) {
-    double piv = s.tab.a_mat[s.engine.piv_row][s.engine.piv_col];
+void referencePivot(Store& s, int piv_row, int piv_col) {
+    double piv = s.tab.a_mat[piv_row][piv_col];
     for (int c = 0; c <= s.tab.last_col; c++)
-        s.tab.a_mat[s.engine.piv_row][c] = s.tab.a_mat[s.engine.piv_row][c] / piv;
+        s.tab.a_mat[piv_row][c] = s.tab.a_mat[piv_row][c] / piv;
     for (int r = 0; r <= s.tab.last_row; r++) {
-        if (r == s.engine.piv_row) continue;
-        double elt = s.tab.a_mat[r][s.engine.piv_col];
+        if (r == piv_row) continue;
+        double elt = s.tab.a_mat[r][piv_col];
         for (int c = 0; c <= s.tab.last_col; c++) {
-            if (c == s.engine.piv_col) continue;
-            s.tab.a_mat[r][c] = s.tab.a_mat[r][c] - s.tab.a_mat[s.engine.piv_row][c] * elt;
+            if (c == piv_col) continue;
+            s.tab.a_mat[r][c] = s.tab.a_mat[r][c] - s.tab.a_mat[piv_row][c] * elt;
             if (std::fabs(s.tab.a_mat[r][c]) < s.tol.eps_pivot) s.tab.a_mat[r][c] = 0;
         }
     }
-    for (int r = 0; r <= s.tab.last_row; r++) s.tab.a_mat[r][s.engine.piv_col] = 0;
-    s.tab.a_mat[s.engine.piv_row][s.engine.piv_col] = 1;
+    for (int r = 0; r <= s.tab.last_row; r++) s.tab.a_mat[r][piv_col] = 0;
+    s.tab.a_mat[piv_row][piv_col] = 1;
 }
 
 double entry(std::mt19937_64& rng) {
@@ -75,24 +75,18 @@ TEST(PivotSweep, StepsMatchTheTextbookStepBitForBit) {
                 s->tab.a_mat[r][c] = sparse ? sparseEntry(rng) : entry(rng);
         *want = *s;
         for (int step = 0; step < 6; step++) {
-            s->engine.piv_row =
-                1 + static_cast<int>(rng() % static_cast<unsigned>(s->tab.last_row));
-            s->engine.piv_col =
-                1 + static_cast<int>(rng() % static_cast<unsigned>(s->tab.last_col));
-            if (s->tab.a_mat[s->engine.piv_row][s->engine.piv_col] == 0)
-                s->tab.a_mat[s->engine.piv_row][s->engine.piv_col] = 0.5;
+            int piv_row = 1 + static_cast<int>(rng() % static_cast<unsigned>(s->tab.last_row));
+            int piv_col = 1 + static_cast<int>(rng() % static_cast<unsigned>(s->tab.last_col));
+            if (s->tab.a_mat[piv_row][piv_col] == 0) s->tab.a_mat[piv_row][piv_col] = 0.5;
             // An infinity in the pivot row turns every multiplier of 0 into NaN.
             if (rng() % 20 == 0)
-                s->tab
-                    .a_mat[s->engine.piv_row][rng() % static_cast<unsigned>(s->tab.last_col + 1)] =
+                s->tab.a_mat[piv_row][rng() % static_cast<unsigned>(s->tab.last_col + 1)] =
                     INFINITY;
             std::memcpy(want->tab.a_mat, s->tab.a_mat, sizeof s->tab.a_mat);
-            want->engine.piv_row = s->engine.piv_row;
-            want->engine.piv_col = s->engine.piv_col;
             want->tab.last_row = s->tab.last_row;
             want->tab.last_col = s->tab.last_col;
-            referencePivot(*want);
-            zep::detail::piv_tabl(*s);
+            referencePivot(*want, piv_row, piv_col);
+            zep::detail::piv_tabl(*s, piv_row, piv_col);
             ASSERT_EQ(std::memcmp(s->tab.a_mat, want->tab.a_mat, sizeof s->tab.a_mat), 0)
                 << "seed " << seed << ", round " << round << ", step " << step;
         }

@@ -10,9 +10,14 @@
 
 namespace {
 
+using zep::detail::Entering;
+using zep::detail::Leaving;
+using zep::detail::ratio_test;
 using zep::detail::Store;
 using zep::detail::testing::Harness;
 using zep::detail::testing::Tableau;
+
+constexpr Entering up{1, 1.0};
 
 // Ratio test
 
@@ -22,9 +27,8 @@ TEST(RatioTest, PrefersFirstRowOnTie) {
     t.row(2, {2, 1, 0, 1});
     t.row(3, {4, 2, 0, 0, 1});
     t.basic(1, 2), t.basic(2, 3), t.basic(3, 4);
-    t.enter(1);
-    zep::detail::ratio_test(t.s);
-    EXPECT_EQ(t.s.engine.best_row, 2);
+    Leaving out = ratio_test(t.s, up, false);
+    EXPECT_EQ(out.best_row, 2);
     EXPECT_EQ(t.s.tab.col_status[3], 0); // the leaving column, at its lower bound
 }
 
@@ -35,9 +39,8 @@ TEST(RatioTest, PrefersArtificialRowOnTie) {
     t.row(3, {4, 2, 0, 0, 1});
     t.basic(1, 2), t.basic(2, 3), t.basic(3, 4);
     t.s.tab.isart[4] = 1;
-    t.enter(1);
-    zep::detail::ratio_test(t.s);
-    EXPECT_EQ(t.s.engine.best_row, 3);
+    Leaving out = ratio_test(t.s, up, false);
+    EXPECT_EQ(out.best_row, 3);
 }
 
 TEST(RatioTest, BlandsRulePrefersSmallerBasicColumnOnTie) {
@@ -45,10 +48,8 @@ TEST(RatioTest, BlandsRulePrefersSmallerBasicColumnOnTie) {
     t.row(1, {2, 1, 0, 0, 1});
     t.row(2, {2, 1, 0, 1});
     t.basic(1, 4), t.basic(2, 3);
-    t.s.engine.bland = 1;
-    t.enter(1);
-    zep::detail::ratio_test(t.s);
-    EXPECT_EQ(t.s.engine.best_row, 2);
+    Leaving out = ratio_test(t.s, up, true);
+    EXPECT_EQ(out.best_row, 2);
 }
 
 struct TinyEntryCase {
@@ -65,9 +66,8 @@ TEST_P(RatioTestTinyEntry, TakesPartFromEpsRatioUp) {
     t.row(1, {0, GetParam().entry, 1});
     t.row(2, {5, 1, 0, 1});
     t.basic(1, 2), t.basic(2, 3);
-    t.enter(1);
-    zep::detail::ratio_test(t.s);
-    EXPECT_EQ(t.s.engine.best_row, GetParam().best_row);
+    Leaving out = ratio_test(t.s, up, false);
+    EXPECT_EQ(out.best_row, GetParam().best_row);
 }
 
 INSTANTIATE_TEST_SUITE_P(Thresholds, RatioTestTinyEntry,
@@ -79,10 +79,9 @@ TEST(RatioTest, DegenerateRowLimitsAtZero) {
     t.row(1, {3, 1, 1});
     t.row(2, {0, 4, 0, 1});
     t.basic(1, 2), t.basic(2, 3);
-    t.enter(1);
-    zep::detail::ratio_test(t.s);
-    EXPECT_EQ(t.s.engine.best_row, 2);
-    zep::detail::pivot(t.s);
+    Leaving out = ratio_test(t.s, up, false);
+    EXPECT_EQ(out.best_row, 2);
+    zep::detail::pivot(t.s, up, out);
     EXPECT_EQ(t.s.tab.a_mat[2][0], 0.0); // the step is degenerate
     EXPECT_EQ(t.s.tab.a_mat[1][0], 3.0);
 }
@@ -92,13 +91,10 @@ TEST(RatioTest, NegativeRowDeclaresUnbounded) {
     t.row(1, {3, -2, 1});
     t.row(2, {1, -0.5, 0, 1});
     t.basic(1, 2), t.basic(2, 3);
-    t.enter(1);
-    zep::detail::ratio_test(t.s);
-    EXPECT_EQ(t.s.engine.best_row, -1); // (1e30 - 3) / 2 is below 1e30
-    EXPECT_EQ(t.s.engine.unbounded, 1);
-    EXPECT_EQ(t.s.engine.end_stat, 3);
+    Leaving out = ratio_test(t.s, up, false);
+    EXPECT_EQ(out.best_row, -1); // (1e30 - 3) / 2 is below 1e30
+    EXPECT_TRUE(out.unbounded);
     EXPECT_EQ(t.s.tab.col_status[2], -1);
-    EXPECT_EQ(t.s.engine.piv_col, 1);
 }
 
 TEST(RatioTest, NoLimitingRowDeclaresUnbounded) {
@@ -106,11 +102,9 @@ TEST(RatioTest, NoLimitingRowDeclaresUnbounded) {
     t.row(1, {3, -0.5, 1});
     t.row(2, {1, -0.5, 0, 1});
     t.basic(1, 2), t.basic(2, 3);
-    t.enter(1);
-    zep::detail::ratio_test(t.s);
-    EXPECT_EQ(t.s.engine.best_row, 0);
-    EXPECT_EQ(t.s.engine.unbounded, 1);
-    EXPECT_EQ(t.s.engine.end_stat, 3);
+    Leaving out = ratio_test(t.s, up, false);
+    EXPECT_EQ(out.best_row, 0);
+    EXPECT_TRUE(out.unbounded);
     EXPECT_EQ(t.s.tab.col_status[2], 1);
 }
 
@@ -124,11 +118,10 @@ TEST(Pivot, BoundFlipMovesColumnToItsUpperBound) {
     t.basic(1, 2);
     t.s.tab.upperb[1] = 4;
     t.s.opt.show_exchanges = 1;
-    t.enter(1);
-    zep::detail::ratio_test(t.s);
-    EXPECT_EQ(t.s.engine.best_row, 0);
-    EXPECT_EQ(t.s.engine.unbounded, 0);
-    zep::detail::pivot(t.s);
+    Leaving out = ratio_test(t.s, up, false);
+    EXPECT_EQ(out.best_row, 0);
+    EXPECT_FALSE(out.unbounded);
+    zep::detail::pivot(t.s, up, out);
     EXPECT_EQ(t.s.tab.a_mat[0][0], 14.0);
     EXPECT_EQ(t.s.tab.a_mat[1][0], 2.0);
     EXPECT_EQ(t.s.tab.a_mat[2][0], -1.0);
@@ -144,10 +137,10 @@ TEST(Pivot, BoundFlipBackToLowerBound) {
     t.basic(1, 2);
     t.s.tab.upperb[1] = 1;
     t.s.tab.col_status[1] = -1;
-    t.enter(1, -1.0);
-    zep::detail::ratio_test(t.s); // row 1 would rise to infinity: no limit
-    EXPECT_EQ(t.s.engine.best_row, 0);
-    zep::detail::pivot(t.s);
+    Entering down{1, -1.0};
+    Leaving out = ratio_test(t.s, down, false); // row 1 would rise to infinity: no limit
+    EXPECT_EQ(out.best_row, 0);
+    zep::detail::pivot(t.s, down, out);
     EXPECT_EQ(t.s.tab.a_mat[1][0], 3.0);
     EXPECT_EQ(t.s.tab.col_status[1], 0);
 }
@@ -159,18 +152,15 @@ TEST(RatioTest, RowTiedWithOwnBoundBeatsItOnlyWhenArtificial) {
         t.basic(1, 2);
         t.s.tab.isart[2] = static_cast<char>(art);
         t.s.tab.upperb[1] = 6;
-        t.enter(1);
-        zep::detail::ratio_test(t.s);
-        EXPECT_EQ(t.s.engine.best_row, art);
+        Leaving out = ratio_test(t.s, up, false);
+        EXPECT_EQ(out.best_row, art);
     }
 }
 
 TEST(Pivot, BoundFlipOfBasicColumnIsErrorExit2) {
     Tableau t(1, 2);
     t.basic(1, 1);
-    t.s.engine.best_row = 0;
-    t.enter(1);
-    EXPECT_EQ(t.h.run(zep::detail::pivot), 255);
+    EXPECT_EQ(t.h.run([](Store& s) { zep::detail::pivot(s, up, Leaving{}); }), 255);
     EXPECT_EQ(t.h.output(), ">>>ERROR EXIT 2 <<<\n");
 }
 
@@ -183,9 +173,8 @@ TEST(Pivot, ExchangeLineNamesLeavingAndEnteringColumns) {
         t.basic(1, 2);
         t.s.tab.isart[2] = static_cast<char>(art);
         t.s.opt.show_exchanges = 1;
-        t.enter(1);
-        zep::detail::ratio_test(t.s);
-        zep::detail::pivot(t.s);
+        Leaving out = ratio_test(t.s, up, false);
+        zep::detail::pivot(t.s, up, out);
         EXPECT_EQ(t.h.output(), art ? "ARTIFICIAL leaves and C1 enters solution\n"
                                     : "C2 leaves and C1 enters solution\n");
         EXPECT_EQ(t.s.tab.basis_index[1], 1);
@@ -200,9 +189,7 @@ TEST(PivTabl, FlushesBelowEpsPivotAndKeepsEpsPivotItself) {
     t.row(0, {1, 1, 0, 2e-5, 0.5});
     t.row(1, {1, 1, 5e-6, 1e-5, 0.5 - 9.9e-6});
     t.row(2, {3, 0, 5e-6, 1e-5, 7});
-    t.s.engine.piv_row = 1;
-    t.s.engine.piv_col = 1;
-    zep::detail::piv_tabl(t.s);
+    zep::detail::piv_tabl(t.s, 1, 1);
     EXPECT_EQ(t.s.tab.a_mat[0][3], 1e-5); // exactly eps_pivot stays
     EXPECT_EQ(t.s.tab.a_mat[0][4], 0.0);  // 9.9e-6 is flushed
     EXPECT_EQ(t.s.tab.a_mat[2][2], 0.0);  // flushed although its multiplier is 0
@@ -217,9 +204,7 @@ TEST(PivTabl, FlushesBelowEpsPivotAndKeepsEpsPivotItself) {
 TEST(PivTabl, DividesPivotRowByPivotElement) {
     Tableau t(1, 2);
     t.row(1, {6, 4, 2});
-    t.s.engine.piv_row = 1;
-    t.s.engine.piv_col = 1;
-    zep::detail::piv_tabl(t.s);
+    zep::detail::piv_tabl(t.s, 1, 1);
     EXPECT_EQ(t.s.tab.a_mat[1][0], 1.5);
     EXPECT_EQ(t.s.tab.a_mat[1][2], 0.5);
 }

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "hand_tableau.h"
-#include "simplex/pivot.h"
 #include "simplex/simplex.h"
 
 namespace {
@@ -19,7 +18,7 @@ using zep::detail::testing::Tableau;
 struct PricingCase {
     const char* name;
     std::vector<double> row0; // entries of columns 1, 2, ...
-    int best_col;             // 0: none qualifies
+    int piv_col;              // 0: none qualifies
 };
 
 class Pricing : public ::testing::TestWithParam<PricingCase> {};
@@ -28,11 +27,9 @@ TEST_P(Pricing, ChoosesTheSpecifiedColumn) {
     const PricingCase& c = GetParam();
     Tableau t(0, static_cast<int>(c.row0.size()));
     for (std::size_t j = 0; j < c.row0.size(); j++) t.s.tab.a_mat[0][j + 1] = c.row0[j];
-    t.s.engine.piv_col = 7;
-    zep::detail::incoming(t.s);
-    EXPECT_EQ(t.s.engine.best_col, c.best_col);
-    EXPECT_EQ(t.s.engine.optimal, c.best_col == 0 ? 1 : 0);
-    EXPECT_EQ(t.s.engine.piv_col, c.best_col == 0 ? 7 : c.best_col); // kept when none qualifies
+    zep::detail::Entering in = zep::detail::incoming(t.s, false);
+    EXPECT_EQ(in.piv_col, c.piv_col);
+    EXPECT_EQ(in.direction, c.piv_col == 0 ? 0.0 : 1.0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -49,33 +46,22 @@ TEST(Pricing, SkipsBasicAndArtificialColumns) {
     t.row(0, {0, -5, -5, -1});
     t.basic(1, 1);
     t.s.tab.isart[2] = 1;
-    zep::detail::incoming(t.s);
-    EXPECT_EQ(t.s.engine.best_col, 3);
+    EXPECT_EQ(zep::detail::incoming(t.s, false).piv_col, 3);
 }
 
 TEST(Pricing, ColumnAtUpperBoundEntersDownward) {
     Tableau t(0, 2);
     t.row(0, {0, -0.25, 0.5});
     t.s.tab.col_status[2] = -1;
-    zep::detail::incoming(t.s);
-    EXPECT_EQ(t.s.engine.best_col, -2);
-    zep::detail::outgoing(t.s);
-    EXPECT_EQ(t.s.engine.direction, -1.0);
+    zep::detail::Entering in = zep::detail::incoming(t.s, false);
+    EXPECT_EQ(in.piv_col, 2);
+    EXPECT_EQ(in.direction, -1.0);
 }
 
 TEST(Pricing, BlandsRuleTakesFirstQualifyingColumn) {
     Tableau t(0, 3);
     t.row(0, {0, 1, -1, -3});
-    t.s.engine.bland = 1;
-    zep::detail::incoming(t.s);
-    EXPECT_EQ(t.s.engine.best_col, 2);
-}
-
-TEST(Outgoing, WithoutEnteringColumnIsErrorExit1) {
-    Tableau t(0, 1);
-    t.s.engine.best_col = 0;
-    EXPECT_EQ(t.h.run(zep::detail::outgoing), 255);
-    EXPECT_EQ(t.h.output(), ">>>ERROR EXIT 1 <<<\n");
+    EXPECT_EQ(zep::detail::incoming(t.s, true).piv_col, 2);
 }
 
 } // namespace

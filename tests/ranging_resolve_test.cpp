@@ -49,7 +49,7 @@ struct Model {
 };
 
 struct Outcome {
-    int end_stat;
+    zep::Outcome end_stat;
     std::vector<int> basis; // the basic columns, in increasing order
     std::vector<std::string> lines;
 };
@@ -110,10 +110,10 @@ void checkLimits(const Model& base, const Outcome& at_base, Limits l, Set set) {
             bool inside =
                 (l.upper == none || value <= l.upper) && (l.lower == none || value >= l.lower);
             if (inside) {
-                EXPECT_TRUE(o.end_stat == 1 && o.basis == at_base.basis)
+                EXPECT_TRUE(o.end_stat == zep::Outcome::optimal && o.basis == at_base.basis)
                     << "at " << value << ", inside the limits";
             } else {
-                EXPECT_TRUE(o.end_stat != 1 || o.basis != at_base.basis)
+                EXPECT_TRUE(o.end_stat != zep::Outcome::optimal || o.basis != at_base.basis)
                     << "at " << value << ", beyond limit " << limit;
             }
         }
@@ -122,7 +122,7 @@ void checkLimits(const Model& base, const Outcome& at_base, Limits l, Set set) {
 
 void checkRanging(const Model& base) {
     Outcome at_base = solveModel(base);
-    ASSERT_EQ(at_base.end_stat, 1);
+    ASSERT_EQ(at_base.end_stat, zep::Outcome::optimal);
     for (std::size_t v = 0; v < base.vars.size(); v++) {
         SCOPED_TRACE("cost of " + base.vars[v]);
         Limits l = tableLimits(at_base, "SENSITIVITY OF THE", static_cast<int>(v) + 1, 27, 26);

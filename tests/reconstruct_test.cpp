@@ -124,7 +124,7 @@ TEST(Reconstruct, AgreesWithTheExactTableau) {
         Harness h(text);
         solved(h);
         const Store& s = h.store();
-        if (s.engine.end_stat != 1) continue;
+        if (s.engine.end_stat != zep::Outcome::optimal) continue;
         optimal++;
         BasisBounds b;
         if (!zep::detail::exact_basis_solution(s, b)) continue;
@@ -177,7 +177,7 @@ TEST(Reconstruct, TableauAgreesWithThePivotedOne) {
         Harness h(text);
         solved(h);
         const Store& s = h.store();
-        if (s.engine.end_stat != 1) continue;
+        if (s.engine.end_stat != zep::Outcome::optimal) continue;
         optimal++;
         zep::detail::ExactTableau got;
         if (!zep::detail::reconstructed_tableau(s, got)) continue;
@@ -206,7 +206,7 @@ TEST(Reconstruct, ModelWithBoundsIsLeftToTheExactTableau) {
     zep::detail::readModel(h.store());
     zep::detail::setprob(h.store());
     zep::detail::simplex(h.store());
-    ASSERT_EQ(h.store().engine.end_stat, 1);
+    ASSERT_EQ(h.store().engine.end_stat, zep::Outcome::optimal);
     BasisBounds b;
     EXPECT_FALSE(zep::detail::exact_basis_solution(h.store(), b));
 }
@@ -219,7 +219,7 @@ TEST(Reconstruct, ObjectiveCarriesItsConstant) {
     zep::detail::readModel(h.store());
     zep::detail::setprob(h.store());
     zep::detail::simplex(h.store());
-    ASSERT_EQ(h.store().engine.end_stat, 1);
+    ASSERT_EQ(h.store().engine.end_stat, zep::Outcome::optimal);
     BasisBounds b;
     ASSERT_TRUE(zep::detail::exact_basis_solution(h.store(), b));
     EXPECT_EQ(b.objective.lo, -14.5);

@@ -41,7 +41,9 @@ void judgeModel(const std::string& text, const std::string& name, Tally& tally) 
     int status = h.run([](Store& st) { zep::detail::solve(st); });
     tally.models++;
     // The judge's tableaux hold no bounds; a model with them prints no ranging.
-    if (status != -1 || s.engine.end_stat != 1 || !zep::detail::only_non_negative(s)) return;
+    if (status != -1 || s.engine.end_stat != zep::Outcome::optimal ||
+        !zep::detail::only_non_negative(s))
+        return;
     tally.optimal++;
     Judgement j = zep::detail::testing::judgeSensitivity(s, h.output());
     tally.numbers += j.numbers;
@@ -203,7 +205,8 @@ TEST(SensitivityOracle, FloatRangingPrintsAsTheExactWhereItDecides) {
             Session h(readText(f.path()));
             Store& s = h.store();
             zep::detail::initParam(s);
-            if (h.run([](Store& st) { zep::detail::solve(st); }) != -1 || s.engine.end_stat != 1)
+            if (h.run([](Store& st) { zep::detail::solve(st); }) != -1 ||
+                s.engine.end_stat != zep::Outcome::optimal)
                 continue;
             optimal++;
             zep::detail::Ranging g;

@@ -26,7 +26,7 @@ using zep::detail::testing::value;
 struct InfeasCase {
     double level;
     bool artificial;
-    int end_stat;
+    bool infeasible;
 };
 
 class Infeas : public ::testing::TestWithParam<InfeasCase> {};
@@ -37,21 +37,21 @@ TEST_P(Infeas, ArtificialAboveEpsInfeMakesModelInfeasible) {
     t.row(2, {GetParam().level, 0, 1});
     t.basic(1, 1), t.basic(2, 2);
     t.s.tab.isart[2] = GetParam().artificial;
-    t.s.engine.end_stat = 1;
-    zep::detail::infeas(t.s);
-    EXPECT_EQ(t.s.engine.end_stat, GetParam().end_stat);
+    EXPECT_EQ(zep::detail::infeas(t.s), GetParam().infeasible);
 }
 
 INSTANTIATE_TEST_SUITE_P(Thresholds, Infeas,
-                         ::testing::Values(InfeasCase{1e-5, true, 1}, InfeasCase{1.1e-5, true, 2},
-                                           InfeasCase{3, false, 1}, InfeasCase{0, true, 1}));
+                         ::testing::Values(InfeasCase{1e-5, true, false},
+                                           InfeasCase{1.1e-5, true, true},
+                                           InfeasCase{3, false, false},
+                                           InfeasCase{0, true, false}));
 
 // Whole runs on models
 
 TEST(Simplex, ProfitModelIsOptimalAfterTwoSteps) {
     Harness h("MAX 2 2 X Y PROFIT 2 3 C1 1 1 <= 4 C2 1 3 <= 6");
     ASSERT_EQ(runEngine(h), -1);
-    EXPECT_EQ(h.store().engine.end_stat, 1);
+    EXPECT_EQ(h.store().engine.end_stat, zep::Outcome::optimal);
     EXPECT_EQ(h.store().engine.pivots, 2);
     EXPECT_DOUBLE_EQ(objective(h.store()), 9);
     EXPECT_DOUBLE_EQ(value(h.store(), 1), 3);
@@ -62,7 +62,7 @@ TEST(Simplex, InfeasiblePhaseOneSkipsPhaseTwo) {
     Harness h("MIN 1 2 X COST 1 C1 1 <= 1 C2 1 >= 2");
     h.store().opt.show_exchanges = 1;
     ASSERT_EQ(runEngine(h), -1);
-    EXPECT_EQ(h.store().engine.end_stat, 2);
+    EXPECT_EQ(h.store().engine.end_stat, zep::Outcome::infeasible);
     EXPECT_EQ(h.store().tab.phase, 1);
     EXPECT_EQ(h.output().find("BEGIN PHASE 2"), std::string::npos);
 }
@@ -80,7 +80,7 @@ TEST(Simplex, OptimalAtOnceTracesOneTableauAndIterationZero) {
 TEST(Simplex, UnboundedCountsTheFinalStep) {
     Harness h("MAX 2 1 X Y P 2 1 C1 1 -1 <= 1");
     ASSERT_EQ(runEngine(h), -1);
-    EXPECT_EQ(h.store().engine.end_stat, 3);
+    EXPECT_EQ(h.store().engine.end_stat, zep::Outcome::unbounded);
     EXPECT_EQ(h.store().engine.pivots, 2);
     EXPECT_STREQ(h.store().tab.varname[h.store().engine.piv_col], "Y");
 }
@@ -95,7 +95,7 @@ TEST(Simplex, StepCapIsErrorExit3) {
               -1);
     h.store().tab.obj_row = 0;
     h.store().engine.pivots = zep::detail::step_cap - 1;
-    EXPECT_EQ(h.run(zep::detail::opt), 255);
+    EXPECT_EQ(h.run([](Store& s) { zep::detail::opt(s); }), 255);
     EXPECT_EQ(h.store().engine.pivots, zep::detail::step_cap);
     std::string out = h.output();
     EXPECT_EQ(out.substr(out.size() - 20), ">>>ERROR EXIT 3 <<<\n");
@@ -108,7 +108,7 @@ TEST(ArtificialLeftBasic, DoesNotRiseInPhaseTwo) {
     Harness h("MAX 1 2 X P 1 C1 -1 = 0 C2 1 <= 5");
     ASSERT_EQ(runEngine(h), -1);
     Store& s = h.store();
-    EXPECT_EQ(s.engine.end_stat, 1);
+    EXPECT_EQ(s.engine.end_stat, zep::Outcome::optimal);
     EXPECT_EQ(s.tab.col_status[1], 0);
     EXPECT_EQ(objective(s), 0.0);
     EXPECT_EQ(s.tab.a_mat[1][0], 0.0);
@@ -120,7 +120,7 @@ TEST(ArtificialLeftBasic, LeavesAtZeroWhenTinyEntryPassesPricing) {
     Harness h("MAX 1 2 X P 1 C1 -0.00001 = 0 C2 1 <= 500000");
     ASSERT_EQ(runEngine(h), -1);
     Store& s = h.store();
-    EXPECT_EQ(s.engine.end_stat, 1);
+    EXPECT_EQ(s.engine.end_stat, zep::Outcome::optimal);
     EXPECT_EQ(s.tab.basis_index[1], 1);
     EXPECT_EQ(value(s, 1), 0.0);
     EXPECT_EQ(objective(s), 0.0);
@@ -138,10 +138,10 @@ TEST(ArtificialLeftBasic, LevelWithinToleranceIsDropped) {
     t.row(3, {0, 0.000001});
     t.basic(1, 2), t.basic(2, 3);
     t.s.tab.isart[2] = 1;
-    t.enter(1);
-    zep::detail::ratio_test(t.s);
-    EXPECT_EQ(t.s.engine.best_row, 1);
-    zep::detail::pivot(t.s);
+    zep::detail::Entering up{1, 1.0};
+    zep::detail::Leaving out = zep::detail::ratio_test(t.s, up, false);
+    EXPECT_EQ(out.best_row, 1);
+    zep::detail::pivot(t.s, up, out);
     EXPECT_EQ(t.s.tab.a_mat[1][0], 0.0);
     EXPECT_EQ(t.s.tab.a_mat[2][0], 5.0);
 }
@@ -152,15 +152,12 @@ TEST(ArtificialLeftBasic, PricingIgnoresPhaseOneRowOnceNoArtificialIsBasic) {
     t.row(1, {1, 1, 1});
     t.row(2, {0, 1});
     t.basic(1, 2);
-    zep::detail::incoming(t.s);
-    EXPECT_EQ(t.s.engine.best_col, 1);
+    EXPECT_EQ(zep::detail::incoming(t.s, false).piv_col, 1);
     t.s.tab.isart[2] = 1; // the same column is held back while an artificial is basic
-    zep::detail::incoming(t.s);
-    EXPECT_EQ(t.s.engine.best_col, 0);
+    EXPECT_EQ(zep::detail::incoming(t.s, false).piv_col, 0);
     t.s.tab.obj_row = t.s.tab.ph1_row; // but never in phase 1
     t.row(2, {0, -1});
-    zep::detail::incoming(t.s);
-    EXPECT_EQ(t.s.engine.best_col, 1);
+    EXPECT_EQ(zep::detail::incoming(t.s, false).piv_col, 1);
 }
 
 TEST(ArtificialLeftBasic, PhaseOneRatioTestKeepsLiteralRule) {
@@ -169,9 +166,7 @@ TEST(ArtificialLeftBasic, PhaseOneRatioTestKeepsLiteralRule) {
     t.basic(1, 2);
     t.s.tab.isart[2] = 1;
     t.s.tab.obj_row = t.s.tab.ph1_row;
-    t.enter(1);
-    zep::detail::ratio_test(t.s);
-    EXPECT_EQ(t.s.engine.best_row, -1);
+    EXPECT_EQ(zep::detail::ratio_test(t.s, {1, 1.0}, false).best_row, -1);
 }
 
 } // namespace

@@ -31,7 +31,7 @@ void solved(Harness& h) {
 TEST(Verify, OptimumOfProfitModelHolds) {
     Harness h(profit);
     solved(h);
-    ASSERT_EQ(h.store().engine.end_stat, 1);
+    ASSERT_EQ(h.store().engine.end_stat, zep::Outcome::optimal);
     EXPECT_TRUE(zep::detail::outcome_holds(h.store()));
 }
 
@@ -69,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Verify, StartingBasisClaimedOptimalFails) {
     Harness h(profit);
     load(h);
-    h.store().engine.end_stat = 1;
+    h.store().engine.end_stat = zep::Outcome::optimal;
     EXPECT_FALSE(zep::detail::outcome_holds(h.store()));
 }
 
@@ -84,7 +84,7 @@ TEST_P(ScaledProfit, RoundingNoisePassesAndAnErrorThatShowsFails) {
                   2 * k, 3 * k, k, k, 4 * k, k, 3 * k, 6 * k);
     Harness h(text);
     solved(h);
-    ASSERT_EQ(h.store().engine.end_stat, 1);
+    ASSERT_EQ(h.store().engine.end_stat, zep::Outcome::optimal);
     double x = h.store().tab.a_mat[1][0];
     h.store().tab.a_mat[1][0] = x * (1 + 1e-13);
     EXPECT_TRUE(zep::detail::outcome_holds(h.store()));
@@ -102,7 +102,7 @@ INSTANTIATE_TEST_SUITE_P(Scales, ScaledProfit, ::testing::Values(0.001, 1.0, 100
 TEST(Verify, OptimumWithArtificialKeptOutIsSolvedAgain) {
     Harness h("MAX 1 2\nX\nP 1\nC1 -1 = 0\nC2 1 <= 5\n");
     solved(h);
-    ASSERT_EQ(h.store().engine.end_stat, 1);
+    ASSERT_EQ(h.store().engine.end_stat, zep::Outcome::optimal);
     ASSERT_EQ(h.store().tab.a_mat[0][0], 0.0);
     zep::detail::ExactTableau e;
     EXPECT_EQ(zep::detail::prove_outcome(h.store(), e), zep::detail::Proof::none);
@@ -118,14 +118,14 @@ TEST(Verify, OptimumWithArtificialKeptOutIsSolvedAgain) {
 TEST(Verify, CertifiedInfeasibilityHolds) {
     Harness h("MAX 1 2\nX\nP 1\nC1 1 <= 3\nC2 1 >= 8\n");
     solved(h);
-    ASSERT_EQ(h.store().engine.end_stat, 2);
+    ASSERT_EQ(h.store().engine.end_stat, zep::Outcome::infeasible);
     EXPECT_TRUE(zep::detail::outcome_holds(h.store()));
 }
 
 TEST(Verify, InfeasibilityOfFeasibleModelFails) {
     Harness h("MAX 1 2\nX\nP 1\nC1 1 <= 8\nC2 1 >= 3\n");
     load(h);
-    h.store().engine.end_stat = 2;
+    h.store().engine.end_stat = zep::Outcome::infeasible;
     EXPECT_FALSE(zep::detail::outcome_holds(h.store()));
 }
 
@@ -134,32 +134,30 @@ TEST(Verify, InfeasibilityOfFeasibleModelFails) {
 TEST(Verify, InfeasibilityWithinTheRoundingOfLargeRowsIsProven) {
     Harness h("MIN 1 2\nX\nP 1\nC1 1 <= 1000000\nC2 1 >= 1000000.00002\n");
     solved(h);
-    ASSERT_EQ(h.store().engine.end_stat, 2);
+    ASSERT_EQ(h.store().engine.end_stat, zep::Outcome::infeasible);
     EXPECT_TRUE(zep::detail::outcome_holds(h.store()));
 }
 
 TEST(Verify, UnboundedRayHolds) {
     Harness h("MAX 2 1\nX Y\nP 1 1\nC1 1 -1 <= 1\n");
     solved(h);
-    ASSERT_EQ(h.store().engine.end_stat, 3);
+    ASSERT_EQ(h.store().engine.end_stat, zep::Outcome::unbounded);
     EXPECT_TRUE(zep::detail::outcome_holds(h.store()));
 }
 
 TEST(Verify, RayThatBreaksARowFails) {
     Harness h(profit);
     load(h);
-    h.store().engine.end_stat = 3;
+    h.store().engine.end_stat = zep::Outcome::unbounded;
     h.store().engine.piv_col = 1;
-    h.store().engine.direction = 1.0;
     EXPECT_FALSE(zep::detail::outcome_holds(h.store()));
 }
 
 TEST(Verify, RayThatDoesNotImproveFails) {
     Harness h("MAX 2 1\nX Y\nP 0 1\nC1 1 -1 <= 1\n");
     load(h);
-    h.store().engine.end_stat = 3;
+    h.store().engine.end_stat = zep::Outcome::unbounded;
     h.store().engine.piv_col = 1;
-    h.store().engine.direction = 1.0;
     EXPECT_FALSE(zep::detail::outcome_holds(h.store()));
 }
 
@@ -188,7 +186,7 @@ TEST(Verify, FailedAnswerIsSolvedAgainAndMarked) {
     std::string report = reportOf(h);
     EXPECT_EQ(report.rfind(std::string(zep::detail::exact_note) + "\nSolution OPTIMAL in ", 0), 0u);
     EXPECT_NE(report.find("MIN COST = -18.27\n"), std::string::npos);
-    EXPECT_EQ(h.store().engine.end_stat, 1);
+    EXPECT_EQ(h.store().engine.end_stat, zep::Outcome::optimal);
     EXPECT_EQ(-h.store().tab.a_mat[0][0], -18.27);
 }
 

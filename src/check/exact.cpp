@@ -7,6 +7,8 @@
 #include <cstring>
 
 #include "check/reconstruct.h"
+#include "simplex/two_phase.h"
+#include "stdform/phase1_row.h"
 #include "store/double_text.h"
 
 namespace zep::detail {
@@ -14,19 +16,6 @@ namespace zep::detail {
 namespace {
 
 using Row = std::vector<mpq_class>;
-
-// The phase-1 row as the standard form builds it: minus the sum of the
-// artificial rows, +1 in the surplus columns, the sum of their
-// right-hand sides in column 0.
-void buildPhase1Row(const Store& s, ExactTableau& e) {
-    Row& p1 = e.a[s.tab.ph1_row];
-    for (int r = 1; r <= s.model.num_cons; r++) {
-        if (!s.tab.art_col[r]) continue;
-        for (int j = 1; j <= s.model.num_vars; j++) p1[j] -= e.a[r][j];
-        p1[0] += e.a[r][0];
-        if (s.tab.row_type[r] < 0) p1[s.tab.added_col[r]] = 1;
-    }
-}
 
 // How far column j may rise above its lower bound; 0 for none (an upper
 // bound of infinity), which the callers test first.
@@ -63,7 +52,7 @@ ExactTableau build(const Store& s) {
     e.a[0][0] = -written(s.model.obj_const) * s.model.z_mult;
     for (int j = 1; j <= s.model.num_vars; j++)
         if (s.model.lower[j] != 0) shiftValues(e, j, written(s.model.lower[j]));
-    if (s.tab.num_artif > 0) buildPhase1Row(s, e);
+    if (s.tab.num_artif > 0) build_phase1_row(s, e.a);
     e.at_basis = true;
     return e;
 }
@@ -164,15 +153,15 @@ void takeStep(const Store& s, ExactTableau& e, const Step& step) {
     }
 }
 
-// One phase on objective row obj; 1 when optimal, 3 when unbounded.
-int runPhase(const Store& s, ExactTableau& e, int obj) {
+// One phase on objective row obj.
+PhaseEnd runPhase(const Store& s, ExactTableau& e, int obj) {
     for (;;) {
         int q = entering(s, e, obj);
-        if (q == 0) return 1;
-        e.piv_col = q < 0 ? -q : q;
+        if (q == 0) return {Outcome::optimal};
+        int piv_col = q < 0 ? -q : q;
         e.pivots++;
-        Limit limit = leaving(s, e, e.piv_col, q < 0 ? -1 : 1);
-        if (limit.unbounded) return 3;
+        Limit limit = leaving(s, e, piv_col, q < 0 ? -1 : 1);
+        if (limit.unbounded) return {Outcome::unbounded, piv_col};
         Step step{s.tab.phase, limit.row, q};
         takeStep(s, e, step);
         e.steps.push_back(step);
@@ -238,12 +227,17 @@ void storeTableau(Store& s, const ExactTableau& e) {
     for (int j = 1; j <= s.tab.last_col; j++) s.tab.col_status[j] = e.status[j];
 }
 
-void storeResult(Store& s, const ExactTableau& e, int end_stat) {
-    storeTableau(s, e);
-    s.engine.end_stat = end_stat;
-    s.engine.unbounded = end_stat == 3 ? 1 : 0;
-    if (e.piv_col != 0) s.engine.piv_col = e.piv_col;
-}
+// The exact rules as the two-phase driver runs them.
+struct ExactPhases {
+    const Store& s;
+    ExactTableau& e;
+
+    void begin(int phase) {
+        if (phase == 2 && s.tab.num_artif > 0) driveOutArtificials(s, e);
+    }
+    PhaseEnd run() { return runPhase(s, e, s.tab.obj_row); }
+    bool feasible() { return artificialsAtZero(s, e); }
+};
 
 } // namespace
 
@@ -325,21 +319,11 @@ void exact_simplex(Store& s, ExactTableau& e) {
         e = build(s);
         float_steps = 0;
     }
-    int end_stat = 1;
-    s.tab.phase = 2;
-    if (s.tab.num_artif > 0 && (fresh || !artificialsAtZero(s, e))) {
-        s.tab.phase = 1;
-        s.tab.obj_row = s.tab.ph1_row;
-        end_stat = runPhase(s, e, s.tab.ph1_row);
-        if (end_stat == 1 && !artificialsAtZero(s, e)) end_stat = 2;
-        if (end_stat == 1) s.tab.phase = 2;
-    }
-    if (s.tab.phase == 2) {
-        if (s.tab.num_artif > 0) driveOutArtificials(s, e);
-        s.tab.obj_row = s.tab.ph2_row;
-        end_stat = runPhase(s, e, s.tab.ph2_row);
-    }
-    storeResult(s, e, end_stat);
+    s.tab.phase = s.tab.num_artif > 0 && (fresh || !artificialsAtZero(s, e)) ? 1 : 2;
+    ExactPhases phases{s, e};
+    PhaseEnd end = two_phase(s, phases);
+    storeTableau(s, e);
+    store_outcome(s, end);
     s.engine.pivots = float_steps + e.pivots;
 }
 

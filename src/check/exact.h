@@ -25,7 +25,6 @@ struct ExactTableau {
     std::vector<int> basis;  // basic column of each constraint row
     std::vector<int> status; // row of each basic column, 0 for a nonbasic one
     int pivots = 0;          // steps of the exact rules
-    int piv_col = 0;
     bool at_basis = false;   // holds the basis of the store's tableau
     std::vector<Step> steps; // the pivots of exact_simplex's phases, in order
 };

@@ -171,8 +171,9 @@ bool unboundedHolds(const Store& s, ExactTableau& e) {
     bool point = only_non_negative(s) && bound_basis(s, b, false) && pointBounded(s, b);
     if (!point && (!atBasis(s, e).at_basis || !exactPointHolds(s, e))) return false;
     double dx[tab_cols] = {};
-    double direction = s.engine.direction < 0 ? -1.0 : 1.0;
+    // The column left nonbasic at its upper bound moved down from it.
     int q = s.engine.piv_col;
+    double direction = s.tab.col_status[q] == -1 ? -1.0 : 1.0;
     if (q <= s.model.num_vars) dx[q] = direction;
     for (int r = 1; r <= s.model.num_cons; r++)
         if (s.tab.basis_index[r] <= s.model.num_vars)
@@ -196,8 +197,9 @@ bool optimum_bounded(const Store& s, const BasisBounds& b) {
 }
 
 Proof prove_outcome(const Store& s, ExactTableau& e) {
-    if (s.engine.end_stat == 1) return optimumProof(s, e);
-    bool holds = s.engine.end_stat == 2 ? infeasibilityHolds(s, e) : unboundedHolds(s, e);
+    if (s.engine.end_stat == Outcome::optimal) return optimumProof(s, e);
+    bool holds =
+        s.engine.end_stat == Outcome::infeasible ? infeasibilityHolds(s, e) : unboundedHolds(s, e);
     return holds ? Proof::float_tableau : Proof::none;
 }
 

@@ -15,12 +15,17 @@ namespace {
 
 // exact, where given, is the exact tableau of the store's basis.
 void report(Store& s, const ExactTableau* exact = nullptr) {
-    if (s.engine.end_stat == 1)
+    switch (s.engine.end_stat) {
+    case Outcome::optimal:
         out_opt(s, exact);
-    else if (s.engine.end_stat == 2)
+        break;
+    case Outcome::infeasible:
         out_infe(s);
-    else
+        break;
+    case Outcome::unbounded:
         out_unbnd(s);
+        break;
+    }
 }
 
 // What a printing step would write to the store's stream; empty where no

@@ -224,9 +224,7 @@ void asWritten(Answer& a, const Model& model) {
 Answer answerOf(Session& run) {
     const Store& s = run.store();
     Answer a;
-    a.outcome = s.engine.end_stat == 1   ? Outcome::optimal
-                : s.engine.end_stat == 2 ? Outcome::infeasible
-                                         : Outcome::unbounded;
+    a.outcome = s.engine.end_stat;
     a.objective = a.outcome == Outcome::infeasible ? 0.0 : plain(objective_value(s));
     a.iterations = s.engine.pivots;
     a.exact = s.engine.exact_tableau != 0;

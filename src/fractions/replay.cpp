@@ -103,12 +103,17 @@ void printRun(Store& s, const std::vector<Step>& steps, bool phase2) {
 }
 
 void report(Store& s, const ExactTableau& e) {
-    if (s.engine.end_stat == 1)
+    switch (s.engine.end_stat) {
+    case Outcome::optimal:
         out_opt(s, e);
-    else if (s.engine.end_stat == 2)
+        break;
+    case Outcome::infeasible:
         out_infe(s, e);
-    else
+        break;
+    case Outcome::unbounded:
         out_unbnd(s);
+        break;
+    }
 }
 
 } // namespace
@@ -132,13 +137,14 @@ bool exactly_final(const Store& s, const ExactTableau& e) {
     bool phase2 = s.tab.phase == 2;
     if (!basicValuesHold(s, e, phase2)) return false;
     switch (s.engine.end_stat) {
-    case 1:
+    case Outcome::optimal:
         return phase2 && pricedOut(s, e, s.tab.ph2_row);
-    case 2:
+    case Outcome::infeasible:
         return pricedOut(s, e, s.tab.ph1_row) && artificialAboveZero(s, e);
-    default:
+    case Outcome::unbounded:
         return phase2 && rayHolds(s, e, s.engine.piv_col);
     }
+    return false;
 }
 
 std::vector<Step> solve_fractions(Store& s) {

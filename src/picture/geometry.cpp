@@ -120,7 +120,7 @@ Geometry model_geometry(const Store& s, const std::vector<Step>& steps) {
     ExactTableau final_basis = exact_at_basis(s);
     if (!final_basis.at_basis) return g;
     g.optimum = basicPoint(final_basis);
-    if (g.end_stat == 3) g.ray = entering(final_basis, s.engine.piv_col);
+    if (g.end_stat == Outcome::unbounded) g.ray = entering(final_basis, s.engine.piv_col);
     return g;
 }
 
@@ -135,7 +135,7 @@ View picture_view(const Geometry& g) {
     for (const Point& p : g.region) take(p);
     for (const PathPoint& p : g.path) take(p.at);
     // An unbounded ray runs on as far again as what the view holds.
-    if (g.end_stat == 3 && (sgn(g.ray.x) != 0 || sgn(g.ray.y) != 0)) {
+    if (g.end_stat == Outcome::unbounded && (sgn(g.ray.x) != 0 || sgn(g.ray.y) != 0)) {
         mpq_class reach = std::max(v.x1 - v.x0, v.y1 - v.y0);
         if (sgn(reach) == 0) reach = 1;
         mpq_class step = reach / std::max(abs(g.ray.x), abs(g.ray.y));

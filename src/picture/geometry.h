@@ -41,9 +41,9 @@ struct Geometry {
     std::vector<std::string> labels; // their row labels
     std::vector<Point> region;       // the region's vertices around it; none when infeasible
     std::vector<PathPoint> path;
-    int end_stat = 0; // 1 optimal, 2 infeasible, 3 unbounded
-    Point optimum;    // optimal: the optimum; unbounded: where the ray starts
-    Point ray;        // unbounded: the direction in which the objective improves without end
+    Outcome end_stat = Outcome::optimal;
+    Point optimum; // optimal: the optimum; unbounded: where the ray starts
+    Point ray;     // unbounded: the direction in which the objective improves without end
 };
 
 // The vertices of the set where every half-plane holds, counter-clockwise

@@ -235,10 +235,10 @@ std::string heading(const Geometry& g) {
     objective += term(g.cy, g.y_name, objective.empty());
     if (objective.empty()) objective = "0";
     std::string out = (g.maximize ? "MAX " : "MIN ") + g.objective_label + " = " + objective;
-    if (g.end_stat == 1)
+    if (g.end_stat == Outcome::optimal)
         out += ": optimum " + picture_number(g.cx * g.optimum.x + g.cy * g.optimum.y) + " at " +
                coordinates(g.optimum);
-    else if (g.end_stat == 2)
+    else if (g.end_stat == Outcome::infeasible)
         out += ": no point meets all the constraints";
     else
         out += ": unbounded, " + g.objective_label + " improves without limit along the arrow";
@@ -294,16 +294,16 @@ std::string svg_picture(const Geometry& g) {
         out += "\" fill=\"#bfdbfe\" fill-opacity=\"0.7\" stroke=\"none\"/>\n";
     }
     out += axes(f) + constraintLines(g, f);
-    if (g.end_stat == 1) out += objectiveLine(g, f);
-    if (g.end_stat == 3) out += ray(g, f);
+    if (g.end_stat == Outcome::optimal) out += objectiveLine(g, f);
+    if (g.end_stat == Outcome::unbounded) out += ray(g, f);
     out += path(g, f);
-    if (g.end_stat == 1) {
+    if (g.end_stat == Outcome::optimal) {
         double x = f.x(g.optimum.x), y = f.y(g.optimum.y);
         out += "<circle cx=\"" + px(x) + "\" cy=\"" + px(y) + "\" r=\"6\" fill=\"none\" stroke=\"" +
                optimum_colour + "\" stroke-width=\"2\"/>\n";
         out += text(x + 9, y - 9, coordinates(g.optimum), " fill=\"#b91c1c\" font-weight=\"bold\"");
     }
-    if (g.end_stat == 2)
+    if (g.end_stat == Outcome::infeasible)
         out += text((plot_left + plot_right) / 2, (plot_top + plot_bottom) / 2,
                     "No point meets all the constraints",
                     " text-anchor=\"middle\" font-size=\"16\" fill=\"#b91c1c\"");

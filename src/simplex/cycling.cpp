@@ -18,22 +18,22 @@ bool atMark(const Store& s, const CycleGuard& g) {
 
 } // namespace
 
-void guardStart(Store& s, CycleGuard& g) {
-    s.engine.bland = 0;
+void guardStart(const Store& s, CycleGuard& g) {
+    g.bland = false;
     g.run_obj = s.tab.a_mat[s.tab.obj_row][s.tab.rhs_col];
     markBasis(s, g, 1);
 }
 
-void guardStep(Store& s, CycleGuard& g) {
+void guardStep(const Store& s, CycleGuard& g) {
     double obj = s.tab.a_mat[s.tab.obj_row][s.tab.rhs_col];
     if (obj != g.run_obj) {
         guardStart(s, g);
         return;
     }
-    if (s.engine.bland) return;
+    if (g.bland) return;
     g.since_mark++;
     if (atMark(s, g))
-        s.engine.bland = 1;
+        g.bland = true;
     else if (g.since_mark == g.span)
         markBasis(s, g, 2 * g.span);
 }

@@ -20,12 +20,13 @@ struct CycleGuard {
     int mark[tab_cols]; // col_status of the marked basis
     int since_mark;     // steps taken since the mark was set
     int span;           // steps after which the mark moves on
+    bool bland;         // Bland's smallest-subscript rule is on
 };
 
 // At the start of a phase: Bland's rule off, a new run from this basis.
-void guardStart(Store& s, CycleGuard& g);
+void guardStart(const Store& s, CycleGuard& g);
 
 // After each step of the phase loop.
-void guardStep(Store& s, CycleGuard& g);
+void guardStep(const Store& s, CycleGuard& g);
 
 } // namespace zep::detail

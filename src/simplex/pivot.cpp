@@ -31,16 +31,16 @@ RowRatio rowRatio(const Store& s, int r, double element) {
 // artificial; under Bland's rule the smaller basic column wins instead. A
 // row tied with the entering column's own bound beats it only when its
 // basic variable is artificial, and never under Bland's rule.
-bool acceptRow(const Store& s, int r, double ratio, double min_ratio) {
+bool acceptRow(const Store& s, int r, double ratio, double min_ratio, int best_row, bool bland) {
     if (ratio < min_ratio) return true;
     if (ratio != min_ratio) return false;
-    if (!s.engine.bland) return s.tab.isart[s.tab.basis_index[r]] != 0;
-    int held = s.engine.best_row < 0 ? -s.engine.best_row : s.engine.best_row;
+    if (!bland) return s.tab.isart[s.tab.basis_index[r]] != 0;
+    int held = best_row < 0 ? -best_row : best_row;
     return held != 0 && s.tab.basis_index[r] < s.tab.basis_index[held];
 }
 
-const char* leavingName(const Store& s) {
-    int leaving = s.tab.basis_index[s.engine.piv_row];
+const char* leavingName(const Store& s, int piv_row) {
+    int leaving = s.tab.basis_index[piv_row];
     return s.tab.isart[leaving] ? "ARTIFICIAL" : s.tab.varname[leaving];
 }
 
@@ -50,12 +50,13 @@ void moveToUpper(Store& s, int j) {
         s.tab.a_mat[r][s.tab.rhs_col] = s.tab.a_mat[r][s.tab.rhs_col] - s.tab.a_mat[r][j] * adj;
 }
 
-void boundFlip(Store& s) {
-    adjrhsin(s);
-    if (s.tab.col_status[s.engine.piv_col] == 0)
-        s.tab.col_status[s.engine.piv_col] = -1;
-    else if (s.tab.col_status[s.engine.piv_col] == -1)
-        s.tab.col_status[s.engine.piv_col] = 0;
+void boundFlip(Store& s, const Entering& in) {
+    adjrhsin(s, in);
+    int& status = s.tab.col_status[in.piv_col];
+    if (status == 0)
+        status = -1;
+    else if (status == -1)
+        status = 0;
     else
         err_exit(s, 2);
 }
@@ -93,69 +94,65 @@ SWEEP_CLONES void sweep(double (*a)[tab_cols], int last_row, int width, int piv_
 
 } // namespace
 
-void ratio_test(Store& s) {
-    double min_ratio = s.tab.upperb[s.engine.piv_col];
-    s.engine.best_row = 0;
+Leaving ratio_test(Store& s, const Entering& in, bool bland) {
+    double min_ratio = s.tab.upperb[in.piv_col];
+    Leaving out;
     for (int r = 1; r <= s.model.num_cons; r++) {
-        double element = s.tab.a_mat[r][s.engine.piv_col] * s.engine.direction;
+        double element = s.tab.a_mat[r][in.piv_col] * in.direction;
         if (std::fabs(element) < s.tol.eps_ratio) continue;
         RowRatio limit = rowRatio(s, r, element);
-        if (acceptRow(s, r, limit.ratio, min_ratio)) {
+        if (acceptRow(s, r, limit.ratio, min_ratio, out.best_row, bland)) {
             min_ratio = limit.ratio;
-            s.engine.best_row = limit.ratio_row;
+            out.best_row = limit.ratio_row;
         }
     }
+    int piv_row = out.best_row < 0 ? -out.best_row : out.best_row;
     // A basic column limited by an upper bound it does not have: the step
     // has no end.
-    if (s.engine.best_row < 0 &&
-        s.tab.upperb[s.tab.basis_index[-s.engine.best_row]] == s.tol.infinity) {
-        s.engine.unbounded = 1;
-        s.engine.end_stat = 3;
+    if (out.best_row < 0 && s.tab.upperb[s.tab.basis_index[piv_row]] == s.tol.infinity)
+        out.unbounded = true;
+    if (piv_row != 0) {
+        int leav_var = s.tab.basis_index[piv_row];
+        s.tab.col_status[leav_var] = out.best_row > 0 ? 0 : -1;
+    } else if (s.tab.upperb[in.piv_col] == s.tol.infinity) {
+        out.unbounded = true;
     }
-    s.engine.piv_row = s.engine.best_row < 0 ? -s.engine.best_row : s.engine.best_row;
-    if (s.engine.piv_row != 0) {
-        int leav_var = s.tab.basis_index[s.engine.piv_row];
-        s.tab.col_status[leav_var] = s.engine.best_row > 0 ? 0 : -1;
-    } else if (s.tab.upperb[s.engine.piv_col] == s.tol.infinity) {
-        s.engine.unbounded = 1;
-        s.engine.end_stat = 3;
-    }
+    return out;
 }
 
-void pivot(Store& s) {
-    if (s.engine.best_row == 0) {
-        boundFlip(s);
+void pivot(Store& s, const Entering& in, const Leaving& out) {
+    if (out.best_row == 0) {
+        boundFlip(s, in);
         return;
     }
+    int piv_row = out.best_row < 0 ? -out.best_row : out.best_row;
     // An artificial that the step would raise leaves at 0 instead; the level
     // it held (at most eps_infe) is dropped so the entering column starts at
     // its bound rather than beyond it.
-    if (artificialRises(s, s.engine.piv_row,
-                        s.tab.a_mat[s.engine.piv_row][s.engine.piv_col] * s.engine.direction))
-        s.tab.a_mat[s.engine.piv_row][s.tab.rhs_col] = 0;
-    if (s.engine.best_col < 0) adjrhsin(s);
+    if (artificialRises(s, piv_row, s.tab.a_mat[piv_row][in.piv_col] * in.direction))
+        s.tab.a_mat[piv_row][s.tab.rhs_col] = 0;
+    if (in.direction < 0) adjrhsin(s, in);
     if (s.opt.show_exchanges)
-        print(s, "%s leaves and %s enters solution\n", leavingName(s),
-              s.tab.varname[s.engine.piv_col]);
-    int leaving = s.tab.basis_index[s.engine.piv_row];
-    piv_tabl(s);
-    s.tab.basis_index[s.engine.piv_row] = s.engine.piv_col;
-    s.tab.col_status[s.engine.piv_col] = s.engine.piv_row;
+        print(s, "%s leaves and %s enters solution\n", leavingName(s, piv_row),
+              s.tab.varname[in.piv_col]);
+    int leaving = s.tab.basis_index[piv_row];
+    piv_tabl(s, piv_row, in.piv_col);
+    s.tab.basis_index[piv_row] = in.piv_col;
+    s.tab.col_status[in.piv_col] = piv_row;
     // A column that leaves at its upper bound: the values of the new basis
     // are those with it there.
-    if (s.engine.best_row < 0) moveToUpper(s, leaving);
+    if (out.best_row < 0) moveToUpper(s, leaving);
 }
 
-void piv_tabl(Store& s) {
-    sweep(s.tab.a_mat, s.tab.last_row, s.tab.last_col + 1, s.engine.piv_row, s.engine.piv_col,
-          s.tol.eps_pivot);
+void piv_tabl(Store& s, int piv_row, int piv_col) {
+    sweep(s.tab.a_mat, s.tab.last_row, s.tab.last_col + 1, piv_row, piv_col, s.tol.eps_pivot);
 }
 
-void adjrhsin(Store& s) {
-    double adj = s.tab.upperb[s.engine.piv_col] * s.engine.direction;
+void adjrhsin(Store& s, const Entering& in) {
+    double adj = s.tab.upperb[in.piv_col] * in.direction;
     for (int r = 0; r <= s.tab.last_row; r++)
         s.tab.a_mat[r][s.tab.rhs_col] =
-            s.tab.a_mat[r][s.tab.rhs_col] - s.tab.a_mat[r][s.engine.piv_col] * adj;
+            s.tab.a_mat[r][s.tab.rhs_col] - s.tab.a_mat[r][in.piv_col] * adj;
 }
 
 } // namespace zep::detail

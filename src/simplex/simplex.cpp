@@ -8,66 +8,56 @@
 #include "simplex/pivot.h"
 #include "simplex/steps.h"
 #include "simplex/tableau.h"
+#include "simplex/two_phase.h"
 #include "store/failure.h"
 #include "store/print.h"
 
 namespace zep::detail {
 
-void simplex(Store& s) {
+namespace {
+
+// The floating-point engine as the two-phase driver runs it.
+struct FloatPhases {
+    Store& s;
+    std::vector<Step>* steps;
+
+    void begin(int phase) {
+        if (s.opt.show_exchanges) print(s, "BEGIN PHASE %d\n", phase);
+    }
+    PhaseEnd run() { return opt(s, steps); }
+    bool feasible() { return !infeas(s); }
+};
+
+} // namespace
+
+void simplex(Store& s, std::vector<Step>* steps) {
     s.engine.pivots = 0;
-    s.engine.unbounded = 0;
-    if (s.tab.phase == 1) {
-        if (s.opt.show_exchanges) print(s, "BEGIN PHASE 1\n");
-        s.tab.obj_row = s.tab.ph1_row;
-        opt(s);
-        if (s.engine.end_stat == 1) {
-            infeas(s);
-            if (s.engine.end_stat == 1) s.tab.phase = 2;
-        }
-    }
-    if (s.tab.phase == 2) {
-        if (s.opt.show_exchanges) print(s, "BEGIN PHASE 2\n");
-        s.tab.obj_row = s.tab.ph2_row;
-        opt(s);
-    }
+    FloatPhases phases{s, steps};
+    store_outcome(s, two_phase(s, phases));
 }
 
 std::vector<Step> recorded_simplex(Store& s) {
-    StepLog log;
-    s.engine.steps = &log;
-    try {
-        simplex(s);
-    } catch (...) {
-        s.engine.steps = nullptr;
-        throw;
-    }
-    s.engine.steps = nullptr;
-    return std::move(log.steps);
+    std::vector<Step> steps;
+    simplex(s, &steps);
+    return steps;
 }
 
-void opt(Store& s) {
-    s.engine.end_stat = 0;
+PhaseEnd opt(Store& s, std::vector<Step>* steps) {
     if (s.opt.debug) tableau(s);
     CycleGuard guard;
     guardStart(s, guard);
-    while (s.engine.end_stat == 0) {
+    for (;;) {
         if (s.opt.debug) prt_stat(s);
-        incoming(s);
-        if (s.engine.optimal) {
-            s.engine.end_stat = 1;
-            break;
-        }
-        outgoing(s);
+        Entering in = incoming(s, guard.bland);
+        if (in.piv_col == 0) return {Outcome::optimal};
         if (s.engine.pivots == step_cap) err_exit(s, 3);
         s.engine.pivots++;
-        ratio_test(s);
-        if (s.engine.unbounded) {
-            s.engine.end_stat = 3;
-            break;
-        }
-        pivot(s);
-        if (s.engine.steps)
-            s.engine.steps->steps.push_back({s.tab.phase, s.engine.best_row, s.engine.best_col});
+        Leaving out = ratio_test(s, in, guard.bland);
+        if (out.unbounded) return {Outcome::unbounded, in.piv_col};
+        pivot(s, in, out);
+        if (steps)
+            steps->push_back(
+                {s.tab.phase, out.best_row, in.direction < 0 ? -in.piv_col : in.piv_col});
         guardStep(s, guard);
         if (s.opt.debug) tableau(s);
     }
@@ -77,9 +67,9 @@ void opt(Store& s) {
 // negative pricing value of at most -eps_price wins, the last one scanned on
 // a tie. While the cycling guard has Bland's rule on, the first qualifying
 // column wins instead.
-void incoming(Store& s) {
+Entering incoming(const Store& s, bool bland) {
     double min_cbar = -s.tol.eps_price;
-    s.engine.best_col = 0;
+    Entering best;
     bool guarded = artificialBasic(s);
     for (int j = 1; j <= s.tab.last_col; j++) {
         if (s.tab.col_status[j] > 0 || s.tab.isart[j]) continue;
@@ -88,34 +78,18 @@ void incoming(Store& s) {
         double value = s.tab.col_status[j] == 0 ? d : -d;
         if (min_cbar >= value) {
             min_cbar = value;
-            s.engine.best_col = s.tab.col_status[j] == 0 ? j : -j;
-            if (s.engine.bland) break;
+            best = {j, s.tab.col_status[j] == 0 ? +1.0 : -1.0};
+            if (bland) break;
         }
     }
-    if (s.engine.best_col == 0) {
-        s.engine.optimal = 1;
-        return;
-    }
-    s.engine.optimal = 0;
-    s.engine.piv_col = s.engine.best_col < 0 ? -s.engine.best_col : s.engine.best_col;
+    return best;
 }
 
-void outgoing(Store& s) {
-    if (s.engine.best_col < 0)
-        s.engine.direction = -1.0;
-    else if (s.engine.best_col > 0)
-        s.engine.direction = +1.0;
-    else
-        err_exit(s, 1);
-}
-
-void infeas(Store& s) {
-    for (int r = 1; r <= s.model.num_cons; r++) {
-        if (s.tab.isart[s.tab.basis_index[r]] && s.tab.a_mat[r][s.tab.rhs_col] > s.tol.eps_infe) {
-            s.engine.end_stat = 2;
-            return;
-        }
-    }
+bool infeas(const Store& s) {
+    for (int r = 1; r <= s.model.num_cons; r++)
+        if (s.tab.isart[s.tab.basis_index[r]] && s.tab.a_mat[r][s.tab.rhs_col] > s.tol.eps_infe)
+            return true;
+    return false;
 }
 
 void prt_stat(Store& s) {
@@ -124,9 +98,11 @@ void prt_stat(Store& s) {
 }
 
 void err_exit(Store& s, int code) {
+    // Code 1 (a step without an entering column) is not raised: pricing
+    // hands the phase loop its column or ends the phase.
     constexpr const char* meaning[] = {
         "",
-        "no entering column where one was required",
+        "",
         "a bound flip of a column that is not at a bound",
         "50,000 steps without an end",
     };

@@ -17,8 +17,4 @@ struct Step {
     int col;
 };
 
-struct StepLog {
-    std::vector<Step> steps;
-};
-
 } // namespace zep::detail

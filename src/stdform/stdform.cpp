@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "input/names.h"
+#include "stdform/phase1_row.h"
 #include "store/failure.h"
 #include "store/print.h"
 
@@ -79,22 +80,6 @@ void addColumns(Store& s, int r) {
     }
 }
 
-// The reduced costs of the phase-1 objective (the sum of the artificials)
-// for the starting basis.
-void buildPhase1Row(Store& s) {
-    double* p1 = s.tab.a_mat[s.tab.ph1_row];
-    for (int j = 1; j <= s.model.num_vars; j++) {
-        p1[j] = 0;
-        for (int r = 1; r <= s.model.num_cons; r++)
-            if (s.tab.isart[s.tab.basis_index[r]]) p1[j] = p1[j] - s.tab.a_mat[r][j];
-    }
-    for (int r = 1; r <= s.model.num_cons; r++)
-        if (s.tab.row_type[r] < 0) p1[s.tab.added_col[r]] = 1;
-    p1[0] = 0;
-    for (int r = 1; r <= s.model.num_cons; r++)
-        if (s.tab.isart[s.tab.basis_index[r]]) p1[0] = p1[0] + s.tab.a_mat[r][0];
-}
-
 } // namespace
 
 void setprob(Store& s) {
@@ -117,7 +102,7 @@ void setprob(Store& s) {
     s.tab.phase = s.tab.num_artif > 0 ? 1 : 2;
     if (s.tab.phase == 2) return;
     s.tab.last_row = s.model.num_cons + 1;
-    buildPhase1Row(s);
+    build_phase1_row(s, s.tab.a_mat);
 }
 
 } // namespace zep::detail

@@ -9,7 +9,6 @@ namespace zep::detail {
 
 void initParam(Store& s) {
     s.tol.infinity = 1e30;
-    s.engine.unbounded = 0;
     s.tab.rhs_col = 0;
     s.tol.eps_infe = 1e-5;
     s.tol.eps_ratio = 1e-12;

@@ -11,8 +11,6 @@
 
 namespace zep::detail {
 
-struct StepLog;
-
 // Capacities, fixed at build time.
 constexpr int max_cons = 30;        // constraint rows
 constexpr int max_names = 50;       // named columns: variables and added columns
@@ -120,22 +118,15 @@ struct Store {
         int num_artif = 0;
     } tab;
 
-    // The engine's state between its routines (pricing to ratio test to
-    // pivot, and the phase loop), and its results for the reports; what one
-    // routine needs alone stays in that routine.
+    // The engine's results, which the check and the reports read: how the
+    // run ended, its steps, the column an unbounded end moves without
+    // limit, and whether the final tableau came from the exact re-solve.
+    // The routines of a run hand each other their values directly.
     struct Engine {
-        int end_stat = 0;
+        Outcome end_stat = Outcome::optimal;
         int pivots = 0;
         int piv_col = 0;
-        int exact_tableau = 0; // the final tableau came from the exact re-solve
-        int optimal = 0;
-        int unbounded = 0;
-        int best_col = 0;
-        double direction = 0.0;
-        int bland = 0; // smallest-subscript rule, on while the cycling guard breaks a cycle
-        int best_row = 0;
-        int piv_row = 0;
-        StepLog* steps = nullptr; // where a caller has the steps recorded, if anywhere
+        int exact_tableau = 0;
     } engine;
 
     // Run switches, set by the command line.
