@@ -103,8 +103,9 @@ void print(const char* what, const Tally& t) {
     std::printf("  optima proven by the bounds %d, by reconstruction %d, by the exact tableau %d;"
                 " exact re-solves %d; other outcomes with the exact tableau %d\n",
                 t.bounds, t.reconstructed, t.exact_tableau, t.resolved, t.other_exact);
-    std::printf("  exact arithmetic beyond the bounds: %d of %d (rational pivots: %d)\n", beyond,
-                t.models, t.exact_tableau + t.resolved + t.other_exact);
+    std::printf("  exact arithmetic beyond the bounds: %d of %d (of which the exact tableau or a "
+                "re-solve: %d)\n",
+                beyond, t.models, t.exact_tableau + t.resolved + t.other_exact);
     std::printf("  with -r, ranging from the exact tableau: %d of %d optima\n", t.ranging_exact,
                 t.optimal);
     std::printf("  marking line: %d of %d; with -r: %d\n", t.marked, t.models, t.marked_r);

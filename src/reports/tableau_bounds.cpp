@@ -34,19 +34,22 @@ struct Tracked {
     Sum sum{};
     bool exact = true;
 
+    // Once a term is inexact the sum is, and the tests are skipped.
     void add(double t) {
         double before = sum.sum;
         sum.add(t);
-        noteSum(before, t);
+        if (exact) noteSum(before, t);
     }
     void addModel(double a, double v) {
         double before = sum.sum;
+        sum.addModel(a, v);
+        if (!exact) return;
         double p = a * v;
         if (a != std::trunc(a) || std::fabs(a) >= 0x1p53 ||
             significantBits(a) + significantBits(v) > 53 || (p != 0 && !std::isnormal(p)))
             exact = false;
-        sum.addModel(a, v);
-        noteSum(before, p);
+        else
+            noteSum(before, p);
     }
     // Knuth's two-sum: the rounding error of before + t is zero.
     void noteSum(double before, double t) {
