@@ -143,4 +143,22 @@ TEST(Exact, ConvertsToTheNearestDouble) {
     EXPECT_EQ(value(s, 1), 2.0 / 3.0);
 }
 
+// The phase-1 row has one rule for both tableaux: on numbers that binary
+// fractions hold exactly, the standard form's row and the exact start's
+// row are the same entry by entry.
+TEST(Exact, StartingPhaseOneRowIsTheStandardFormsRow) {
+    for (const char* model : {"MIN 2 3\nX Y\nC 1 1\nA 1 2 >= 3\nB 0.5 -1 = 1.25\nD 1 1 <= 9\n",
+                              "MAX 3 2\nX Y Z\nP 1 2 3\nA -1 0.25 2 >= 0\nB 4 1 -2 >= 7.5\n"}) {
+        Harness h(model);
+        Store& s = h.store();
+        zep::detail::initParam(s);
+        zep::detail::generate2(s);
+        zep::detail::setprob(s);
+        ASSERT_EQ(s.tab.phase, 1) << model;
+        zep::detail::ExactTableau e = zep::detail::exact_start(s);
+        for (int c = 0; c <= s.tab.last_col; c++)
+            EXPECT_EQ(e.a[s.tab.ph1_row][c], s.tab.a_mat[s.tab.ph1_row][c]) << model << c;
+    }
+}
+
 } // namespace

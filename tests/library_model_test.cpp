@@ -181,9 +181,9 @@ INSTANTIATE_TEST_SUITE_P(
                 changed(withVariables(1),
                         [](zep::Model& m) {
                             m.constraints = {{"A", {1}, zep::Relation::less_equal, 1},
-                                             {"TOOLONGLABEL", {1}, zep::Relation::less_equal, 1}};
+                                             {"A B", {1}, zep::Relation::less_equal, 1}};
                         }),
-                255, "constraint 2 of 2: the row label TOOLONGLABEL is longer than 8 characters"},
+                255, "constraint 2 of 2: the label 'A B' is empty or holds a blank"},
         Refusal{"range",
                 changed(withVariables(1),
                         [](zep::Model& m) {

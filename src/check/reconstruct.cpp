@@ -245,10 +245,10 @@ void addTo(Weight& w, const Decimal& d, int sign) {
 
 // The weights of the objective row and of the phase-1 row as the standard
 // form starts them (their columns of the starting tableau).
-void startWeights(const Store& s, const Decimals& dec, Weight* cost, Weight* phase1) {
+bool startWeights(const Store& s, const Decimals& dec, Weight* cost, Weight* phase1) {
     for (int j = 0; j <= s.tab.last_col; j++) cost[j] = phase1[j] = Weight{};
-    Decimal constant{0, 0};
-    decimal_of(s.model.obj_const, constant);
+    Decimal constant;
+    if (!decimal_of(s.model.obj_const, constant)) return false;
     addTo(cost[0], constant, -static_cast<int>(s.model.z_mult));
     for (int j = 1; j <= s.model.num_vars; j++)
         addTo(cost[j], dec.cost[j], static_cast<int>(s.model.z_mult));
@@ -258,6 +258,7 @@ void startWeights(const Store& s, const Decimals& dec, Weight* cost, Weight* pha
         addTo(phase1[0], dec.rhs[r], 1);
         if (s.tab.row_type[r] < 0) phase1[s.tab.added_col[r]] = Weight{1, 0};
     }
+    return true;
 }
 
 // Entry c of a carried row w at the basis: w_c less w_B times column c of
@@ -402,7 +403,7 @@ bool reconstructed_tableau(const Store& s, ExactTableau& e) {
         }
     }
     Weight cost[tab_cols], phase1[tab_cols];
-    startWeights(s, dec, cost, phase1);
+    if (!startWeights(s, dec, cost, phase1)) return false;
     ExactTableau t;
     // Each row made in place: a zero copied from a model row would allocate.
     t.a.resize(static_cast<std::size_t>(s.tab.last_row + 1));

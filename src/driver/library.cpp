@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 #include <limits>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -15,6 +16,7 @@
 #include "input/form.h"
 #include "input/matrix.h"
 #include "input/model_input.h"
+#include "input/names.h"
 #include "input/scanner.h"
 #include "picture/svg.h"
 #include "reports/listing.h"
@@ -52,13 +54,13 @@ double plain(double v) {
     return v + 0.0;
 }
 
-// A side without a limit is infinite in the answer.
-Range rangeOf(const Store& s, const RangeLine& line) {
+// A side without a limit is infinite in the answer; names are whole.
+Range rangeOf(const Store& s, const RangeLine& line, const char* name) {
     auto becomes = [&](const Limit& l) {
-        return std::string(l.column ? s.tab.varname[l.column] : "");
+        return std::string(l.column ? var_name(s, l.column) : "");
     };
     double none = std::numeric_limits<double>::infinity();
-    return {line.name,
+    return {name,
             plain(line.current),
             line.upper.column ? plain(line.upper.value) : none,
             becomes(line.upper),
@@ -101,22 +103,24 @@ Answer answerOf(Session& run) {
     a.iterations = s.engine.pivots;
     a.exact = s.engine.exact_tableau != 0;
     a.report = afterFirstLine(run.output());
-    if (a.outcome == Outcome::unbounded) a.unbounded_variable = s.tab.varname[s.engine.piv_col];
+    if (a.outcome == Outcome::unbounded) a.unbounded_variable = var_name(s, s.engine.piv_col);
     for (int r = 1; r <= s.model.num_cons && a.outcome == Outcome::infeasible; r++)
-        if (row_unmet(s, r)) a.unmet_rows.emplace_back(s.model.rname[r]);
+        if (row_unmet(s, r)) a.unmet_rows.emplace_back(row_name(s, r));
     if (a.outcome != Outcome::optimal) return a;
     for (int j = 1; j <= written_vars(s); j++)
         a.variables.push_back(
-            {s.tab.varname[j], plain(written_value(s, j)), plain(reduced_cost(s, j))});
+            {var_name(s, j), plain(written_value(s, j)), plain(reduced_cost(s, j))});
     for (int r = 1; r <= s.model.num_cons; r++) {
         RowSummary row = row_summary(s, r);
-        a.rows.push_back({s.model.rname[r], plain(row.slack), plain(row.marginal)});
+        a.rows.push_back({row_name(s, r), plain(row.slack), plain(row.marginal)});
     }
     if (!s.opt.show_range) return a;
     if (!only_non_negative(s)) return a;
     Ranging g = final_ranging(s);
-    for (const RangeLine& line : g.cost) a.cost_ranges.push_back(rangeOf(s, line));
-    for (const RangeLine& line : g.rhs) a.rhs_ranges.push_back(rangeOf(s, line));
+    for (std::size_t i = 0; i < g.cost.size(); i++)
+        a.cost_ranges.push_back(rangeOf(s, g.cost[i], var_name(s, static_cast<int>(i) + 1)));
+    for (std::size_t i = 0; i < g.rhs.size(); i++)
+        a.rhs_ranges.push_back(rangeOf(s, g.rhs[i], row_name(s, static_cast<int>(i) + 1)));
     return a;
 }
 

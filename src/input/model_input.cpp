@@ -149,10 +149,10 @@ Model model_of(const Store& s) {
     Model m;
     m.sense = s.model.z_mult < 0 ? Sense::maximize : Sense::minimize;
     m.sense_word = s.model.minmax;
-    m.objective_label = s.model.rname[0];
+    m.objective_label = row_name(s, 0);
     m.objective_constant = s.model.obj_const;
     for (int j = 1; j <= written_vars(s); j++) {
-        m.variables.emplace_back(s.tab.varname[j]);
+        m.variables.emplace_back(var_name(s, j));
         m.objective.push_back(s.model.a_read[0][j]);
         bool split = s.model.neg_col[j] != 0;
         m.lower.push_back(split ? -infinity : s.model.lower[j]);
@@ -160,7 +160,7 @@ Model model_of(const Store& s) {
     }
     for (int r = 1; r <= s.model.num_cons; r++) {
         Constraint c;
-        c.label = s.model.rname[r];
+        c.label = row_name(s, r);
         c.coefficients.assign(&s.model.a_read[r][1], &s.model.a_read[r][1] + written_vars(s));
         c.relation = s.tab.row_type[r] > 0   ? Relation::less_equal
                      : s.tab.row_type[r] < 0 ? Relation::greater_equal
