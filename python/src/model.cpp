@@ -73,6 +73,7 @@ std::vector<double> coefficientsOf(py::handle given, const py::list& keys, const
 // names, or a tuple (label, coefficients, relation, rhs).
 struct GivenRow {
     py::object label, coefficients, relation, rhs;
+    py::object range = py::float_(infinity);
 };
 
 GivenRow givenRow(py::handle row, std::size_t index) {
@@ -80,13 +81,15 @@ GivenRow givenRow(py::handle row, std::size_t index) {
     GivenRow given{none, none, py::str("<="), py::int_(0)};
     if (py::isinstance<Constraint>(row)) {
         const Constraint& c = row.cast<const Constraint&>();
-        return {toStr(c.label), py::cast(c.coefficients), py::cast(c.relation), py::cast(c.rhs)};
+        return {toStr(c.label), py::cast(c.coefficients), py::cast(c.relation), py::cast(c.rhs),
+                py::cast(c.range)};
     }
     if (py::isinstance<py::dict>(row)) {
         py::dict d = row.cast<py::dict>();
         for (auto item : d) {
             std::string key = py::str(item.first);
-            if (key != "label" && key != "coefficients" && key != "relation" && key != "rhs")
+            if (key != "label" && key != "coefficients" && key != "relation" && key != "rhs" &&
+                key != "range")
                 throw py::value_error("constraint " + std::to_string(index + 1) +
                                       " has an unknown key '" + key + "'");
         }
@@ -94,6 +97,7 @@ GivenRow givenRow(py::handle row, std::size_t index) {
         if (d.contains("coefficients")) given.coefficients = d["coefficients"];
         if (d.contains("relation")) given.relation = d["relation"];
         if (d.contains("rhs")) given.rhs = d["rhs"];
+        if (d.contains("range")) given.range = d["range"];
     } else {
         py::tuple t = py::tuple(py::reinterpret_borrow<py::object>(row));
         if (t.size() != 4)
@@ -133,24 +137,38 @@ std::vector<GivenRow> givenRows(py::handle constraints) {
     return rows;
 }
 
-// Bounds other than the model's x >= 0 have no place in the library's model.
-void checkBounds(py::handle bounds) {
-    if (bounds.is_none()) return;
+// A bound as given: None is no bound on that side.
+double boundOf(py::handle bound, double none) {
+    return bound.is_none() ? none : bound.cast<double>();
+}
+
+// A dict from variable name to (lower, upper) sets the model's bounds; the
+// variables it leaves out keep 0 and infinity.
+void setBounds(Model& model, py::handle bounds, const py::list& keys) {
+    if (bounds.is_none() || py::len(bounds) == 0) return;
+    model.lower.assign(keys.size(), 0.0);
+    model.upper.assign(keys.size(), infinity);
+    py::dict column;
+    for (std::size_t j = 0; j < keys.size(); j++) column[keys[j]] = j;
     for (auto item : bounds.cast<py::dict>()) {
+        if (!column.contains(item.first))
+            throw py::value_error("bounds name " + std::string(py::repr(item.first)) +
+                                  ", which is not among the model's variables");
         py::tuple range = py::tuple(py::reinterpret_borrow<py::object>(item.second));
-        bool lower_zero = range.size() == 2 && !range[0].is_none() && range[0].cast<double>() == 0;
-        bool upper_none =
-            range.size() == 2 && (range[1].is_none() || std::isinf(range[1].cast<double>()));
-        if (!lower_zero || !upper_none)
-            throw py::value_error("bounds other than " + std::string(py::str(item.first)) +
-                                  " >= 0 are not supported");
+        if (range.size() != 2)
+            throw py::value_error("the bounds of " + std::string(py::str(item.first)) +
+                                  " must be (lower, upper)");
+        std::size_t j = column[item.first].cast<std::size_t>();
+        model.lower[j] = boundOf(range[0], -infinity);
+        model.upper[j] = boundOf(range[1], infinity);
     }
 }
 
 Model buildModel(py::object sense, py::object objective, py::object constraints,
                  py::object variables, py::object objective_label, py::object sense_word,
-                 py::object bounds) {
+                 py::object bounds, double objective_constant) {
     Model model;
+    model.objective_constant = objective_constant;
     model.sense = senseOf(sense);
     model.sense_word = fromText(sense_word, "sense_word");
     model.objective_label = fromText(objective_label, "objective_label");
@@ -170,7 +188,7 @@ Model buildModel(py::object sense, py::object objective, py::object constraints,
             }
         }
     }
-    checkBounds(bounds);
+    setBounds(model, bounds, keys);
     model.objective = objective.is_none() ? std::vector<double>(keys.size(), 0.0)
                                           : coefficientsOf(objective, keys, model.objective_label);
     for (std::size_t i = 0; i < rows.size(); i++) {
@@ -180,9 +198,19 @@ Model buildModel(py::object sense, py::object objective, py::object constraints,
         c.coefficients = coefficientsOf(rows[i].coefficients, keys, c.label);
         c.relation = relationOf(rows[i].relation);
         c.rhs = rows[i].rhs.cast<double>();
+        c.range = rows[i].range.cast<double>();
         model.constraints.push_back(std::move(c));
     }
     return model;
+}
+
+// The bounds one per variable, the defaults where the model holds none.
+std::vector<double> lowerOf(const Model& m) {
+    return m.lower.empty() ? std::vector<double>(m.variables.size(), 0.0) : m.lower;
+}
+
+std::vector<double> upperOf(const Model& m) {
+    return m.upper.empty() ? std::vector<double>(m.variables.size(), infinity) : m.upper;
 }
 
 py::dict constraintDict(const Constraint& c) {
@@ -191,6 +219,7 @@ py::dict constraintDict(const Constraint& c) {
     d["coefficients"] = py::cast(c.coefficients);
     d["relation"] = relationWord(c.relation);
     d["rhs"] = c.rhs;
+    d["range"] = c.range;
     return d;
 }
 
@@ -201,6 +230,9 @@ py::dict modelDict(const Model& m) {
     d["objective_label"] = toStr(m.objective_label);
     d["variables"] = toStrList(m.variables);
     d["objective"] = py::cast(m.objective);
+    d["objective_constant"] = m.objective_constant;
+    d["lower"] = py::cast(lowerOf(m));
+    d["upper"] = py::cast(upperOf(m));
     py::list rows;
     for (const Constraint& c : m.constraints) rows.append(constraintDict(c));
     d["constraints"] = rows;
@@ -210,12 +242,16 @@ py::dict modelDict(const Model& m) {
 
 // Pickled as bytes and numbers, so that names that are not UTF-8 travel too.
 py::tuple constraintState(const Constraint& c) {
-    return py::make_tuple(py::bytes(c.label), c.coefficients, static_cast<int>(c.relation), c.rhs);
+    return py::make_tuple(py::bytes(c.label), c.coefficients, static_cast<int>(c.relation), c.rhs,
+                          c.flipped, c.range);
 }
 
 Constraint constraintFromState(const py::tuple& t) {
-    return {t[0].cast<std::string>(), t[1].cast<std::vector<double>>(),
-            static_cast<Relation>(t[2].cast<int>()), t[3].cast<double>()};
+    Constraint c{t[0].cast<std::string>(), t[1].cast<std::vector<double>>(),
+                 static_cast<Relation>(t[2].cast<int>()), t[3].cast<double>()};
+    c.flipped = t[4].cast<bool>();
+    c.range = t[5].cast<double>();
+    return c;
 }
 
 // The model's content: what equal models share, whatever reading noticed.
@@ -224,7 +260,8 @@ py::tuple modelContent(const Model& m) {
     for (const std::string& name : m.variables) variables.append(py::bytes(name));
     for (const Constraint& c : m.constraints) rows.append(constraintState(c));
     return py::make_tuple(static_cast<int>(m.sense), py::bytes(m.sense_word),
-                          py::bytes(m.objective_label), m.objective, variables, rows);
+                          py::bytes(m.objective_label), m.objective, variables, rows,
+                          m.objective_constant, lowerOf(m), upperOf(m));
 }
 
 py::tuple modelState(const Model& m) {
@@ -240,6 +277,9 @@ Model modelFromState(const py::tuple& state) {
     m.objective = t[3].cast<std::vector<double>>();
     for (py::handle name : t[4]) m.variables.push_back(name.cast<std::string>());
     for (py::handle row : t[5]) m.constraints.push_back(constraintFromState(row.cast<py::tuple>()));
+    m.objective_constant = t[6].cast<double>();
+    m.lower = t[7].cast<std::vector<double>>();
+    m.upper = t[8].cast<std::vector<double>>();
     m.notes = notesFromStates(state[1]);
     return m;
 }
@@ -262,11 +302,16 @@ constraints: a list of Constraint objects, dicts with the Constraint's
 field names, or tuples (label, coefficients, relation, rhs); or a dict from
 label to (coefficients, relation, rhs). A coefficient dict leaves out the
 variables whose coefficient is 0. A missing label is C1, C2, ... in order.
-relation: "<=", ">=" or "=" (or a Relation); rhs: at least 0.
+relation: "<=", ">=" or "=" (or a Relation). A row given as a dict or a
+Constraint may have a range: a "<=" row then holds rhs - range <= row <= rhs,
+a ">=" row rhs <= row <= rhs + range (inf: one side only).
 objective_label: the objective row's label ("OBJ" unless given).
+objective_constant: a constant added to the objective's value.
 sense_word: the sense as written in a file ("max", "MAXIMIZE"); empty for
-the plain word. bounds: a dict from variable name to (lower, upper); this
-library holds only x >= 0, (0, None), and refuses any other.
+the plain word. bounds: a dict from variable name to (lower, upper), None
+for no bound on that side (so (None, None) is a free variable); the
+variables it leaves out keep (0, None). The model holds them as the lists
+lower and upper, one per variable.
 
 Names are kept as given; solving upper-cases them, as zep's readers do.
 The lists read from a Model's attributes are copies: assign a whole list
@@ -295,14 +340,15 @@ void bindModel(py::module_& m) {
 
     py::class_<Constraint>(m, "Constraint",
                            "One constraint row: label, coefficients, relation, rhs.")
-        .def(py::init(
-                 [](py::handle label, py::handle coefficients, py::handle relation, double rhs) {
-                     return Constraint{fromText(label, "label"),
-                                       fromNumbers(coefficients, "coefficients"),
-                                       relationOf(relation), rhs};
-                 }),
+        .def(py::init([](py::handle label, py::handle coefficients, py::handle relation, double rhs,
+                         double range) {
+                 Constraint c{fromText(label, "label"), fromNumbers(coefficients, "coefficients"),
+                              relationOf(relation), rhs};
+                 c.range = range;
+                 return c;
+             }),
              py::arg("label"), py::arg("coefficients"),
-             py::arg("relation") = "<=", py::arg("rhs") = 0.0)
+             py::arg("relation") = "<=", py::arg("rhs") = 0.0, py::arg("range") = infinity)
         .def_property(
             "label", [](const Constraint& c) { return toStr(c.label); },
             [](Constraint& c, py::handle v) { c.label = fromText(v, "label"); })
@@ -313,6 +359,12 @@ void bindModel(py::module_& m) {
             "relation", [](const Constraint& c) { return c.relation; },
             [](Constraint& c, py::handle v) { c.relation = relationOf(v); })
         .def_readwrite("rhs", &Constraint::rhs)
+        .def_readwrite("range", &Constraint::range,
+                       "The row's range (inf: one side only): a <= row then holds from rhs - "
+                       "range to rhs, a >= row from rhs to rhs + range.")
+        .def_readonly("flipped", &Constraint::flipped,
+                      "The row was written with a negative right-hand side and is held "
+                      "multiplied by -1.")
         .def("to_dict", &constraintDict, "The constraint as a dict of plain values.")
         .def("__repr__",
              [](const Constraint& c) {
@@ -324,7 +376,8 @@ void bindModel(py::module_& m) {
         .def(py::init(&buildModel), py::kw_only(), py::arg("sense") = "min",
              py::arg("objective") = py::none(), py::arg("constraints") = py::none(),
              py::arg("variables") = py::none(), py::arg("objective_label") = "OBJ",
-             py::arg("sense_word") = "", py::arg("bounds") = py::none())
+             py::arg("sense_word") = "", py::arg("bounds") = py::none(),
+             py::arg("objective_constant") = 0.0)
         .def_property(
             "sense", [](const Model& md) { return md.sense; },
             [](Model& md, py::handle v) { md.sense = senseOf(v); })
@@ -341,6 +394,13 @@ void bindModel(py::module_& m) {
             "objective", [](const Model& md) { return md.objective; },
             [](Model& md, py::handle v) { md.objective = fromNumbers(v, "objective"); })
         .def_readwrite("constraints", &Model::constraints)
+        .def_readwrite("objective_constant", &Model::objective_constant)
+        .def_property(
+            "lower", &lowerOf, [](Model& md, py::handle v) { md.lower = fromNumbers(v, "lower"); },
+            "Each variable's lower bound, -inf for none (a copy: assign a whole list).")
+        .def_property(
+            "upper", &upperOf, [](Model& md, py::handle v) { md.upper = fromNumbers(v, "upper"); },
+            "Each variable's upper bound, inf for none (a copy: assign a whole list).")
         .def_readonly("notes", &Model::notes,
                       "What read_model noticed in the text, as Note objects (the programs' "
                       "warnings); solving adds its own to the Answer's.")

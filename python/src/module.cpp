@@ -54,7 +54,7 @@ PYBIND11_MODULE(_core, m) {
     // so that they pickle by name for a process pool.
     m.def("read_model", [](py::handle text) { return zep::read_model(fromText(text, "text")); });
     m.def("solve", [](const zep::Model& model, bool ranging, bool trace, bool final_tableau,
-                      bool exchanges, bool fractions, bool picture) {
+                      bool exchanges, bool fractions, bool picture, bool report) {
         // A copy, so that another thread may change the Model meanwhile.
         zep::Model own = model;
         py::gil_scoped_release unlocked;
@@ -63,7 +63,12 @@ PYBIND11_MODULE(_core, m) {
                                 .trace = trace,
                                 .exchanges = exchanges,
                                 .fractions = fractions,
-                                .picture = picture});
+                                .picture = picture,
+                                .report = report});
     });
     m.def("listing", [](const zep::Model& model) { return toStr(zep::listing(model)); });
+    m.def("write_lp", [](const zep::Model& model) { return toStr(zep::write_lp(model)); });
+    m.def("write_mps", [](const zep::Model& model) { return toStr(zep::write_mps(model)); });
+    m.def("write_algebraic",
+          [](const zep::Model& model) { return toStr(zep::write_algebraic(model)); });
 }

@@ -100,7 +100,7 @@ def test_model_reads_back_from_text_and_bytes():
     assert model.sense == zep.Sense.maximize
     assert model.variables == ["X", "Y"] and model.objective == [2, 3]
     assert model.constraints[1].to_dict() == {"label": "C2", "coefficients": [1, 3],
-                                             "relation": "<=", "rhs": 6}
+                                             "relation": "<=", "rhs": 6, "range": math.inf}
     listed = zep.listing(model)
     assert "*** LP MODEL ***" in listed and "C2)       X + 3 Y <= 6\n" in listed
 
@@ -148,7 +148,8 @@ BAD_SHAPES = {
     "bad sense": (ValueError, dict(sense="up")),
     "unknown key": (ValueError, dict(constraints=[{"coefficients": {"x": 1}, "rsh": 4}])),
     "one name": (TypeError, dict(variables="xy", objective=[1, 2])),
-    "bound": (ValueError, dict(bounds={"x": (0, 40)})),
+    "bound of no variable": (ValueError, dict(bounds={"z": (0, 40)})),
+    "bound not a pair": (ValueError, dict(bounds={"x": (0,)})),
 }
 
 

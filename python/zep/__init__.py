@@ -42,6 +42,9 @@ __all__ = [
     "listing",
     "read_model",
     "solve",
+    "write_algebraic",
+    "write_lp",
+    "write_mps",
 ]
 
 
@@ -65,6 +68,7 @@ def solve(
     exchanges=False,
     fractions=False,
     picture=False,
+    report=True,
 ):
     """Solve a Model with zep's two-phase simplex and check the answer.
 
@@ -77,7 +81,9 @@ def solve(
     lowest terms, the floating-point run's own pivots replayed exactly;
     the answer's numbers stay floats. picture (zep-solve --svg=FILE) puts
     the SVG picture of a model with two variables in the answer's picture,
-    or the reason for none in its picture_note.
+    or the reason for none in its picture_note. report=False leaves the
+    report text out (report is then ""), for a caller that wants only the
+    numbers: they are proven all the same, and the solve is cheaper.
 
     Returns an Answer, whose report is what zep-solve prints after its
     "Processing" line. Raises zep.Error for a model zep cannot hold (more
@@ -85,10 +91,33 @@ def solve(
     with a blank). The interpreter lock is released while zep solves, so
     threads solve in parallel.
     """
-    return _core.solve(model, ranging, trace, final_tableau, exchanges, fractions, picture)
+    return _core.solve(
+        model, ranging, trace, final_tableau, exchanges, fractions, picture, report
+    )
 
 
 def listing(model):
     """The model listed in algebraic notation, as zep-parse prints it after
     its echo of the model text."""
     return _core.listing(model)
+
+
+def write_lp(model):
+    """The model in the CPLEX LP format, as zep-convert --to=lp writes it:
+    bounds, ranges and the objective constant included. Raises zep.Error
+    for a model the format cannot hold."""
+    return _core.write_lp(model)
+
+
+def write_mps(model):
+    """The model in MPS, as zep-convert --to=mps writes it (free MPS where
+    a name or number does not fit a fixed field). Raises zep.Error for a
+    model the format cannot hold."""
+    return _core.write_mps(model)
+
+
+def write_algebraic(model):
+    """The model in zep's algebraic form, as zep-convert --to=algebraic
+    writes it. Raises zep.Error for a model the form cannot hold (bounds,
+    ranges or an objective constant, a name it does not take)."""
+    return _core.write_algebraic(model)

@@ -62,8 +62,16 @@ class Constraint:
     coefficients: list[float]
     relation: Relation
     rhs: float
+    range: float
+    @property
+    def flipped(self) -> bool: ...
     def __init__(
-        self, label: Text, coefficients: Sequence[float], relation: RelationLike = ..., rhs: float = ...
+        self,
+        label: Text,
+        coefficients: Sequence[float],
+        relation: RelationLike = ...,
+        rhs: float = ...,
+        range: float = ...,
     ) -> None: ...
     def to_dict(self) -> dict[str, Any]: ...
 
@@ -74,6 +82,9 @@ class Model:
     objective: list[float]
     variables: list[str]
     constraints: list[Constraint]
+    objective_constant: float
+    lower: list[float]
+    upper: list[float]
     @property
     def notes(self) -> list[Note]: ...
     def __init__(
@@ -87,7 +98,8 @@ class Model:
         variables: Optional[Sequence[Text]] = ...,
         objective_label: Text = ...,
         sense_word: Text = ...,
-        bounds: Optional[Mapping[str, Tuple[Optional[float], Optional[float]]]] = ...,
+        bounds: Optional[Mapping[Text, Tuple[Optional[float], Optional[float]]]] = ...,
+        objective_constant: float = ...,
     ) -> None: ...
     def to_dict(self) -> dict[str, Any]: ...
 
@@ -167,5 +179,9 @@ def solve(
     exchanges: bool = ...,
     fractions: bool = ...,
     picture: bool = ...,
+    report: bool = ...,
 ) -> Answer: ...
 def listing(model: Model) -> str: ...
+def write_lp(model: Model) -> str: ...
+def write_mps(model: Model) -> str: ...
+def write_algebraic(model: Model) -> str: ...
