@@ -75,7 +75,8 @@ void expectAnswer(const fs::path& model, const Answer& want) {
 
 void runBounded(const char* seed_name, unsigned seed, bool ranges) {
     if (std::system("command -v glpsol >/dev/null 2>&1") != 0) GTEST_SKIP() << "glpsol not found";
-    zep::detail::testing::RandomBounded random(zep::detail::testing::testSeed(seed_name, seed), ranges);
+    zep::detail::testing::RandomBounded random(zep::detail::testing::testSeed(seed_name, seed),
+                                               ranges);
     fs::path dir = fs::temp_directory_path() / ("zep-bounds-" + std::to_string(getpid()));
     fs::create_directories(dir);
     fs::path lp = dir / "model.lp", mps = dir / "model.mps", sol = dir / "model.sol";
