@@ -211,6 +211,10 @@ TEST(ConvertCommandLine, HelpVersionAndMisuse) {
         {{"--to=lp"}, "zep-convert: error: the model file is missing\n"},
         {{"--to=lp", "-x", "examples/profit.lp"}, "zep-convert: error: unknown option '-x'\n"},
         {{"--to=lp", "a.lp", "b.lp"}, "zep-convert: error: more than one file name ('b.lp')\n"},
+        {{"examples/profit.lp", "--to"},
+         "zep-convert: error: --to needs a form (lp, mps, matrix or algebraic)\n"},
+        {{"--to", "xml", "examples/profit.lp"},
+         "zep-convert: error: unknown form 'xml' (lp, mps, matrix or algebraic)\n"},
     };
     for (const Misuse& m : misuses) {
         ConvertRun run = convert(m.args);
@@ -223,6 +227,14 @@ TEST(ConvertCommandLine, HelpVersionAndMisuse) {
     EXPECT_EQ(missing.messages,
               "zep-convert: error: cannot open examples/no-such-model: No such file or "
               "directory\n");
+}
+
+TEST(ConvertCommandLine, TheFormMayFollowAfterABlank) {
+    ConvertRun joined = convert({"--to=lp", "examples/profit.mat"});
+    ConvertRun apart = convert({"--to", "lp", "examples/profit.mat"});
+    EXPECT_EQ(apart.status, -1);
+    EXPECT_EQ(apart.out, joined.out);
+    EXPECT_EQ(apart.out.rfind("Maximize\n", 0), 0u) << apart.out;
 }
 
 TEST(ConvertCommandLine, TheModelAloneGoesToTheOutput) {

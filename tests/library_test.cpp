@@ -160,7 +160,7 @@ TEST(Library, FlippedRowIsAnsweredAsWritten) {
     EXPECT_EQ(a.rhs_ranges[0].lower, -HUGE_VAL);
     ASSERT_EQ(a.notes.size(), 1u);
     EXPECT_EQ(a.notes[0].kind, zep::NoteKind::flipped_row);
-    EXPECT_NE(a.notes[0].text.find("row C1 "), std::string::npos);
+    EXPECT_NE(a.notes[0].text.find("row c1 "), std::string::npos);
     zep::Answer same = zep::solve(zep::read_model("MAX OBJ) X  C1) X <= 5"), {.ranging = true});
     EXPECT_EQ(same.rows[0].dual, 1);
     EXPECT_TRUE(same.notes.empty());
@@ -184,7 +184,7 @@ TEST(Library, ModelBuiltInCodeSolves) {
     zep::Answer a = zep::solve(m);
     EXPECT_EQ(a.outcome, zep::Outcome::optimal);
     EXPECT_EQ(a.objective, 8);
-    EXPECT_EQ(a.variables[1].name, "B");
+    EXPECT_EQ(a.variables[1].name, "b");
     EXPECT_EQ(a.variables[1].value, 4);
     EXPECT_NE(a.report.find("MIN COST = 8"), std::string::npos);
 }

@@ -34,7 +34,7 @@ struct Note {
 };
 
 struct Constraint {
-    std::string label;                // at most 8 characters
+    std::string label;                // at most 255 characters
     std::vector<double> coefficients; // one per variable
     Relation relation = Relation::less_equal;
     double rhs = 0; // at least 0
@@ -45,7 +45,11 @@ struct Constraint {
 };
 
 // At most 30 constraints and 50 columns, counting the slack, surplus and
-// artificial columns that solving adds. Names are kept upper-cased.
+// artificial columns that solving adds. Names of up to 255 characters are
+// kept whole and in their case (the algebraic and matrix forms upper-case
+// them as they read them) and compared without case; the reports print
+// them upper-cased and cut to their fields, 12 characters for a variable
+// and 8 for a row, and the answer gives them whole.
 struct Model {
     Sense sense = Sense::minimize;
     std::string sense_word; // as written ("max", "MAXIMIZE"); empty for "MAX" or "MIN"

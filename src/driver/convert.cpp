@@ -55,11 +55,14 @@ void convertRun(Store& s, int argc, char** argv, std::FILE* messages) {
             version(s);
             throw ProcessEnd{0};
         }
-        if (std::strncmp(arg, "--to=", 5) == 0) {
+        if (std::strncmp(arg, "--to=", 5) == 0 || std::strcmp(arg, "--to") == 0) {
+            // The form may follow in the same word or, after a blank, in the next.
+            const char* name = arg[4] == '=' ? arg + 5 : k + 1 < argc ? argv[++k] : nullptr;
+            if (!name) misuse(s, "%s--to needs a form (lp, mps, matrix or algebraic)", "");
             to = nullptr;
             for (const FormName& f : form_names)
-                if (std::strcmp(arg + 5, f.name) == 0) to = &f.form;
-            if (!to) misuse(s, "unknown form '%s' (lp, mps, matrix or algebraic)", arg + 5);
+                if (std::strcmp(name, f.name) == 0) to = &f.form;
+            if (!to) misuse(s, "unknown form '%s' (lp, mps, matrix or algebraic)", name);
         } else if (std::strcmp(arg, "--no-warnings") == 0) {
             s.diag.warnings = 0;
         } else if (arg[0] == '-') {
@@ -88,7 +91,7 @@ void convertRun(Store& s, int argc, char** argv, std::FILE* messages) {
     s.opt.echo = 0;
     initParam(s);
     readModel(s);
-    char why[160];
+    char why[2 * long_name_size];
     if (!writable(s, *to, why, sizeof why)) fail(s, ErrorKind::model, {}, nullptr, why);
     s.out = model_out;
     writeModel(s, *to);

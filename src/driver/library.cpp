@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 #include <limits>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -14,6 +15,7 @@
 #include "input/chars.h"
 #include "input/form.h"
 #include "input/matrix.h"
+#include "input/names.h"
 #include "input/scanner.h"
 #include "picture/svg.h"
 #include "reports/listing.h"
@@ -58,8 +60,46 @@ std::string number(double v) {
     return text;
 }
 
+constexpr std::size_t name_max = long_name_size - 1;
+
+void checkName(const std::string& name, const char* what) {
+    checkWord(name, what);
+    if (name.size() > name_max)
+        throw Error(std::string(what) + " " + name + " is longer than " + std::to_string(name_max) +
+                        " characters",
+                    255);
+}
+
+// The printed forms of names (input/names.h), which fit the matrix form's
+// fields; the answer gives the Model's own names again.
+template <int Size>
+std::vector<std::string> printedForms(const std::vector<const std::string*>& names) {
+    auto table = std::make_unique<char[][Size]>(names.size());
+    std::vector<std::string> forms;
+    for (std::size_t i = 0; i < names.size(); i++) {
+        printedForm(table[i], names[i]->c_str(), table.get(), 0, static_cast<int>(i));
+        forms.emplace_back(table[i]);
+    }
+    return forms;
+}
+
+// Whether every name of the model is its own printed form but for case, so
+// that the matrix text carries the names themselves.
+bool namesFitFields(const Model& m) {
+    auto fits = [](const std::string& name, int size) {
+        return name.size() < static_cast<std::size_t>(size);
+    };
+    for (const std::string& name : m.variables)
+        if (!fits(name, name_size)) return false;
+    if (!fits(m.objective_label, label_size)) return false;
+    for (const Constraint& c : m.constraints)
+        if (!fits(c.label, label_size)) return false;
+    return true;
+}
+
 // The model in the matrix form, whose reader then checks it as it checks a
-// file: numbers in full precision read back as the same doubles.
+// file: numbers in full precision read back as the same doubles; names in
+// their printed forms.
 std::string matrixText(const Model& m) {
     std::string word = m.sense_word;
     if (word.empty()) word = m.sense == Sense::maximize ? "MAX" : "MIN";
@@ -68,18 +108,26 @@ std::string matrixText(const Model& m) {
         throw Error("sense word '" + word + "' does not match the sense", 255);
     std::string text = word + " " + std::to_string(m.variables.size()) + " " +
                        std::to_string(m.constraints.size()) + "\n";
+    std::vector<const std::string*> vars, rows{&m.objective_label};
     for (const std::string& name : m.variables) {
-        checkWord(name, "variable name");
-        text += name + "\n";
+        checkName(name, "variable name");
+        vars.push_back(&name);
     }
-    checkWord(m.objective_label, "objective label");
-    checkLength(m.objective, m, m.objective_label);
-    text += m.objective_label;
-    for (double v : m.objective) text += number(v);
+    checkName(m.objective_label, "objective label");
     for (const Constraint& c : m.constraints) {
-        checkWord(c.label, "row label");
+        checkName(c.label, "row label");
+        rows.push_back(&c.label);
+    }
+    std::vector<std::string> varForms = printedForms<name_size>(vars);
+    std::vector<std::string> rowForms = printedForms<label_size>(rows);
+    for (const std::string& form : varForms) text += form + "\n";
+    checkLength(m.objective, m, m.objective_label);
+    text += rowForms[0];
+    for (double v : m.objective) text += number(v);
+    for (std::size_t r = 0; r < m.constraints.size(); r++) {
+        const Constraint& c = m.constraints[r];
         checkLength(c.coefficients, m, c.label);
-        text += "\n" + c.label;
+        text += "\n" + rowForms[r + 1];
         for (double v : c.coefficients) text += number(v);
         text += c.relation == Relation::less_equal      ? " <="
                 : c.relation == Relation::greater_equal ? " >="
@@ -93,14 +141,14 @@ Model modelOf(const Store& s) {
     Model m;
     m.sense = s.model.z_mult < 0 ? Sense::maximize : Sense::minimize;
     m.sense_word = s.model.minmax;
-    m.objective_label = s.model.rname[0];
+    m.objective_label = row_name(s, 0);
     for (int j = 1; j <= s.model.num_vars; j++) {
-        m.variables.emplace_back(s.tab.varname[j]);
+        m.variables.emplace_back(var_name(s, j));
         m.objective.push_back(s.tab.a_mat[0][j]);
     }
     for (int r = 1; r <= s.model.num_cons; r++) {
         Constraint c;
-        c.label = s.model.rname[r];
+        c.label = row_name(s, r);
         c.coefficients.assign(&s.tab.a_mat[r][1], &s.tab.a_mat[r][1] + s.model.num_vars);
         c.relation = s.tab.row_type[r] > 0   ? Relation::less_equal
                      : s.tab.row_type[r] < 0 ? Relation::greater_equal
@@ -110,6 +158,18 @@ Model modelOf(const Store& s) {
         m.constraints.push_back(std::move(c));
     }
     return m;
+}
+
+// The Model's names, whole and in their case, beside the printed forms
+// that the matrix text carried.
+void keepNames(Store& s, const Model& m) {
+    auto keep = [](char* slot, const std::string& name) {
+        std::memcpy(slot, name.c_str(), name.size() + 1);
+    };
+    keep(s.names.row[0], m.objective_label);
+    for (std::size_t r = 0; r < m.constraints.size(); r++)
+        keep(s.names.row[r + 1], m.constraints[r].label);
+    for (std::size_t j = 0; j < m.variables.size(); j++) keep(s.names.var[j + 1], m.variables[j]);
 }
 
 // What follows the reader's "Processing" line.
@@ -124,13 +184,13 @@ double plain(double v) {
     return v + 0.0;
 }
 
-// A side without a limit is infinite in the answer.
-Range rangeOf(const Store& s, const RangeLine& line) {
+// A side without a limit is infinite in the answer; names are whole.
+Range rangeOf(const Store& s, const RangeLine& line, const char* name) {
     auto becomes = [&](const Limit& l) {
-        return std::string(l.column ? s.tab.varname[l.column] : "");
+        return std::string(l.column ? var_name(s, l.column) : "");
     };
     double none = std::numeric_limits<double>::infinity();
-    return {line.name,
+    return {name,
             plain(line.current),
             line.upper.column ? plain(line.upper.value) : none,
             becomes(line.upper),
@@ -169,22 +229,24 @@ Answer answerOf(Session& run) {
     a.iterations = s.engine.pivots;
     a.exact = s.engine.exact_tableau != 0;
     a.report = afterFirstLine(run.output());
-    if (a.outcome == Outcome::unbounded) a.unbounded_variable = s.tab.varname[s.engine.piv_col];
+    if (a.outcome == Outcome::unbounded) a.unbounded_variable = var_name(s, s.engine.piv_col);
     for (int r = 1; r <= s.model.num_cons && a.outcome == Outcome::infeasible; r++)
-        if (row_unmet(s, r)) a.unmet_rows.emplace_back(s.model.rname[r]);
+        if (row_unmet(s, r)) a.unmet_rows.emplace_back(row_name(s, r));
     if (a.outcome != Outcome::optimal) return a;
     for (int j = 1; j <= written_vars(s); j++)
         a.variables.push_back(
-            {s.tab.varname[j], plain(written_value(s, j)), plain(reduced_cost(s, j))});
+            {var_name(s, j), plain(written_value(s, j)), plain(reduced_cost(s, j))});
     for (int r = 1; r <= s.model.num_cons; r++) {
         RowSummary row = row_summary(s, r);
-        a.rows.push_back({s.model.rname[r], plain(row.slack), plain(row.marginal)});
+        a.rows.push_back({row_name(s, r), plain(row.slack), plain(row.marginal)});
     }
     if (!s.opt.show_range) return a;
     if (!only_non_negative(s)) return a;
     Ranging g = final_ranging(s);
-    for (const RangeLine& line : g.cost) a.cost_ranges.push_back(rangeOf(s, line));
-    for (const RangeLine& line : g.rhs) a.rhs_ranges.push_back(rangeOf(s, line));
+    for (std::size_t i = 0; i < g.cost.size(); i++)
+        a.cost_ranges.push_back(rangeOf(s, g.cost[i], var_name(s, static_cast<int>(i) + 1)));
+    for (std::size_t i = 0; i < g.rhs.size(); i++)
+        a.rhs_ranges.push_back(rangeOf(s, g.rhs[i], row_name(s, static_cast<int>(i) + 1)));
     return a;
 }
 
@@ -225,11 +287,15 @@ Answer solve(const Model& model, const Options& options) {
         initParam(st);
         steps = solve(st);
     });
+    keepNames(s, model);
     Answer a = answerOf(run);
     a.notes = model.notes;
     // The model travels as matrix text, whose places mean nothing to the
-    // caller; what that reading notices again is not repeated.
+    // caller; what that reading notices again is not repeated, nor what it
+    // says of the printed forms that stood for longer names.
+    bool forms = !namesFitFields(model);
     for (Note n : run.notes()) {
+        if (forms && (n.kind == NoteKind::cut_name || n.kind == NoteKind::same_cut_name)) continue;
         bool known = false;
         for (const Note& m : model.notes) known = known || (m.kind == n.kind && m.text == n.text);
         if (known) continue;

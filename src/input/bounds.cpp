@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "check/exact.h"
+#include "input/names.h"
 
 namespace zep::detail {
 
@@ -17,7 +18,7 @@ double bounded(const Store& s, double v) {
 void refuseCrossing(Store& s, NamedModel& m, int k) {
     if (s.model.lower[k] > s.model.upper[k] || s.model.lower[k] == s.tol.infinity ||
         s.model.upper[k] == -s.tol.infinity)
-        refuseLine(s, m, "the bounds of %s cross: lower %g, upper %g", m.varSpelling[k],
+        refuseLine(s, m, "the bounds of %s cross: lower %g, upper %g", s.names.var[k],
                    s.model.lower[k], s.model.upper[k]);
 }
 
@@ -68,14 +69,9 @@ void splitFree(Store& s, NamedModel& m) {
             refuseLine(s, m, "more than %d columns (a free variable takes two)", max_names);
         int k = ++s.model.num_vars;
         s.model.num_split++;
-        char name[name_size];
-        std::snprintf(name, sizeof name, "-%s", s.tab.varname[j]);
-        for (int i = 1; i < k; i++)
-            if (std::strcmp(s.tab.varname[i], name) == 0)
-                refuseLine(s, m, "the name %s, which the negative part of %s takes, is in use",
-                           name, m.varSpelling[j]);
-        std::memcpy(s.tab.varname[k], name, name_size);
-        std::memcpy(m.varSpelling[k], name, name_size);
+        // The negative part is named after its variable, printed as any name.
+        std::snprintf(s.names.var[k], long_name_size, "-%s", s.names.var[j]);
+        printedForm(s.tab.varname[k], s.names.var[k], s.tab.varname, 1, k);
         for (int r = 0; r <= s.model.num_cons; r++) s.tab.a_mat[r][k] = -s.tab.a_mat[r][j];
         s.model.neg_col[j] = k;
         s.model.lower[k] = 0;

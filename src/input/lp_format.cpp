@@ -153,8 +153,7 @@ void closeRange(Store& s, LpReader& r) {
         refuseLine(s, r.m,
                    "a range must read: value <= terms <= value, or value >= terms >= value");
     double width = r.leftRelation > 0 ? rhs - r.leftValue : r.leftValue - rhs;
-    if (width < 0)
-        refuseLine(s, r.m, "the range of constraint %s is empty", r.m.rowSpelling[r.row]);
+    if (width < 0) refuseLine(s, r.m, "the range of constraint %s is empty", s.names.row[r.row]);
     setRange(s, r.row, width);
 }
 
@@ -185,7 +184,7 @@ void closeRow(Store& s, LpReader& r) {
         if (s.model.rname[0][0] == '\0') labelRow(s, r.m, 0, "OBJ");
     } else if (r.section == Section::constraints && r.row > 0) {
         refuseLine(s, r.m, "the constraint %s ends without a relation and right-hand side",
-                   r.m.rowSpelling[r.row]);
+                   s.names.row[r.row]);
     }
     r.row = -1;
 }
@@ -253,7 +252,7 @@ void rowToken(Store& s, LpReader& r, const Token& t) {
             r.state = RowState::terms;
             return;
         }
-        refuseLine(s, r.m, "a constant among the terms of constraint %s", r.m.rowSpelling[r.row]);
+        refuseLine(s, r.m, "a constant among the terms of constraint %s", s.names.row[r.row]);
     case RowState::relation:
     case RowState::relationSign:
         if (t.kind == Tok::sign && r.state == RowState::relation) {
@@ -263,7 +262,7 @@ void rowToken(Store& s, LpReader& r, const Token& t) {
         }
         if (t.kind != Tok::number)
             refuseLine(s, r.m, "the right-hand side of constraint %s is not a number",
-                       r.m.rowSpelling[r.row]);
+                       s.names.row[r.row]);
         s.model.rrhs[r.row] = r.sign * t.value;
         if (r.left) closeRange(s, r);
         r.sign = 1;

@@ -1,6 +1,7 @@
 // Filling the store by names for the readers of the LP format and MPS.
 #include "input/named_model.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -23,20 +24,19 @@ namespace zep::detail {
 
 namespace {
 
-constexpr int varname_max = name_size - 1;
-constexpr int label_max = label_size - 1;
+constexpr int name_max = long_name_size - 1;
 
-void upperCopy(char* dst, const char* src, int size) {
-    std::snprintf(dst, static_cast<size_t>(size), "%s", src);
-    strupr(dst);
-}
-
-// Both names are the same to zep, which upper-cases every name; unless the
-// file spells them alike they are two names that zep cannot tell apart.
+// Both names are the same to zep, which compares names without case; unless
+// the file spells them alike they are two names that zep cannot tell apart.
 void checkSpelling(Store& s, const NamedModel& m, const char* kept, const char* name) {
     if (std::strcmp(kept, name) != 0)
         refuseLine(s, m, "the names %s and %s differ only in case, which zep does not tell apart",
                    kept, name);
+}
+
+bool sameName(const char* a, const char* b) {
+    std::size_t n = std::strlen(a);
+    return n == std::strlen(b) && strnicmp(a, b, static_cast<int>(n)) == 0;
 }
 
 const char* relationText(int relation) {
@@ -89,42 +89,38 @@ const char* readNumber(Store& s, const NamedModel& m, const char* p, double& v) 
 }
 
 int columnOf(Store& s, NamedModel& m, const char* name, bool add) {
-    if (std::strlen(name) > varname_max)
-        refuseLine(s, m, "the variable name %s is longer than %d characters", name, varname_max);
-    char upper[name_size];
-    upperCopy(upper, name, name_size);
+    if (std::strlen(name) > name_max)
+        refuseLine(s, m, "the variable name %s is longer than %d characters", name, name_max);
     for (int k = 1; k <= s.model.num_vars; k++) {
-        if (std::strcmp(s.tab.varname[k], upper) != 0) continue;
-        checkSpelling(s, m, m.varSpelling[k], name);
+        if (!sameName(s.names.var[k], name)) continue;
+        checkSpelling(s, m, s.names.var[k], name);
         return k;
     }
     if (!add) return -1;
     if (s.model.num_vars == max_names) refuseLine(s, m, "more than %d variables", max_names);
-    s.model.num_vars++;
-    std::memcpy(s.tab.varname[s.model.num_vars], upper, name_size);
-    std::memcpy(m.varSpelling[s.model.num_vars], name, std::strlen(name) + 1);
-    noteCutName(s, placeIn(m, name), s.model.num_vars);
-    return s.model.num_vars;
+    int k = ++s.model.num_vars;
+    std::memcpy(s.names.var[k], name, std::strlen(name) + 1);
+    printedForm(s.tab.varname[k], name, s.tab.varname, 1, k);
+    noteCutName(s, placeIn(m, name), k);
+    return k;
 }
 
 int rowOf(Store& s, NamedModel& m, const char* name) {
-    if (std::strlen(name) > label_max) return -1;
-    char upper[label_size];
-    upperCopy(upper, name, label_size);
     for (int r = 0; r <= s.model.num_cons; r++) {
-        if (s.model.rname[r][0] == '\0' || std::strcmp(s.model.rname[r], upper) != 0) continue;
-        checkSpelling(s, m, m.rowSpelling[r], name);
+        if (!sameName(s.names.row[r], name)) continue;
+        checkSpelling(s, m, s.names.row[r], name);
         return r;
     }
     return -1;
 }
 
 void labelRow(Store& s, NamedModel& m, int r, const char* name) {
-    if (std::strlen(name) > label_max)
-        refuseLine(s, m, "the row label %s is longer than %d characters", name, label_max);
+    if (std::strlen(name) > name_max)
+        refuseLine(s, m, "the row label %s is longer than %d characters", name, name_max);
     if (rowOf(s, m, name) >= 0) refuseLine(s, m, "the row label %s is given twice", name);
-    upperCopy(s.model.rname[r], name, label_size);
-    std::memcpy(m.rowSpelling[r], name, std::strlen(name) + 1);
+    std::memcpy(s.names.row[r], name, std::strlen(name) + 1);
+    printedForm(s.model.rname[r], name, s.model.rname, 0, std::max(r, s.model.num_cons));
+    noteCutLabel(s, placeIn(m, name), r);
 }
 
 int addRow(Store& s, NamedModel& m, const char* name, int relation) {
@@ -165,7 +161,7 @@ void setSense(Store& s, double z_mult) {
 void finishNamedModel(Store& s, NamedModel& m) {
     if (int k = addedNameClash(s))
         refuseLine(s, m, "the variable name %s is also the name of an added column",
-                   m.varSpelling[k]);
+                   s.names.var[k]);
     int written = s.model.num_vars;
     splitFree(s, m);
     engineBounds(s);

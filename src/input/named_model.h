@@ -9,14 +9,11 @@ namespace zep::detail {
 
 constexpr int line_max = 4095; // longest line either reader takes
 
-// The state of one reading, beside the store: where the reader stands and
-// the names as the file spells them (the store holds them upper-cased).
+// The state of one reading, beside the store: where the reader stands.
 struct NamedModel {
     const char* form; // "LP format" or "MPS": opens each refusal
     int line = 0;
     char text[line_max + 2] = {};
-    char varSpelling[max_names + 1][name_size] = {};
-    char rowSpelling[max_cons + 1][label_size] = {};
 };
 
 void startNamedModel(NamedModel& m, const char* form);
@@ -28,15 +25,17 @@ bool nextLine(Store& s, NamedModel& m);
 [[noreturn]] void refuseLine(Store& s, const NamedModel& m, const char* fmt, ...)
     __attribute__((format(printf, 3, 4)));
 
-// The column of a variable, added when it is new; -1 when it is new and
-// add is false.
+// The column of a variable, added when it is new (its name kept whole in
+// the store's names, its printed form in varname); -1 when it is new and
+// add is false. Names are compared without case.
 int columnOf(Store& s, NamedModel& m, const char* name, bool add);
 
 // The row of a label among rows 0 to num_cons, or -1.
 int rowOf(Store& s, NamedModel& m, const char* name);
 
-// Sets the label of row r (0 is the objective), refusing a label that is
-// too long or that another row has.
+// Sets the label of row r (0 is the objective): whole in the store's names,
+// its printed form in rname; refuses a label that is too long or that
+// another row has.
 void labelRow(Store& s, NamedModel& m, int r, const char* name);
 
 // Adds constraint row num_cons + 1 with the relation code (1, -1 or 0).

@@ -38,6 +38,16 @@ const char* relationText(int relation) {
     return relation > 0 ? "<=" : relation < 0 ? ">=" : "=";
 }
 
+// The names a form writes: the LP format and MPS the names as written; the
+// algebraic and matrix forms, which hold names upper-cased, their printed
+// forms, which are the names upper-cased where the form can hold them.
+const char* varText(const Store& s, int j, bool printed) {
+    return printed ? s.tab.varname[j] : var_name(s, j);
+}
+const char* rowText(const Store& s, int r, bool printed) {
+    return printed ? s.model.rname[r] : row_name(s, r);
+}
+
 // Terms of one row in the LP or the algebraic form, wrapped before a term
 // that would pass wrap_at; a continuation line begins with the term's sign.
 struct TermLine {
@@ -48,7 +58,7 @@ struct TermLine {
 
     void put(const char* text) { col += std::fprintf(s.out, "%s", text); }
     void term(double c, const char* name) {
-        char text[sizeof(Number::text) + name_size + 8];
+        char text[sizeof(Number::text) + long_name_size + 8];
         bool unit = std::fabs(c) == 1 && !(!algebraic && (name[0] == 'E' || name[0] == 'e'));
         const char* sign = c < 0 ? "- " : first ? "" : "+ ";
         Number magnitude(std::fabs(c), algebraic);
@@ -71,8 +81,9 @@ struct TermLine {
 // the variables in their order), only the others' non-zero ones elsewhere.
 void terms(Store& s, TermLine& line, int r) {
     for (int j = 1; j <= written_vars(s); j++)
-        if (r == 0 || s.tab.a_mat[r][j] != 0) line.term(s.tab.a_mat[r][j], s.tab.varname[j]);
-    if (line.first && r > 0 && written_vars(s) > 0) line.term(0, s.tab.varname[1]);
+        if (r == 0 || s.tab.a_mat[r][j] != 0)
+            line.term(s.tab.a_mat[r][j], varText(s, j, line.algebraic));
+    if (line.first && r > 0 && written_vars(s) > 0) line.term(0, varText(s, 1, line.algebraic));
 }
 
 // Variable j's bounds as the model writes them: a free variable's two
@@ -98,7 +109,7 @@ void writeLpBounds(Store& s) {
         if (plainBounds(b)) continue;
         if (!any) std::fprintf(s.out, "Bounds\n");
         any = true;
-        const char* x = s.tab.varname[j];
+        const char* x = var_name(s, j);
         Number l(b.lower, false), u(b.upper, false);
         if (b.infinite_lower && b.infinite_upper)
             std::fprintf(s.out, " %s free\n", x);
@@ -127,7 +138,7 @@ void writeRows(Store& s, bool algebraic) {
     for (int r = 1; r <= s.model.num_cons; r++) {
         TermLine line{s, algebraic};
         line.put(algebraic ? "" : " ");
-        line.put(s.model.rname[r]);
+        line.put(rowText(s, r, algebraic));
         line.put(algebraic ? ")" : ":");
         if (s.model.has_range[r]) {
             line.put(" ");
@@ -147,7 +158,7 @@ void writeLp(Store& s) {
     std::fprintf(s.out, "%s\n", s.model.z_mult < 0 ? "Maximize" : "Minimize");
     TermLine objective{s, false};
     objective.put(" ");
-    objective.put(s.model.rname[0]);
+    objective.put(row_name(s, 0));
     objective.put(":");
     terms(s, objective, 0);
     if (s.model.obj_const != 0) {
@@ -170,67 +181,88 @@ void writeAlgebraic(Store& s) {
     writeRows(s, true);
 }
 
-void mpsEntry(Store& s, const char* first, const char* second, double v) {
-    Number text(v, false);
-    std::fprintf(s.out, "    %-8s  %-8s  %s\n", first, second, text.text);
-}
+// Fixed MPS keeps names in fields of 8 characters and numbers in 12; a
+// model with a name or number that does not fit is written in free MPS,
+// whose fields are separated by blanks.
+constexpr std::size_t mps_name_field = 8;
+constexpr std::size_t mps_number_field = 12;
 
-void mpsBound(Store& s, const char* type, int j, const double* v) {
-    if (v)
-        std::fprintf(s.out, " %s BND       %-8s  %s\n", type, s.tab.varname[j],
-                     Number(*v, false).text);
-    else
-        std::fprintf(s.out, " %s BND       %s\n", type, s.tab.varname[j]);
-}
+// Data records, in the fixed fields or free.
+struct MpsRecords {
+    Store& s;
+    bool fixed;
 
-void writeMpsBounds(Store& s) {
+    // A name, a row and a number (COLUMNS, RHS, RANGES).
+    void entry(const char* first, const char* second, double v) {
+        Number text(v, false);
+        if (fixed)
+            std::fprintf(s.out, "    %-8s  %-8s  %s\n", first, second, text.text);
+        else
+            std::fprintf(s.out, "    %s  %s  %s\n", first, second, text.text);
+    }
+
+    // A bound of variable j, with its value or without.
+    void bound(const char* type, int j, const double* v) {
+        const char* x = var_name(s, j);
+        if (!v)
+            std::fprintf(s.out, " %s BND  %s%s\n", type, fixed ? "     " : "", x);
+        else if (fixed)
+            std::fprintf(s.out, " %s BND       %-8s  %s\n", type, x, Number(*v, false).text);
+        else
+            std::fprintf(s.out, " %s BND  %s  %s\n", type, x, Number(*v, false).text);
+    }
+};
+
+void writeMpsBounds(MpsRecords& out) {
+    const Store& s = out.s;
     bool any = false;
     for (int j = 1; j <= written_vars(s); j++) {
         WrittenBounds b = boundsOf(s, j);
         if (plainBounds(b)) continue;
-        if (!any) std::fprintf(s.out, "BOUNDS\n");
+        if (!any) std::fprintf(out.s.out, "BOUNDS\n");
         any = true;
         if (b.infinite_lower) {
-            mpsBound(s, b.infinite_upper ? "FR" : "MI", j, nullptr);
-            if (!b.infinite_upper) mpsBound(s, "UP", j, &b.upper);
+            out.bound(b.infinite_upper ? "FR" : "MI", j, nullptr);
+            if (!b.infinite_upper) out.bound("UP", j, &b.upper);
         } else if (!b.infinite_upper && b.lower == b.upper) {
-            mpsBound(s, "FX", j, &b.lower);
+            out.bound("FX", j, &b.lower);
         } else {
-            if (b.lower != 0) mpsBound(s, "LO", j, &b.lower);
-            if (!b.infinite_upper) mpsBound(s, "UP", j, &b.upper);
+            if (b.lower != 0) out.bound("LO", j, &b.lower);
+            if (!b.infinite_upper) out.bound("UP", j, &b.upper);
         }
     }
 }
 
 void writeMps(Store& s) {
-    std::fprintf(s.out, "NAME          %s\n", s.model.rname[0]);
+    MpsRecords out{s, fitsFixedMps(s)};
+    std::fprintf(s.out, "NAME          %s\n", row_name(s, 0));
     if (s.model.z_mult < 0) std::fprintf(s.out, "OBJSENSE\n    MAX\n");
-    std::fprintf(s.out, "ROWS\n N  %s\n", s.model.rname[0]);
+    std::fprintf(s.out, "ROWS\n N  %s\n", row_name(s, 0));
     for (int r = 1; r <= s.model.num_cons; r++)
         std::fprintf(s.out, " %c  %s\n",
                      s.tab.row_type[r] > 0   ? 'L'
                      : s.tab.row_type[r] < 0 ? 'G'
                                              : 'E',
-                     s.model.rname[r]);
+                     row_name(s, r));
     std::fprintf(s.out, "COLUMNS\n");
     for (int j = 1; j <= written_vars(s); j++) {
-        mpsEntry(s, s.tab.varname[j], s.model.rname[0], s.tab.a_mat[0][j]);
+        out.entry(var_name(s, j), row_name(s, 0), s.tab.a_mat[0][j]);
         for (int r = 1; r <= s.model.num_cons; r++)
             if (s.tab.a_mat[r][j] != 0)
-                mpsEntry(s, s.tab.varname[j], s.model.rname[r], s.tab.a_mat[r][j]);
+                out.entry(var_name(s, j), row_name(s, r), s.tab.a_mat[r][j]);
     }
     std::fprintf(s.out, "RHS\n");
-    if (s.model.obj_const != 0) mpsEntry(s, "RHS", s.model.rname[0], -s.model.obj_const);
+    if (s.model.obj_const != 0) out.entry("RHS", row_name(s, 0), -s.model.obj_const);
     for (int r = 1; r <= s.model.num_cons; r++)
-        if (s.model.rrhs[r] != 0) mpsEntry(s, "RHS", s.model.rname[r], s.model.rrhs[r]);
+        if (s.model.rrhs[r] != 0) out.entry("RHS", row_name(s, r), s.model.rrhs[r]);
     bool ranges = false;
     for (int r = 1; r <= s.model.num_cons; r++) {
         if (!s.model.has_range[r]) continue;
         if (!ranges) std::fprintf(s.out, "RANGES\n");
         ranges = true;
-        mpsEntry(s, "RNG", s.model.rname[r], s.model.range[r]);
+        out.entry("RNG", row_name(s, r), s.model.range[r]);
     }
-    writeMpsBounds(s);
+    writeMpsBounds(out);
     std::fprintf(s.out, "ENDATA\n");
 }
 
@@ -257,23 +289,48 @@ bool refuse(char* why, std::size_t size, const char* what, const char* name, con
 
 } // namespace
 
+bool fitsFixedMps(const Store& s) {
+    auto name = [](const char* text) { return std::strlen(text) <= mps_name_field; };
+    auto number = [](double v) { return std::strlen(Number(v, false).text) <= mps_number_field; };
+    for (int r = 0; r <= s.model.num_cons; r++)
+        if (!name(row_name(s, r)) || !number(s.model.rrhs[r]) || !number(s.model.range[r]))
+            return false;
+    if (!number(-s.model.obj_const)) return false;
+    for (int j = 1; j <= written_vars(s); j++) {
+        WrittenBounds b = boundsOf(s, j);
+        if (!name(var_name(s, j)) || !number(b.lower) || !number(b.upper)) return false;
+        for (int r = 0; r <= s.model.num_cons; r++)
+            if (!number(s.tab.a_mat[r][j])) return false;
+    }
+    return true;
+}
+
 bool writable(const Store& s, ModelForm to, char* why, std::size_t size) {
     const char* form = to == ModelForm::lp          ? "LP format"
                        : to == ModelForm::algebraic ? "algebraic form"
                                                     : "matrix form";
+    if (to == ModelForm::mps) return true;
     if (to == ModelForm::matrix || to == ModelForm::algebraic) {
         for (int j = 1; j <= written_vars(s); j++)
             if (!plainBounds(boundsOf(s, j)))
-                return refuse(why, size, "bounds of", s.tab.varname[j], form);
+                return refuse(why, size, "bounds of", var_name(s, j), form);
         if (s.model.obj_const != 0) {
             std::snprintf(why, size, "the objective's constant cannot be written in the %s", form);
             return false;
         }
         for (int r = 1; r <= s.model.num_cons; r++)
             if (s.model.has_range[r])
-                return refuse(why, size, "range of row", s.model.rname[r], form);
+                return refuse(why, size, "range of row", row_name(s, r), form);
     }
-    if (to == ModelForm::mps || to == ModelForm::matrix) return true;
+    if (to == ModelForm::matrix) {
+        for (int r = 0; r <= s.model.num_cons; r++)
+            if (std::strlen(row_name(s, r)) >= label_size)
+                return refuse(why, size, "row label", row_name(s, r), form);
+        for (int j = 1; j <= s.model.num_vars; j++)
+            if (std::strlen(var_name(s, j)) >= name_size)
+                return refuse(why, size, "variable name", var_name(s, j), form);
+        return true;
+    }
     if (s.model.num_vars == 0 && s.model.num_cons > 0) {
         std::snprintf(why, size, "a constraint without variables cannot be written in the %s",
                       form);
@@ -281,10 +338,9 @@ bool writable(const Store& s, ModelForm to, char* why, std::size_t size) {
     }
     bool (*fits)(const char*) = to == ModelForm::lp ? lpName : algebraicName;
     for (int r = 0; r <= s.model.num_cons; r++)
-        if (!fits(s.model.rname[r])) return refuse(why, size, "row label", s.model.rname[r], form);
+        if (!fits(row_name(s, r))) return refuse(why, size, "row label", row_name(s, r), form);
     for (int j = 1; j <= written_vars(s); j++)
-        if (!fits(s.tab.varname[j]))
-            return refuse(why, size, "variable name", s.tab.varname[j], form);
+        if (!fits(var_name(s, j))) return refuse(why, size, "variable name", var_name(s, j), form);
     if (to == ModelForm::algebraic)
         for (int r = 0; r <= s.model.num_cons; r++)
             for (int j = 0; j <= s.model.num_vars; j++)
@@ -292,7 +348,7 @@ bool writable(const Store& s, ModelForm to, char* why, std::size_t size) {
                     std::snprintf(why, size,
                                   "a number of row %s has over %d digits, more than the "
                                   "algebraic form reads",
-                                  s.model.rname[r], number_max);
+                                  row_name(s, r), number_max);
                     return false;
                 }
     return true;

@@ -12,6 +12,10 @@ namespace zep::detail {
 // without its line end) goes into why.
 bool writable(const Store& s, ModelForm to, char* why, std::size_t size);
 
+// Whether MPS is written fixed: every name fits a field of 8 characters
+// and every number one of 12. Otherwise it is written free.
+bool fitsFixedMps(const Store& s);
+
 // Writes the model to s.out; the model must be writable in that form.
 void writeModel(Store& s, ModelForm to);
 

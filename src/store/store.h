@@ -12,13 +12,14 @@
 namespace zep::detail {
 
 // Capacities, fixed at build time.
-constexpr int max_cons = 30;  // constraint rows
-constexpr int max_names = 50; // named columns: variables and added columns
-constexpr int tab_rows = 32;  // objective row, 30 constraints, phase-1 row
-constexpr int tab_cols = 81;  // right-hand side and 80 further columns
-constexpr int name_size = 13; // column name: 12 characters and the terminator
-constexpr int label_size = 9; // row label: 8 characters and the terminator
-constexpr int buf_size = 100; // shared text buffer, terminator included
+constexpr int max_cons = 30;        // constraint rows
+constexpr int max_names = 50;       // named columns: variables and added columns
+constexpr int tab_rows = 32;        // objective row, 30 constraints, phase-1 row
+constexpr int tab_cols = 81;        // right-hand side and 80 further columns
+constexpr int name_size = 13;       // column name: 12 characters and the terminator
+constexpr int label_size = 9;       // row label: 8 characters and the terminator
+constexpr int long_name_size = 256; // a name as written: 255 characters and the terminator
+constexpr int buf_size = 100;       // shared text buffer, terminator included
 constexpr int sense_size = 12;
 constexpr int program_size = 32;  // a program's name in its messages
 constexpr int out_buf_size = 160; // one composed listing line, with room to spare
@@ -77,6 +78,16 @@ struct Store {
         char has_range[tab_rows] = {};
         double range[tab_rows] = {};
     } model;
+
+    // The names of the variables and rows as the LP format and MPS write
+    // them, whole and in their own case; varname and rname hold their
+    // printed forms, which the reports use. Empty where the printed form is
+    // the whole name (the algebraic and matrix forms, which upper-case names
+    // that fit their fields).
+    struct Names {
+        char var[max_names + 1][long_name_size] = {};
+        char row[tab_rows][long_name_size] = {};
+    } names;
 
     // The tableau and its basis: filled by the readers and the standard
     // form, transformed by the engine, read by the dump and the reports.
@@ -177,6 +188,14 @@ struct Store {
 };
 
 void initParam(Store& s);
+
+// Variable j's and row r's names as written (see Store::Names).
+inline const char* var_name(const Store& s, int j) {
+    return s.names.var[j][0] ? s.names.var[j] : s.tab.varname[j];
+}
+inline const char* row_name(const Store& s, int r) {
+    return s.names.row[r][0] ? s.names.row[r] : s.model.rname[r];
+}
 
 // Every column is only x >= 0: no bound, shift, free variable or ranged row. The check's
 // bounds on the floating-point tableau and the ranging tables are laid out

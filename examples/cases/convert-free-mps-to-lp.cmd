@@ -1,0 +1,1 @@
+zep-convert --no-warnings --to lp examples/long-names.mps

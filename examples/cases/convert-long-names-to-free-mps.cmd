@@ -1,0 +1,1 @@
+zep-convert --to=mps examples/long-names-cplex.lp

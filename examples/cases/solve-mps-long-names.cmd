@@ -1,0 +1,1 @@
+zep-solve examples/long-names.mps

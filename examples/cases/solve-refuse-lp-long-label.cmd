@@ -1,1 +1,0 @@
-zep-solve examples/refuse-lp-long-label.lp

@@ -1,1 +1,0 @@
-zep-solve examples/refuse-mps-long-label.mps

@@ -1,5 +1,0 @@
-NAME          T
-ROWS
- N  COST
- G  CAPACITY1
-ENDATA
