@@ -216,8 +216,8 @@ TEST(LongNamesAnswer, AModelInCodeKeepsItsNamesAndRefusesOnesTooLong) {
         zep::solve(m);
         ADD_FAILURE() << "a name of 256 characters was taken";
     } catch (const zep::Error& e) {
-        EXPECT_EQ(std::string(e.what()),
-                  "variable name " + name256 + " is longer than 255 characters");
+        EXPECT_EQ(std::string(e.what()), "variable 1 of 2: the variable name " + name256 +
+                                             " is longer than 255 characters");
     }
 }
 

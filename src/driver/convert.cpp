@@ -18,6 +18,7 @@ void convertHelp(std::FILE* out) {
     std::fprintf(out, "Usage: zep-convert --to=FORM filename\n"
                       "Reads a model in any of zep's forms (algebraic, matrix, CPLEX LP or MPS)\n"
                       "and writes it to standard output in FORM: lp, mps, matrix or algebraic.\n"
+                      "  --to FORM      the same as --to=FORM\n"
                       "  --help         print this text and end\n"
                       "  --version      print the version and end\n"
                       "  --no-warnings  print no warnings on standard error\n"
