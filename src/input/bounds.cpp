@@ -1,6 +1,8 @@
 #include "input/bounds.h"
 
+#include <algorithm>
 #include <cstring>
+#include <string>
 
 #include "check/exact.h"
 #include "input/names.h"
@@ -69,8 +71,11 @@ void splitFree(Store& s, NamedModel& m) {
             refuseLine(s, m, "more than %d columns (a free variable takes two)", max_names);
         int k = ++s.model.num_vars;
         s.model.num_split++;
-        // The negative part is named after its variable, printed as any name.
-        std::snprintf(s.names.var[k], long_name_size, "-%s", s.names.var[j]);
+        // The negative part is named after its variable, printed as any name;
+        // a name of the full 255 characters loses its last one to the sign.
+        std::string negative = std::string("-") + s.names.var[j];
+        negative.resize(std::min<std::size_t>(negative.size(), long_name_size - 1));
+        std::memcpy(s.names.var[k], negative.c_str(), negative.size() + 1);
         printedForm(s.tab.varname[k], s.names.var[k], s.tab.varname, 1, k);
         for (int r = 0; r <= s.model.num_cons; r++) s.tab.a_mat[r][k] = -s.tab.a_mat[r][j];
         s.model.neg_col[j] = k;
