@@ -20,7 +20,7 @@ headers=$(cd "$prefix/include" && find . -type f | sort)
 # symbol stands in zep::detail. The standard library's templates made for
 # the public types (std::vector<zep::Note>'s helpers) are the standard
 # library's, not zep's.
-public='Sense|Relation|Constraint|Model|read_model|Options|Outcome|VariableValue|RowValue|Range|Answer|solve|listing|Error|ErrorKind|NoteKind|Note'
+public='Sense|Relation|Constraint|Model|read_model|write_lp|write_mps|write_algebraic|Options|Outcome|VariableValue|RowValue|Range|Answer|solve|listing|Error|ErrorKind|NoteKind|Note'
 leaked=$(nm -C -g --defined-only "$prefix/lib/libzep.a" | cut -c20- | grep -Ev '^([^ (]+ )?(std|__gnu_cxx)::' |
          grep 'zep::' |
          grep -v 'zep::detail::' | grep -Ev "^((typeinfo|typeinfo name|vtable) for )?zep::($public)\b" || true)
