@@ -18,6 +18,7 @@
 #include "bounded_model.h"
 #include "driver/convert.h"
 #include "input/form.h"
+#include "model_text.h"
 #include "random_model.h"
 #include "reports/model_writer.h"
 #include "store/failure.h"
@@ -29,23 +30,11 @@ namespace fs = std::filesystem;
 using zep::detail::ModelForm;
 using zep::detail::Store;
 using zep::detail::testing::Harness;
+using zep::detail::testing::written;
 
 const char* const form_words[] = {"matrix", "algebraic", "lp", "mps"};
 constexpr ModelForm forms[] = {ModelForm::matrix, ModelForm::algebraic, ModelForm::lp,
                                ModelForm::mps};
-
-std::string written(Store& s, ModelForm to) {
-    char* text = nullptr;
-    std::size_t size = 0;
-    std::FILE* out = s.out;
-    s.out = open_memstream(&text, &size);
-    zep::detail::writeModel(s, to);
-    std::fclose(s.out);
-    s.out = out;
-    std::string result(text, size);
-    std::free(text);
-    return result;
-}
 
 int readText(Harness& h) {
     std::snprintf(h.store().file_name, sizeof h.store().file_name, "m");

@@ -13,6 +13,7 @@
 #include "driver/convert.h"
 #include "input/form.h"
 #include "input/matrix.h"
+#include "model_text.h"
 #include "random_model.h"
 #include "reports/model_writer.h"
 #include "store/failure.h"
@@ -22,19 +23,7 @@ namespace {
 
 using zep::detail::ModelForm;
 using zep::detail::testing::Harness;
-
-std::string written(zep::detail::Store& s, ModelForm to) {
-    char* text = nullptr;
-    std::size_t size = 0;
-    std::FILE* out = s.out;
-    s.out = open_memstream(&text, &size);
-    zep::detail::writeModel(s, to);
-    std::fclose(s.out);
-    s.out = out;
-    std::string result(text, size);
-    std::free(text);
-    return result;
-}
+using zep::detail::testing::written;
 
 // Reads the text as zep-convert does, by the form it recognises.
 int readBack(Harness& h, ModelForm& form) {

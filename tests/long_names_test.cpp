@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "input/form.h"
+#include "model_text.h"
 #include "random_model.h"
 #include "reports/model_writer.h"
 #include "support.h"
@@ -25,6 +26,7 @@ namespace {
 using zep::detail::ModelForm;
 using zep::detail::Store;
 using zep::detail::testing::Harness;
+using zep::detail::testing::written;
 
 using Names = std::vector<std::pair<std::string, std::string>>; // as written, as printed
 
@@ -33,19 +35,6 @@ int readText(Harness& h) {
     h.store().opt.echo = 0;
     zep::detail::initParam(h.store());
     return h.run(zep::detail::readModel);
-}
-
-std::string written(Store& s, ModelForm to) {
-    char* text = nullptr;
-    std::size_t size = 0;
-    std::FILE* out = s.out;
-    s.out = open_memstream(&text, &size);
-    zep::detail::writeModel(s, to);
-    std::fclose(s.out);
-    s.out = out;
-    std::string result(text, size);
-    std::free(text);
-    return result;
 }
 
 std::string repeat(char c, int n) {
