@@ -14,6 +14,7 @@ import os from "node:os";
 import path from "node:path";
 import { fileURLToPath } from "node:url";
 import { serve } from "./serve.mjs";
+import { comparePageWithGoldens } from "./golden-page.mjs";
 
 const web = path.resolve(path.dirname(fileURLToPath(import.meta.url)), "..");
 const root = path.resolve(web, "..");
@@ -100,6 +101,23 @@ try {
     console.log(`${example.name} (${form}): ${optionSets.length} option sets compared`);
   }
   console.log(`${compared} reports compared with zep-solve`);
+
+  // Every golden case of zep-solve that the page can express, on this page.
+  const goldens = await comparePageWithGoldens(page, root, check);
+  console.log(`golden cases of zep-solve on the page: ${goldens.compared} of ${goldens.total} compared; ` +
+              `${goldens.left.length} left out, the page cannot express them:`);
+  for (const line of goldens.left) console.log(`  ${line}`);
+  console.log(`  (warnings on standard error, which the page does not show: ${goldens.warnings.join(", ")})`);
+
+  // A NUL byte is part of the text: the page reads on past it as zep-solve
+  // does, and the report, whose echo prints it back, arrives whole.
+  const withNul = fs.readFileSync(path.join(root, "examples/profit.lp"), "utf8").replace("C2)", "\0 C2)");
+  await page.fill("#text", withNul);
+  await page.fill("#file", "nul.lp");
+  const nul = await solveOnPage(page, "");
+  const nulNative = nativeSolve(withNul, "nul.lp", "");
+  check(nul.report === nulNative.report && nul.report.includes("\0") && nul.status === nulNative.status,
+        "a text with a NUL byte: the page differs from zep-solve");
 
   // An input error: the message and the marked line.
   const errorIndex = examples.findIndex((e) => e.title === "Input error");
