@@ -46,7 +46,7 @@ function nativeSolve(text, name, set) {
   const svgFile = path.join(dir, "picture.svg");
   const picture = fs.existsSync(svgFile) ? fs.readFileSync(svgFile, "latin1") : "";
   fs.rmSync(dir, { recursive: true });
-  return { report: run.stdout.toString("latin1"), status: run.status, picture };
+  return { report: run.stdout.toString("latin1"), err: run.stderr.toString("latin1"), status: run.status, picture };
 }
 
 async function setOptions(page, set) {
@@ -62,7 +62,9 @@ async function solveOnPage(page, set) {
   return page.evaluate(() => ({
     report: document.getElementById("report").textContent,
     status: +document.getElementById("report").dataset.status,
+    err: document.getElementById("diagnostics").textContent,
     picture: window.zepPage.picture(),
+    pictureNote: document.getElementById("picture-note").textContent,
     shown: document.getElementById("picture-svg").querySelector("svg") !== null,
   }));
 }
@@ -96,6 +98,14 @@ try {
       const want = nativeSolve(text, example.name, set);
       check(got.report === want.report && got.status === want.status,
             `${example.name} -${set}: page differs from zep-solve (status ${got.status} vs ${want.status})`);
+      // The note that --svg wrote no picture is the page's picture note.
+      const noPicture = "zep-solve: note: no picture written to picture.svg: ";
+      const wantErr = want.err.split("\n").filter((l) => !l.startsWith(noPicture)).join("\n");
+      const wantNote = want.err.split("\n").find((l) => l.startsWith(noPicture));
+      check(got.err === wantErr, `${example.name} -${set}: the page's standard error differs from zep-solve's:\n` +
+            `${got.err}--- zep-solve:\n${wantErr}`);
+      check(got.pictureNote === (wantNote ? `No picture: ${wantNote.slice(noPicture.length)}.` : ""),
+            `${example.name} -${set}: the page's picture note "${got.pictureNote}", zep-solve's "${wantNote}"`);
       check(got.picture === want.picture && got.shown === (want.picture !== ""),
             `${example.name} -${set}: the page's picture differs from zep-solve --svg's file`);
       compared++;
@@ -113,7 +123,7 @@ try {
               `compared in ${((performance.now() - goldenStart) / 1000).toFixed(1)} s; ` +
               `${goldens.left.length} left out, the page cannot express them:`);
   for (const line of goldens.left) console.log(`  ${line}`);
-  console.log(`  (warnings on standard error, which the page does not show: ${goldens.warnings.join(", ")})`);
+  console.log(`standard error compared too where the case gives it: ${goldens.withErr} cases`);
 
   // A NUL byte is part of the text: the page reads on past it as zep-solve
   // does, and the report, whose echo prints it back, arrives whole.

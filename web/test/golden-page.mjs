@@ -45,8 +45,8 @@ export function zepSolveCases(root) {
       const [prog, ...args] = fs.readFileSync(path.join(dir, f), "utf8").trim().split(/\s+/);
       const name = f.slice(0, -".cmd".length);
       const read = (ext) => fs.readFileSync(path.join(dir, name + ext));
-      const warns = fs.existsSync(path.join(dir, name + ".err")) && read(".err").length > 0;
-      return { name, prog, args, warns, out: () => read(".out"), status: () => +read(".status").toString().trim() };
+      const err = fs.existsSync(path.join(dir, name + ".err")) ? () => read(".err") : null;
+      return { name, prog, args, err, out: () => read(".out"), status: () => +read(".status").toString().trim() };
     })
     .filter((c) => c.prog === "zep-solve");
 }
@@ -65,17 +65,17 @@ async function solveCase(page, text, file, boxes) {
     report: document.getElementById("report").textContent,
     status: +document.getElementById("report").dataset.status,
     message: document.getElementById("message").textContent,
-    marked: document.getElementById("backdrop").dataset.line,
+    diagnostics: document.getElementById("diagnostics").textContent,
   }));
 }
 
 // Runs every case on the page; check(ok, what) records a failure. Returns
-// the counts, the cases left out with their reasons and the compared cases
-// whose warnings (standard error) the page does not show.
+// the counts (with those whose standard error, where the case gives it, is
+// compared with the page's) and the cases left out with their reasons.
 export async function comparePageWithGoldens(page, root, check) {
   const cases = zepSolveCases(root);
   const left = [];
-  const warnings = [];
+  let withErr = 0;
   let compared = 0;
   for (const c of cases) {
     const run = pageRun(c.args, root);
@@ -98,8 +98,12 @@ export async function comparePageWithGoldens(page, root, check) {
       check(message !== "" && want.toString("utf8").split("\n").includes(message),
             `golden ${c.name}: the page's message "${got.message}" is not a line of the report`);
     }
-    if (c.warns) warnings.push(c.name);
+    if (c.err) {
+      check(Buffer.from(got.diagnostics, "utf8").equals(c.err()),
+            `golden ${c.name}: the page's standard error differs from ${c.name}.err:\n${got.diagnostics}`);
+      withErr++;
+    }
     compared++;
   }
-  return { total: cases.length, compared, left, warnings };
+  return { total: cases.length, compared, withErr, left };
 }
