@@ -37,9 +37,10 @@ void checkSpelling(Store& s, const NamedModel& m, const char* kept, const char* 
 // Every lookup compares a name with each one kept, so the comparison stops
 // at the first character that differs (most names differ in their first few).
 bool sameName(const char* a, const char* b) {
-    for (; Toupper(*a) == Toupper(*b); a++, b++)
+    for (;; a++, b++) {
+        if (*a != *b && Toupper(*a) != Toupper(*b)) return false;
         if (*a == '\0') return true;
-    return false;
+    }
 }
 
 const char* relationText(int relation) {
