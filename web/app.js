@@ -13,12 +13,36 @@ const options = [
   ["opt-t", "t"],
   ["opt-f", "f"],
   ["opt-x", "x"],
+  ["opt-e", "e"],
 ];
 
 const zep = await createZep();
+const solveCall = zep.cwrap("zep_web_solve", "number", ["number", "number", "string", "string", "number"]);
+const reportSize = zep.cwrap("zep_web_report_size", "number", []);
+const formCall = zep.cwrap("zep_web_form", "number", ["number", "number"]);
+const encoder = new TextEncoder();
+const decoder = new TextDecoder("utf-8", { ignoreBOM: true });
+
+// Text goes into the module and the report comes out by size, as bytes: a
+// NUL is a byte of the model like any other, and the echo prints it back.
+function withBytes(text, use) {
+  const bytes = encoder.encode(text);
+  const at = zep._malloc(bytes.length + 1);
+  zep.HEAPU8.set(bytes, at);
+  try {
+    return use(at, bytes.length);
+  } finally {
+    zep._free(at);
+  }
+}
+
 const call = {
-  solve: zep.cwrap("zep_web_solve", "string", ["string", "string", "string", "number"]),
-  form: zep.cwrap("zep_web_form", "number", ["string"]),
+  solve: (text, file, letters, fractions) =>
+    withBytes(text, (at, size) => {
+      const report = solveCall(at, size, file, letters, fractions);
+      return decoder.decode(zep.HEAPU8.subarray(report, report + reportSize()));
+    }),
+  form: (text) => withBytes(text, formCall),
   status: zep.cwrap("zep_web_status", "number", []),
   errorLine: zep.cwrap("zep_web_error_line", "number", []),
   picture: zep.cwrap("zep_web_picture", "string", []),

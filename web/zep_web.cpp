@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "driver/cmdline.h"
@@ -32,12 +33,15 @@ PageRun last;
 
 extern "C" {
 
-// Runs zep-solve on text as the file named file, with the option letters
-// in options and --fractions where fractions is not 0; returns the report
-// it prints. The picture is drawn whenever the run reaches an outcome.
-EMSCRIPTEN_KEEPALIVE const char* zep_web_solve(const char* text, const char* file,
+// Runs zep-solve on the size bytes at text as the file named file, with
+// the option letters in options and --fractions where fractions is not 0;
+// returns the report it prints, zep_web_report_size bytes long. Text and
+// report go by size, not to a NUL: a NUL byte is part of the model as the
+// file holds it, and the algebraic form's echo prints it back. The picture
+// is drawn whenever the run reaches an outcome.
+EMSCRIPTEN_KEEPALIVE const char* zep_web_solve(const char* text, int size, const char* file,
                                                const char* options, int fractions) {
-    zep::detail::Session session(text);
+    zep::detail::Session session(std::string_view(text, size));
     last.picture.clear();
     last.picture_note.clear();
     int status = session.run([&](zep::detail::Store& s) {
@@ -58,10 +62,14 @@ EMSCRIPTEN_KEEPALIVE const char* zep_web_solve(const char* text, const char* fil
     return last.report.c_str();
 }
 
-// The form zep-solve reads text in: 0 algebraic, 1 matrix, 2 the CPLEX LP
-// format, 3 MPS.
-EMSCRIPTEN_KEEPALIVE int zep_web_form(const char* text) {
-    zep::detail::Session session(text);
+EMSCRIPTEN_KEEPALIVE int zep_web_report_size() {
+    return static_cast<int>(last.report.size());
+}
+
+// The form zep-solve reads the size bytes at text in: 0 algebraic, 1
+// matrix, 2 the CPLEX LP format, 3 MPS.
+EMSCRIPTEN_KEEPALIVE int zep_web_form(const char* text, int size) {
+    zep::detail::Session session(std::string_view(text, size));
     zep::detail::ModelForm form = zep::detail::ModelForm::algebraic;
     session.run([&](zep::detail::Store& s) { form = zep::detail::modelForm(s); });
     switch (form) {
