@@ -34,9 +34,13 @@ void checkSpelling(Store& s, const NamedModel& m, const char* kept, const char* 
                    kept, name);
 }
 
+// Every lookup compares a name with each one kept, so the comparison stops
+// at the first character that differs (most names differ in their first few).
 bool sameName(const char* a, const char* b) {
-    std::size_t n = std::strlen(a);
-    return n == std::strlen(b) && strnicmp(a, b, static_cast<int>(n)) == 0;
+    for (;; a++, b++) {
+        if (*a != *b && Toupper(*a) != Toupper(*b)) return false;
+        if (*a == '\0') return true;
+    }
 }
 
 const char* relationText(int relation) {
