@@ -14,6 +14,7 @@ import { spawnSync } from "node:child_process";
 import fs from "node:fs";
 import os from "node:os";
 import path from "node:path";
+import zlib from "node:zlib";
 import { fileURLToPath } from "node:url";
 import { serve } from "./serve.mjs";
 import { comparePageWithGoldens } from "./golden-page.mjs";
@@ -69,6 +70,14 @@ async function solveOnPage(page, set) {
   }));
 }
 
+// The module's size against its goal: at most 200 KB gzipped, the .wasm
+// and the .js together.
+const gzipped = ["zep_web.wasm", "zep_web.js"]
+  .map((f) => zlib.gzipSync(fs.readFileSync(path.join(web, f)), { level: 9 }).length)
+  .reduce((a, b) => a + b);
+console.log(`zep_web.wasm and zep_web.js gzipped: ${gzipped} bytes (goal: at most 200000)`);
+check(gzipped <= 200000, `the module is ${gzipped} bytes gzipped, over the goal of 200000`);
+
 const userDataDir = fs.mkdtempSync(path.join(os.tmpdir(), "zep-chromium-"));
 const { server, url } = await serve(web);
 const context = await chromium.launchPersistentContext(userDataDir, {
@@ -123,7 +132,8 @@ try {
               `compared in ${((performance.now() - goldenStart) / 1000).toFixed(1)} s; ` +
               `${goldens.left.length} left out, the page cannot express them:`);
   for (const line of goldens.left) console.log(`  ${line}`);
-  console.log(`standard error compared too where the case gives it: ${goldens.withErr} cases`);
+  console.log(`standard error compared too where the case gives it: ${goldens.withErr} cases; ` +
+              `the error's line marked in the editor: ${goldens.marked} cases`);
 
   // A NUL byte is part of the text: the page reads on past it as zep-solve
   // does, and the report, whose echo prints it back, arrives whole.

@@ -66,16 +66,18 @@ async function solveCase(page, text, file, boxes) {
     status: +document.getElementById("report").dataset.status,
     message: document.getElementById("message").textContent,
     diagnostics: document.getElementById("diagnostics").textContent,
+    marked: document.getElementById("backdrop").dataset.line,
   }));
 }
 
 // Runs every case on the page; check(ok, what) records a failure. Returns
-// the counts (with those whose standard error, where the case gives it, is
-// compared with the page's) and the cases left out with their reasons.
+// the counts (of all, of those whose standard error the case gives, of the
+// errors whose line is marked) and the cases left out with their reasons.
 export async function comparePageWithGoldens(page, root, check) {
   const cases = zepSolveCases(root);
   const left = [];
   let withErr = 0;
+  let marked = 0;
   let compared = 0;
   for (const c of cases) {
     const run = pageRun(c.args, root);
@@ -92,11 +94,17 @@ export async function comparePageWithGoldens(page, root, check) {
     }
     const status = c.status();
     check(got.status === status, `golden ${c.name}: the page's status ${got.status}, expected ${status}`);
-    // An error's message on the page is the report's own line.
+    // An error's message on the page is the report's own line, and the line
+    // marked in the editor is the one that its place on standard error names.
     if (status !== 0) {
       const message = got.message.replace(/^line \d+: /, "");
       check(message !== "" && want.toString("utf8").split("\n").includes(message),
             `golden ${c.name}: the page's message "${got.message}" is not a line of the report`);
+      const place = got.diagnostics.startsWith(`${run.file}:`) &&
+                    /^:(\d+):/.exec(got.diagnostics.slice(run.file.length));
+      check(got.marked === (place ? place[1] : ""),
+            `golden ${c.name}: line ${got.marked || "none"} marked, the error is at ${place ? place[1] : "no line"}`);
+      if (place) marked++;
     }
     if (c.err) {
       check(Buffer.from(got.diagnostics, "utf8").equals(c.err()),
@@ -105,5 +113,5 @@ export async function comparePageWithGoldens(page, root, check) {
     }
     compared++;
   }
-  return { total: cases.length, compared, withErr, left };
+  return { total: cases.length, compared, withErr, marked, left };
 }
