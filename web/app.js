@@ -13,13 +13,38 @@ const options = [
   ["opt-t", "t"],
   ["opt-f", "f"],
   ["opt-x", "x"],
+  ["opt-e", "e"],
 ];
 
 const zep = await createZep();
+const solveCall = zep.cwrap("zep_web_solve", "number", ["number", "number", "string", "string", "number"]);
+const reportSize = zep.cwrap("zep_web_report_size", "number", []);
+const formCall = zep.cwrap("zep_web_form", "number", ["number", "number"]);
+const encoder = new TextEncoder();
+const decoder = new TextDecoder("utf-8", { ignoreBOM: true });
+
+// Text goes into the module and the report comes out by size, as bytes: a
+// NUL is a byte of the model like any other, and the echo prints it back.
+function withBytes(text, use) {
+  const bytes = encoder.encode(text);
+  const at = zep._malloc(bytes.length + 1);
+  zep.HEAPU8.set(bytes, at);
+  try {
+    return use(at, bytes.length);
+  } finally {
+    zep._free(at);
+  }
+}
+
 const call = {
-  solve: zep.cwrap("zep_web_solve", "string", ["string", "string", "string", "number"]),
-  form: zep.cwrap("zep_web_form", "number", ["string"]),
+  solve: (text, file, letters, fractions) =>
+    withBytes(text, (at, size) => {
+      const report = solveCall(at, size, file, letters, fractions);
+      return decoder.decode(zep.HEAPU8.subarray(report, report + reportSize()));
+    }),
+  form: (text) => withBytes(text, formCall),
   status: zep.cwrap("zep_web_status", "number", []),
+  diagnostics: zep.cwrap("zep_web_diagnostics", "string", []),
   errorLine: zep.cwrap("zep_web_error_line", "number", []),
   picture: zep.cwrap("zep_web_picture", "string", []),
   pictureNote: zep.cwrap("zep_web_picture_note", "string", []),
@@ -80,6 +105,9 @@ export function solve() {
   const status = call.status();
   $("report").textContent = report;
   $("report").dataset.status = status;
+  const diagnostics = call.diagnostics();
+  $("diagnostics").textContent = diagnostics;
+  $("diagnostics").hidden = !diagnostics;
   $("command").textContent = `zep-solve ${letters ? "-" + letters + " " : ""}` +
     `${fractions ? "--fractions " : ""}${file}` + (status ? `   (exit status ${status})` : "");
   $("timing").textContent = `solved in ${ms.toFixed(2)} ms`;
@@ -99,7 +127,7 @@ export function solve() {
 function showPicture(svg, note) {
   $("picture").hidden = !svg && !note;
   $("picture-svg").innerHTML = svg;
-  $("picture-note").textContent = svg ? "" : `No picture: ${note}.`;
+  $("picture-note").textContent = svg || !note ? "" : `No picture: ${note}.`;
 }
 
 function showSteps(tableaux) {

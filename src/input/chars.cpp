@@ -2,20 +2,6 @@
 
 namespace zep::detail {
 
-// Only plain ASCII letters change; bytes above 127 are negative as signed
-// characters and pass through untouched.
-int Toupper(char c) {
-    auto v = static_cast<signed char>(c);
-    if (v >= 'a' && v <= 'z') return v - 'a' + 'A';
-    return v;
-}
-
-int Tolower(char c) {
-    auto v = static_cast<signed char>(c);
-    if (v >= 'A' && v <= 'Z') return v - 'A' + 'a';
-    return v;
-}
-
 char* strupr(char* s) {
     for (char* p = s; *p; p++) *p = static_cast<char>(Toupper(*p));
     return s;

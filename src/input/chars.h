@@ -3,8 +3,21 @@
 
 namespace zep::detail {
 
-int Toupper(char c);
-int Tolower(char c);
+// Only plain ASCII letters change; bytes above 127 are negative as signed
+// characters and pass through untouched. Inline: name lookups compare
+// through these character by character.
+inline int Toupper(char c) {
+    auto v = static_cast<signed char>(c);
+    if (v >= 'a' && v <= 'z') return v - 'a' + 'A';
+    return v;
+}
+
+inline int Tolower(char c) {
+    auto v = static_cast<signed char>(c);
+    if (v >= 'A' && v <= 'Z') return v - 'A' + 'a';
+    return v;
+}
+
 char* strupr(char* s);
 int strnicmp(const char* a, const char* b, int n);
 

@@ -1,5 +1,6 @@
 #include "input/model_input.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -14,9 +15,15 @@ namespace zep::detail {
 
 namespace {
 
-// The part of the model being read, which every refusal names first.
+// The part of the model being read, which every refusal names first. It is
+// written for every variable and row, refused or not, so without snprintf.
 void at(NamedModel& m, const char* what, std::size_t k, std::size_t n) {
-    std::snprintf(m.text, sizeof m.text, "%s %zu of %zu", what, k, n);
+    char* end = m.text + sizeof m.text - 1;
+    char* p = m.text + std::strlen(std::strcpy(m.text, what));
+    *p++ = ' ';
+    p = std::to_chars(p, end, k).ptr;
+    p = std::strcpy(p, " of ") + 4;
+    *std::to_chars(p, end, n).ptr = '\0';
 }
 
 // A name is one word in every form the model may be written in.
@@ -60,9 +67,9 @@ void readVariables(Store& s, NamedModel& m, const Model& model) {
         at(m, "variable", k + 1, n);
         const std::string& name = model.variables[k];
         checkWord(s, m, name, "the name");
-        if (columnOf(s, m, name.c_str(), false) >= 0)
+        // A name given before is found, not added.
+        if (columnOf(s, m, name.c_str(), true) <= static_cast<int>(k))
             refuseLine(s, m, "the name %s is given twice", name.c_str());
-        columnOf(s, m, name.c_str(), true);
     }
 }
 

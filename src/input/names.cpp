@@ -33,6 +33,16 @@ int nameNum(Store& s, const char* name) {
 }
 
 int addedNameClash(const Store& s) {
+    // Only a name that starts as an added column's can clash; most models
+    // have none, and then no row need be looked at.
+    auto addedForm = [](const char* name) {
+        for (const char* prefix : {"SLK:", "SRP:", "ART:"})
+            if (std::strncmp(name, prefix, 4) == 0) return true;
+        return false;
+    };
+    bool any = false;
+    for (int k = 1; k <= s.model.num_vars && !any; k++) any = addedForm(s.tab.varname[k]);
+    if (!any) return 0;
     char added[name_size + label_size];
     for (int r = 1; r <= s.model.num_cons; r++) {
         const char* first = s.tab.row_type[r] > 0   ? "SLK:"

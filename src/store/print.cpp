@@ -21,12 +21,13 @@ constexpr std::size_t number_size = 400;
 __extension__ typedef unsigned __int128 wide;
 
 // One conversion: "%", optional "-", width, "." precision, "l" before f
-// or g, and the conversion character.
+// or g, and the conversion character. Set whole by parseDirective, so that
+// a plan of them costs nothing to lay out on every print.
 struct Directive {
-    bool left = false;
-    int width = 0;
-    int precision = -1;
-    char conv = 0;
+    bool left;
+    int width;
+    int precision; // -1 where none is given
+    char conv;
 };
 
 int digits(const char*& p, int limit) {
@@ -41,6 +42,8 @@ int digits(const char*& p, int limit) {
 // Reads the conversion after a "%"; returns the position after it, or
 // nullptr for one left to the C library.
 const char* parseDirective(const char* p, Directive& directive) {
+    directive.left = false;
+    directive.precision = -1;
     while (*p == '-') {
         directive.left = true;
         p++;

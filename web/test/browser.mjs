@@ -3,17 +3,21 @@
 // each option set and the page's report compared byte for byte, with its
 // exit status, against the native zep-solve on the same text under the same
 // file name, and each picture against the SVG file that zep-solve --svg
-// writes; a trace is stepped through forward and back; an input error
-// marks its line; screenshots of the page and of two pictures go to
-// web/screenshots/.
+// writes. Then, offline, every golden case of zep-solve that the page can
+// express is run through the page against its expected report and status,
+// and a text with a NUL byte against zep-solve; a trace is stepped through
+// forward and back; an input error marks its line; screenshots of the page
+// and of two pictures go to web/screenshots/.
 //   node --no-experimental-fetch web/test/browser.mjs [NATIVE_BIN_DIR]
 import { chromium } from "playwright-core";
 import { spawnSync } from "node:child_process";
 import fs from "node:fs";
 import os from "node:os";
 import path from "node:path";
+import zlib from "node:zlib";
 import { fileURLToPath } from "node:url";
 import { serve } from "./serve.mjs";
+import { comparePageWithGoldens } from "./golden-page.mjs";
 
 const web = path.resolve(path.dirname(fileURLToPath(import.meta.url)), "..");
 const root = path.resolve(web, "..");
@@ -43,7 +47,7 @@ function nativeSolve(text, name, set) {
   const svgFile = path.join(dir, "picture.svg");
   const picture = fs.existsSync(svgFile) ? fs.readFileSync(svgFile, "latin1") : "";
   fs.rmSync(dir, { recursive: true });
-  return { report: run.stdout.toString("latin1"), status: run.status, picture };
+  return { report: run.stdout.toString("latin1"), err: run.stderr.toString("latin1"), status: run.status, picture };
 }
 
 async function setOptions(page, set) {
@@ -59,10 +63,20 @@ async function solveOnPage(page, set) {
   return page.evaluate(() => ({
     report: document.getElementById("report").textContent,
     status: +document.getElementById("report").dataset.status,
+    err: document.getElementById("diagnostics").textContent,
     picture: window.zepPage.picture(),
+    pictureNote: document.getElementById("picture-note").textContent,
     shown: document.getElementById("picture-svg").querySelector("svg") !== null,
   }));
 }
+
+// The module's size against its goal: at most 200 KB gzipped, the .wasm
+// and the .js together.
+const gzipped = ["zep_web.wasm", "zep_web.js"]
+  .map((f) => zlib.gzipSync(fs.readFileSync(path.join(web, f)), { level: 9 }).length)
+  .reduce((a, b) => a + b);
+console.log(`zep_web.wasm and zep_web.js gzipped: ${gzipped} bytes (goal: at most 200000)`);
+check(gzipped <= 200000, `the module is ${gzipped} bytes gzipped, over the goal of 200000`);
 
 const userDataDir = fs.mkdtempSync(path.join(os.tmpdir(), "zep-chromium-"));
 const { server, url } = await serve(web);
@@ -93,6 +107,14 @@ try {
       const want = nativeSolve(text, example.name, set);
       check(got.report === want.report && got.status === want.status,
             `${example.name} -${set}: page differs from zep-solve (status ${got.status} vs ${want.status})`);
+      // The note that --svg wrote no picture is the page's picture note.
+      const noPicture = "zep-solve: note: no picture written to picture.svg: ";
+      const wantErr = want.err.split("\n").filter((l) => !l.startsWith(noPicture)).join("\n");
+      const wantNote = want.err.split("\n").find((l) => l.startsWith(noPicture));
+      check(got.err === wantErr, `${example.name} -${set}: the page's standard error differs from zep-solve's:\n` +
+            `${got.err}--- zep-solve:\n${wantErr}`);
+      check(got.pictureNote === (wantNote ? `No picture: ${wantNote.slice(noPicture.length)}.` : ""),
+            `${example.name} -${set}: the page's picture note "${got.pictureNote}", zep-solve's "${wantNote}"`);
       check(got.picture === want.picture && got.shown === (want.picture !== ""),
             `${example.name} -${set}: the page's picture differs from zep-solve --svg's file`);
       compared++;
@@ -100,6 +122,28 @@ try {
     console.log(`${example.name} (${form}): ${optionSets.length} option sets compared`);
   }
   console.log(`${compared} reports compared with zep-solve`);
+
+  // Every golden case of zep-solve that the page can express, on this page,
+  // offline: once loaded, the page needs no network.
+  await context.setOffline(true);
+  const goldenStart = performance.now();
+  const goldens = await comparePageWithGoldens(page, root, check);
+  console.log(`golden cases of zep-solve on the page, offline: ${goldens.compared} of ${goldens.total} ` +
+              `compared in ${((performance.now() - goldenStart) / 1000).toFixed(1)} s; ` +
+              `${goldens.left.length} left out, the page cannot express them:`);
+  for (const line of goldens.left) console.log(`  ${line}`);
+  console.log(`standard error compared too where the case gives it: ${goldens.withErr} cases; ` +
+              `the error's line marked in the editor: ${goldens.marked} cases`);
+
+  // A NUL byte is part of the text: the page reads on past it as zep-solve
+  // does, and the report, whose echo prints it back, arrives whole.
+  const withNul = fs.readFileSync(path.join(root, "examples/profit.lp"), "utf8").replace("C2)", "\0 C2)");
+  await page.fill("#text", withNul);
+  await page.fill("#file", "nul.lp");
+  const nul = await solveOnPage(page, "");
+  const nulNative = nativeSolve(withNul, "nul.lp", "");
+  check(nul.report === nulNative.report && nul.report.includes("\0") && nul.status === nulNative.status,
+        "a text with a NUL byte: the page differs from zep-solve");
 
   // An input error: the message and the marked line.
   const errorIndex = examples.findIndex((e) => e.title === "Input error");
