@@ -1,1 +1,1 @@
-zep-solve examples/infeasible-flipped-zero.lp
+zep-solve examples/infeasible-flipped-zero-cplex.lp
