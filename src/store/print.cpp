@@ -123,7 +123,12 @@ class Sink {
         while (n > 0) {
             if (used == room && !drain()) return;
             std::size_t take = n < room - used ? n : room - used;
-            std::memcpy(dst + used, text, take);
+            // Most pieces are a few characters, which a call to memcpy
+            // costs more than copying.
+            if (take <= 8)
+                for (std::size_t i = 0; i < take; i++) dst[used + i] = text[i];
+            else
+                std::memcpy(dst + used, text, take);
             used += take;
             text += take;
             n -= take;
