@@ -44,6 +44,7 @@ const call = {
     }),
   form: (text) => withBytes(text, formCall),
   status: zep.cwrap("zep_web_status", "number", []),
+  diagnostics: zep.cwrap("zep_web_diagnostics", "string", []),
   errorLine: zep.cwrap("zep_web_error_line", "number", []),
   picture: zep.cwrap("zep_web_picture", "string", []),
   pictureNote: zep.cwrap("zep_web_picture_note", "string", []),
@@ -104,6 +105,9 @@ export function solve() {
   const status = call.status();
   $("report").textContent = report;
   $("report").dataset.status = status;
+  const diagnostics = call.diagnostics();
+  $("diagnostics").textContent = diagnostics;
+  $("diagnostics").hidden = !diagnostics;
   $("command").textContent = `zep-solve ${letters ? "-" + letters + " " : ""}` +
     `${fractions ? "--fractions " : ""}${file}` + (status ? `   (exit status ${status})` : "");
   $("timing").textContent = `solved in ${ms.toFixed(2)} ms`;
@@ -123,7 +127,7 @@ export function solve() {
 function showPicture(svg, note) {
   $("picture").hidden = !svg && !note;
   $("picture-svg").innerHTML = svg;
-  $("picture-note").textContent = svg ? "" : `No picture: ${note}.`;
+  $("picture-note").textContent = svg || !note ? "" : `No picture: ${note}.`;
 }
 
 function showSteps(tableaux) {

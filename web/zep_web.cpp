@@ -6,6 +6,7 @@
 #include <emscripten/emscripten.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,6 +16,7 @@
 #include "driver/solve.h"
 #include "input/form.h"
 #include "picture/svg.h"
+#include "store/failure.h"
 
 namespace {
 
@@ -25,9 +27,25 @@ struct PageRun {
     int error_column = 0;
     std::string picture;      // the SVG text, or empty
     std::string picture_note; // why there is no picture, where there is none
+    std::string diagnostics;  // what zep-solve writes on standard error
 };
 
 PageRun last;
+
+// The warnings, then the error's place and message, as zep-solve writes
+// them on standard error when its run ends.
+std::string diagnostics(zep::detail::Session& session) {
+    char* text = nullptr;
+    std::size_t size = 0;
+    std::FILE* err = open_memstream(&text, &size);
+    if (!err) return {};
+    for (const zep::Note& n : session.notes()) zep::detail::printNote(session.store(), n, err);
+    if (session.failure()) zep::detail::printFailure(session.store(), *session.failure(), err);
+    std::fclose(err);
+    std::string result(text, size);
+    std::free(text);
+    return result;
+}
 
 } // namespace
 
@@ -49,6 +67,8 @@ EMSCRIPTEN_KEEPALIVE const char* zep_web_solve(const char* text, int size, const
         s.opt.fractions = fractions != 0;
         s.opt.picture = 1;
         std::snprintf(s.file_name, sizeof s.file_name, "%s", file);
+        std::snprintf(s.diag.file, sizeof s.diag.file, "%s", file);
+        std::snprintf(s.diag.program, sizeof s.diag.program, "zep-solve");
         zep::detail::banner(s);
         zep::detail::initParam(s);
         std::vector<zep::detail::Step> steps = zep::detail::solve(s);
@@ -59,6 +79,7 @@ EMSCRIPTEN_KEEPALIVE const char* zep_web_solve(const char* text, int size, const
     const auto& failure = session.failure();
     last.error_line = failure ? failure->at.line : 0;
     last.error_column = failure ? failure->at.column : 0;
+    last.diagnostics = diagnostics(session);
     return last.report.c_str();
 }
 
@@ -87,6 +108,10 @@ EMSCRIPTEN_KEEPALIVE int zep_web_form(const char* text, int size) {
 
 EMSCRIPTEN_KEEPALIVE int zep_web_status() {
     return last.status;
+}
+
+EMSCRIPTEN_KEEPALIVE const char* zep_web_diagnostics() {
+    return last.diagnostics.c_str();
 }
 
 EMSCRIPTEN_KEEPALIVE int zep_web_error_line() {

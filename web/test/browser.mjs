@@ -14,6 +14,7 @@ import { spawnSync } from "node:child_process";
 import fs from "node:fs";
 import os from "node:os";
 import path from "node:path";
+import zlib from "node:zlib";
 import { fileURLToPath } from "node:url";
 import { serve } from "./serve.mjs";
 import { comparePageWithGoldens } from "./golden-page.mjs";
@@ -46,7 +47,7 @@ function nativeSolve(text, name, set) {
   const svgFile = path.join(dir, "picture.svg");
   const picture = fs.existsSync(svgFile) ? fs.readFileSync(svgFile, "latin1") : "";
   fs.rmSync(dir, { recursive: true });
-  return { report: run.stdout.toString("latin1"), status: run.status, picture };
+  return { report: run.stdout.toString("latin1"), err: run.stderr.toString("latin1"), status: run.status, picture };
 }
 
 async function setOptions(page, set) {
@@ -62,10 +63,20 @@ async function solveOnPage(page, set) {
   return page.evaluate(() => ({
     report: document.getElementById("report").textContent,
     status: +document.getElementById("report").dataset.status,
+    err: document.getElementById("diagnostics").textContent,
     picture: window.zepPage.picture(),
+    pictureNote: document.getElementById("picture-note").textContent,
     shown: document.getElementById("picture-svg").querySelector("svg") !== null,
   }));
 }
+
+// The module's size against its goal: at most 200 KB gzipped, the .wasm
+// and the .js together.
+const gzipped = ["zep_web.wasm", "zep_web.js"]
+  .map((f) => zlib.gzipSync(fs.readFileSync(path.join(web, f)), { level: 9 }).length)
+  .reduce((a, b) => a + b);
+console.log(`zep_web.wasm and zep_web.js gzipped: ${gzipped} bytes (goal: at most 200000)`);
+check(gzipped <= 200000, `the module is ${gzipped} bytes gzipped, over the goal of 200000`);
 
 const userDataDir = fs.mkdtempSync(path.join(os.tmpdir(), "zep-chromium-"));
 const { server, url } = await serve(web);
@@ -96,6 +107,14 @@ try {
       const want = nativeSolve(text, example.name, set);
       check(got.report === want.report && got.status === want.status,
             `${example.name} -${set}: page differs from zep-solve (status ${got.status} vs ${want.status})`);
+      // The note that --svg wrote no picture is the page's picture note.
+      const noPicture = "zep-solve: note: no picture written to picture.svg: ";
+      const wantErr = want.err.split("\n").filter((l) => !l.startsWith(noPicture)).join("\n");
+      const wantNote = want.err.split("\n").find((l) => l.startsWith(noPicture));
+      check(got.err === wantErr, `${example.name} -${set}: the page's standard error differs from zep-solve's:\n` +
+            `${got.err}--- zep-solve:\n${wantErr}`);
+      check(got.pictureNote === (wantNote ? `No picture: ${wantNote.slice(noPicture.length)}.` : ""),
+            `${example.name} -${set}: the page's picture note "${got.pictureNote}", zep-solve's "${wantNote}"`);
       check(got.picture === want.picture && got.shown === (want.picture !== ""),
             `${example.name} -${set}: the page's picture differs from zep-solve --svg's file`);
       compared++;
@@ -113,7 +132,8 @@ try {
               `compared in ${((performance.now() - goldenStart) / 1000).toFixed(1)} s; ` +
               `${goldens.left.length} left out, the page cannot express them:`);
   for (const line of goldens.left) console.log(`  ${line}`);
-  console.log(`  (warnings on standard error, which the page does not show: ${goldens.warnings.join(", ")})`);
+  console.log(`standard error compared too where the case gives it: ${goldens.withErr} cases; ` +
+              `the error's line marked in the editor: ${goldens.marked} cases`);
 
   // A NUL byte is part of the text: the page reads on past it as zep-solve
   // does, and the report, whose echo prints it back, arrives whole.

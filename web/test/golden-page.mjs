@@ -45,8 +45,8 @@ export function zepSolveCases(root) {
       const [prog, ...args] = fs.readFileSync(path.join(dir, f), "utf8").trim().split(/\s+/);
       const name = f.slice(0, -".cmd".length);
       const read = (ext) => fs.readFileSync(path.join(dir, name + ext));
-      const warns = fs.existsSync(path.join(dir, name + ".err")) && read(".err").length > 0;
-      return { name, prog, args, warns, out: () => read(".out"), status: () => +read(".status").toString().trim() };
+      const err = fs.existsSync(path.join(dir, name + ".err")) ? () => read(".err") : null;
+      return { name, prog, args, err, out: () => read(".out"), status: () => +read(".status").toString().trim() };
     })
     .filter((c) => c.prog === "zep-solve");
 }
@@ -65,17 +65,19 @@ async function solveCase(page, text, file, boxes) {
     report: document.getElementById("report").textContent,
     status: +document.getElementById("report").dataset.status,
     message: document.getElementById("message").textContent,
+    diagnostics: document.getElementById("diagnostics").textContent,
     marked: document.getElementById("backdrop").dataset.line,
   }));
 }
 
 // Runs every case on the page; check(ok, what) records a failure. Returns
-// the counts, the cases left out with their reasons and the compared cases
-// whose warnings (standard error) the page does not show.
+// the counts (of all, of those whose standard error the case gives, of the
+// errors whose line is marked) and the cases left out with their reasons.
 export async function comparePageWithGoldens(page, root, check) {
   const cases = zepSolveCases(root);
   const left = [];
-  const warnings = [];
+  let withErr = 0;
+  let marked = 0;
   let compared = 0;
   for (const c of cases) {
     const run = pageRun(c.args, root);
@@ -92,14 +94,24 @@ export async function comparePageWithGoldens(page, root, check) {
     }
     const status = c.status();
     check(got.status === status, `golden ${c.name}: the page's status ${got.status}, expected ${status}`);
-    // An error's message on the page is the report's own line.
+    // An error's message on the page is the report's own line, and the line
+    // marked in the editor is the one that its place on standard error names.
     if (status !== 0) {
       const message = got.message.replace(/^line \d+: /, "");
       check(message !== "" && want.toString("utf8").split("\n").includes(message),
             `golden ${c.name}: the page's message "${got.message}" is not a line of the report`);
+      const place = got.diagnostics.startsWith(`${run.file}:`) &&
+                    /^:(\d+):/.exec(got.diagnostics.slice(run.file.length));
+      check(got.marked === (place ? place[1] : ""),
+            `golden ${c.name}: line ${got.marked || "none"} marked, the error is at ${place ? place[1] : "no line"}`);
+      if (place) marked++;
     }
-    if (c.warns) warnings.push(c.name);
+    if (c.err) {
+      check(Buffer.from(got.diagnostics, "utf8").equals(c.err()),
+            `golden ${c.name}: the page's standard error differs from ${c.name}.err:\n${got.diagnostics}`);
+      withErr++;
+    }
     compared++;
   }
-  return { total: cases.length, compared, left, warnings };
+  return { total: cases.length, compared, withErr, marked, left };
 }
