@@ -11,8 +11,6 @@ namespace zep::detail {
 
 namespace {
 
-const ExactLimit no_limit{};
-
 // The nearest move t on one side found so far, and the column that ends
 // the range there.
 struct Side {
@@ -82,8 +80,8 @@ ExactRangeLine boundedCostRange(const Store& s, const ExactTableau& e, int v) {
         }
     }
     mpq_class c = written(s.tab.cost[v]);
-    return {up.at ? ExactLimit{c + up.t, written_column(s, up.at)} : no_limit,
-            lo.at ? ExactLimit{c + lo.t, written_column(s, lo.at)} : no_limit};
+    return {up.at ? ExactLimit{c + up.t, written_column(s, up.at)} : ExactLimit{},
+            lo.at ? ExactLimit{c + lo.t, written_column(s, lo.at)} : ExactLimit{}};
 }
 
 // Offers a move t at which basic column p leaves: the nearest on each
@@ -104,7 +102,7 @@ void offer(Side& up, Side& lo, const mpq_class& t, int p, bool upward) {
 // sides would move apart, which the table's one right-hand side cannot
 // say: it is not ranged.
 ExactRangeLine boundedRhsRange(const Store& s, const ExactTableau& e, int i) {
-    if (s.model.has_range[i]) return {no_limit, no_limit, false};
+    if (s.model.has_range[i]) return {ExactLimit{}, ExactLimit{}, false};
     int j = s.tab.added_col[i];
     if (s.tab.col_status[j] > 0) return basic_added_range(s, e, i, j, e.status[j]);
     int sigma = s.tab.row_type[i] < 0 ? -1 : 1;
@@ -130,8 +128,8 @@ ExactRangeLine boundedRhsRange(const Store& s, const ExactTableau& e, int i) {
         offer(up, lo, t, p, sgn(c) > 0);
     }
     mpq_class b = written(s.model.rrhs[i]);
-    return {up.at ? ExactLimit{b + up.t, written_column(s, up.at)} : no_limit,
-            lo.at ? ExactLimit{b + lo.t, written_column(s, lo.at)} : no_limit};
+    return {up.at ? ExactLimit{b + up.t, written_column(s, up.at)} : ExactLimit{},
+            lo.at ? ExactLimit{b + lo.t, written_column(s, lo.at)} : ExactLimit{}};
 }
 
 } // namespace
