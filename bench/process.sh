@@ -12,23 +12,11 @@ cd "$(dirname "$0")/.."
 build=${1:-build/release}
 runs=${RUNS:-101}
 
-for prog in zep-solve bench/zep_floor bench/zep_spawn bench/zep_bench_models_write; do
-    [ -x "$build/$prog" ] || { echo "missing $build/$prog: build $build first"; exit 1; }
-done
+source bench/process_common.sh
+need_programs "$build/zep-solve" "$build/bench/zep_floor" "$build/bench/zep_spawn" \
+    "$build/bench/zep_bench_models_write"
 command -v glpsol >/dev/null || { echo "glpsol not found (Debian package glpk-utils)"; exit 1; }
-
-dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
-models=$("$build/bench/zep_bench_models_write" "$dir")
-
-# Appends the milliseconds of one run of the command to the file $1.
-time_run() {
-    local log=$1
-    shift
-    "$build/bench/zep_spawn" "$@" >> "$log" || { echo "failed: $*"; exit 1; }
-}
-
-median() { sort -g "$1" | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+write_models
 
 echo "| model | zep-solve (ms) | glpsol (ms) | floor (ms) | zep-solve/floor | zep-solve/glpsol |" \
      "zep-solve - floor | glpsol - floor |"

@@ -1,20 +1,26 @@
 // Times one whole run of a program: from spawning it to its exit, with its
-// output to /dev/null, in milliseconds. process.sh calls it so that the
-// shell's own cost of starting a command stays out of the figures.
+// output to /dev/null, in milliseconds. process.sh and process_compare.sh
+// call it so that the shell's own cost of starting a command stays out of
+// the figures. With --faults it also prints the run's minor page faults
+// (which, beside starting, are most of what a short run costs).
 //
-//   zep_spawn PROGRAM [ARGUMENTS...]
+//   zep_spawn [--faults] PROGRAM [ARGUMENTS...]
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <fcntl.h>
 
 extern char** environ;
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: %s PROGRAM [ARGUMENTS...]\n", argv[0]);
+    bool faults = argc > 1 && std::strcmp(argv[1], "--faults") == 0;
+    char** command = argv + 1 + faults;
+    if (*command == nullptr) {
+        std::fprintf(stderr, "usage: %s [--faults] PROGRAM [ARGUMENTS...]\n", argv[0]);
         return 2;
     }
     posix_spawn_file_actions_t actions;
@@ -24,15 +30,19 @@ int main(int argc, char** argv) {
     timespec start{}, end{};
     clock_gettime(CLOCK_MONOTONIC, &start);
     pid_t pid;
-    if (posix_spawnp(&pid, argv[1], &actions, nullptr, argv + 1, environ) != 0) {
-        std::fprintf(stderr, "cannot start %s\n", argv[1]);
+    if (posix_spawnp(&pid, command[0], &actions, nullptr, command, environ) != 0) {
+        std::fprintf(stderr, "cannot start %s\n", command[0]);
         return 1;
     }
     int status = 0;
-    waitpid(pid, &status, 0);
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
     clock_gettime(CLOCK_MONOTONIC, &end);
     double ms = static_cast<double>(end.tv_sec - start.tv_sec) * 1e3 +
                 static_cast<double>(end.tv_nsec - start.tv_nsec) / 1e6;
-    std::printf("%.4f\n", ms);
+    if (faults)
+        std::printf("%.4f %ld\n", ms, usage.ru_minflt);
+    else
+        std::printf("%.4f\n", ms);
     return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? 0 : 1;
 }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "check/exact.h"
+#include "check/decimals.h"
 #include "check/reconstruct.h"
 #include "input/form.h"
 #include "input/matrix.h"

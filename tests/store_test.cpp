@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <memory>
+#include <string>
 
 #include "input/chars.h"
 #include "store/store.h"
@@ -24,6 +25,26 @@ TEST(Store, NewStoreHoldsTheStartValues) {
     auto made = zep::detail::newStore();
     auto valued = std::make_unique<zep::detail::Store>();
     EXPECT_EQ(std::memcmp(made.get(), valued.get(), sizeof(zep::detail::Store)), 0);
+}
+
+TEST(Store, NamesAsWrittenAreEmptyUntilKeptAndCopiedWhole) {
+    using zep::detail::max_names;
+    auto s = zep::detail::newStore();
+    EXPECT_STREQ(s->names.var[1], "");
+    EXPECT_STREQ(s->names.row[zep::detail::tab_rows - 1], "");
+    std::string longest(zep::detail::long_name_size - 1, 'q');
+    s->names.var.set(max_names, longest);
+    s->names.row.set(0, "Profit");
+    EXPECT_EQ(s->names.var[max_names], longest);
+    EXPECT_STREQ(s->names.var[1], "");
+    EXPECT_STREQ(s->names.row[0], "Profit");
+    auto copy = std::make_unique<zep::detail::Store>(*s);
+    s->names.row.set(0, "Cost");
+    EXPECT_STREQ(copy->names.row[0], "Profit");
+    EXPECT_EQ(copy->names.var[max_names], longest);
+    *copy = zep::detail::Store{};
+    EXPECT_STREQ(copy->names.row[0], "");
+    EXPECT_STREQ(s->names.row[0], "Cost");
 }
 
 TEST(InitParam, SetsTolerancesAndBoundsButNotEpsPrint) {

@@ -8,24 +8,11 @@
 // basic column.
 #pragma once
 
-#include <cstdint>
-
 #include "check/enclosure.h"
 #include "check/exact.h"
 #include "store/store.h"
 
 namespace zep::detail {
-
-// A number as the model file wrote it: digits / 10^places.
-struct Decimal {
-    std::int64_t digits;
-    int places;
-};
-
-// The shortest decimal that reads back as v (the value `written` gives),
-// where it has at most 18 decimals and fewer than 16 significant digits;
-// false for any other v.
-bool decimal_of(double v, Decimal& out);
 
 // Fills b with the exact solution of the store's basis (the basic values,
 // the dual values, every reduced cost and the objective, in the internal

@@ -75,7 +75,7 @@ void splitFree(Store& s, NamedModel& m) {
         // a name of the full 255 characters loses its last one to the sign.
         std::string negative = std::string("-") + s.names.var[j];
         negative.resize(std::min<std::size_t>(negative.size(), long_name_size - 1));
-        std::memcpy(s.names.var[k], negative.c_str(), negative.size() + 1);
+        s.names.var.set(k, negative);
         printedForm(s.tab.varname[k], s.names.var[k], s.tab.varname, 1, k);
         for (int r = 0; r <= s.model.num_cons; r++) s.tab.a_mat[r][k] = -s.tab.a_mat[r][j];
         s.model.neg_col[j] = k;

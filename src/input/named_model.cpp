@@ -105,7 +105,7 @@ int columnOf(Store& s, NamedModel& m, const char* name, bool add) {
     if (!add) return -1;
     if (s.model.num_vars == max_names) refuseLine(s, m, "more than %d variables", max_names);
     int k = ++s.model.num_vars;
-    std::memcpy(s.names.var[k], name, std::strlen(name) + 1);
+    s.names.var.set(k, name);
     printedForm(s.tab.varname[k], name, s.tab.varname, 1, k);
     noteCutName(s, placeIn(m, name), k);
     return k;
@@ -124,7 +124,7 @@ void labelRow(Store& s, NamedModel& m, int r, const char* name) {
     if (std::strlen(name) > name_max)
         refuseLine(s, m, "the row label %s is longer than %d characters", name, name_max);
     if (rowOf(s, m, name) >= 0) refuseLine(s, m, "the row label %s is given twice", name);
-    std::memcpy(s.names.row[r], name, std::strlen(name) + 1);
+    s.names.row.set(r, name);
     printedForm(s.model.rname[r], name, s.model.rname, 0, std::max(r, s.model.num_cons));
     noteCutLabel(s, placeIn(m, name), r);
 }

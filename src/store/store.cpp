@@ -33,8 +33,9 @@ void keep_model(Store& s) {
 }
 
 // A fresh anonymous mapping creates the Store (an aggregate, so of
-// implicit lifetime) with every field zero; the few start values that are
-// not zero are set here.
+// implicit lifetime) with every field zero, which for the tables of names
+// as written is an empty table; the few start values that are not zero
+// are set here.
 StorePtr newStore() {
     void* memory =
         mmap(nullptr, sizeof(Store), PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
@@ -52,6 +53,7 @@ StorePtr newStore() {
 }
 
 void UnmapStore::operator()(Store* s) const {
+    s->~Store();
     munmap(s, sizeof(Store));
 }
 

@@ -9,6 +9,8 @@
 #include <memory>
 #include <vector>
 
+#include "store/written_names.h"
+
 namespace zep::detail {
 
 // Capacities, fixed at build time.
@@ -18,7 +20,7 @@ constexpr int tab_rows = 32;        // objective row, 30 constraints, phase-1 ro
 constexpr int tab_cols = 81;        // right-hand side and 80 further columns
 constexpr int name_size = 13;       // column name: 12 characters and the terminator
 constexpr int label_size = 9;       // row label: 8 characters and the terminator
-constexpr int long_name_size = 256; // a name as written: 255 characters and the terminator
+constexpr int long_name_size = 256; // a name as written: at most 255 characters
 constexpr int buf_size = 100;       // shared text buffer, terminator included
 constexpr int sense_size = 12;
 constexpr int program_size = 32;  // a program's name in its messages
@@ -83,10 +85,11 @@ struct Store {
     // them, whole and in their own case; varname and rname hold their
     // printed forms, which the reports use. Empty where the printed form is
     // the whole name (the algebraic and matrix forms, which upper-case names
-    // that fit their fields).
+    // that fit their fields). A name holds at most long_name_size - 1
+    // characters.
     struct Names {
-        char var[max_names + 1][long_name_size] = {};
-        char row[tab_rows][long_name_size] = {};
+        WrittenNames<max_names + 1> var;
+        WrittenNames<tab_rows> row;
     } names;
 
     // The tableau and its basis: filled by the readers and the standard
@@ -227,7 +230,7 @@ struct UnmapStore {
 using StorePtr = std::unique_ptr<Store, UnmapStore>;
 
 // A store at its start values, the same as std::make_unique<Store>() gives,
-// without writing its 45 KiB of zeros: it is mapped from fresh pages, which
+// without writing its 48 KiB of zeros: it is mapped from fresh pages, which
 // the system clears only as a model first touches them.
 StorePtr newStore();
 

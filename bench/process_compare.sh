@@ -1,0 +1,47 @@
+#!/bin/bash
+# Whole zep-solve processes of two builds side by side: each benchmark
+# model's matrix form run by the base build's zep-solve and by the other's
+# in turn, RUNS times each (default 201), with the given zep-solve options.
+# Prints a Markdown table of the median wall-clock milliseconds of one run,
+# their ratio and the median minor page faults of a run, then the median
+# and the largest ratio over the models. The runs alternate so that a
+# spell of load falls on both builds alike; measure on a quiet machine.
+#
+#   bench/process_compare.sh BASE_BUILD_DIR [BUILD_DIR] [ZEP-SOLVE OPTIONS...]
+#                                        BUILD_DIR defaults to build/release
+set -euo pipefail
+cd "$(dirname "$0")/.."
+[ $# -ge 1 ] || { echo "usage: $0 BASE_BUILD_DIR [BUILD_DIR] [ZEP-SOLVE OPTIONS...]"; exit 2; }
+base=$1
+shift
+build=build/release
+if [ $# -ge 1 ] && [ -d "$1" ]; then
+    build=$1
+    shift
+fi
+runs=${RUNS:-201}
+
+source bench/process_common.sh
+need_programs "$base/zep-solve" "$build/zep-solve" "$build/bench/zep_spawn" \
+    "$build/bench/zep_bench_models_write"
+write_models
+
+echo "| model | base (ms) | new (ms) | ratio | base faults | new faults |"
+echo "|---|---|---|---|---|---|"
+for model in $models; do
+    : > "$dir/base.log"
+    : > "$dir/new.log"
+    for ((k = 0; k < runs; k++)); do
+        time_run "$dir/base.log" --faults "$base/zep-solve" "$@" "$dir/$model.mat"
+        time_run "$dir/new.log" --faults "$build/zep-solve" "$@" "$dir/$model.mat"
+    done
+    awk -v m="$model" -v b="$(median "$dir/base.log")" -v n="$(median "$dir/new.log")" \
+        -v bf="$(median "$dir/base.log" 2)" -v nf="$(median "$dir/new.log" 2)" 'BEGIN {
+        printf "| %s | %.4f | %.4f | %.3f | %d | %d |\n", m, b, n, n / b, bf, nf
+    }' | tee -a "$dir/table"
+done
+awk -F'|' '{ r[++n] = $5 + 0 } END {
+    for (i = 1; i <= n; i++) for (j = i + 1; j <= n; j++) if (r[j] < r[i]) { t = r[i]; r[i] = r[j]; r[j] = t }
+    med = n % 2 ? r[(n + 1) / 2] : (r[n / 2] + r[n / 2 + 1]) / 2
+    printf "| **median** | | | **%.3f** | | |\n| **largest** | | | %.3f | | |\n", med, r[n]
+}' "$dir/table"
