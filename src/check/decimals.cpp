@@ -127,10 +127,11 @@ mpq_class fractionOf(Wide num, Wide den) {
 }
 
 bool Decimals::read(const Store& s) {
+    stride = s.model.num_vars + 1;
     for (int r = 1; r <= s.model.num_cons; r++) {
         if (!decimal_of(s.model.rrhs[r], rhs[r])) return false;
         for (int j = 1; j <= s.model.num_vars; j++)
-            if (!decimal_of(s.model.a_read[r][j], a[r][j])) return false;
+            if (!decimal_of(s.model.a_read[r][j], entries[r * stride + j])) return false;
     }
     for (int j = 1; j <= s.model.num_vars; j++)
         if (!decimal_of(s.tab.cost[j], cost[j])) return false;

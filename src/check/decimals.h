@@ -71,10 +71,16 @@ inline Interval point(Wide num, Wide den) {
 mpq_class fractionOf(Wide num, Wide den);
 
 // The model's numbers as decimals: entries, right-hand sides and costs.
+// The entries of the model's columns alone, row after row, so that a
+// model touches only as much of the stack as it fills.
 struct Decimals {
-    Decimal a[tab_rows][tab_cols];
+    Decimal entries[(max_cons + 1) * (max_names + 1)];
+    int stride = 0; // num_vars + 1
     Decimal rhs[tab_rows];
     Decimal cost[tab_cols];
+
+    // Row r's entry in model column j (1 to num_vars).
+    const Decimal& a(int r, int j) const { return entries[r * stride + j]; }
 
     // False where a number has no such decimal (see decimal_of).
     bool read(const Store& s);

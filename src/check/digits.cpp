@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "check/steps.h"
 #include "store/print.h"
 
 namespace zep::detail {
@@ -75,8 +76,8 @@ bool prints_same(const char* format, double lo, double hi) {
 bool prints_same_within(const char* format, double value, double error) {
     if (!(error >= 0) || !std::isfinite(value)) return false;
     // One step outward from each rounded end keeps the interval rigorous.
-    double lo = std::nextafter(value - error, -HUGE_VAL);
-    double hi = std::nextafter(value + error, HUGE_VAL);
+    double lo = nextDown(value - error);
+    double hi = nextUp(value + error);
     return prints_same(format, lo, hi);
 }
 

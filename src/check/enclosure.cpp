@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "check/certificate.h"
+#include "check/steps.h"
 
 namespace zep::detail {
 
@@ -19,7 +20,7 @@ double up(double v) {
 }
 
 Interval around(double v, double radius) {
-    return {std::nextafter(v - radius, -HUGE_VAL), std::nextafter(v + radius, HUGE_VAL)};
+    return {nextDown(v - radius), nextUp(v + radius)};
 }
 
 // Each row's column in the starting tableau, where it holds the unit
@@ -28,11 +29,12 @@ int unitCol(const Store& s, int r) {
     return s.tab.art_col[r] ? s.tab.art_col[r] : s.tab.added_col[r];
 }
 
-// The tableau's inverse of the basis, R[i][r], and what it takes to trust
-// it: alpha[i], a bound on row i of |I - R B| summed, and beta, a bound on
+// The tableau's inverse of the basis by its transpose, rt[r][i] = R[i][r]
+// (so that R's columns are consecutive), and what it takes to trust it:
+// alpha[i], a bound on row i of |I - R B| summed, and beta, a bound on
 // ||B^-1|| in the maximum norm.
 struct Inverse {
-    double r[tab_rows][tab_rows];
+    double rt[tab_rows][tab_rows];
     double alpha[tab_rows];
     double beta;
 };
@@ -83,15 +85,17 @@ PRODUCT_CLONES void productColumn(const double (*rt)[tab_rows], const double* a,
 bool invert(const Store& s, Inverse& inv) {
     const int m = s.model.num_cons;
     double norm = 0;
-    double rt[tab_rows][tab_rows], weight[tab_rows];
+    double weight[tab_rows];
+    int unit[tab_rows];
+    for (int r = 1; r <= m; r++) unit[r] = unitCol(s, r);
     for (int i = 1; i <= m; i++) {
         double row = 0;
         for (int r = 1; r <= m; r++) {
-            inv.r[i][r] = rt[r][i] = s.tab.a_mat[i][unitCol(s, r)];
-            row = row + std::fabs(inv.r[i][r]);
+            inv.rt[r][i] = s.tab.a_mat[i][unit[r]];
+            row = row + std::fabs(inv.rt[r][i]);
         }
         weight[i] = up(row);
-        norm = std::fmax(norm, weight[i]);
+        norm = larger(norm, weight[i]);
         inv.alpha[i] = 0;
     }
     double sum[tab_rows], size[tab_rows], column[tab_rows];
@@ -99,12 +103,13 @@ bool invert(const Store& s, Inverse& inv) {
         int j = s.tab.basis_index[p];
         if (j > s.model.num_vars) {
             AddedEntry at = addedEntry(s, j);
+            const double* r_column = inv.rt[at.row];
             for (int i = 1; i <= m; i++)
-                inv.alpha[i] += std::fabs((i == p ? 1.0 : 0.0) - at.sign * inv.r[i][at.row]);
+                inv.alpha[i] += std::fabs((i == p ? 1.0 : 0.0) - at.sign * r_column[i]);
             continue;
         }
         for (int r = 1; r <= m; r++) column[r] = s.model.a_read[r][j];
-        productColumn(rt, column, m, sum, size);
+        productColumn(inv.rt, column, m, sum, size);
         for (int i = 1; i <= m; i++) {
             Sum entry{sum[i], size[i], weight[i], m, false};
             inv.alpha[i] += std::fabs((i == p ? 1.0 : 0.0) - sum[i]) + entry.error();
@@ -113,7 +118,7 @@ bool invert(const Store& s, Inverse& inv) {
     double alpha = 0;
     for (int i = 1; i <= m; i++) {
         inv.alpha[i] = up(inv.alpha[i]);
-        alpha = std::fmax(alpha, inv.alpha[i]);
+        alpha = larger(alpha, inv.alpha[i]);
     }
     if (!(alpha < 0.5)) return false;
     inv.beta = up(norm / ((1 - alpha) * (1 - 0x1p-50)));
@@ -136,13 +141,13 @@ void boundPoint(const Store& s, const Inverse& inv, BasisBounds& b) {
         }
         if (int k = s.tab.added_col[r]) res.add(addedSign(s, r) * x[k]);
         rho[r] = std::isfinite(res.sum) ? up(std::fabs(res.sum) + res.error()) : HUGE_VAL;
-        largest = std::fmax(largest, rho[r]);
+        largest = larger(largest, rho[r]);
     }
     double spread = up(inv.beta * largest);
     for (int j = 1; j <= s.tab.last_col; j++) b.x[j] = {0, 0};
     for (int p = 1; p <= m; p++) {
         double err = 0;
-        for (int r = 1; r <= m; r++) err = err + std::fabs(inv.r[p][r]) * rho[r];
+        for (int r = 1; r <= m; r++) err = err + std::fabs(inv.rt[r][p]) * rho[r];
         err = up(up(err) + inv.alpha[p] * spread);
         b.x[s.tab.basis_index[p]] = around(x[s.tab.basis_index[p]], err);
     }
@@ -185,7 +190,7 @@ void boundDuals(const Store& s, const Inverse& inv, BasisBounds& b) {
         double entry = 1;
         if (j <= s.model.num_vars) {
             entry = 0;
-            for (int r = 1; r <= m; r++) entry = std::fmax(entry, std::fabs(s.model.a_read[r][j]));
+            for (int r = 1; r <= m; r++) entry = larger(entry, std::fabs(s.model.a_read[r][j]));
             entry = up(entry);
         }
         b.d[j] = around(d[j].sum, up(d[j].error() + entry * spread));

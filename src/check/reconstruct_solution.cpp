@@ -16,7 +16,7 @@ bool pointHolds(const Store& s, const Decimals& dec, const AddedColumns& added,
         int places = dec.rhs[r].places;
         for (int p = 1; p <= m; p++) {
             int j = s.tab.basis_index[p];
-            if (j <= s.model.num_vars && x[p] != 0) places = std::max(places, dec.a[r][j].places);
+            if (j <= s.model.num_vars && x[p] != 0) places = std::max(places, dec.a(r, j).places);
         }
         Wide sum = 0;
         for (int p = 1; p <= m; p++) {
@@ -24,7 +24,7 @@ bool pointHolds(const Store& s, const Decimals& dec, const AddedColumns& added,
             if (x[p] == 0) continue;
             Wide entry;
             if (j <= s.model.num_vars && s.model.a_read[r][j] != 0)
-                entry = atPlaces(dec.a[r][j], places);
+                entry = atPlaces(dec.a(r, j), places);
             else if (added.row[j] == r)
                 entry = added.sign[j] * powerOfTen(places);
             else
@@ -45,12 +45,12 @@ bool reducedCostsHold(const Store& s, const Decimals& dec, const AddedColumns& a
     for (int j = 1; j <= s.model.num_vars; j++) {
         int places = dec.cost[j].places;
         for (int r = 1; r <= m; r++)
-            if (y[r] != 0) places = std::max(places, dec.a[r][j].places);
+            if (y[r] != 0) places = std::max(places, dec.a(r, j).places);
         Wide sum = 0;
         if (!accumulate(sum, atPlaces(dec.cost[j], places) * static_cast<int>(s.model.z_mult), den))
             return false;
         for (int r = 1; r <= m; r++)
-            if (y[r] != 0 && !accumulate(sum, -atPlaces(dec.a[r][j], places), y[r])) return false;
+            if (y[r] != 0 && !accumulate(sum, -atPlaces(dec.a(r, j), places), y[r])) return false;
         if (s.tab.col_status[j] > 0 && sum != 0) return false;
         Wide scale;
         if (!product(powerOfTen(places), den, scale)) return false;

@@ -19,7 +19,7 @@ bool startWeights(const Store& s, const Decimals& dec, Weight* cost, Weight* pha
         addTo(cost[j], dec.cost[j], static_cast<int>(s.model.z_mult));
     for (int r = 1; r <= s.model.num_cons; r++) {
         if (!s.tab.art_col[r]) continue;
-        for (int j = 1; j <= s.model.num_vars; j++) addTo(phase1[j], dec.a[r][j], -1);
+        for (int j = 1; j <= s.model.num_vars; j++) addTo(phase1[j], dec.a(r, j), -1);
         addTo(phase1[0], dec.rhs[r], 1);
         if (s.tab.row_type[r] < 0) phase1[s.tab.added_col[r]] = Weight{1, 0};
     }
@@ -59,7 +59,7 @@ bool columnHolds(const Store& s, const Decimals& dec, const AddedColumns& added,
         if (c == 0)
             a = dec.rhs[r];
         else if (c <= s.model.num_vars)
-            a = dec.a[r][c];
+            a = dec.a(r, c);
         else if (added.row[c] == r)
             a = {added.sign[c], 0};
         Wide sum = 0;
@@ -88,11 +88,11 @@ bool reconstructed_tableau(const Store& s, ExactTableau& e) {
         places[r] = 0;
         for (int p = 1; p <= m; p++) {
             int j = s.tab.basis_index[p];
-            if (j <= s.model.num_vars) places[r] = std::max(places[r], dec.a[r][j].places);
+            if (j <= s.model.num_vars) places[r] = std::max(places[r], dec.a(r, j).places);
         }
         for (int p = 1; p <= m; p++) {
             int j = s.tab.basis_index[p];
-            basic[r][p] = j <= s.model.num_vars ? atPlaces(dec.a[r][j], places[r])
+            basic[r][p] = j <= s.model.num_vars ? atPlaces(dec.a(r, j), places[r])
                           : added.row[j] == r   ? added.sign[j] * Wide{powerOfTen(places[r])}
                                                 : 0;
         }

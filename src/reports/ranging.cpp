@@ -28,8 +28,6 @@ bool neverEnters(const Store& s, const ExactTableau& e, int j) {
     return (s.tab.col_status[j] == 0 ? rise : -rise) > 0;
 }
 
-const ExactLimit no_limit{};
-
 Limit nearest(const ExactLimit& l) {
     return {l.column ? nearest_double(l.value) : 0, l.column};
 }
@@ -39,8 +37,8 @@ Limit nearest(const ExactLimit& l) {
 ExactRangeLine basicAddedRange(const Store& s, const ExactTableau& e, int i, int j, int k) {
     const mpq_class& w = e.a[k][0];
     mpq_class b = written(s.model.rrhs[i]);
-    if (s.tab.row_type[i] > 0) return {no_limit, {b - w, j}};
-    if (s.tab.row_type[i] < 0) return {{b + w, j}, no_limit};
+    if (s.tab.row_type[i] > 0) return {ExactLimit{}, {b - w, j}};
+    if (s.tab.row_type[i] < 0) return {{b + w, j}, ExactLimit{}};
     // A basic artificial has to stay at zero for the equality to hold, so
     // its row's right-hand side cannot move either way.
     return {{b, j}, {b, j}};
@@ -75,8 +73,8 @@ ExactRangeLine nonbasicAddedRange(const Store& s, const ExactTableau& e, int i, 
         }
     }
     mpq_class b = written(s.model.rrhs[i]);
-    return {neg.at ? ExactLimit{b - neg.ratio, neg.at} : no_limit,
-            pos.at ? ExactLimit{b - pos.ratio, pos.at} : no_limit};
+    return {neg.at ? ExactLimit{b - neg.ratio, neg.at} : ExactLimit{},
+            pos.at ? ExactLimit{b - pos.ratio, pos.at} : ExactLimit{}};
 }
 
 } // namespace
@@ -144,22 +142,22 @@ ExactRangeLine basic_cost_range(const Store& s, const ExactTableau& e, int v) {
         }
     }
     mpq_class c = written(s.tab.cost[v]);
-    return {up.at ? ExactLimit{c + up.ratio, up.at} : no_limit,
-            lo.at ? ExactLimit{c + lo.ratio, lo.at} : no_limit};
+    return {up.at ? ExactLimit{c + up.ratio, up.at} : ExactLimit{},
+            lo.at ? ExactLimit{c + lo.ratio, lo.at} : ExactLimit{}};
 }
 
 // A nonbasic variable enters itself once its cost has moved by its reduced
 // cost in the improving direction; the other direction has no limit.
 ExactRangeLine nonbasic_cost_range(const Store& s, const ExactTableau& e, int v) {
-    if (neverEnters(s, e, v)) return {no_limit, no_limit};
+    if (neverEnters(s, e, v)) return {ExactLimit{}, ExactLimit{}};
     double side = s.tab.col_status[v] != 0 ? -1.0 : 1.0;
     mpq_class limit = written(s.tab.cost[v]);
     if (s.model.z_mult < 0)
         limit += e.a[0][v];
     else
         limit -= e.a[0][v];
-    if (s.model.z_mult * side < 0) return {{limit, v}, no_limit};
-    return {no_limit, {limit, v}};
+    if (s.model.z_mult * side < 0) return {{limit, v}, ExactLimit{}};
+    return {ExactLimit{}, {limit, v}};
 }
 
 ExactRangeLine rhs_range(const Store& s, const ExactTableau& e, int i) {
