@@ -1,6 +1,7 @@
-# Helpers of the whole-process benchmarks (process.sh, process_compare.sh),
-# sourced by them from the source root with $build set to the build whose
-# bench/zep_spawn and bench/zep_bench_models_write they use.
+# Helpers of the benchmark scripts (process.sh, process_compare.sh,
+# proof_cost.sh, hot_functions.sh), sourced by them from the source root
+# with $build set to the build whose bench/zep_spawn and
+# bench/zep_bench_models_write they use.
 
 # Exits unless each argument is an executable file.
 need_programs() {

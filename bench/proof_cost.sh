@@ -10,14 +10,10 @@ cd "$(dirname "$0")/.."
 base=$1
 build=${2:-build/release}
 
-for prog in "$base/zep-solve" "$build/zep-solve" "$build/bench/zep_bench_models_write"; do
-    [ -x "$prog" ] || { echo "missing $prog: build it first"; exit 1; }
-done
+source bench/process_common.sh
+need_programs "$base/zep-solve" "$build/zep-solve" "$build/bench/zep_bench_models_write"
 command -v valgrind >/dev/null || { echo "valgrind not found"; exit 1; }
-
-dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
-models=$("$build/bench/zep_bench_models_write" "$dir")
+write_models
 
 # Prints "whole in-process" for one run: the program's total and solveRun's
 # inclusive count.

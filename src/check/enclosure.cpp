@@ -145,11 +145,13 @@ void boundPoint(const Store& s, const Inverse& inv, BasisBounds& b) {
     }
     double spread = up(inv.beta * largest);
     for (int j = 1; j <= s.tab.last_col; j++) b.x[j] = {0, 0};
+    // |R| rho, over the rows of R's transpose so that the loop vectorises.
+    double err[tab_rows] = {};
+    for (int r = 1; r <= m; r++)
+        for (int p = 1; p <= m; p++) err[p] = err[p] + std::fabs(inv.rt[r][p]) * rho[r];
     for (int p = 1; p <= m; p++) {
-        double err = 0;
-        for (int r = 1; r <= m; r++) err = err + std::fabs(inv.rt[r][p]) * rho[r];
-        err = up(up(err) + inv.alpha[p] * spread);
-        b.x[s.tab.basis_index[p]] = around(x[s.tab.basis_index[p]], err);
+        double radius = up(up(err[p]) + inv.alpha[p] * spread);
+        b.x[s.tab.basis_index[p]] = around(x[s.tab.basis_index[p]], radius);
     }
     Sum objective{};
     if (s.model.obj_const != 0) objective.addModel(s.model.obj_const, s.model.z_mult);
@@ -182,17 +184,18 @@ void boundDuals(const Store& s, const Inverse& inv, BasisBounds& b) {
     }
     double spread = up(inv.beta * up(residual));
     for (int r = 1; r <= m; r++) b.y[r] = around(y[r], spread);
+    // Each model column's largest entry, row by row so that the loop
+    // vectorises; an added column's is 1.
+    double largest[tab_cols] = {};
+    for (int r = 1; r <= m; r++)
+        for (int j = 1; j <= s.model.num_vars; j++)
+            largest[j] = larger(largest[j], std::fabs(s.model.a_read[r][j]));
     for (int j = 1; j <= s.tab.last_col; j++) {
         if (s.tab.col_status[j] > 0) {
             b.d[j] = {0, 0};
             continue;
         }
-        double entry = 1;
-        if (j <= s.model.num_vars) {
-            entry = 0;
-            for (int r = 1; r <= m; r++) entry = larger(entry, std::fabs(s.model.a_read[r][j]));
-            entry = up(entry);
-        }
+        double entry = j <= s.model.num_vars ? up(largest[j]) : 1;
         b.d[j] = around(d[j].sum, up(d[j].error() + entry * spread));
     }
 }

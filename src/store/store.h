@@ -230,7 +230,7 @@ struct UnmapStore {
 using StorePtr = std::unique_ptr<Store, UnmapStore>;
 
 // A store at its start values, the same as std::make_unique<Store>() gives,
-// without writing its 48 KiB of zeros: it is mapped from fresh pages, which
+// without writing its 47 KiB of zeros: it is mapped from fresh pages, which
 // the system clears only as a model first touches them.
 StorePtr newStore();
 
