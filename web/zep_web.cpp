@@ -24,7 +24,7 @@ namespace {
 struct PageRun {
     std::string report;
     int status = 0;
-    int error_line = 0; // of an input error of the algebraic form, else 0
+    int error_line = 0; // of an input error, where its form names one, else 0
     int error_column = 0;
     std::string picture;      // the SVG text, or empty
     std::string picture_note; // why there is no picture, where there is none
