@@ -21,6 +21,7 @@ report=False, the numbers alone (proven all the same), as linprog gives
 them. The throughputs are
 wall-clock.
 """
+import os
 import statistics
 import subprocess
 import sys
@@ -119,7 +120,12 @@ def count_instructions(tmp, names):
         print(f"| {name} | {cpp:,.0f} | {module:,.0f} | {module / cpp:.3f} |")
 
 
+def load():
+    return "load average {:.1f} {:.1f} {:.1f}".format(*os.getloadavg())
+
+
 def main():
+    print(f"Before: {load()}")
     rows = []
     with tempfile.TemporaryDirectory() as tmp:
         names = subprocess.run([str(BUILD / "bench" / "zep_bench_models_write"), tmp], check=True,
@@ -167,6 +173,7 @@ def main():
     print("\nmany_models.py, 10,000 models, 2 workers: " +
           ", ".join(f"{name} {rates[name]:.0f} models/s" for name in ("serial", "threads", "processes")) +
           f"; the threads used {rates['threads cpu/wall']:.2f} CPU seconds per second")
+    print(f"After: {load()}")
 
 
 if __name__ == "__main__":
