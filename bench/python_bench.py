@@ -7,9 +7,11 @@ and 2 processes.
     python3 bench/python_bench.py --instructions [BUILD-DIR]
 
 The second counts instead, under valgrind's callgrind, the instructions of
-one solve through each of zep::solve and zep.solve (runs of 21 solves less
-runs of 1, over 20; the interpreter with a fixed hash seed, so that its start
-costs the same each time), which the machine's load does not change.
+one solve through each of zep::solve and zep.solve (runs of 41 solves less
+runs of 21, over 20, so that what the first solves pay once, such as the
+interpreter's first collections, is left out; the interpreter with a fixed
+hash seed, so that its start costs the same each time), which the machine's
+load does not change.
 
 Needs the build's zep_bench_models_write (Google Benchmark and GLPK
 installed) and zep_api_time, and its Python module (python3-pybind11).
@@ -18,8 +20,8 @@ Each time is the median over 15 batches of the CPU time per solve of a batch
 batch, so that a spell of load falls on all of them. The module is timed
 twice: with zep-solve's report, as the C++ call makes it, and with
 report=False, the numbers alone (proven all the same), as linprog gives
-them. The throughputs are
-wall-clock.
+them. The throughputs are wall-clock. The load average is printed before
+and after.
 """
 import os
 import statistics
@@ -102,7 +104,7 @@ def instructions(command):
 
 
 def per_solve_instructions(command_for):
-    return (instructions(command_for(21)) - instructions(command_for(1))) / 20
+    return (instructions(command_for(41)) - instructions(command_for(21))) / 20
 
 
 SOLVE_N = "import sys, zep\nm = zep.read_model(open(sys.argv[1], 'rb').read())\n" \
@@ -125,7 +127,6 @@ def load():
 
 
 def main():
-    print(f"Before: {load()}")
     rows = []
     with tempfile.TemporaryDirectory() as tmp:
         names = subprocess.run([str(BUILD / "bench" / "zep_bench_models_write"), tmp], check=True,
@@ -133,6 +134,7 @@ def main():
         if COUNT_INSTRUCTIONS:
             count_instructions(tmp, names)
             return
+        print(f"Before: {load()}")
         for name in names:
             path = Path(tmp) / f"{name}.mat"
             model = zep.read_model(path.read_bytes())
