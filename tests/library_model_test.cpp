@@ -103,6 +103,20 @@ TEST(LibraryModel, RangesAModelWithBounds) {
     EXPECT_TRUE(std::isnan(a.rhs_ranges[0].lower));
 }
 
+// The model as written: a free variable once, its bounds, the constant.
+TEST(LibraryModel, ListsTheModelAsWritten) {
+    zep::Model m = zep::read_model("Minimize\n obj: x + 2 y - 3\nSubject To\n c: x + y >= 2\n"
+                                   " d: -4 <= x - y <= 5\nBounds\n x free\n y <= 3\nEnd\n");
+    EXPECT_EQ(zep::listing(m), "\n                           *** LP MODEL ***\n\n"
+                               "Minimize OBJ)      X + 2 Y - 3\n"
+                               "subject to:\n"
+                               "C)        X + Y >= 2\n"
+                               "D)        X - Y <= 5 and >= -4\n"
+                               "bounds:\n"
+                               "        X free\n"
+                               "        Y <= 3\n\n");
+}
+
 TEST(LibraryModel, BuiltInCodeWithBounds) {
     zep::Model m;
     m.sense = zep::Sense::maximize;

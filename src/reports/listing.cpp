@@ -86,32 +86,90 @@ void outLhs(Store& s, int row, const double* coef, char* out) {
     compose(out, term_size, "%-9.9s", label);
     outTerm(s, out, 0);
     int first = 1;
-    for (int j = 1; j <= s.model.num_vars; j++) {
+    // A row that the reader multiplied by -1 is listed as written.
+    double sign = s.model.flipped[row] ? -1.0 : 1.0;
+    // The variables as written: a free variable's negative part is its own.
+    for (int j = 1; j <= written_vars(s); j++) {
         if (std::fabs(coef[j]) <= s.tol.eps_print) continue;
-        makeTerm(s, coef[j], first, s.tab.varname[j], out);
+        makeTerm(s, sign * coef[j], first, s.tab.varname[j], out);
         outTerm(s, out, 0);
         first = 0;
     }
 }
 
+// The tableau's right-hand side; where columns were put at their bounds,
+// which moved it, the one read.
 void outRhs(Store& s, int row, char* out) {
-    char relation = s.tab.row_type[row] < 0 ? '>' : s.tab.row_type[row] > 0 ? '<' : ' ';
-    compose(out, term_size, " %c= %g", relation, single(s.tab.a_mat[row][0]));
+    int type = s.model.flipped[row] ? -s.tab.row_type[row] : s.tab.row_type[row];
+    double rhs = only_non_negative(s) ? s.tab.a_mat[row][0] : s.model.rrhs[row];
+    if (s.model.flipped[row]) rhs = 0.0 - rhs;
+    char relation = type < 0 ? '>' : type > 0 ? '<' : ' ';
+    compose(out, term_size, " %c= %g", relation, single(rhs));
     outTerm(s, out, 0);
+    if (s.model.has_range[row]) {
+        // The row's other end, which its range sets.
+        double width = s.model.range[row];
+        double other = relation == '<' ? rhs - width : rhs + width;
+        compose(out, term_size, " and %c= %g", relation == '<' ? '>' : '<', single(other));
+        outTerm(s, out, 0);
+    }
     outTerm(s, "", -1);
 }
+
+namespace {
+
+// A bound as a listing line shows it: "X >= -5", "-3 <= X <= 4", "X = 3",
+// "X free", "-inf <= X <= 6".
+void boundLine(Store& s, int j, char* out) {
+    double lo = s.model.lower[j], up = s.model.upper[j];
+    const char* x = s.tab.varname[j];
+    if (s.model.neg_col[j] != 0) {
+        // Split: x = u - x- where x has an upper bound u, else x+ - x-.
+        if (up != s.tol.infinity)
+            compose(out, term_size, "%s-inf <= %s <= %g", indent, x, single(up));
+        else
+            compose(out, term_size, "%s%s free", indent, x);
+    } else if (lo == up) {
+        compose(out, term_size, "%s%s = %g", indent, x, single(lo));
+    } else if (up == s.tol.infinity) {
+        compose(out, term_size, "%s%s >= %g", indent, x, single(lo));
+    } else if (lo == 0) {
+        compose(out, term_size, "%s%s <= %g", indent, x, single(up));
+    } else {
+        compose(out, term_size, "%s%g <= %s <= %g", indent, single(lo), x, single(up));
+    }
+    print(s, "%s\n", out);
+}
+
+bool hasBound(const Store& s, int j) {
+    return s.model.neg_col[j] != 0 || s.model.lower[j] != 0 || s.model.upper[j] != s.tol.infinity;
+}
+
+} // namespace
 
 void showModel(Store& s) {
     char out[term_size];
     ctitle(s, "*** LP MODEL ***", 70);
     outTerm(s, s.model.z_mult < 1 ? "Maximize " : "Minimize ", 1);
     outLhs(s, 0, s.tab.cost, out);
+    if (s.model.obj_const != 0) {
+        double c = s.model.obj_const;
+        compose(out, term_size, c < 0 ? " - %g" : " + %g", single(std::fabs(c)));
+        outTerm(s, out, 0);
+    }
     outTerm(s, "", -1);
     outTerm(s, "subject to:", 1);
     outTerm(s, "", -1);
     for (int r = 1; r <= s.model.num_cons; r++) {
         outLhs(s, r, s.tab.a_mat[r], out);
         outRhs(s, r, out);
+    }
+    bool any = false;
+    for (int j = 1; j <= written_vars(s); j++) {
+        if (!hasBound(s, j)) continue;
+        if (!any) print(s, "bounds:\n");
+        any = true;
+        boundLine(s, j, out);
     }
     print(s, "\n");
 }
