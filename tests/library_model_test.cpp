@@ -103,6 +103,17 @@ TEST(LibraryModel, RangesAModelWithBounds) {
     EXPECT_TRUE(std::isnan(a.rhs_ranges[0].lower));
 }
 
+// A free variable whose negative part grows is named as written, and
+// decreases.
+TEST(LibraryModel, AnUnboundedFreeVariableDecreases) {
+    zep::Answer a = zep::solve(
+        zep::read_model("Minimize\n obj: x\nSubject To\n c: x - y <= 3\nBounds\n x free\nEnd\n"));
+    ASSERT_EQ(a.outcome, zep::Outcome::unbounded);
+    EXPECT_EQ(a.unbounded_variable, "x");
+    EXPECT_TRUE(a.unbounded_decreases);
+    EXPECT_NE(a.report.find("Variable X can be decreased without limit."), std::string::npos);
+}
+
 // The model as written: a free variable once, its bounds, the constant.
 TEST(LibraryModel, ListsTheModelAsWritten) {
     zep::Model m = zep::read_model("Minimize\n obj: x + 2 y - 3\nSubject To\n c: x + y >= 2\n"

@@ -139,7 +139,8 @@ struct Answer {
     std::vector<RowValue> rows;           // when optimal
     std::vector<Range> cost_ranges;       // when optimal, with Options::ranging
     std::vector<Range> rhs_ranges;        // when optimal, with Options::ranging
-    std::string unbounded_variable;       // when unbounded
+    std::string unbounded_variable;       // when unbounded: the variable as written
+    bool unbounded_decreases = false;     // when unbounded: it decreases (a free variable)
     std::vector<std::string> unmet_rows;  // when infeasible: the rows the report lists
     bool exact = false;                   // the values came from the exact re-solve
     std::string report;                   // what zep-solve prints after its "Processing" line

@@ -109,7 +109,12 @@ Answer answerOf(Session& run) {
     a.iterations = s.engine.pivots;
     a.exact = s.engine.exact_tableau != 0;
     a.report = afterFirstLine(run.written());
-    if (a.outcome == Outcome::unbounded) a.unbounded_variable = var_name(s, s.engine.piv_col);
+    if (a.outcome == Outcome::unbounded) {
+        // A free variable's negative part that grows: the variable decreases.
+        int v = written_column(s, s.engine.piv_col);
+        a.unbounded_variable = var_name(s, v);
+        a.unbounded_decreases = v != s.engine.piv_col;
+    }
     for (int r = 1; r <= s.model.num_cons && a.outcome == Outcome::infeasible; r++)
         if (row_unmet(s, r)) a.unmet_rows.emplace_back(row_name(s, r));
     if (a.outcome != Outcome::optimal) return a;

@@ -179,13 +179,9 @@ void out_infe(Store& s, const ExactTableau& e) {
 void out_unbnd(Store& s) {
     print(s, "UNBOUNDED PROBLEM\n");
     int q = s.engine.piv_col;
-    for (int j = 1; j <= written_vars(s); j++)
-        if (s.model.neg_col[j] == q) {
-            print(s, "Variable %s can be decreased without limit.\n", s.tab.varname[j]);
-            print(s, "Please reformulate the model.\n");
-            return;
-        }
-    print(s, "Variable %s can be increased without limit.\n", s.tab.varname[q]);
+    int v = written_column(s, q);
+    print(s, "Variable %s can be %s without limit.\n", s.tab.varname[v],
+          v == q ? "increased" : "decreased");
     print(s, "Please reformulate the model.\n");
 }
 
