@@ -21,13 +21,13 @@ namespace {
 
 // Row state -------------------------------------------------------------
 
-void beginRow(Store& s, LpReader& r, const char* label) {
+void beginRow(Store& s, LpReader& r, const char* label, const char* at = nullptr) {
     char fallback[label_size + 8];
     if (!label) {
         std::snprintf(fallback, sizeof fallback, "C%d", s.model.num_cons + 1);
         label = fallback;
     }
-    r.row = addRow(s, r.m, label, 0);
+    r.row = addRow(s, r.m, label, 0, at);
     r.state = RowState::terms;
     r.terms = false;
     r.left = false;
@@ -48,7 +48,7 @@ void closeRange(Store& s, LpReader& r) {
 void addTerm(Store& s, LpReader& r, const Token& name) {
     char text[line_max + 1];
     copyName(text, name);
-    int k = columnOf(s, r.m, text, true);
+    int k = columnOf(s, r.m, text, true, name.text);
     s.tab.a_mat[r.row][k] += r.sign * r.coef;
     r.sign = 1;
     r.coef = 1;
@@ -86,9 +86,9 @@ void rowToken(Store& s, LpReader& r, const Token& t) {
             copyName(label, t);
             nextToken(s, r);
             if (objective)
-                labelRow(s, r.m, 0, label);
+                labelRow(s, r.m, 0, label, t.text);
             else
-                beginRow(s, r, label);
+                beginRow(s, r, label, t.text);
             r.state = RowState::terms;
             return;
         }
@@ -198,7 +198,7 @@ void applyBound(Store& s, LpReader& r, int k, int relation, bool nameFirst, doub
 int boundColumn(Store& s, LpReader& r, const Token& name) {
     char text[line_max + 1];
     copyName(text, name);
-    return columnOf(s, r.m, text, true);
+    return columnOf(s, r.m, text, true, name.text);
 }
 
 // A bound line: "x free", "x >= l", "x <= u", "x = v", "l <= x", "l <= x <= u"

@@ -94,7 +94,7 @@ const char* readNumber(Store& s, const NamedModel& m, const char* p, double& v) 
     return end;
 }
 
-int columnOf(Store& s, NamedModel& m, const char* name, bool add) {
+int columnOf(Store& s, NamedModel& m, const char* name, bool add, const char* at) {
     if (std::strlen(name) > name_max)
         refuseLine(s, m, "the variable name %s is longer than %d characters", name, name_max);
     for (int k = 1; k <= s.model.num_vars; k++) {
@@ -107,7 +107,7 @@ int columnOf(Store& s, NamedModel& m, const char* name, bool add) {
     int k = ++s.model.num_vars;
     s.names.var.set(k, name);
     printedForm(s.tab.varname[k], name, s.tab.varname, 1, k);
-    noteCutName(s, placeIn(m, name), k);
+    noteCutName(s, placeIn(m, at ? at : name), k);
     return k;
 }
 
@@ -120,18 +120,18 @@ int rowOf(Store& s, NamedModel& m, const char* name) {
     return -1;
 }
 
-void labelRow(Store& s, NamedModel& m, int r, const char* name) {
+void labelRow(Store& s, NamedModel& m, int r, const char* name, const char* at) {
     if (std::strlen(name) > name_max)
         refuseLine(s, m, "the row label %s is longer than %d characters", name, name_max);
     if (rowOf(s, m, name) >= 0) refuseLine(s, m, "the row label %s is given twice", name);
     s.names.row.set(r, name);
     printedForm(s.model.rname[r], name, s.model.rname, 0, std::max(r, s.model.num_cons));
-    noteCutLabel(s, placeIn(m, name), r);
+    noteCutLabel(s, placeIn(m, at ? at : name), r);
 }
 
-int addRow(Store& s, NamedModel& m, const char* name, int relation) {
+int addRow(Store& s, NamedModel& m, const char* name, int relation, const char* at) {
     if (s.model.num_cons == max_cons) refuseLine(s, m, "more than %d constraints", max_cons);
-    labelRow(s, m, s.model.num_cons + 1, name);
+    labelRow(s, m, s.model.num_cons + 1, name, at);
     s.model.num_cons++;
     s.tab.row_type[s.model.num_cons] = relation;
     return s.model.num_cons;

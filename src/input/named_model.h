@@ -31,8 +31,9 @@ bool nextLine(Store& s, NamedModel& m);
 
 // The column of a variable, added when it is new (its name kept whole in
 // the store's names, its printed form in varname); -1 when it is new and
-// add is false. Names are compared without case.
-int columnOf(Store& s, NamedModel& m, const char* name, bool add);
+// add is false. Names are compared without case. at is where the name
+// stands in the line, where it was copied out of it.
+int columnOf(Store& s, NamedModel& m, const char* name, bool add, const char* at = nullptr);
 
 // The row of a label among rows 0 to num_cons, or -1.
 int rowOf(Store& s, NamedModel& m, const char* name);
@@ -40,10 +41,10 @@ int rowOf(Store& s, NamedModel& m, const char* name);
 // Sets the label of row r (0 is the objective): whole in the store's names,
 // its printed form in rname; refuses a label that is too long or that
 // another row has.
-void labelRow(Store& s, NamedModel& m, int r, const char* name);
+void labelRow(Store& s, NamedModel& m, int r, const char* name, const char* at = nullptr);
 
 // Adds constraint row num_cons + 1 with the relation code (1, -1 or 0).
-int addRow(Store& s, NamedModel& m, const char* name, int relation);
+int addRow(Store& s, NamedModel& m, const char* name, int relation, const char* at = nullptr);
 
 // Reads an unsigned decimal number at p (digits with an optional point and
 // exponent, as both formats write them); returns the end of it, or nullptr
