@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,7 +24,7 @@ namespace {
 struct PageRun {
     std::string report;
     int status = 0;
-    int error_line = 0; // of an input error of the algebraic form, else 0
+    int error_line = 0; // of an input error, where its form names one, else 0
     int error_column = 0;
     std::string picture;      // the SVG text, or empty
     std::string picture_note; // why there is no picture, where there is none
@@ -66,9 +67,9 @@ EMSCRIPTEN_KEEPALIVE const char* zep_web_solve(const char* text, int size, const
         for (const char* p = options; *p; p++) zep::detail::takeOption(s, *p);
         s.opt.fractions = fractions != 0;
         s.opt.picture = 1;
-        std::snprintf(s.file_name, sizeof s.file_name, "%s", file);
-        std::snprintf(s.diag.file, sizeof s.diag.file, "%s", file);
         std::snprintf(s.diag.program, sizeof s.diag.program, "zep-solve");
+        zep::detail::takeFileName(s, file);
+        std::strcpy(s.diag.file, s.file_name);
         zep::detail::banner(s);
         zep::detail::initParam(s);
         std::vector<zep::detail::Step> steps = zep::detail::solve(s);

@@ -2,9 +2,9 @@
 // bounds take them for every entry, where the C library's are calls.
 #pragma once
 
-#include <bit>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 
 namespace zep::detail {
 
@@ -12,8 +12,13 @@ namespace zep::detail {
 inline double nextUp(double v) {
     if (!(v < HUGE_VAL)) return v;
     if (v == 0) return 0x1p-1074;
-    auto bits = std::bit_cast<std::uint64_t>(v);
-    return std::bit_cast<double>(v > 0 ? bits + 1 : bits - 1);
+    // memcpy, not std::bit_cast: the WebAssembly build's C++ library has
+    // no bit_cast; compilers make the same single move of it.
+    std::uint64_t bits;
+    std::memcpy(&bits, &v, sizeof bits);
+    bits = v > 0 ? bits + 1 : bits - 1;
+    std::memcpy(&v, &bits, sizeof v);
+    return v;
 }
 
 // std::nextafter(v, -HUGE_VAL).

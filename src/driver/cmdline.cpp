@@ -181,6 +181,21 @@ void refuseOption(Store& s, int argc, char** argv, const char* option, const cha
     }
 }
 
+void takeFileName(Store& s, const char* name) {
+    // file_name holds the name for the "Processing" line; a longer name
+    // would not fit, so it is refused rather than cut to another file's name.
+    if (std::strlen(name) >= sizeof s.file_name) {
+        std::string why = format("the file name is longer than %d characters",
+                                 static_cast<int>(sizeof s.file_name) - 1);
+        fail(s, ErrorKind::file, {},
+             format("Data file name longer than %d characters\n",
+                    static_cast<int>(sizeof s.file_name) - 1)
+                 .c_str(),
+             why);
+    }
+    std::strcpy(s.file_name, name);
+}
+
 int getArg(Store& s, int argc, char** argv) {
     if (argc <= 1) {
         help(s);
@@ -196,18 +211,7 @@ int getArg(Store& s, int argc, char** argv) {
             name = argv[k];
         }
     }
-    // file_name holds the name for the "Processing" line; a longer name
-    // would not fit, so it is refused rather than cut to another file's name.
-    if (std::strlen(name) >= sizeof s.file_name) {
-        std::string why = format("the file name is longer than %d characters",
-                                 static_cast<int>(sizeof s.file_name) - 1);
-        fail(s, ErrorKind::file, {},
-             format("Data file name longer than %d characters\n",
-                    static_cast<int>(sizeof s.file_name) - 1)
-                 .c_str(),
-             why);
-    }
-    std::strcpy(s.file_name, name);
+    takeFileName(s, name);
     if (!s.file_name[0]) notFound(s, "no model file named on the command line");
     // A directory opens for reading but yields no text; it is no model file.
     // (stat rather than std::filesystem, whose library code and start-up

@@ -11,6 +11,9 @@ int getArg(Store& s, int argc, char** argv);
 // rather than taking it and leaving it without effect; why_not completes
 // "PROGRAM ..." and says where the option belongs.
 void refuseOption(Store& s, int argc, char** argv, const char* option, const char* why_not);
+// The model file's name, as the "Processing" line prints it; refused when
+// too long to hold.
+void takeFileName(Store& s, const char* name);
 // One option letter of the command line, in either case.
 void takeOption(Store& s, char letter);
 // The title that heads a run once its model file is open.

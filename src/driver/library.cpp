@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "driver/session.h"
 #include "driver/solve.h"
@@ -43,9 +44,9 @@ template <class Op> void runOrThrow(Session& run, Op op, bool callersText = fals
 }
 
 // What follows the reader's "Processing" line.
-std::string afterFirstLine(const std::string& out) {
+std::string afterFirstLine(std::string_view out) {
     std::size_t end = out.find('\n');
-    return end == std::string::npos ? std::string() : out.substr(end + 1);
+    return end == std::string_view::npos ? std::string() : std::string(out.substr(end + 1));
 }
 
 // Negative zero, which the tableau's changes of sign leave behind, reads as
@@ -102,7 +103,7 @@ Answer answerOf(Session& run) {
     a.objective = a.outcome == Outcome::infeasible ? 0.0 : plain(objective_value(s));
     a.iterations = s.engine.pivots;
     a.exact = s.engine.exact_tableau != 0;
-    a.report = afterFirstLine(run.output());
+    a.report = afterFirstLine(run.written());
     if (a.outcome == Outcome::unbounded) a.unbounded_variable = var_name(s, s.engine.piv_col);
     for (int r = 1; r <= s.model.num_cons && a.outcome == Outcome::infeasible; r++)
         if (row_unmet(s, r)) a.unmet_rows.emplace_back(row_name(s, r));
@@ -181,10 +182,10 @@ template <class Op> std::string afterReading(const Model& model, Op op) {
         initParam(s);
         read_model_data(s, model);
         std::fflush(s.out);
-        read = run.output().size();
+        read = run.written().size();
         op(s);
     });
-    return run.output().substr(read);
+    return std::string(run.written().substr(read));
 }
 
 std::string written(const Model& model, ModelForm form) {

@@ -56,10 +56,10 @@ Session::~Session() {
     if (s->luin) std::fclose(s->luin);
 }
 
-std::string Session::output() {
+std::string_view Session::written() {
     if (!own_out) return {};
     std::fflush(s->out);
-    return std::string(out_text, out_size);
+    return {out_text, out_size};
 }
 
 } // namespace zep::detail

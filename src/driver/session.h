@@ -34,7 +34,10 @@ class Session {
     const Store& store() const { return *s; }
 
     // Everything written to the store's output so far.
-    std::string output();
+    std::string output() { return std::string(written()); }
+
+    // The same text in place, until the next write to the store's output.
+    std::string_view written();
 
     // Runs op on the store; returns the status it ended the process with,
     // or -1 when it returned. An error's Failure is kept in failure().

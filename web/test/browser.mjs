@@ -145,6 +145,19 @@ try {
   check(nul.report === nulNative.report && nul.report.includes("\0") && nul.status === nulNative.status,
         "a text with a NUL byte: the page differs from zep-solve");
 
+  // A file name of 99 characters is taken, one of 100 refused, as the
+  // command line does, rather than cut.
+  const profit = fs.readFileSync(path.join(root, "examples/profit.lp"), "utf8");
+  for (const name of ["n".repeat(96) + ".lp", "n".repeat(97) + ".lp"]) {
+    await page.fill("#text", profit);
+    await page.fill("#file", name);
+    const got = await solveOnPage(page, "");
+    const want = nativeSolve(profit, name, "");
+    check(got.report === want.report && got.status === want.status && got.err === want.err,
+          `a file name of ${name.length} characters: the page differs from zep-solve ` +
+          `(status ${got.status} vs ${want.status}):\n${got.report}${got.err}--- zep-solve:\n${want.report}${want.err}`);
+  }
+
   // An input error: the message and the marked line.
   const errorIndex = examples.findIndex((e) => e.title === "Input error");
   await page.selectOption("#example", String(errorIndex));
