@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -85,6 +86,21 @@ TEST(LibraryModel, ReadsBoundsRangesAndTheConstant) {
     EXPECT_EQ(a.objective, 9);
     EXPECT_EQ(a.variables[0].value, -3);
     EXPECT_EQ(a.variables[1].value, 2);
+}
+
+// x = -3, held by the row's lower end: its cost may fall to 0 before the
+// row's slack enters and rise without limit; the ranged row is not ranged.
+TEST(LibraryModel, RangesAModelWithBounds) {
+    zep::Model m = zep::read_model("Minimize\n obj: x + y + 10\nSubject To\n c: -5 <= x - y <= 8\n"
+                                   "Bounds\n -inf <= x <= 6\n y >= 2\nEnd\n");
+    zep::Answer a = zep::solve(m, {.ranging = true});
+    ASSERT_EQ(a.cost_ranges.size(), 2u);
+    EXPECT_EQ(a.cost_ranges[0].name, "x");
+    EXPECT_EQ(a.cost_ranges[0].lower, 0);
+    EXPECT_EQ(a.cost_ranges[0].upper, zep::infinity);
+    ASSERT_EQ(a.rhs_ranges.size(), 1u);
+    EXPECT_TRUE(std::isnan(a.rhs_ranges[0].upper));
+    EXPECT_TRUE(std::isnan(a.rhs_ranges[0].lower));
 }
 
 TEST(LibraryModel, BuiltInCodeWithBounds) {

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "bounded_model.h"
 #include "driver/session.h"
 #include "driver/solve.h"
 #include "random_model.h"
@@ -40,10 +41,7 @@ void judgeModel(const std::string& text, const std::string& name, Tally& tally) 
     zep::detail::initParam(s);
     int status = h.run([](Store& st) { zep::detail::solve(st); });
     tally.models++;
-    // The judge's tableaux hold no bounds; a model with them prints no ranging.
-    if (status != -1 || s.engine.end_stat != zep::Outcome::optimal ||
-        !zep::detail::only_non_negative(s))
-        return;
+    if (status != -1 || s.engine.end_stat != zep::Outcome::optimal) return;
     tally.optimal++;
     Judgement j = zep::detail::testing::judgeSensitivity(s, h.output());
     tally.numbers += j.numbers;
@@ -173,6 +171,27 @@ TEST(SensitivityOracle, RandomModels) {
 
 TEST(SensitivityOracleLong, RandomSoak) {
     judgeRandom("ZEP_ORACLE_SOAK_SEED", 1717, 6000);
+}
+
+// Models with every kind of bound, free variables and ranged rows, in the
+// LP format: the tables in the terms of the model as written.
+void judgeBounded(const char* variable, unsigned fixed, int count) {
+    unsigned seed = zep::detail::testing::testSeed(variable, fixed);
+    zep::detail::testing::RandomBounded models(seed, true);
+    Tally t;
+    for (int k = 0; k < count; k++)
+        judgeModel(zep::detail::testing::boundedLp(models.next()),
+                   "bounded-" + std::to_string(k) + ".lp", t);
+    EXPECT_GT(t.optimal, count / 4);
+    expectAllRight(t);
+}
+
+TEST(SensitivityOracle, RandomBoundedModels) {
+    judgeBounded("ZEP_ORACLE_BOUNDED_SEED", 20, 400);
+}
+
+TEST(SensitivityOracleLong, RandomBoundedSoak) {
+    judgeBounded("ZEP_ORACLE_BOUNDED_SOAK_SEED", 2020, 8000);
 }
 
 } // namespace

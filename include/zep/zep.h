@@ -116,7 +116,9 @@ struct RowValue {
 };
 
 // One line of a ranging table; a limit without end is +-infinity, and
-// `becomes` names the column that enters or leaves the basis there.
+// `becomes` names the column that enters or leaves the basis there (a
+// free variable by its own name). A ranged row's right-hand side is not
+// ranged: NaN on both sides.
 struct Range {
     std::string name;
     double current = 0;

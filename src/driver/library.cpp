@@ -55,12 +55,17 @@ double plain(double v) {
     return v + 0.0;
 }
 
-// A side without a limit is infinite in the answer; names are whole.
+// A side without a limit is infinite in the answer, a line the tables
+// do not range has NaN on both sides; names are whole.
 Range rangeOf(const Store& s, const RangeLine& line, const char* name) {
     auto becomes = [&](const Limit& l) {
         return std::string(l.column ? var_name(s, l.column) : "");
     };
     double none = std::numeric_limits<double>::infinity();
+    if (!line.given) {
+        double nan = std::numeric_limits<double>::quiet_NaN();
+        return {name, plain(line.current), nan, "", nan, ""};
+    }
     return {name,
             plain(line.current),
             line.upper.column ? plain(line.upper.value) : none,
@@ -116,7 +121,6 @@ Answer answerOf(Session& run) {
         a.rows.push_back({row_name(s, r), plain(row.slack), plain(row.marginal)});
     }
     if (!s.opt.show_range) return a;
-    if (!only_non_negative(s)) return a;
     Ranging g = final_ranging(s);
     for (std::size_t i = 0; i < g.cost.size(); i++)
         a.cost_ranges.push_back(rangeOf(s, g.cost[i], var_name(s, static_cast<int>(i) + 1)));

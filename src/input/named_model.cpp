@@ -192,7 +192,8 @@ void finishNamedModel(Store& s, NamedModel& m) {
         bool written_negative = s.model.rrhs[r] < 0;
         if (negative) {
             for (int j = 1; j <= s.model.num_vars; j++) s.tab.a_mat[r][j] = -s.tab.a_mat[r][j];
-            s.model.rrhs[r] = -s.model.rrhs[r];
+            // 0 - v, not -v: a right-hand side of 0 stays +0, never printed "-0".
+            s.model.rrhs[r] = 0.0 - s.model.rrhs[r];
             s.tab.row_type[r] = -s.tab.row_type[r];
             s.model.flipped[r] = 1;
         }

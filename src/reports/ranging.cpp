@@ -17,10 +17,16 @@ struct Bound {
     int at = 0;
 };
 
+Limit nearest(const ExactLimit& l) {
+    return {l.column ? nearest_double(l.value) : 0, l.column};
+}
+
+} // namespace
+
 // While an artificial stays basic at zero, the phase-1 row proves every
 // column whose move would raise it zero in every feasible point: such a
 // column neither limits a cost range nor has one.
-bool neverEnters(const Store& s, const ExactTableau& e, int j) {
+bool never_enters(const Store& s, const ExactTableau& e, int j) {
     int p1 = s.tab.ph1_row;
     if (!artificialBasic(s) || p1 <= s.model.num_cons || p1 >= static_cast<int>(e.a.size()))
         return false;
@@ -28,13 +34,8 @@ bool neverEnters(const Store& s, const ExactTableau& e, int j) {
     return (s.tab.col_status[j] == 0 ? rise : -rise) > 0;
 }
 
-Limit nearest(const ExactLimit& l) {
-    return {l.column ? nearest_double(l.value) : 0, l.column};
-}
-
-// Right-hand-side ranging of a row whose added column j is basic, in row k:
-// only that column's level w moves with the right-hand side.
-ExactRangeLine basicAddedRange(const Store& s, const ExactTableau& e, int i, int j, int k) {
+// Only the added column's level w moves with the right-hand side.
+ExactRangeLine basic_added_range(const Store& s, const ExactTableau& e, int i, int j, int k) {
     const mpq_class& w = e.a[k][0];
     mpq_class b = written(s.model.rrhs[i]);
     if (s.tab.row_type[i] > 0) return {ExactLimit{}, {b - w, j}};
@@ -43,6 +44,8 @@ ExactRangeLine basicAddedRange(const Store& s, const ExactTableau& e, int i, int
     // its row's right-hand side cannot move either way.
     return {{b, j}, {b, j}};
 }
+
+namespace {
 
 // Right-hand-side ranging of a row whose added column j is nonbasic: the
 // level of each basic variable moves by sigma times its entry in j per
@@ -80,6 +83,7 @@ ExactRangeLine nonbasicAddedRange(const Store& s, const ExactTableau& e, int i, 
 } // namespace
 
 ExactRanging exact_limits(const Store& s, const ExactTableau& e) {
+    if (!only_non_negative(s)) return bounded_limits(s, e);
     ExactRanging g;
     for (int v = 1; v <= s.model.num_vars; v++) g.cost.push_back(cost_range(s, e, v));
     for (int i = 1; i <= s.model.num_cons; i++) g.rhs.push_back(rhs_range(s, e, i));
@@ -89,22 +93,22 @@ ExactRanging exact_limits(const Store& s, const ExactTableau& e) {
 Ranging exact_ranging(const Store& s, const ExactTableau& e) {
     ExactRanging exact = exact_limits(s, e);
     Ranging g;
-    for (int v = 1; v <= s.model.num_vars; v++) {
+    for (int v = 1; v <= static_cast<int>(exact.cost.size()); v++) {
         const ExactRangeLine& line = exact.cost[static_cast<std::size_t>(v - 1)];
-        g.cost.push_back(
-            {s.tab.varname[v], s.tab.cost[v], nearest(line.upper), nearest(line.lower)});
+        g.cost.push_back({s.tab.varname[v], s.tab.cost[v], nearest(line.upper), nearest(line.lower),
+                          line.given});
     }
     for (int i = 1; i <= s.model.num_cons; i++) {
         const ExactRangeLine& line = exact.rhs[static_cast<std::size_t>(i - 1)];
-        g.rhs.push_back(
-            {s.model.rname[i], s.model.rrhs[i], nearest(line.upper), nearest(line.lower)});
+        g.rhs.push_back({s.model.rname[i], s.model.rrhs[i], nearest(line.upper),
+                         nearest(line.lower), line.given});
     }
     return g;
 }
 
 Ranging final_ranging(const Store& s, const ExactTableau* exact) {
     Ranging g;
-    if (float_ranging(s, g)) return g;
+    if (only_non_negative(s) && float_ranging(s, g)) return g;
     if (exact != nullptr && exact->at_basis) return exact_ranging(s, *exact);
     return exact_ranging(s, ranging_tableau(s));
 }
@@ -129,7 +133,7 @@ ExactRangeLine basic_cost_range(const Store& s, const ExactTableau& e, int v) {
     Bound up, lo;
     mpq_class q;
     for (int j = 1; j <= s.tab.last_col; j++) {
-        if (s.tab.col_status[j] > 0 || s.tab.isart[j] || neverEnters(s, e, j)) continue;
+        if (s.tab.col_status[j] > 0 || s.tab.isart[j] || never_enters(s, e, j)) continue;
         const mpq_class& entry = e.a[r][j];
         if (sgn(entry) == 0) continue;
         int side = s.tab.col_status[j] < 0 ? -1 : 1;
@@ -149,7 +153,7 @@ ExactRangeLine basic_cost_range(const Store& s, const ExactTableau& e, int v) {
 // A nonbasic variable enters itself once its cost has moved by its reduced
 // cost in the improving direction; the other direction has no limit.
 ExactRangeLine nonbasic_cost_range(const Store& s, const ExactTableau& e, int v) {
-    if (neverEnters(s, e, v)) return {ExactLimit{}, ExactLimit{}};
+    if (never_enters(s, e, v)) return {ExactLimit{}, ExactLimit{}};
     double side = s.tab.col_status[v] != 0 ? -1.0 : 1.0;
     mpq_class limit = written(s.tab.cost[v]);
     if (s.model.z_mult < 0)
@@ -162,7 +166,7 @@ ExactRangeLine nonbasic_cost_range(const Store& s, const ExactTableau& e, int v)
 
 ExactRangeLine rhs_range(const Store& s, const ExactTableau& e, int i) {
     int j = s.tab.added_col[i];
-    if (s.tab.col_status[j] > 0) return basicAddedRange(s, e, i, j, e.status[j]);
+    if (s.tab.col_status[j] > 0) return basic_added_range(s, e, i, j, e.status[j]);
     return nonbasicAddedRange(s, e, i, j);
 }
 

@@ -19,11 +19,14 @@ struct Limit {
     int column;
 };
 
+// given is false on a line that the tables' terms cannot state: a ranged
+// row holds two right-hand sides, and the table moves one.
 struct RangeLine {
     const char* name;
     double current;
     Limit upper;
     Limit lower;
+    bool given = true;
 };
 
 // Every line of both tables.
@@ -42,6 +45,7 @@ struct ExactLimit {
 struct ExactRangeLine {
     ExactLimit upper;
     ExactLimit lower;
+    bool given = true;
 };
 
 struct ExactRanging {
@@ -80,5 +84,25 @@ ExactRangeLine nonbasic_cost_range(const Store& s, const ExactTableau& e, int v)
 // The range of row i's right-hand side over which the basis of e stays
 // feasible.
 ExactRangeLine rhs_range(const Store& s, const ExactTableau& e, int i);
+
+// Right-hand-side ranging of a row whose added column j is basic, in row
+// k of e.
+ExactRangeLine basic_added_range(const Store& s, const ExactTableau& e, int i, int j, int k);
+
+// Both tables of a model with bounds, free variables or ranged rows, for
+// the model as written (ranging_bounded.cpp).
+ExactRanging bounded_limits(const Store& s, const ExactTableau& e);
+
+// Column j is held at zero by an artificial left basic: it neither
+// enters nor limits.
+bool never_enters(const Store& s, const ExactTableau& e, int j);
+
+// The variable as written that column j stands for: a free variable's
+// negative part stands for its variable.
+int written_column(const Store& s, int j);
+
+// Variable v as written is basic: its column, or a free variable's
+// negative part.
+bool basic_in_model(const Store& s, int v);
 
 } // namespace zep::detail

@@ -80,9 +80,9 @@ template <class Range> void rhsLimits(Line& line, const Store& s, const Range& r
     }
 }
 
-// The tables' terms hold no bounds: a model with them gets each table's
-// head and a line that says so (the tables come empty).
-constexpr const char* not_ranged = "(the model has bounds or ranges: not ranged)";
+// A ranged row's line: the table moves one right-hand side, and the row
+// has two.
+constexpr const char* not_ranged = "(a ranged row: not ranged)";
 
 template <class Range> void basicCostLine(Store& s, const Range& range) {
     Line line;
@@ -111,12 +111,8 @@ template <class Tables, class Current> void costTable(Store& s, const Tables& g,
         Line line{lead};
         line.number(current(v), 3, true);
         print(s, "%s ", line.text.c_str());
-        if (g.cost.empty()) {
-            print(s, "%s\n", not_ranged);
-            continue;
-        }
         const auto& range = g.cost[static_cast<std::size_t>(v - 1)];
-        if (s.tab.col_status[v] > 0)
+        if (basic_in_model(s, v))
             basicCostLine(s, range);
         else
             nonbasicCostLine(s, range);
@@ -136,10 +132,11 @@ template <class Tables, class Current> void rhsTable(Store& s, const Tables& g, 
         compose(lead, sizeof lead, "%2d. %-8s", i, s.model.rname[i]);
         Line line{lead};
         line.number(current(i), 2, true);
-        if (g.rhs.empty())
-            line.text += std::string("    ") + not_ranged;
+        const auto& range = g.rhs[static_cast<std::size_t>(i - 1)];
+        if (range.given)
+            rhsLimits(line, s, range);
         else
-            rhsLimits(line, s, g.rhs[static_cast<std::size_t>(i - 1)]);
+            line.text += std::string("    ") + not_ranged;
         print(s, "%s\n", line.text.c_str());
     }
 }
@@ -147,20 +144,13 @@ template <class Tables, class Current> void rhsTable(Store& s, const Tables& g, 
 } // namespace
 
 void ranger(Store& s, const ExactTableau* exact) {
-    if (!only_non_negative(s)) {
-        Ranging none;
-        range_cost(s, none);
-        range_rhs(s, none);
-        return;
-    }
     Ranging g = final_ranging(s, exact);
     range_cost(s, g);
     range_rhs(s, g);
 }
 
 void ranger_fractions(Store& s, const ExactTableau& e) {
-    ExactRanging g;
-    if (only_non_negative(s)) g = exact_limits(s, e);
+    ExactRanging g = exact_limits(s, e);
     costTable(s, g, [&](int v) { return written(s.tab.cost[v]); });
     rhsTable(s, g, [&](int i) { return written(s.model.rrhs[i]); });
 }

@@ -111,6 +111,19 @@ void infeasibleHeader(Store& s) {
              "----------        -------------\n");
 }
 
+// A right-hand side in the report's digits: one that shows as zero shows
+// without a sign (a row flipped once its columns were at their bounds may
+// hold a small negative one).
+std::string rhsDigits(double v) {
+    char text[400];
+    compose(text, sizeof text, "%12.3lf", v);
+    std::string shown = text;
+    std::size_t minus = shown.find('-');
+    if (minus != std::string::npos && shown.find_first_of("123456789") == std::string::npos)
+        shown[minus] = ' ';
+    return shown;
+}
+
 } // namespace
 
 void var_summ(Store& s) {
@@ -141,7 +154,8 @@ void infe_summ(Store& s) {
     infeasibleHeader(s);
     for (int r = 1; r <= s.model.num_cons; r++)
         if (row_unmet(s, r))
-            print(s, "%2d. %8s       %12.3lf\n", r, s.model.rname[r], s.model.rrhs[r]);
+            print(s, "%2d. %8s       %s\n", r, s.model.rname[r],
+                  rhsDigits(s.model.rrhs[r]).c_str());
 }
 
 void out_opt(Store& s, const ExactTableau& e) {

@@ -1,0 +1,1 @@
+zep-solve -r examples/bounded-ranging-cplex.lp

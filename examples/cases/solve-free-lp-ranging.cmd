@@ -1,0 +1,1 @@
+zep-solve -r examples/free-cplex.lp

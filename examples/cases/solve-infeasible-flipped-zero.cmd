@@ -1,0 +1,1 @@
+zep-solve examples/infeasible-flipped-zero-cplex.lp
