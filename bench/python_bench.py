@@ -7,9 +7,11 @@ and 2 processes.
     python3 bench/python_bench.py --instructions [BUILD-DIR]
 
 The second counts instead, under valgrind's callgrind, the instructions of
-one solve through each of zep::solve and zep.solve (runs of 21 solves less
-runs of 1, over 20; the interpreter with a fixed hash seed, so that its start
-costs the same each time), which the machine's load does not change.
+one solve through each of zep::solve and zep.solve (runs of 41 solves less
+runs of 21, over 20, so that what the first solves pay once, such as the
+interpreter's first collections, is left out; the interpreter with a fixed
+hash seed, so that its start costs the same each time), which the machine's
+load does not change.
 
 Needs the build's zep_bench_models_write (Google Benchmark and GLPK
 installed) and zep_api_time, and its Python module (python3-pybind11).
@@ -18,9 +20,10 @@ Each time is the median over 15 batches of the CPU time per solve of a batch
 batch, so that a spell of load falls on all of them. The module is timed
 twice: with zep-solve's report, as the C++ call makes it, and with
 report=False, the numbers alone (proven all the same), as linprog gives
-them. The throughputs are
-wall-clock.
+them. The throughputs are wall-clock. The load average is printed before
+and after.
 """
+import os
 import statistics
 import subprocess
 import sys
@@ -101,7 +104,7 @@ def instructions(command):
 
 
 def per_solve_instructions(command_for):
-    return (instructions(command_for(21)) - instructions(command_for(1))) / 20
+    return (instructions(command_for(41)) - instructions(command_for(21))) / 20
 
 
 SOLVE_N = "import sys, zep\nm = zep.read_model(open(sys.argv[1], 'rb').read())\n" \
@@ -119,6 +122,10 @@ def count_instructions(tmp, names):
         print(f"| {name} | {cpp:,.0f} | {module:,.0f} | {module / cpp:.3f} |")
 
 
+def load():
+    return "load average {:.1f} {:.1f} {:.1f}".format(*os.getloadavg())
+
+
 def main():
     rows = []
     with tempfile.TemporaryDirectory() as tmp:
@@ -127,6 +134,7 @@ def main():
         if COUNT_INSTRUCTIONS:
             count_instructions(tmp, names)
             return
+        print(f"Before: {load()}")
         for name in names:
             path = Path(tmp) / f"{name}.mat"
             model = zep.read_model(path.read_bytes())
@@ -167,6 +175,7 @@ def main():
     print("\nmany_models.py, 10,000 models, 2 workers: " +
           ", ".join(f"{name} {rates[name]:.0f} models/s" for name in ("serial", "threads", "processes")) +
           f"; the threads used {rates['threads cpu/wall']:.2f} CPU seconds per second")
+    print(f"After: {load()}")
 
 
 if __name__ == "__main__":

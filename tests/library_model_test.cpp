@@ -200,6 +200,24 @@ INSTANTIATE_TEST_SUITE_P(
                                              {"A B", {1}, zep::Relation::less_equal, 1}};
                         }),
                 255, "constraint 2 of 2: the label 'A B' is empty or holds a blank"},
+        Refusal{"case", changed(withVariables(12), [](zep::Model& m) { m.variables[11] = "x1"; }),
+                255,
+                "variable 12 of 12: the names X1 and x1 differ only in case, which zep does not "
+                "tell apart"},
+        Refusal{"labelTwice",
+                changed(withVariables(1),
+                        [](zep::Model& m) {
+                            m.constraints = {{"A", {1}, zep::Relation::less_equal, 1},
+                                             {"A", {1}, zep::Relation::less_equal, 1}};
+                        }),
+                255, "constraint 2 of 2: the row label A is given twice"},
+        Refusal{"addedColumn",
+                changed(withVariables(1),
+                        [](zep::Model& m) {
+                            m.variables[0] = "slk:a";
+                            m.constraints = {{"A", {1}, zep::Relation::less_equal, 1}};
+                        }),
+                255, "the model: the variable name slk:a is also the name of an added column"},
         Refusal{"range",
                 changed(withVariables(1),
                         [](zep::Model& m) {

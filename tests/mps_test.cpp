@@ -70,6 +70,31 @@ TEST(MpsReader, ReadsTheClassicExampleInFixedColumns) {
     expectTestprob(h.store());
 }
 
+// Fixed MPS as older files write it: "$" comments in fields 3 and 5, and
+// COLUMNS records whose blank field 2 goes on with the column before.
+TEST(MpsReader, ReadsFixedColumnCommentsAndContinuedColumns) {
+    Harness h(R"(NAME          TESTPROB
+ROWS
+ N  COST      $ cost in dollars
+ L  LIM1
+ G  LIM2      $ a lower limit
+ E  MYEQN
+COLUMNS
+    XONE      COST         1.0   LIM1         1.0
+              LIM2         1.0
+    YTWO      COST         4.0   LIM1         1.0
+              MYEQN       -1.0
+    ZTHREE    COST         9.0         $ the dearest
+              LIM2         1.0   MYEQN        1.0
+RHS
+    RHS1      LIM1         5.0   LIM2        10.0
+    RHS1      MYEQN        7.0
+ENDATA
+)");
+    ASSERT_EQ(read(h), -1) << h.output();
+    expectTestprob(h.store());
+}
+
 TEST(MpsReader, ReadsTheClassicExampleInFreeLayout) {
     Harness h("* free layout, tabs, comments and blank lines\nNAME TESTPROB\nROWS\n N COST\n"
               " L LIM1\n\tG LIM2\n E MYEQN\n\nCOLUMNS\n XONE COST 1 LIM1 1\n XONE LIM2 1\n"

@@ -191,4 +191,40 @@ TEST(Print, WritesToTheOutputStreamPastItsBuffer) {
     EXPECT_EQ(h.output(), "[" + name + "]        0.333 1e-300\nabc|\n");
 }
 
+// A report's short prints go straight into a stream's buffer where it has
+// room, through fwrite where not: every kind of buffering gives the text.
+TEST(Print, WritesThroughEveryKindOfBuffering) {
+    struct Buffering {
+        int mode;
+        std::size_t size;
+    };
+    const Buffering kinds[] = {{_IOFBF, 4096}, {_IOFBF, 7}, {_IOLBF, 64}, {_IONBF, 0}};
+    std::string name(600, 'N');
+    std::string want;
+    for (int i = 0; i < 40; i++)
+        want += std::to_string(i % 10) + ". X" + std::to_string(i) + "        1.500\n";
+    want += "[" + name + "]\n";
+    for (const Buffering& kind : kinds) {
+        zep::detail::testing::Harness h;
+        std::FILE* file = std::tmpfile();
+        ASSERT_NE(file, nullptr);
+        ASSERT_EQ(std::setvbuf(file, nullptr, kind.mode, kind.size), 0);
+        std::FILE* kept = h.store().out;
+        h.store().out = file;
+        for (int i = 0; i < 40; i++) {
+            zep::detail::print(h.store(), "%d. ", i % 10);
+            zep::detail::print(h.store(), "X%d", i);
+            zep::detail::print(h.store(), " %12.3lf", 1.5);
+            zep::detail::print(h.store(), "\n");
+        }
+        zep::detail::print(h.store(), "[%s]\n", name.c_str());
+        h.store().out = kept;
+        std::rewind(file);
+        std::string got;
+        for (int c; (c = std::fgetc(file)) != EOF;) got += static_cast<char>(c);
+        std::fclose(file);
+        EXPECT_EQ(got, want) << "buffering mode " << kind.mode << ", size " << kind.size;
+    }
+}
+
 } // namespace

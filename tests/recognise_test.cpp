@@ -92,6 +92,8 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"Maximize\n 2 x + 3 y\nSubject To\n x + y <= 4\nEnd\n", ModelForm::lp},
         Case{"max 2 x\nst\n x <= 4\n", ModelForm::lp},
         Case{"\\ no objective\nSubject To\n c: x <= 4\n", ModelForm::lp},
+        // What glpsol --wlp writes for a model with no rows or columns.
+        Case{"\\* Problem: cal *\\\n\nEnd\n", ModelForm::lp},
         Case{"NAME          TESTPROB\nROWS\n", ModelForm::mps},
         Case{"* comment\n\nROWS\n N COST\n", ModelForm::mps},
         Case{"OBJSENSE MAX\nROWS\n", ModelForm::mps}, Case{"name\nrows\n", ModelForm::mps},

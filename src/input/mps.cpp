@@ -1,6 +1,9 @@
 // The reader of MPS: indicator records in column 1 open the sections, data
 // records below them hold blank-separated fields. Fixed MPS reads the same
-// way, as long as no name holds a blank, which zep refuses.
+// way, as long as no name holds a blank, which zep refuses; its two
+// customs of the fixed columns are kept too: a "$" that opens field 3 or 5
+// (column 15 or 40) begins a comment, and a COLUMNS record with field 2
+// blank goes on with the column of the record before it.
 #include "input/mps.h"
 
 #include <cmath>
@@ -25,6 +28,7 @@ struct MpsReader {
     Section section = Section::none;
     char* field[fields_max] = {};
     int fields = 0;
+    int column = 0; // the column of the last COLUMNS record
     char rhsSet[line_max + 1] = {};
     bool rhsGiven[max_cons + 1] = {};
 };
@@ -42,6 +46,18 @@ void split(Store& s, MpsReader& r) {
         if (r.fields == fields_max) refuseLine(s, r.m, "too many fields");
         r.field[r.fields++] = p;
         while (*p && *p != ' ' && *p != '\t') p++;
+    }
+}
+
+// Where a "$" stands at the start of field 3 or 5 of fixed MPS, after a
+// blank, the rest of the line is a comment.
+void dropComment(char* text) {
+    for (int at : {14, 39}) {
+        if (static_cast<int>(std::strlen(text)) <= at) return;
+        if (text[at] == '$' && (text[at - 1] == ' ' || text[at - 1] == '\t')) {
+            text[at] = '\0';
+            return;
+        }
     }
 }
 
@@ -140,9 +156,13 @@ void rowRecord(Store& s, MpsReader& r, const char* original) {
 void columnRecord(Store& s, MpsReader& r, const char* original) {
     if (r.fields >= 2 && same(r.field[1], "'MARKER'"))
         refuseLine(s, r.m, "integer variables (a MARKER line) are not supported");
-    if (r.fields != 3 && r.fields != 5) refuseFieldCount(s, r, original);
-    int k = columnOf(s, r.m, r.field[0], true);
-    for (int f = 1; f < r.fields; f += 2) {
+    // Fields 1 and 2 blank (the first 14 columns): the column before goes on.
+    bool goesOn = r.column > 0 && std::strspn(original, " \t") >= 14;
+    int first = goesOn ? 0 : 1;
+    if (r.fields != first + 2 && r.fields != first + 4) refuseFieldCount(s, r, original);
+    int k = goesOn ? r.column : columnOf(s, r.m, r.field[0], true);
+    r.column = k;
+    for (int f = first; f < r.fields; f += 2) {
         int row = knownRow(s, r, r.field[f]);
         s.tab.a_mat[row][k] += number(s, r, r.field[f + 1]);
     }
@@ -264,6 +284,7 @@ void readMps(Store& s) {
     while (nextLine(s, r->m)) {
         char first = r->m.text[0];
         if (first == '*') continue;
+        dropComment(r->m.text);
         std::strcpy(original.get(), r->m.text);
         split(s, *r);
         if (r->fields == 0) continue;

@@ -8,11 +8,21 @@
 namespace zep::detail {
 
 int findname(Store& s, const char* name) {
-    // A slot holds its terminator within its 13 characters, so comparing
-    // whole texts gives strncmp's answer over the slot; the bytes after a
-    // slot's terminator are never read.
-    for (int k = 1; k <= s.tab.nnames; k++)
-        if (sameText(s.tab.varname[k], name)) return k;
+    // A slot holds its terminator within its 13 characters, so a name of
+    // 13 or more is in none. A slot holds the name where it has the name's
+    // terminator at the name's length and its characters before: the
+    // terminator's place first, then from the end, since the added
+    // columns' names (SLK:R1, SLK:R2, ...) differ there. A shorter slot's
+    // terminator differs from the name's character at its place.
+    std::size_t n = strnlen(name, name_size);
+    if (n == name_size) return -1;
+    for (int k = 1; k <= s.tab.nnames; k++) {
+        const char* slot = s.tab.varname[k];
+        if (slot[n] != '\0') continue;
+        std::size_t i = n;
+        while (i > 0 && slot[i - 1] == name[i - 1]) i--;
+        if (i == 0) return k;
+    }
     return -1;
 }
 

@@ -120,6 +120,9 @@ bool constraintsLine(std::string_view text) {
 }
 
 bool lpForm(std::string_view text) {
+    // A "\" comment first: the algebraic form holds no "\" anywhere.
+    std::size_t lead = text.find_first_not_of(" \t\r\n");
+    if (lead != std::string_view::npos && text[lead] == '\\') return true;
     std::string plain = withoutLpComments(text);
     std::string_view first = word(plain, 0);
     if (lpSenseWord(first.data(), static_cast<int>(first.size())) == 0)

@@ -16,47 +16,20 @@
 #include "bounded_model.h"
 #include "check/verify.h"
 #include "differential.h"
+#include "glpsol.h"
 #include "random_model.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using zep::detail::testing::Answer;
+using zep::detail::testing::glpsolOn;
+using zep::detail::testing::sameVerdict;
 
 void writeText(const fs::path& path, const std::string& text) {
     std::FILE* f = std::fopen(path.c_str(), "w");
     std::fputs(text.c_str(), f);
     std::fclose(f);
-}
-
-Answer glpsolOn(const std::string& input, const fs::path& sol, const std::string& options) {
-    fs::remove(sol);
-    std::string cmd = "timeout 10 glpsol " + input + " " + options + " --nopresol -w " +
-                      sol.string() + " >/dev/null 2>&1";
-    if (std::system(cmd.c_str()) != 0) return {"UNKNOWN", 0, {}};
-    std::istringstream in(zep::detail::testing::readFile(sol.string()));
-    std::string line;
-    while (std::getline(in, line)) {
-        if (line.rfind("s bas", 0) != 0) continue;
-        std::istringstream fields(line.substr(5));
-        int rows = 0, cols = 0;
-        std::string primal, dual;
-        double obj = 0;
-        fields >> rows >> cols >> primal >> dual >> obj;
-        if (primal == "f" && dual == "f") return {"OPTIMAL", obj, {}};
-        if (primal == "n") return {"INFEASIBLE", 0, {}};
-        if (primal == "f" && dual == "n") return {"UNBOUNDED", 0, {}};
-    }
-    return {"UNKNOWN", 0, {}};
-}
-
-// A model with a row and no way to tell infeasible from unbounded: glpsol
-// says "n" for the primal of either where its presolve is off, so only
-// models whose two answers agree on a status are compared.
-bool sameVerdict(const Answer& a, const Answer& b) {
-    return a.status == b.status &&
-           (a.status != "OPTIMAL" ||
-            std::fabs(a.objective - b.objective) <= 1e-9 * std::fmax(1, std::fabs(a.objective)));
 }
 
 void expectAnswer(const fs::path& model, const Answer& want) {
