@@ -87,13 +87,14 @@ struct Plan {
         Directive directive;
     };
     Step steps[max_steps];
-    int n = 0;
-    const char* end = nullptr; // the format's terminator
+    int n;
+    const char* end; // the format's terminator
 };
 
 // Parses every conversion of fmt into plan; false when one of them is left
 // to the C library, or when there are more than a plan holds.
 bool planFormat(const char* fmt, Plan& plan) {
+    plan.n = 0;
     const char* p = fmt;
     while (*p != '\0') {
         if (*p != '%') {
@@ -109,6 +110,29 @@ bool planFormat(const char* fmt, Plan& plan) {
     }
     plan.end = p;
     return true;
+}
+
+// The plans of the formats printed last, one slot per address: a report
+// prints a few dozen formats some hundreds of times, and parsing each print
+// again costs more than its numbers. Per thread, as solves run in parallel.
+struct KeptPlan {
+    const char* fmt; // the format this plan is of, or nullptr for none yet
+    bool planned;    // false where the format is left to the C library
+    Plan plan;
+};
+constexpr int slot_bits = 6;
+thread_local KeptPlan kept[1 << slot_bits];
+
+// The plan of fmt, or nullptr where the C library prints it.
+const Plan* planOf(const char* fmt) {
+    // Fibonacci hashing: the top bits of the address times 2^64 / phi.
+    std::uint64_t address = reinterpret_cast<std::uintptr_t>(fmt);
+    KeptPlan& slot = kept[address * 0x9e3779b97f4a7c15u >> (64 - slot_bits)];
+    if (slot.fmt != fmt) {
+        slot.planned = planFormat(fmt, slot.plan);
+        slot.fmt = fmt;
+    }
+    return slot.planned ? &slot.plan : nullptr;
 }
 
 // Collects the output: into a caller's buffer, cut at its capacity, or
@@ -297,10 +321,9 @@ int format(Sink& sink, const char* fmt, const Plan& plan, va_list& ap) {
 void print(Store& s, const char* fmt, ...) {
     va_list ap;
     va_start(ap, fmt);
-    Plan plan;
-    if (planFormat(fmt, plan)) {
+    if (const Plan* plan = planOf(fmt)) {
         Sink sink(s.out);
-        format(sink, fmt, plan, ap);
+        format(sink, fmt, *plan, ap);
     } else {
         std::vfprintf(s.out, fmt, ap);
     }
@@ -308,12 +331,12 @@ void print(Store& s, const char* fmt, ...) {
 }
 
 int vcompose(char* out, std::size_t cap, const char* fmt, va_list ap) {
-    Plan plan;
-    if (!planFormat(fmt, plan)) return std::vsnprintf(out, cap, fmt, ap);
+    const Plan* plan = planOf(fmt);
+    if (!plan) return std::vsnprintf(out, cap, fmt, ap);
     Sink sink(out, cap);
     va_list args;
     va_copy(args, ap);
-    int n = format(sink, fmt, plan, args);
+    int n = format(sink, fmt, *plan, args);
     va_end(args);
     return n;
 }
