@@ -25,18 +25,19 @@ __extension__ typedef unsigned __int128 wide;
 // a plan of them costs nothing to lay out on every print.
 struct Directive {
     bool left;
-    int width;
-    int precision; // -1 where none is given
     char conv;
+    short width;
+    short precision; // -1 where none is given
 };
 
-int digits(const char*& p, int limit) {
+// A width or precision, or -1 past limit (which fits a short).
+short digits(const char*& p, int limit) {
     int v = 0;
     while (*p >= '0' && *p <= '9') {
         v = v * 10 + (*p++ - '0');
         if (v > limit) return -1;
     }
-    return v;
+    return static_cast<short>(v);
 }
 
 // Reads the conversion after a "%"; returns the position after it, or
@@ -80,7 +81,7 @@ const char* parseDirective(const char* p, Directive& directive) {
 // The conversions of one format, parsed once: where each starts, its directive
 // and where the text after it starts; and where the format ends.
 struct Plan {
-    static constexpr int max_steps = 16;
+    static constexpr int max_steps = 8;
     struct Step {
         const char* start;
         const char* next;
@@ -112,27 +113,34 @@ bool planFormat(const char* fmt, Plan& plan) {
     return true;
 }
 
-// The plans of the formats printed last, one slot per address: a report
-// prints a few dozen formats some hundreds of times, and parsing each print
-// again costs more than its numbers. Per thread, as solves run in parallel.
+// The plans of the formats printed last, kept by address: a report prints a
+// few dozen formats some hundreds of times, and parsing each print again
+// costs more than its numbers. Four ways to a set, so that the formats of
+// one line rarely push each other out; per thread, as solves run in
+// parallel.
 struct KeptPlan {
     const char* fmt; // the format this plan is of, or nullptr for none yet
     bool planned;    // false where the format is left to the C library
     Plan plan;
 };
-constexpr int slot_bits = 6;
-thread_local KeptPlan kept[1 << slot_bits];
+struct PlanSet {
+    KeptPlan ways[4];
+    unsigned next; // the way the next format taken in replaces
+};
+constexpr int set_bits = 5;
+thread_local PlanSet kept[1 << set_bits];
 
 // The plan of fmt, or nullptr where the C library prints it.
 const Plan* planOf(const char* fmt) {
     // Fibonacci hashing: the top bits of the address times 2^64 / phi.
     std::uint64_t address = reinterpret_cast<std::uintptr_t>(fmt);
-    KeptPlan& slot = kept[address * 0x9e3779b97f4a7c15u >> (64 - slot_bits)];
-    if (slot.fmt != fmt) {
-        slot.planned = planFormat(fmt, slot.plan);
-        slot.fmt = fmt;
-    }
-    return slot.planned ? &slot.plan : nullptr;
+    PlanSet& set = kept[address * 0x9e3779b97f4a7c15u >> (64 - set_bits)];
+    for (KeptPlan& way : set.ways)
+        if (way.fmt == fmt) return way.planned ? &way.plan : nullptr;
+    KeptPlan& way = set.ways[set.next++ % 4];
+    way.planned = planFormat(fmt, way.plan);
+    way.fmt = fmt;
+    return way.planned ? &way.plan : nullptr;
 }
 
 // Collects the output: into a caller's buffer, cut at its capacity, or
