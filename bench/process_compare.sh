@@ -3,8 +3,9 @@
 # model's matrix form run by the base build's zep-solve and by the other's
 # in turn, RUNS times each (default 201), with the given zep-solve options.
 # Prints a Markdown table of the median wall-clock milliseconds of one run,
-# their ratio and the median minor page faults of a run, then the median
-# and the largest ratio over the models. The runs alternate so that a
+# their ratio, the median minor page faults of a run and the median
+# processor time (user and system) of a run with its ratio, then the median
+# and the largest ratios over the models. The runs alternate so that a
 # spell of load falls on both builds alike; measure on a quiet machine.
 #
 #   bench/process_compare.sh BASE_BUILD_DIR [BUILD_DIR] [ZEP-SOLVE OPTIONS...]
@@ -26,8 +27,9 @@ need_programs "$base/zep-solve" "$build/zep-solve" "$build/bench/zep_spawn" \
     "$build/bench/zep_bench_models_write"
 write_models
 
-echo "| model | base (ms) | new (ms) | ratio | base faults | new faults |"
-echo "|---|---|---|---|---|---|"
+echo "| model | base (ms) | new (ms) | ratio | base faults | new faults |" \
+     "base cpu (ms) | new cpu (ms) | cpu ratio |"
+echo "|---|---|---|---|---|---|---|---|---|"
 for model in $models; do
     : > "$dir/base.log"
     : > "$dir/new.log"
@@ -36,12 +38,21 @@ for model in $models; do
         time_run "$dir/new.log" --faults "$build/zep-solve" "$@" "$dir/$model.mat"
     done
     awk -v m="$model" -v b="$(median "$dir/base.log")" -v n="$(median "$dir/new.log")" \
-        -v bf="$(median "$dir/base.log" 2)" -v nf="$(median "$dir/new.log" 2)" 'BEGIN {
-        printf "| %s | %.4f | %.4f | %.3f | %d | %d |\n", m, b, n, n / b, bf, nf
+        -v bf="$(median "$dir/base.log" 2)" -v nf="$(median "$dir/new.log" 2)" \
+        -v bc="$(median "$dir/base.log" 3)" -v nc="$(median "$dir/new.log" 3)" 'BEGIN {
+        printf "| %s | %.4f | %.4f | %.3f | %d | %d | %.4f | %.4f | %.3f |\n",
+               m, b, n, n / b, bf, nf, bc, nc, nc / bc
     }' | tee -a "$dir/table"
 done
-awk -F'|' '{ r[++n] = $5 + 0 } END {
-    for (i = 1; i <= n; i++) for (j = i + 1; j <= n; j++) if (r[j] < r[i]) { t = r[i]; r[i] = r[j]; r[j] = t }
-    med = n % 2 ? r[(n + 1) / 2] : (r[n / 2] + r[n / 2 + 1]) / 2
-    printf "| **median** | | | **%.3f** | | |\n| **largest** | | | %.3f | | |\n", med, r[n]
+awk -F'|' '
+function sorted(v, n,   i, j, t) {
+    for (i = 1; i <= n; i++) for (j = i + 1; j <= n; j++) if (v[j] < v[i]) { t = v[i]; v[i] = v[j]; v[j] = t }
+}
+{ n++; r[n] = $5 + 0; c[n] = $10 + 0 }
+END {
+    sorted(r, n); sorted(c, n)
+    mr = n % 2 ? r[(n + 1) / 2] : (r[n / 2] + r[n / 2 + 1]) / 2
+    mc = n % 2 ? c[(n + 1) / 2] : (c[n / 2] + c[n / 2 + 1]) / 2
+    printf "| **median** | | | **%.3f** | | | | | **%.3f** |\n", mr, mc
+    printf "| **largest** | | | %.3f | | | | | %.3f |\n", r[n], c[n]
 }' "$dir/table"

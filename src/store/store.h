@@ -62,8 +62,10 @@ struct Store {
         // Rows written with a negative right-hand side, which the reader
         // multiplied by -1 (the LP format and MPS).
         char flipped[tab_rows] = {};
-        double a_read[tab_rows][tab_cols] =
-            {}; // rows 0 to num_cons as read; the simplex keeps off it
+        // Rows 0 to num_cons as read, in columns 0 (the right-hand side) to
+        // num_vars: the tableau's before the standard form adds columns.
+        // The simplex keeps off it.
+        double a_read[tab_rows][max_names + 1] = {};
         // The bounds of each column in the model's numbers (lower is finite
         // once the readers end, upper is infinity where there is none) and
         // the constant of the objective. A free variable is the difference
@@ -230,7 +232,7 @@ struct UnmapStore {
 using StorePtr = std::unique_ptr<Store, UnmapStore>;
 
 // A store at its start values, the same as std::make_unique<Store>() gives,
-// without writing its 47 KiB of zeros: it is mapped from fresh pages, which
+// without writing its 40 KiB of zeros: it is mapped from fresh pages, which
 // the system clears only as a model first touches them.
 StorePtr newStore();
 
