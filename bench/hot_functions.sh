@@ -1,6 +1,7 @@
 #!/bin/bash
-# Writes cmake/hot-functions.txt: the functions that runs of zep-solve
-# execute (callgrind, names as linked), each once. Where lld is found the
+# Writes cmake/hot-functions.txt: the functions that runs of zep-solve and
+# zep execute (callgrind, names as linked), each once: the benchmark models
+# in the matrix and LP forms, an MPS file and an algebraic one. Where lld is found the
 # static programs are linked with their code in this order, so that a run
 # touches a few pages of code instead of pages all over the program. Run it
 # after changes that move much of a run's work to other functions; a name
@@ -12,7 +13,7 @@ cd "$(dirname "$0")/.."
 build=${1:-build/release}
 
 source bench/process_common.sh
-need_programs "$build/zep-solve" "$build/bench/zep_bench_models_write"
+need_programs "$build/zep-solve" "$build/zep" "$build/bench/zep_bench_models_write"
 command -v valgrind >/dev/null || { echo "valgrind not found"; exit 1; }
 write_models
 
@@ -28,5 +29,7 @@ names() {
         names "$build/zep-solve" "$dir/$model.lp"
     done
     names "$build/zep-solve" -r "$dir/dense-30x20.mat"
+    names "$build/zep-solve" examples/bounded.mps
+    names "$build/zep" examples/profit.lp
 } | grep -v -e '^0x' -e '^(below main)' | awk '!seen[$0]++' > cmake/hot-functions.txt
 wc -l < cmake/hot-functions.txt

@@ -6,8 +6,8 @@
 #include <random>
 #include <string>
 
-#include "check/exact.h"
 #include "check/decimals.h"
+#include "check/exact.h"
 #include "check/reconstruct.h"
 #include "input/form.h"
 #include "input/matrix.h"
