@@ -33,9 +33,16 @@ echo "|---|---|---|---|---|---|---|---|---|"
 for model in $models; do
     : > "$dir/base.log"
     : > "$dir/new.log"
+    # Each build runs first in every other turn, so that neither gains
+    # from following the other.
     for ((k = 0; k < runs; k++)); do
-        time_run "$dir/base.log" --faults "$base/zep-solve" "$@" "$dir/$model.mat"
-        time_run "$dir/new.log" --faults "$build/zep-solve" "$@" "$dir/$model.mat"
+        if ((k % 2 == 0)); then
+            time_run "$dir/base.log" --faults "$base/zep-solve" "$@" "$dir/$model.mat"
+            time_run "$dir/new.log" --faults "$build/zep-solve" "$@" "$dir/$model.mat"
+        else
+            time_run "$dir/new.log" --faults "$build/zep-solve" "$@" "$dir/$model.mat"
+            time_run "$dir/base.log" --faults "$base/zep-solve" "$@" "$dir/$model.mat"
+        fi
     done
     awk -v m="$model" -v b="$(median "$dir/base.log")" -v n="$(median "$dir/new.log")" \
         -v bf="$(median "$dir/base.log" 2)" -v nf="$(median "$dir/new.log" 2)" \

@@ -12,6 +12,8 @@
 #include <cstring>
 #include <random>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "store/print.h"
 #include "support.h"
@@ -181,6 +183,38 @@ TEST(Print, CutsAtCapacityAndCountsTheWhole) {
     EXPECT_STREQ(out, "00042");
     EXPECT_EQ(compose(out, sizeof out, "%07.2f", -1.5), 7);
     EXPECT_STREQ(out, "-001.50");
+}
+
+// Each format's parse is kept by its address: more formats than are kept at
+// once, taken in turns by several threads in different orders, each print
+// still by its own format.
+TEST(Print, KeepsParsesApartAcrossFormatsAndThreads) {
+    static const std::vector<std::string> formats = [] {
+        std::vector<std::string> made;
+        for (int width = 0; width < 50; width++) {
+            made.push_back("%" + std::to_string(width) + ".3lf|%d");
+            made.push_back("[%-" + std::to_string(width) + "g] %d");
+            made.push_back(std::to_string(width) + " %+.2e %d"); // left to the C library
+        }
+        return made;
+    }();
+    auto run = [](unsigned seed, int* failures) {
+        std::mt19937 rng(seed);
+        for (int round = 0; round < 2000; round++) {
+            const std::string& fmt = formats[rng() % formats.size()];
+            double v = static_cast<double>(static_cast<int>(rng() % 2000001) - 1000000) / 997;
+            int i = static_cast<int>(rng() % 1000);
+            char want[128], got[128];
+            std::snprintf(want, sizeof want, fmt.c_str(), v, i);
+            compose(got, sizeof got, fmt.c_str(), v, i);
+            if (std::strcmp(want, got) != 0) ++*failures;
+        }
+    };
+    int failures[4] = {};
+    std::vector<std::thread> threads;
+    for (unsigned t = 0; t < 4; t++) threads.emplace_back(run, 20261208 + t, &failures[t]);
+    for (std::thread& thread : threads) thread.join();
+    for (int f : failures) EXPECT_EQ(f, 0);
 }
 
 TEST(Print, WritesToTheOutputStreamPastItsBuffer) {

@@ -25,18 +25,19 @@ __extension__ typedef unsigned __int128 wide;
 // a plan of them costs nothing to lay out on every print.
 struct Directive {
     bool left;
-    int width;
-    int precision; // -1 where none is given
     char conv;
+    short width;
+    short precision; // -1 where none is given
 };
 
-int digits(const char*& p, int limit) {
+// A width or precision, or -1 past limit (which fits a short).
+short digits(const char*& p, int limit) {
     int v = 0;
     while (*p >= '0' && *p <= '9') {
         v = v * 10 + (*p++ - '0');
         if (v > limit) return -1;
     }
-    return v;
+    return static_cast<short>(v);
 }
 
 // Reads the conversion after a "%"; returns the position after it, or
@@ -80,20 +81,21 @@ const char* parseDirective(const char* p, Directive& directive) {
 // The conversions of one format, parsed once: where each starts, its directive
 // and where the text after it starts; and where the format ends.
 struct Plan {
-    static constexpr int max_steps = 16;
+    static constexpr int max_steps = 8;
     struct Step {
         const char* start;
         const char* next;
         Directive directive;
     };
     Step steps[max_steps];
-    int n = 0;
-    const char* end = nullptr; // the format's terminator
+    int n;
+    const char* end; // the format's terminator
 };
 
 // Parses every conversion of fmt into plan; false when one of them is left
 // to the C library, or when there are more than a plan holds.
 bool planFormat(const char* fmt, Plan& plan) {
+    plan.n = 0;
     const char* p = fmt;
     while (*p != '\0') {
         if (*p != '%') {
@@ -111,6 +113,36 @@ bool planFormat(const char* fmt, Plan& plan) {
     return true;
 }
 
+// The plans of the formats printed last, kept by address: a report prints a
+// few dozen formats some hundreds of times, and parsing each print again
+// costs more than its numbers. Four ways to a set, so that the formats of
+// one line rarely push each other out; per thread, as solves run in
+// parallel.
+struct KeptPlan {
+    const char* fmt; // the format this plan is of, or nullptr for none yet
+    bool planned;    // false where the format is left to the C library
+    Plan plan;
+};
+struct PlanSet {
+    KeptPlan ways[4];
+    unsigned next; // the way the next format taken in replaces
+};
+constexpr int set_bits = 5;
+thread_local PlanSet kept[1 << set_bits];
+
+// The plan of fmt, or nullptr where the C library prints it.
+const Plan* planOf(const char* fmt) {
+    // Fibonacci hashing: the top bits of the address times 2^64 / phi.
+    std::uint64_t address = reinterpret_cast<std::uintptr_t>(fmt);
+    PlanSet& set = kept[address * 0x9e3779b97f4a7c15u >> (64 - set_bits)];
+    for (KeptPlan& way : set.ways)
+        if (way.fmt == fmt) return way.planned ? &way.plan : nullptr;
+    KeptPlan& way = set.ways[set.next++ % 4];
+    way.planned = planFormat(fmt, way.plan);
+    way.fmt = fmt;
+    return way.planned ? &way.plan : nullptr;
+}
+
 // Collects the output: into a caller's buffer, cut at its capacity, or
 // through a local buffer into a stream.
 class Sink {
@@ -124,11 +156,20 @@ class Sink {
             if (used == room && !drain()) return;
             std::size_t take = n < room - used ? n : room - used;
             // Most pieces are a few characters, which a call to memcpy
-            // costs more than copying.
-            if (take <= 8)
-                for (std::size_t i = 0; i < take; i++) dst[used + i] = text[i];
-            else
-                std::memcpy(dst + used, text, take);
+            // costs more than copying: up to sixteen go as two fixed-size
+            // copies that overlap in the middle, each inside the piece.
+            char* to = dst + used;
+            if (take >= 8 && take <= 16) {
+                std::memcpy(to, text, 8);
+                std::memcpy(to + take - 8, text + take - 8, 8);
+            } else if (take >= 4 && take < 8) {
+                std::memcpy(to, text, 4);
+                std::memcpy(to + take - 4, text + take - 4, 4);
+            } else if (take < 4) {
+                for (std::size_t i = 0; i < take; i++) to[i] = text[i];
+            } else {
+                std::memcpy(to, text, take);
+            }
             used += take;
             text += take;
             n -= take;
@@ -297,10 +338,9 @@ int format(Sink& sink, const char* fmt, const Plan& plan, va_list& ap) {
 void print(Store& s, const char* fmt, ...) {
     va_list ap;
     va_start(ap, fmt);
-    Plan plan;
-    if (planFormat(fmt, plan)) {
+    if (const Plan* plan = planOf(fmt)) {
         Sink sink(s.out);
-        format(sink, fmt, plan, ap);
+        format(sink, fmt, *plan, ap);
     } else {
         std::vfprintf(s.out, fmt, ap);
     }
@@ -308,12 +348,12 @@ void print(Store& s, const char* fmt, ...) {
 }
 
 int vcompose(char* out, std::size_t cap, const char* fmt, va_list ap) {
-    Plan plan;
-    if (!planFormat(fmt, plan)) return std::vsnprintf(out, cap, fmt, ap);
+    const Plan* plan = planOf(fmt);
+    if (!plan) return std::vsnprintf(out, cap, fmt, ap);
     Sink sink(out, cap);
     va_list args;
     va_copy(args, ap);
-    int n = format(sink, fmt, plan, args);
+    int n = format(sink, fmt, *plan, args);
     va_end(args);
     return n;
 }

@@ -3,6 +3,9 @@
 // prints with (%d, %s, %c, %f and %g of doubles, with "-", width and
 // precision) go through std::to_chars, whose digits are printf's
 // correctly rounded ones; any other format is handed to vsnprintf whole.
+// A format is parsed once and its parse kept by its address, so a format
+// must be text that never changes while the program runs: a string literal,
+// or a pointer to one.
 #pragma once
 
 #include <cstdarg>
