@@ -156,11 +156,20 @@ class Sink {
             if (used == room && !drain()) return;
             std::size_t take = n < room - used ? n : room - used;
             // Most pieces are a few characters, which a call to memcpy
-            // costs more than copying.
-            if (take <= 8)
-                for (std::size_t i = 0; i < take; i++) dst[used + i] = text[i];
-            else
-                std::memcpy(dst + used, text, take);
+            // costs more than copying: up to sixteen go as two fixed-size
+            // copies that overlap in the middle, each inside the piece.
+            char* to = dst + used;
+            if (take >= 8 && take <= 16) {
+                std::memcpy(to, text, 8);
+                std::memcpy(to + take - 8, text + take - 8, 8);
+            } else if (take >= 4 && take < 8) {
+                std::memcpy(to, text, 4);
+                std::memcpy(to + take - 4, text + take - 4, 4);
+            } else if (take < 4) {
+                for (std::size_t i = 0; i < take; i++) to[i] = text[i];
+            } else {
+                std::memcpy(to, text, take);
+            }
             used += take;
             text += take;
             n -= take;
