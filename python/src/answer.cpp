@@ -61,6 +61,7 @@ py::dict answerDict(const Answer& a) {
     d["cost_ranges"] = dicts(a.cost_ranges, rangeDict);
     d["rhs_ranges"] = dicts(a.rhs_ranges, rangeDict);
     d["unbounded_variable"] = toStr(a.unbounded_variable);
+    d["unbounded_decreases"] = a.unbounded_decreases;
     d["unmet_rows"] = toStrList(a.unmet_rows);
     d["report"] = toStr(a.report);
     d["notes"] = noteDicts(a.notes);
@@ -115,7 +116,7 @@ py::tuple answerState(const Answer& a) {
                           states(a.cost_ranges, rangeState), states(a.rhs_ranges, rangeState),
                           py::bytes(a.unbounded_variable), py::bytes(a.report),
                           byteList(a.unmet_rows), noteStates(a.notes), py::bytes(a.picture),
-                          py::bytes(a.picture_note));
+                          py::bytes(a.picture_note), a.unbounded_decreases);
 }
 
 Answer answerFromState(const py::tuple& t) {
@@ -134,6 +135,7 @@ Answer answerFromState(const py::tuple& t) {
     a.notes = notesFromStates(t[11]);
     a.picture = t[12].cast<std::string>();
     a.picture_note = t[13].cast<std::string>();
+    a.unbounded_decreases = t[14].cast<bool>();
     return a;
 }
 
@@ -195,7 +197,8 @@ outcome: Outcome.optimal, .infeasible or .unbounded. objective: the
 objective value in the model's own sense. iterations: the simplex steps.
 variables, rows: the values (when optimal). cost_ranges, rhs_ranges: the
 ranging tables (when optimal, with ranging=True). unbounded_variable: the
-column without limit (when unbounded). unmet_rows: the rows the
+variable without limit (when unbounded), as written; unbounded_decreases:
+it decreases without limit (a free variable), else it increases. unmet_rows: the rows the
 infeasibility report lists (when infeasible). exact: the values came from
 the exact re-solve. report: what zep-solve prints after its "Processing"
 line, as str; report_bytes: the same bytes as zep prints them. notes: the
@@ -212,6 +215,7 @@ writes, or "" with the reason in picture_note.)")
         .def_readonly("rhs_ranges", &Answer::rhs_ranges)
         .def_property_readonly("unbounded_variable",
                                [](const Answer& a) { return toStr(a.unbounded_variable); })
+        .def_readonly("unbounded_decreases", &Answer::unbounded_decreases)
         .def_property_readonly("unmet_rows",
                                [](const Answer& a) { return toStrList(a.unmet_rows); })
         .def_readonly("notes", &Answer::notes)

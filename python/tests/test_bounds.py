@@ -41,6 +41,16 @@ def test_a_built_bounded_model_solves_as_the_file():
     assert bounded_built(bounds={"x": (None, None)}).lower == [-INF, 0]
 
 
+def test_a_free_variable_decreasing_without_limit_is_named_as_written():
+    model = zep.Model(objective={"x": 1}, constraints=[("c1", {"x": 1}, "<=", 4)],
+                      bounds={"x": (None, None)})
+    answer = zep.solve(model)
+    assert answer.outcome == zep.Outcome.unbounded
+    assert (answer.unbounded_variable, answer.unbounded_decreases) == ("x", True)
+    assert answer.to_dict()["unbounded_decreases"] is True
+    assert pickle.loads(pickle.dumps(answer)).unbounded_decreases is True
+
+
 def test_bounds_name_only_the_models_variables():
     with pytest.raises(ValueError, match="not among the model's variables"):
         bounded_built(bounds={"z": (0, 1)})
