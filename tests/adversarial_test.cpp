@@ -24,6 +24,7 @@
 
 #include "check/verify.h"
 #include "differential.h"
+#include "glpsol.h"
 
 namespace {
 

@@ -194,51 +194,6 @@ inline std::string lpText(const MatModel& m) {
     return t + "End\n";
 }
 
-// glpsol's verdict from the status line of its solution file (options:
-// none, "--exact" for its rational simplex, "--xcheck" for its final basis
-// checked in rational arithmetic); UNKNOWN where it gives none, or takes
-// more than 10 seconds (its simplex can cycle on extreme models).
-inline Answer glpsolVerdict(const std::filesystem::path& dir, const MatModel& m,
-                            const std::string& options) {
-    std::filesystem::path lp = dir / "model.lp", sol = dir / "model.sol";
-    std::FILE* f = std::fopen(lp.c_str(), "w");
-    std::fputs(lpText(m).c_str(), f);
-    std::fclose(f);
-    std::filesystem::remove(sol);
-    std::string cmd = "timeout 10 glpsol --lp " + lp.string() + " " + options + " --nopresol -w " +
-                      sol.string() + " >/dev/null 2>&1";
-    if (std::system(cmd.c_str()) != 0) return {"UNKNOWN", 0, {}};
-    std::istringstream in(readFile(sol.string()));
-    std::string line;
-    Answer verdict{"UNKNOWN", 0, {}};
-    while (std::getline(in, line)) {
-        if (line.rfind("j ", 0) == 0) {
-            std::istringstream fields(line.substr(2));
-            std::string status;
-            double value = 0;
-            fields >> value >> status >> value;
-            verdict.point.push_back(value);
-        }
-        if (line.rfind("s bas", 0) != 0) continue;
-        std::istringstream fields(line.substr(5));
-        int rows = 0, cols = 0;
-        std::string primal, dual;
-        double obj = 0;
-        fields >> rows >> cols >> primal >> dual >> obj;
-        if (primal == "f" && dual == "f") verdict = {"OPTIMAL", obj, {}};
-        if (primal == "n") verdict = {"INFEASIBLE", 0, {}};
-        if (primal == "f" && dual == "n") verdict = {"UNBOUNDED", 0, {}};
-    }
-    return verdict;
-}
-
-// The same, for models on which glpsol must give one.
-inline Answer glpsolAnswer(const std::filesystem::path& dir, const MatModel& m) {
-    Answer a = glpsolVerdict(dir, m, "");
-    if (a.status == "UNKNOWN") ADD_FAILURE() << "glpsol gave no verdict on\n" << lpText(m);
-    return a;
-}
-
 // Writes m to dir/model.mat and solves it.
 inline SolveRun solveModel(const std::filesystem::path& dir, const MatModel& m) {
     std::string mat = (dir / "model.mat").string();

@@ -14,6 +14,7 @@
 
 #include "check/verify.h"
 #include "differential.h"
+#include "glpsol.h"
 
 namespace {
 

@@ -38,14 +38,6 @@ struct Example {
 
 class ExampleAgainstGlpsol : public ::testing::TestWithParam<Example> {};
 
-// MPS without its OBJSENSE section: glpsol 5.0 reads none.
-std::string withoutObjsense(const std::string& mps) {
-    std::size_t at = mps.find("OBJSENSE\n");
-    if (at == std::string::npos) return mps;
-    std::size_t end = mps.find('\n', mps.find('\n', at) + 1);
-    return mps.substr(0, at) + mps.substr(end + 1);
-}
-
 TEST_P(ExampleAgainstGlpsol, SameOutcomeAndObjective) {
     if (std::system("command -v glpsol >/dev/null 2>&1") != 0) GTEST_SKIP() << "glpsol not found";
     const Example& ex = GetParam();
@@ -66,7 +58,7 @@ TEST_P(ExampleAgainstGlpsol, SameOutcomeAndObjective) {
         zep::Model m = zep::read_model(zep::detail::testing::readFile(path));
         fs::path mps = dir / "model.mps";
         std::FILE* f = std::fopen(mps.c_str(), "w");
-        std::fputs(withoutObjsense(zep::write_mps(m)).c_str(), f);
+        std::fputs(zep::detail::testing::withoutObjsense(zep::write_mps(m)).c_str(), f);
         std::fclose(f);
         input = "--freemps " + mps.string() + (m.sense == zep::Sense::maximize ? " --max" : "");
     }

@@ -10,10 +10,10 @@
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
-#include <sstream>
 #include <string>
 
 #include "differential.h"
+#include "glpsol.h"
 #include "random_model.h"
 #include "reports/model_writer.h"
 
@@ -30,15 +30,11 @@ void writeFile(zep::detail::Store& s, zep::detail::ModelForm to, const fs::path&
     s.out = out;
 }
 
-// glpsol 5.0 reads no OBJSENSE section: it is taken out, and --max given.
 // Fixed MPS is given to glpsol as fixed, so that it checks the fields.
 std::string glpsolMps(const fs::path& mps, const fs::path& plain, bool fixed) {
-    std::string text = zep::detail::testing::readFile(mps.string());
     bool max = false;
-    if (auto at = text.find("OBJSENSE\n    MAX\n"); at != std::string::npos) {
-        text.erase(at, 17);
-        max = true;
-    }
+    std::string text =
+        zep::detail::testing::withoutObjsense(zep::detail::testing::readFile(mps.string()), &max);
     std::FILE* f = std::fopen(plain.c_str(), "w");
     std::fputs(text.c_str(), f);
     std::fclose(f);
@@ -46,24 +42,9 @@ std::string glpsolMps(const fs::path& mps, const fs::path& plain, bool fixed) {
 }
 
 Answer glpsol(const std::string& input, const fs::path& sol) {
-    fs::remove(sol);
-    std::string cmd = "glpsol " + input + " --nopresol -w " + sol.string() + " >/dev/null 2>&1";
-    EXPECT_EQ(std::system(cmd.c_str()), 0) << cmd;
-    std::istringstream in(zep::detail::testing::readFile(sol.string()));
-    std::string line;
-    while (std::getline(in, line)) {
-        if (line.rfind("s bas", 0) != 0) continue;
-        std::istringstream fields(line.substr(5));
-        int rows = 0, cols = 0;
-        std::string primal, dual;
-        double obj = 0;
-        fields >> rows >> cols >> primal >> dual >> obj;
-        if (primal == "f" && dual == "f") return {"OPTIMAL", obj};
-        if (primal == "n") return {"INFEASIBLE", 0};
-        if (primal == "f" && dual == "n") return {"UNBOUNDED", 0};
-    }
-    ADD_FAILURE() << "glpsol gave no verdict: " << cmd;
-    return {"UNKNOWN", 0};
+    Answer a = zep::detail::testing::glpsolOn(input, sol, "");
+    if (a.status == "UNKNOWN") ADD_FAILURE() << "glpsol gave no verdict on " << input;
+    return a;
 }
 
 void expectSameOutcome(const fs::path& model, const Answer& want) {
