@@ -51,45 +51,39 @@ class Sink {
 #endif
     }
 
-    void put(const char* text, std::size_t n) {
+    // Inlined, as a print is a handful of these.
+    [[gnu::always_inline]] void put(const char* text, std::size_t n) {
         total += n;
-        while (n > 0) {
-            if (used == room && !drain()) return;
-            std::size_t take = n < room - used ? n : room - used;
-            // Most pieces are a few characters, which a call to memcpy
-            // costs more than copying: up to sixteen go as two fixed-size
-            // copies that overlap in the middle, each inside the piece.
-            char* to = dst + used;
-            if (take >= 8 && take <= 16) {
-                std::memcpy(to, text, 8);
-                std::memcpy(to + take - 8, text + take - 8, 8);
-            } else if (take >= 4 && take < 8) {
-                std::memcpy(to, text, 4);
-                std::memcpy(to + take - 4, text + take - 4, 4);
-            } else if (take < 4) {
-                for (std::size_t i = 0; i < take; i++) to[i] = text[i];
-            } else {
-                std::memcpy(to, text, take);
-            }
-            used += take;
-            text += take;
-            n -= take;
+        if (n <= room - used) {
+            copy(dst + used, text, n);
+            used += n;
+        } else {
+            spill(text, n);
         }
     }
 
-    void pad(std::size_t n) {
+    [[gnu::always_inline]] void pad(std::size_t n) {
         static constexpr char blanks[] = "                                ";
-        for (; n > sizeof blanks - 1; n -= sizeof blanks - 1) put(blanks, sizeof blanks - 1);
+        constexpr std::size_t most = sizeof blanks - 1;
+        // Where the room allows, a whole run of blanks is stored and the
+        // text after it goes over the rest.
+        if (n <= most && room - used >= most) {
+            std::memcpy(dst + used, blanks, most);
+            used += n;
+            total += n;
+            return;
+        }
+        for (; n > most; n -= most) put(blanks, most);
         put(blanks, n);
     }
 
     // Writes a field of the given width, blank-padded on the left or right.
-    void field(const Directive& directive, const char* text, std::size_t n) {
+    [[gnu::always_inline]] void field(const Directive& directive, const char* text, std::size_t n) {
         std::size_t width = static_cast<std::size_t>(directive.width);
         std::size_t fill = n < width ? width - n : 0;
-        if (!directive.left) pad(fill);
+        if (fill > 0 && !directive.left) pad(fill);
         put(text, n);
-        if (directive.left) pad(fill);
+        if (fill > 0 && directive.left) pad(fill);
     }
 
     int finish() {
@@ -101,6 +95,41 @@ class Sink {
     }
 
   private:
+    // Most pieces are a few characters, which a call to memcpy costs more
+    // than copying: up to sixteen go as two fixed-size copies that overlap
+    // in the middle, each inside the piece.
+    static void copy(char* to, const char* text, std::size_t n) {
+        if (n >= 8) {
+            if (n > 16) {
+                std::memcpy(to, text, n);
+                return;
+            }
+            std::memcpy(to, text, 8);
+            std::memcpy(to + n - 8, text + n - 8, 8);
+        } else if (n >= 4) {
+            std::memcpy(to, text, 4);
+            std::memcpy(to + n - 4, text + n - 4, 4);
+        } else if (n >= 2) {
+            std::memcpy(to, text, 2);
+            std::memcpy(to + n - 2, text + n - 2, 2);
+        } else if (n == 1) {
+            *to = *text;
+        }
+    }
+
+    // A piece that does not fit the room left: as much as fits, then the
+    // rest after draining, or cut where the output is a caller's buffer.
+    void spill(const char* text, std::size_t n) {
+        while (n > 0) {
+            if (used == room && !drain()) return;
+            std::size_t take = n < room - used ? n : room - used;
+            copy(dst + used, text, take);
+            used += take;
+            text += take;
+            n -= take;
+        }
+    }
+
     bool drain() {
         if (!file) return false;
 #if defined(__GLIBC__)
@@ -139,6 +168,18 @@ class Sink {
     char local[512];
 };
 
+// "00" to "99", the digits of each number below 100.
+constexpr struct DigitPairs {
+    char text[200];
+} digit_pairs = [] {
+    DigitPairs pairs{};
+    for (int i = 0; i < 100; i++) {
+        pairs.text[2 * i] = static_cast<char>('0' + i / 10);
+        pairs.text[2 * i + 1] = static_cast<char>('0' + i % 10);
+    }
+    return pairs;
+}();
+
 // Fixed notation of |v| < 2^53 with at most 6 decimals, exactly: v is
 // m * 2^-k, so v * 10^p is the integer m * 10^p shifted right by k, rounded
 // half to even as printf rounds. Writes the text so that it ends at last
@@ -163,14 +204,31 @@ char* smallFixed(char* last, double v, int precision) {
         if (rest > half || (rest == half && (q & 1))) q++;
     }
     if (q >> 64) return nullptr;
-    // Written from the end: the decimals, the point, then at least one
-    // digit before it (5 at three decimals is 0.005), then the sign.
+    // Written from the end, two digits at a time: the decimals, the point,
+    // then at least one digit before it (5 at three decimals is 0.005),
+    // then the sign.
     auto d = static_cast<std::uint64_t>(q);
     char* p = last;
-    for (int i = 0; i < precision; i++, d /= 10) *--p = static_cast<char>('0' + d % 10);
+    int decimals = precision;
+    for (; decimals >= 2; decimals -= 2, d /= 100) {
+        p -= 2;
+        std::memcpy(p, digit_pairs.text + 2 * (d % 100), 2);
+    }
+    if (decimals > 0) {
+        *--p = static_cast<char>('0' + d % 10);
+        d /= 10;
+    }
     if (precision > 0) *--p = '.';
-    do *--p = static_cast<char>('0' + d % 10);
-    while ((d /= 10) != 0);
+    for (; d >= 100; d /= 100) {
+        p -= 2;
+        std::memcpy(p, digit_pairs.text + 2 * (d % 100), 2);
+    }
+    if (d >= 10) {
+        p -= 2;
+        std::memcpy(p, digit_pairs.text + 2 * d, 2);
+    } else {
+        *--p = static_cast<char>('0' + d);
+    }
     if (bits >> 63) *--p = '-';
     return p;
 }
@@ -214,7 +272,7 @@ std::size_t lengthOf(const char* text, int limit) {
 int convert(Sink& sink, const Directive& directive, const Arg* arg) {
     switch (directive.conv) {
     case 'd': {
-        char text[16];
+        char text[32]; // more than an int takes
         auto end = std::to_chars(text, text + sizeof text, static_cast<int>(arg->i)).ptr;
         sink.field(directive, text, static_cast<std::size_t>(end - text));
         return 1;

@@ -208,6 +208,18 @@ template <class... Args> const Plan* planFor(const Format<Args...>& fmt) {
 
 } // namespace printing
 
+// Formats joined while compiling, so that a line whose fields have formats
+// of their own still prints in one call.
+template <std::size_t... N> struct JoinedFormat { char text[(N + ...) - sizeof...(N) + 1]; };
+
+template <std::size_t... N> consteval JoinedFormat<N...> join(const char (&... parts)[N]) {
+    JoinedFormat<N...> joined{};
+    std::size_t at = 0;
+    for (const char* part : {static_cast<const char*>(parts)...})
+        while (*part) joined.text[at++] = *part++;
+    return joined;
+}
+
 // Writes the formatted text to s.out, as fprintf(s.out, fmt, ...) does.
 template <class... Args>
 void print(Store& s, printing::FormatOf<Args...> fmt, const Args&... args) {
