@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "check/certificate.h"
+#include "check/decimals.h"
 #include "check/steps.h"
 
 namespace zep::detail {
@@ -38,21 +39,6 @@ struct Inverse {
     double alpha[tab_rows];
     double beta;
 };
-
-// The row of an added column and its entry there, row 0 for a model
-// variable.
-struct AddedEntry {
-    int row;
-    double sign;
-};
-
-AddedEntry addedEntry(const Store& s, int j) {
-    for (int r = 1; r <= s.model.num_cons; r++) {
-        if (j == s.tab.art_col[r]) return {r, 1.0};
-        if (j == s.tab.added_col[r]) return {r, addedSign(s, r)};
-    }
-    return {0, 0};
-}
 
 #if defined(__x86_64__)
 #define PRODUCT_CLONES __attribute__((target_clones("avx2", "default")))
@@ -99,13 +85,14 @@ bool invert(const Store& s, Inverse& inv) {
         inv.alpha[i] = 0;
     }
     double sum[tab_rows], size[tab_rows], column[tab_rows];
+    const AddedColumns added(s);
     for (int p = 1; p <= m; p++) {
         int j = s.tab.basis_index[p];
         if (j > s.model.num_vars) {
-            AddedEntry at = addedEntry(s, j);
-            const double* r_column = inv.rt[at.row];
+            const double* r_column = inv.rt[added.row[j]];
+            const double sign = added.sign[j];
             for (int i = 1; i <= m; i++)
-                inv.alpha[i] += std::fabs((i == p ? 1.0 : 0.0) - at.sign * r_column[i]);
+                inv.alpha[i] += std::fabs((i == p ? 1.0 : 0.0) - sign * r_column[i]);
             continue;
         }
         for (int r = 1; r <= m; r++) column[r] = s.model.a_read[r][j];
@@ -165,25 +152,35 @@ void boundPoint(const Store& s, const Inverse& inv, BasisBounds& b) {
     b.objective = around(objective.sum, up(objective.error() + spill));
 }
 
+// The tableau's duals y and the reduced costs d they give for every
+// column, each with its bound.
+struct Duals {
+    double y[tab_rows];
+    Sum d[tab_cols];
+};
+
+void tableauDuals(const Store& s, Duals& u) {
+    double c[tab_cols];
+    for (int j = 0; j <= s.tab.last_col; j++)
+        c[j] = j <= s.model.num_vars ? s.model.z_mult * s.tab.cost[j] : 0;
+    for (int r = 1; r <= s.model.num_cons; r++)
+        u.y[r] = -s.tab.a_mat[0][s.tab.added_col[r]] / addedSign(s, r);
+    reducedCosts(s, c, u.y, u.d);
+}
+
 // y = B^-T c_B: the reduced costs of the basic columns at the tableau's
 // duals are the dual residual s, and ||y* - y||_1 <= ||B^-1|| ||s||_1;
 // a reduced cost moves by at most its column's largest entry times that.
-void boundDuals(const Store& s, const Inverse& inv, BasisBounds& b) {
+void boundDuals(const Store& s, const Inverse& inv, const Duals& u, BasisBounds& b) {
     const int m = s.model.num_cons;
-    double c[tab_cols], y[tab_rows];
-    for (int j = 0; j <= s.tab.last_col; j++)
-        c[j] = j <= s.model.num_vars ? s.model.z_mult * s.tab.cost[j] : 0;
-    for (int r = 1; r <= m; r++) y[r] = -s.tab.a_mat[0][s.tab.added_col[r]] / addedSign(s, r);
-    Sum d[tab_cols];
-    reducedCosts(s, c, y, d);
     double residual = 0;
     for (int p = 1; p <= m; p++) {
-        const Sum& basic = d[s.tab.basis_index[p]];
+        const Sum& basic = u.d[s.tab.basis_index[p]];
         residual = residual +
                    (std::isfinite(basic.sum) ? up(std::fabs(basic.sum) + basic.error()) : HUGE_VAL);
     }
     double spread = up(inv.beta * up(residual));
-    for (int r = 1; r <= m; r++) b.y[r] = around(y[r], spread);
+    for (int r = 1; r <= m; r++) b.y[r] = around(u.y[r], spread);
     // Each model column's largest entry, row by row so that the loop
     // vectorises; an added column's is 1.
     double largest[tab_cols] = {};
@@ -196,8 +193,24 @@ void boundDuals(const Store& s, const Inverse& inv, BasisBounds& b) {
             continue;
         }
         double entry = j <= s.model.num_vars ? up(largest[j]) : 1;
-        b.d[j] = around(d[j].sum, up(d[j].error() + entry * spread));
+        b.d[j] = around(u.d[j].sum, up(u.d[j].error() + entry * spread));
     }
+}
+
+// An interval around a value at or below zero (or NaN) reaches below
+// zero, so where a basic value of the tableau, or a reduced cost of a
+// nonbasic column that is not artificial at the tableau's duals, is one,
+// the bounds cannot show the sign every proof needs of it.
+bool pointCanBeBounded(const Store& s) {
+    for (int p = 1; p <= s.model.num_cons; p++)
+        if (!(s.tab.a_mat[p][s.tab.rhs_col] > 0)) return false;
+    return true;
+}
+
+bool dualsCanBeBounded(const Store& s, const Duals& u) {
+    for (int j = 1; j <= s.tab.last_col; j++)
+        if (s.tab.col_status[j] == 0 && !s.tab.isart[j] && !(u.d[j].sum > 0)) return false;
+    return true;
 }
 
 } // namespace
@@ -207,10 +220,18 @@ bool bound_basis(const Store& s, BasisBounds& b, bool duals) {
         if (s.tab.isart[s.tab.basis_index[p]]) return false;
     for (int j = 1; j <= s.tab.last_col; j++)
         if (s.tab.col_status[j] < 0) return false;
+    if (!pointCanBeBounded(s)) return false;
+    // The signs first: they cost a pass over the model where the inverse
+    // costs one per basic model column.
+    Duals u;
+    if (duals) {
+        tableauDuals(s, u);
+        if (!dualsCanBeBounded(s, u)) return false;
+    }
     Inverse inv;
     if (!invert(s, inv)) return false;
     boundPoint(s, inv, b);
-    if (duals) boundDuals(s, inv, b);
+    if (duals) boundDuals(s, inv, u, b);
     return true;
 }
 

@@ -31,7 +31,12 @@ struct BasisBounds {
 // R that inverse and ||I - R B|| = alpha < 1/2, ||B^-1|| is at most
 // ||R|| / (1 - alpha). False where it cannot: an artificial column is
 // basic (its exact level, zero or not, no interval can show), or R is too
-// far from the inverse.
+// far from the inverse; and, before the inverse is worked out, where the
+// bounds could not show what every proof needs of them: a basic value of
+// the tableau at or below zero, or (with duals) a reduced cost of a
+// nonbasic column that is not artificial at or below zero at the
+// tableau's duals, since an interval around such a value reaches below
+// zero.
 bool bound_basis(const Store& s, BasisBounds& b, bool duals);
 
 } // namespace zep::detail
