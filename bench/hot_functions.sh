@@ -13,8 +13,7 @@ cd "$(dirname "$0")/.."
 build=${1:-build/release}
 
 source bench/process_common.sh
-need_programs "$build/zep-solve" "$build/zep" "$build/bench/zep_bench_models_write"
-command -v valgrind >/dev/null || { echo "valgrind not found"; exit 1; }
+need_programs "$build/zep-solve" "$build/zep" "$build/bench/zep_bench_models_write" valgrind
 write_models
 
 # The names each run executes, in the order the profiles first list them.

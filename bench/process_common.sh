@@ -3,11 +3,16 @@
 # with $build set to the build whose bench/zep_spawn and
 # bench/zep_bench_models_write they use.
 
-# Exits unless each argument is an executable file.
+# Exits unless each argument is an executable file (a path) or a command
+# on the PATH (a bare name, such as valgrind).
 need_programs() {
     local prog
     for prog in "$@"; do
-        [ -x "$prog" ] || { echo "missing $prog: build it first"; exit 1; }
+        if [[ $prog == */* ]]; then
+            [ -x "$prog" ] || { echo "missing $prog: build it first"; exit 1; }
+        else
+            command -v "$prog" >/dev/null || { echo "$prog not found"; exit 1; }
+        fi
     done
 }
 

@@ -11,8 +11,7 @@ base=$1
 build=${2:-build/release}
 
 source bench/process_common.sh
-need_programs "$base/zep-solve" "$build/zep-solve" "$build/bench/zep_bench_models_write"
-command -v valgrind >/dev/null || { echo "valgrind not found"; exit 1; }
+need_programs "$base/zep-solve" "$build/zep-solve" "$build/bench/zep_bench_models_write" valgrind
 write_models
 
 # Prints "whole in-process" for one run: the program's total and solveRun's
