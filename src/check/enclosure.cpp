@@ -29,29 +29,51 @@ int unitCol(const Store& s, int r) {
     return s.tab.art_col[r] ? s.tab.art_col[r] : s.tab.added_col[r];
 }
 
-// The tableau's inverse of the basis by its transpose, rt[r][i] = R[i][r]
-// (so that R's columns are consecutive), and what it takes to trust it:
-// alpha[i], a bound on row i of |I - R B| summed, and beta, a bound on
-// ||B^-1|| in the maximum norm.
+// The basis in blocks. A basic slack or surplus column is the signed unit
+// vector of its own row, so with the rows and columns reordered
+//     B = [ C  0 ]   the k rows whose own added column is nonbasic (tight)
+//         [ E  D ]   the rows whose own added column is basic, D = diag(+-1)
+// where C holds the tight rows of the k basic model columns. The model
+// columns' values are C^-1 b_T, each basic added column's follows from its
+// own row, and B^-1 = [C^-1 0; -D E C^-1 D]: trusting the tableau's inverse
+// takes C alone, k^3 where B would take m^2 k.
+//
+// The tableau's inverse of C by its transpose, rt[t][i] = R[i][t] (so that
+// R's columns are consecutive), and what it takes to trust it: alpha[i], a
+// bound on row i of |I - R C| summed; beta_c, on ||C^-1|| in the maximum
+// norm; size[i], on row i of |C^-1| summed; beta, on ||B^-1||.
 struct Inverse {
+    int k;
+    int pos[tab_rows];   // the basis position of the i-th basic model column
+    int tight[tab_rows]; // the t-th tight row
     double rt[tab_rows][tab_rows];
     double alpha[tab_rows];
+    double size[tab_rows];
+    double beta_c;
     double beta;
 };
 
-// The row of an added column and its entry there, row 0 for a model
-// variable.
-struct AddedEntry {
-    int row;
-    double sign;
-};
+// Row r's own slack or surplus column where it is basic, else 0.
+int basicOwn(const Store& s, int r) {
+    int own = s.tab.added_col[r];
+    return own != 0 && s.tab.col_status[own] > 0 ? own : 0;
+}
 
-AddedEntry addedEntry(const Store& s, int j) {
-    for (int r = 1; r <= s.model.num_cons; r++) {
-        if (j == s.tab.art_col[r]) return {r, 1.0};
-        if (j == s.tab.added_col[r]) return {r, addedSign(s, r)};
+// The basic model columns and the tight rows, as many of each for a basis
+// without an artificial column.
+bool blocks(const Store& s, Inverse& inv) {
+    const int m = s.model.num_cons;
+    inv.k = 0;
+    int tight = 0;
+    for (int p = 1; p <= m; p++)
+        if (s.tab.basis_index[p] <= s.model.num_vars) inv.pos[++inv.k] = p;
+    for (int r = 1; r <= m; r++) {
+        if (basicOwn(s, r) == 0) {
+            if (tight == inv.k) return false;
+            inv.tight[++tight] = r;
+        }
     }
-    return {0, 0};
+    return tight == inv.k;
 }
 
 #if defined(__x86_64__)
@@ -60,17 +82,17 @@ AddedEntry addedEntry(const Store& s, int j) {
 #define PRODUCT_CLONES
 #endif
 
-// Column a of a basis (rows 1 to m) times R, whose transpose is rt: the
-// sums of the terms and of their magnitudes, each in row order, in loops
-// over consecutive rows of R's transpose so that they vectorise.
-PRODUCT_CLONES void productColumn(const double (*rt)[tab_rows], const double* a, int m, double* sum,
+// Column a of C (rows 1 to k) times R, whose transpose is rt: the sums of
+// the terms and of their magnitudes, each in row order, in loops over
+// consecutive rows of R's transpose so that they vectorise.
+PRODUCT_CLONES void productColumn(const double (*rt)[tab_rows], const double* a, int k, double* sum,
                                   double* size) {
-    for (int i = 1; i <= m; i++) sum[i] = size[i] = 0;
-    for (int r = 1; r <= m; r++) {
-        const double v = a[r];
+    for (int i = 1; i <= k; i++) sum[i] = size[i] = 0;
+    for (int t = 1; t <= k; t++) {
+        const double v = a[t];
         if (v == 0) continue;
-        const double* __restrict row = rt[r];
-        for (int i = 1; i <= m; i++) {
+        const double* __restrict row = rt[t];
+        for (int i = 1; i <= k; i++) {
             double term = row[i] * v;
             sum[i] = sum[i] + term;
             size[i] = size[i] + std::fabs(term);
@@ -78,80 +100,99 @@ PRODUCT_CLONES void productColumn(const double (*rt)[tab_rows], const double* a,
     }
 }
 
-// |I - R B| row by row. The columns of B that are added columns are signed
-// unit vectors, so their columns of R B are columns of R, exactly; a model
-// variable's column of R B is a sum over the rows with its bound, whose
-// underflow allowance takes the whole row of |R| as its weight.
+// |I - R C| row by row: each column of R C is a sum over the tight rows
+// with its bound, whose underflow allowance takes the whole row of |R| as
+// its weight. Then ||B^-1||: its rows are those of C^-1, each within
+// alpha[i] ||C^-1|| of R's, and for a basic added column's row r
+// -+(E C^-1)_r and a single 1.
 bool invert(const Store& s, Inverse& inv) {
-    const int m = s.model.num_cons;
+    if (!blocks(s, inv)) return false;
+    const int k = inv.k;
     double norm = 0;
     double weight[tab_rows];
     int unit[tab_rows];
-    for (int r = 1; r <= m; r++) unit[r] = unitCol(s, r);
-    for (int i = 1; i <= m; i++) {
+    for (int t = 1; t <= k; t++) unit[t] = unitCol(s, inv.tight[t]);
+    for (int i = 1; i <= k; i++) {
+        const double* tableau_row = s.tab.a_mat[inv.pos[i]];
         double row = 0;
-        for (int r = 1; r <= m; r++) {
-            inv.rt[r][i] = s.tab.a_mat[i][unit[r]];
-            row = row + std::fabs(inv.rt[r][i]);
+        for (int t = 1; t <= k; t++) {
+            inv.rt[t][i] = tableau_row[unit[t]];
+            row = row + std::fabs(inv.rt[t][i]);
         }
         weight[i] = up(row);
         norm = larger(norm, weight[i]);
         inv.alpha[i] = 0;
     }
     double sum[tab_rows], size[tab_rows], column[tab_rows];
-    for (int p = 1; p <= m; p++) {
-        int j = s.tab.basis_index[p];
-        if (j > s.model.num_vars) {
-            AddedEntry at = addedEntry(s, j);
-            const double* r_column = inv.rt[at.row];
-            for (int i = 1; i <= m; i++)
-                inv.alpha[i] += std::fabs((i == p ? 1.0 : 0.0) - at.sign * r_column[i]);
-            continue;
-        }
-        for (int r = 1; r <= m; r++) column[r] = s.model.a_read[r][j];
-        productColumn(inv.rt, column, m, sum, size);
-        for (int i = 1; i <= m; i++) {
-            Sum entry{sum[i], size[i], weight[i], m, false};
-            inv.alpha[i] += std::fabs((i == p ? 1.0 : 0.0) - sum[i]) + entry.error();
+    for (int q = 1; q <= k; q++) {
+        int j = s.tab.basis_index[inv.pos[q]];
+        for (int t = 1; t <= k; t++) column[t] = s.model.a_read[inv.tight[t]][j];
+        productColumn(inv.rt, column, k, sum, size);
+        for (int i = 1; i <= k; i++) {
+            Sum entry{sum[i], size[i], weight[i], k, false};
+            inv.alpha[i] += std::fabs((i == q ? 1.0 : 0.0) - sum[i]) + entry.error();
         }
     }
     double alpha = 0;
-    for (int i = 1; i <= m; i++) {
+    for (int i = 1; i <= k; i++) {
         inv.alpha[i] = up(inv.alpha[i]);
         alpha = larger(alpha, inv.alpha[i]);
     }
     if (!(alpha < 0.5)) return false;
-    inv.beta = up(norm / ((1 - alpha) * (1 - 0x1p-50)));
+    inv.beta_c = up(norm / ((1 - alpha) * (1 - 0x1p-50)));
+    inv.beta = 0;
+    for (int i = 1; i <= k; i++) {
+        inv.size[i] = up(weight[i] + inv.alpha[i] * inv.beta_c);
+        inv.beta = larger(inv.beta, inv.size[i]);
+    }
+    for (int r = 1; r <= s.model.num_cons; r++) {
+        if (basicOwn(s, r) == 0) continue;
+        double row = 1;
+        for (int i = 1; i <= k; i++)
+            row = row + std::fabs(s.model.a_read[r][s.tab.basis_index[inv.pos[i]]]) * inv.size[i];
+        inv.beta = larger(inv.beta, up(row));
+    }
     return std::isfinite(inv.beta);
 }
 
 // x = B^-1 b: the residual b - B x of the tableau's point, bounded row by
-// row, gives |x* - x| <= |R| rho + alpha ||B^-1|| ||rho||.
+// row, gives for the model columns |x* - x| <= |R| rho_T + alpha ||C^-1||
+// ||rho_T||, and for the added column of row r, whose value is
+// +-(b_r - E_r x*), |x* - x| <= rho_r + |E_r| |x_C* - x_C|.
 void boundPoint(const Store& s, const Inverse& inv, BasisBounds& b) {
-    const int m = s.model.num_cons;
+    const int m = s.model.num_cons, k = inv.k;
     double x[tab_cols] = {};
     for (int p = 1; p <= m; p++) x[s.tab.basis_index[p]] = s.tab.a_mat[p][s.tab.rhs_col];
-    double rho[tab_rows], largest = 0;
+    int col[tab_rows];
+    for (int i = 1; i <= k; i++) col[i] = s.tab.basis_index[inv.pos[i]];
+    double rho[tab_rows];
     for (int r = 1; r <= m; r++) {
         Sum res{};
         res.addModel(s.model.rrhs[r], -1.0);
-        for (int p = 1; p <= m; p++) {
-            int j = s.tab.basis_index[p];
-            if (j <= s.model.num_vars) res.addModel(s.model.a_read[r][j], x[j]);
-        }
-        if (int k = s.tab.added_col[r]) res.add(addedSign(s, r) * x[k]);
+        for (int i = 1; i <= k; i++) res.addModel(s.model.a_read[r][col[i]], x[col[i]]);
+        if (int own = s.tab.added_col[r]) res.add(addedSign(s, r) * x[own]);
         rho[r] = std::isfinite(res.sum) ? up(std::fabs(res.sum) + res.error()) : HUGE_VAL;
-        largest = larger(largest, rho[r]);
     }
-    double spread = up(inv.beta * largest);
+    double largest = 0;
+    for (int t = 1; t <= k; t++) largest = larger(largest, rho[inv.tight[t]]);
+    double spread = up(inv.beta_c * largest);
     for (int j = 1; j <= s.tab.last_col; j++) b.x[j] = {0, 0};
-    // |R| rho, over the rows of R's transpose so that the loop vectorises.
+    // |R| rho_T, over the rows of R's transpose so that the loop vectorises.
     double err[tab_rows] = {};
-    for (int r = 1; r <= m; r++)
-        for (int p = 1; p <= m; p++) err[p] = err[p] + std::fabs(inv.rt[r][p]) * rho[r];
-    for (int p = 1; p <= m; p++) {
-        double radius = up(up(err[p]) + inv.alpha[p] * spread);
-        b.x[s.tab.basis_index[p]] = around(x[s.tab.basis_index[p]], radius);
+    for (int t = 1; t <= k; t++)
+        for (int i = 1; i <= k; i++) err[i] = err[i] + std::fabs(inv.rt[t][i]) * rho[inv.tight[t]];
+    double radius[tab_rows];
+    for (int i = 1; i <= k; i++) {
+        radius[i] = up(up(err[i]) + inv.alpha[i] * spread);
+        b.x[col[i]] = around(x[col[i]], radius[i]);
+    }
+    for (int r = 1; r <= m; r++) {
+        int own = basicOwn(s, r);
+        if (own == 0) continue;
+        double moved = rho[r];
+        for (int i = 1; i <= k; i++)
+            moved = moved + std::fabs(s.model.a_read[r][col[i]]) * radius[i];
+        b.x[own] = around(x[own], up(moved));
     }
     Sum objective{};
     if (s.model.obj_const != 0) objective.addModel(s.model.obj_const, s.model.z_mult);
@@ -165,25 +206,35 @@ void boundPoint(const Store& s, const Inverse& inv, BasisBounds& b) {
     b.objective = around(objective.sum, up(objective.error() + spill));
 }
 
+// The tableau's duals y and the reduced costs d they give for every
+// column, each with its bound.
+struct Duals {
+    double y[tab_rows];
+    Sum d[tab_cols];
+};
+
+void tableauDuals(const Store& s, Duals& u) {
+    double c[tab_cols];
+    for (int j = 0; j <= s.tab.last_col; j++)
+        c[j] = j <= s.model.num_vars ? s.model.z_mult * s.tab.cost[j] : 0;
+    for (int r = 1; r <= s.model.num_cons; r++)
+        u.y[r] = -s.tab.a_mat[0][s.tab.added_col[r]] / addedSign(s, r);
+    reducedCosts(s, c, u.y, u.d);
+}
+
 // y = B^-T c_B: the reduced costs of the basic columns at the tableau's
 // duals are the dual residual s, and ||y* - y||_1 <= ||B^-1|| ||s||_1;
 // a reduced cost moves by at most its column's largest entry times that.
-void boundDuals(const Store& s, const Inverse& inv, BasisBounds& b) {
+void boundDuals(const Store& s, const Inverse& inv, const Duals& u, BasisBounds& b) {
     const int m = s.model.num_cons;
-    double c[tab_cols], y[tab_rows];
-    for (int j = 0; j <= s.tab.last_col; j++)
-        c[j] = j <= s.model.num_vars ? s.model.z_mult * s.tab.cost[j] : 0;
-    for (int r = 1; r <= m; r++) y[r] = -s.tab.a_mat[0][s.tab.added_col[r]] / addedSign(s, r);
-    Sum d[tab_cols];
-    reducedCosts(s, c, y, d);
     double residual = 0;
     for (int p = 1; p <= m; p++) {
-        const Sum& basic = d[s.tab.basis_index[p]];
+        const Sum& basic = u.d[s.tab.basis_index[p]];
         residual = residual +
                    (std::isfinite(basic.sum) ? up(std::fabs(basic.sum) + basic.error()) : HUGE_VAL);
     }
     double spread = up(inv.beta * up(residual));
-    for (int r = 1; r <= m; r++) b.y[r] = around(y[r], spread);
+    for (int r = 1; r <= m; r++) b.y[r] = around(u.y[r], spread);
     // Each model column's largest entry, row by row so that the loop
     // vectorises; an added column's is 1.
     double largest[tab_cols] = {};
@@ -196,8 +247,24 @@ void boundDuals(const Store& s, const Inverse& inv, BasisBounds& b) {
             continue;
         }
         double entry = j <= s.model.num_vars ? up(largest[j]) : 1;
-        b.d[j] = around(d[j].sum, up(d[j].error() + entry * spread));
+        b.d[j] = around(u.d[j].sum, up(u.d[j].error() + entry * spread));
     }
+}
+
+// An interval around a value at or below zero (or NaN) reaches below
+// zero, so where a basic value of the tableau, or a reduced cost of a
+// nonbasic column that is not artificial at the tableau's duals, is one,
+// the bounds cannot show the sign every proof needs of it.
+bool pointCanBeBounded(const Store& s) {
+    for (int p = 1; p <= s.model.num_cons; p++)
+        if (!(s.tab.a_mat[p][s.tab.rhs_col] > 0)) return false;
+    return true;
+}
+
+bool dualsCanBeBounded(const Store& s, const Duals& u) {
+    for (int j = 1; j <= s.tab.last_col; j++)
+        if (s.tab.col_status[j] == 0 && !s.tab.isart[j] && !(u.d[j].sum > 0)) return false;
+    return true;
 }
 
 } // namespace
@@ -207,10 +274,18 @@ bool bound_basis(const Store& s, BasisBounds& b, bool duals) {
         if (s.tab.isart[s.tab.basis_index[p]]) return false;
     for (int j = 1; j <= s.tab.last_col; j++)
         if (s.tab.col_status[j] < 0) return false;
+    if (!pointCanBeBounded(s)) return false;
+    // The signs first: they cost a pass over the model where the inverse
+    // costs one per basic model column.
+    Duals u;
+    if (duals) {
+        tableauDuals(s, u);
+        if (!dualsCanBeBounded(s, u)) return false;
+    }
     Inverse inv;
     if (!invert(s, inv)) return false;
     boundPoint(s, inv, b);
-    if (duals) boundDuals(s, inv, b);
+    if (duals) boundDuals(s, inv, u, b);
     return true;
 }
 

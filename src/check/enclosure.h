@@ -27,11 +27,17 @@ struct BasisBounds {
 
 // Bounds the exact solution of the store's basis (x = B^-1 b and, with
 // duals, y = B^-T c_B and the reduced costs c - A^T y) from the residuals
-// of the tableau's solution and the tableau's own inverse of B: with
-// R that inverse and ||I - R B|| = alpha < 1/2, ||B^-1|| is at most
-// ||R|| / (1 - alpha). False where it cannot: an artificial column is
+// of the tableau's solution and the tableau's own inverse of the part of
+// B that needs one, C, the basic model columns in the rows whose slack or
+// surplus is nonbasic: with R that inverse and ||I - R C|| = alpha < 1/2,
+// ||C^-1|| is at most ||R|| / (1 - alpha). False where it cannot: an artificial column is
 // basic (its exact level, zero or not, no interval can show), or R is too
-// far from the inverse.
+// far from the inverse; and, before the inverse is worked out, where the
+// bounds could not show what every proof needs of them: a basic value of
+// the tableau at or below zero, or (with duals) a reduced cost of a
+// nonbasic column that is not artificial at or below zero at the
+// tableau's duals, since an interval around such a value reaches below
+// zero.
 bool bound_basis(const Store& s, BasisBounds& b, bool duals);
 
 } // namespace zep::detail
