@@ -154,7 +154,10 @@ void showModel(Store& s) {
     outLhs(s, 0, s.tab.cost, out);
     if (s.model.obj_const != 0) {
         double c = s.model.obj_const;
-        compose(out, term_size, c < 0 ? " - %g" : " + %g", single(std::fabs(c)));
+        if (c < 0)
+            compose(out, term_size, " - %g", single(std::fabs(c)));
+        else
+            compose(out, term_size, " + %g", single(std::fabs(c)));
         outTerm(s, out, 0);
     }
     outTerm(s, "", -1);

@@ -28,13 +28,19 @@ struct Line {
 
     void number(double v, int places, bool lead = false) {
         char field[400];
-        compose(field, sizeof field, lead ? " %13.*lf" : "%13.*lf ", places, v);
+        if (lead)
+            compose(field, sizeof field, " %13.*lf", places, v);
+        else
+            compose(field, sizeof field, "%13.*lf ", places, v);
         add(field);
     }
     void number(const mpq_class& v, int, bool lead = false) {
         std::string q = fraction(v);
         char field[400];
-        compose(field, sizeof field, lead ? " %13s" : "%13s ", q.c_str());
+        if (lead)
+            compose(field, sizeof field, " %13s", q.c_str());
+        else
+            compose(field, sizeof field, "%13s ", q.c_str());
         add(field);
     }
     void add(const char* field) {

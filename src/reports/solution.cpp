@@ -17,25 +17,28 @@ namespace zep::detail {
 
 namespace {
 
+// The lines of the summaries, each field in its own format, printed a few
+// fields at a time.
+constexpr auto valued_variable = join("%2d. %-8.8s ", value_format, " %15.3lf");
+constexpr auto reduced_cost_end = join(" ", reduced_cost_format, "\n");
+constexpr auto row_with_slack = join("%2d. %-8.8s  %2.2s %15.3lf ", row_format, " (%.3s)");
+constexpr auto marginal_end = join(" ", row_format, "\n");
+constexpr auto objective_line =
+    join("Solution OPTIMAL in %d iterations:    %3.3s %s = ", objective_format, "\n");
+
 void variableLine(Store& s, int j) {
-    print(s, "%2d. %-8.8s", j, s.tab.varname[j]);
     double x = written_value(s, j);
     // A variable that may go below zero prints its negative values too.
     bool may_be_negative = s.model.lower[j] < 0 || s.model.neg_col[j] != 0;
-    if (x >= s.tol.eps_infe || (may_be_negative && x <= -s.tol.eps_infe)) {
-        print(s, " ");
-        print(s, value_format, x);
-        print(s, " %15.3lf", s.tab.cost[j]);
-    } else
-        print(s, "            .     %15.3lf", s.tab.cost[j]);
+    if (x >= s.tol.eps_infe || (may_be_negative && x <= -s.tol.eps_infe))
+        print(s, valued_variable.text, j, s.tab.varname[j], x, s.tab.cost[j]);
+    else
+        print(s, "%2d. %-8.8s            .     %15.3lf", j, s.tab.varname[j], s.tab.cost[j]);
     double d = s.tab.a_mat[0][j];
     if (std::fabs(d) < s.tol.eps_price)
-        print(s, "          .   ");
-    else {
-        print(s, " ");
-        print(s, reduced_cost_format, d * s.model.z_mult);
-    }
-    print(s, "\n");
+        print(s, "          .   \n");
+    else
+        print(s, reduced_cost_end.text, d * s.model.z_mult);
 }
 
 // The same line in exact fractions: a point stands for exactly zero.
@@ -65,21 +68,16 @@ template <class Line> void variableSummary(Store& s, Line line) {
 
 void constraintLine(Store& s, int r) {
     RowSummary row = row_summary(s, r);
-    print(s, "%2d. %-8.8s  %2.2s %15.3lf", r, s.model.rname[r], row.relation, s.model.rrhs[r]);
     if (row.slack == 0)
-        print(s, "            .         ");
-    else {
-        print(s, " ");
-        print(s, row_format, row.slack);
-        print(s, " (%.3s)", row.tag);
-    }
+        print(s, "%2d. %-8.8s  %2.2s %15.3lf            .         ", r, s.model.rname[r],
+              row.relation, s.model.rrhs[r]);
+    else
+        print(s, row_with_slack.text, r, s.model.rname[r], row.relation, s.model.rrhs[r], row.slack,
+              row.tag);
     if (std::fabs(row.marginal) < marginal_zero)
         print(s, "            .\n");
-    else {
-        print(s, " ");
-        print(s, row_format, row.marginal);
-        print(s, "\n");
-    }
+    else
+        print(s, marginal_end.text, row.marginal);
 }
 
 void constraintLine(Store& s, const ExactTableau& e, int r) {
@@ -128,10 +126,7 @@ std::string rhsDigits(double v) {
 
 void var_summ(Store& s) {
     double value = objective_value(s);
-    print(s, "Solution OPTIMAL in %d iterations:    %3.3s %s = ", s.engine.pivots, s.model.minmax,
-          s.model.rname[0]);
-    print(s, objective_format, value);
-    print(s, "\n");
+    print(s, objective_line.text, s.engine.pivots, s.model.minmax, s.model.rname[0], value);
     variableSummary(s, [&](int j) { variableLine(s, j); });
     constraintSummary(s, [&](int r) { constraintLine(s, r); });
 }

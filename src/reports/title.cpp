@@ -1,15 +1,18 @@
 #include "reports/title.h"
 
-#include <cstdio>
 #include <cstring>
+
+#include "store/print.h"
 
 namespace zep::detail {
 
 void ctitle(Store& s, const char* title, int width) {
-    std::fprintf(s.out, "\n");
-    int len = static_cast<int>(std::strlen(title));
-    for (int i = 0; i < (width - len) / 2; i++) std::fputc(' ', s.out);
-    std::fprintf(s.out, "%s\n\n", title);
+    static constexpr char blanks[] = "                                        ";
+    constexpr int most = sizeof blanks - 1;
+    int blank = (width - static_cast<int>(std::strlen(title))) / 2;
+    print(s, "\n");
+    for (; blank > most; blank -= most) print(s, "%s", blanks);
+    print(s, "%s%s\n\n", blanks + most - (blank > 0 ? blank : 0), title);
 }
 
 } // namespace zep::detail

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdarg>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -10,117 +11,20 @@
 
 namespace zep::detail {
 
+namespace printing {
+
 namespace {
 
-// Longest precision taken here; fixed notation of the largest double with
-// it fits the conversion buffer.
-constexpr int max_precision = 40;
-constexpr int max_width = 1000;
 constexpr std::size_t number_size = 400;
 
 __extension__ typedef unsigned __int128 wide;
 
-// One conversion: "%", optional "-", width, "." precision, "l" before f
-// or g, and the conversion character. Set whole by parseDirective, so that
-// a plan of them costs nothing to lay out on every print.
-struct Directive {
-    bool left;
-    char conv;
-    short width;
-    short precision; // -1 where none is given
-};
-
-// A width or precision, or -1 past limit (which fits a short).
-short digits(const char*& p, int limit) {
-    int v = 0;
-    while (*p >= '0' && *p <= '9') {
-        v = v * 10 + (*p++ - '0');
-        if (v > limit) return -1;
-    }
-    return static_cast<short>(v);
-}
-
-// Reads the conversion after a "%"; returns the position after it, or
-// nullptr for one left to the C library.
-const char* parseDirective(const char* p, Directive& directive) {
-    directive.left = false;
-    directive.precision = -1;
-    while (*p == '-') {
-        directive.left = true;
-        p++;
-    }
-    if (*p == '0') return nullptr; // the zero-padding flag
-    directive.width = digits(p, max_width);
-    if (directive.width < 0) return nullptr;
-    if (*p == '.') {
-        p++;
-        directive.precision = digits(p, max_precision);
-        if (directive.precision < 0) return nullptr;
-    }
-    bool long_arg = *p == 'l';
-    if (long_arg) p++;
-    directive.conv = *p;
-    switch (directive.conv) {
-    case 'f':
-    case 'g':
-        return p + 1;
-    case 'd':
-        return !long_arg && directive.precision < 0 ? p + 1 : nullptr;
-    case 's':
-    case 'c':
-        return !long_arg ? p + 1 : nullptr;
-    case '%':
-        return !long_arg && !directive.left && directive.width == 0 && directive.precision < 0
-                   ? p + 1
-                   : nullptr;
-    default:
-        return nullptr;
-    }
-}
-
-// The conversions of one format, parsed once: where each starts, its directive
-// and where the text after it starts; and where the format ends.
-struct Plan {
-    static constexpr int max_steps = 8;
-    struct Step {
-        const char* start;
-        const char* next;
-        Directive directive;
-    };
-    Step steps[max_steps];
-    int n;
-    const char* end; // the format's terminator
-};
-
-// Parses every conversion of fmt into plan; false when one of them is left
-// to the C library, or when there are more than a plan holds.
-bool planFormat(const char* fmt, Plan& plan) {
-    plan.n = 0;
-    const char* p = fmt;
-    while (*p != '\0') {
-        if (*p != '%') {
-            p++;
-            continue;
-        }
-        if (plan.n == Plan::max_steps) return false;
-        Plan::Step& step = plan.steps[plan.n++];
-        step.start = p;
-        p = parseDirective(p + 1, step.directive);
-        if (!p) return false;
-        step.next = p;
-    }
-    plan.end = p;
-    return true;
-}
-
-// The plans of the formats printed last, kept by address: a report prints a
-// few dozen formats some hundreds of times, and parsing each print again
-// costs more than its numbers. Four ways to a set, so that the formats of
-// one line rarely push each other out; per thread, as solves run in
-// parallel.
+// The plans of the formats given by pointer that were printed last, kept by
+// address: parsing a format on every print costs more than its numbers.
+// Four ways to a set, so that the formats of one line rarely push each
+// other out; per thread, as solves run in parallel.
 struct KeptPlan {
     const char* fmt; // the format this plan is of, or nullptr for none yet
-    bool planned;    // false where the format is left to the C library
     Plan plan;
 };
 struct PlanSet {
@@ -130,65 +34,56 @@ struct PlanSet {
 constexpr int set_bits = 5;
 thread_local PlanSet kept[1 << set_bits];
 
-// The plan of fmt, or nullptr where the C library prints it.
-const Plan* planOf(const char* fmt) {
-    // Fibonacci hashing: the top bits of the address times 2^64 / phi.
-    std::uint64_t address = reinterpret_cast<std::uintptr_t>(fmt);
-    PlanSet& set = kept[address * 0x9e3779b97f4a7c15u >> (64 - set_bits)];
-    for (KeptPlan& way : set.ways)
-        if (way.fmt == fmt) return way.planned ? &way.plan : nullptr;
-    KeptPlan& way = set.ways[set.next++ % 4];
-    way.planned = planFormat(fmt, way.plan);
-    way.fmt = fmt;
-    return way.planned ? &way.plan : nullptr;
-}
-
 // Collects the output: into a caller's buffer, cut at its capacity, or
-// through a local buffer into a stream.
+// into a stream: straight into its buffer while that has room, as glibc's
+// own putc_unlocked does, then through a local buffer.
 class Sink {
   public:
     Sink(char* out, std::size_t cap) : terminated(cap > 0), dst(out), room(cap > 0 ? cap - 1 : 0) {}
-    explicit Sink(FILE* stream) : file(stream), dst(local), room(sizeof local) {}
+    explicit Sink(FILE* stream) : file(stream), dst(local), room(sizeof local) {
+#if defined(__GLIBC__)
+        // A full buffer, or a line-buffered terminal's, has no room here.
+        if (file->_IO_write_ptr < file->_IO_write_end) {
+            in_stream = true;
+            dst = file->_IO_write_ptr;
+            room = static_cast<std::size_t>(file->_IO_write_end - file->_IO_write_ptr);
+        }
+#endif
+    }
 
-    void put(const char* text, std::size_t n) {
+    // Inlined, as a print is a handful of these.
+    [[gnu::always_inline]] void put(const char* text, std::size_t n) {
         total += n;
-        while (n > 0) {
-            if (used == room && !drain()) return;
-            std::size_t take = n < room - used ? n : room - used;
-            // Most pieces are a few characters, which a call to memcpy
-            // costs more than copying: up to sixteen go as two fixed-size
-            // copies that overlap in the middle, each inside the piece.
-            char* to = dst + used;
-            if (take >= 8 && take <= 16) {
-                std::memcpy(to, text, 8);
-                std::memcpy(to + take - 8, text + take - 8, 8);
-            } else if (take >= 4 && take < 8) {
-                std::memcpy(to, text, 4);
-                std::memcpy(to + take - 4, text + take - 4, 4);
-            } else if (take < 4) {
-                for (std::size_t i = 0; i < take; i++) to[i] = text[i];
-            } else {
-                std::memcpy(to, text, take);
-            }
-            used += take;
-            text += take;
-            n -= take;
+        if (n <= room - used) {
+            copy(dst + used, text, n);
+            used += n;
+        } else {
+            spill(text, n);
         }
     }
 
-    void pad(std::size_t n) {
+    [[gnu::always_inline]] void pad(std::size_t n) {
         static constexpr char blanks[] = "                                ";
-        for (; n > sizeof blanks - 1; n -= sizeof blanks - 1) put(blanks, sizeof blanks - 1);
+        constexpr std::size_t most = sizeof blanks - 1;
+        // Where the room allows, a whole run of blanks is stored and the
+        // text after it goes over the rest.
+        if (n <= most && room - used >= most) {
+            std::memcpy(dst + used, blanks, most);
+            used += n;
+            total += n;
+            return;
+        }
+        for (; n > most; n -= most) put(blanks, most);
         put(blanks, n);
     }
 
     // Writes a field of the given width, blank-padded on the left or right.
-    void field(const Directive& directive, const char* text, std::size_t n) {
+    [[gnu::always_inline]] void field(const Directive& directive, const char* text, std::size_t n) {
         std::size_t width = static_cast<std::size_t>(directive.width);
         std::size_t fill = n < width ? width - n : 0;
-        if (!directive.left) pad(fill);
+        if (fill > 0 && !directive.left) pad(fill);
         put(text, n);
-        if (directive.left) pad(fill);
+        if (fill > 0 && directive.left) pad(fill);
     }
 
     int finish() {
@@ -200,13 +95,54 @@ class Sink {
     }
 
   private:
+    // Most pieces are a few characters, which a call to memcpy costs more
+    // than copying: up to sixteen go as two fixed-size copies that overlap
+    // in the middle, each inside the piece.
+    static void copy(char* to, const char* text, std::size_t n) {
+        if (n >= 8) {
+            if (n > 16) {
+                std::memcpy(to, text, n);
+                return;
+            }
+            std::memcpy(to, text, 8);
+            std::memcpy(to + n - 8, text + n - 8, 8);
+        } else if (n >= 4) {
+            std::memcpy(to, text, 4);
+            std::memcpy(to + n - 4, text + n - 4, 4);
+        } else if (n >= 2) {
+            std::memcpy(to, text, 2);
+            std::memcpy(to + n - 2, text + n - 2, 2);
+        } else if (n == 1) {
+            *to = *text;
+        }
+    }
+
+    // A piece that does not fit the room left: as much as fits, then the
+    // rest after draining, or cut where the output is a caller's buffer.
+    void spill(const char* text, std::size_t n) {
+        while (n > 0) {
+            if (used == room && !drain()) return;
+            std::size_t take = n < room - used ? n : room - used;
+            copy(dst + used, text, take);
+            used += take;
+            text += take;
+            n -= take;
+        }
+    }
+
     bool drain() {
         if (!file) return false;
 #if defined(__GLIBC__)
-        // A report is some hundreds of short prints: where the stream's
-        // buffer has room, the text goes straight into it, as glibc's own
-        // putc_unlocked does; a full buffer, or a line-buffered terminal,
-        // goes through fwrite.
+        if (in_stream) {
+            // The stream's buffer is full (or the print done): the rest
+            // goes through the local buffer.
+            file->_IO_write_ptr = dst + used;
+            in_stream = false;
+            dst = local;
+            room = sizeof local;
+            used = 0;
+            return true;
+        }
         if (static_cast<std::size_t>(file->_IO_write_end - file->_IO_write_ptr) >= used) {
             file->_IO_write_ptr =
                 static_cast<char*>(std::memcpy(file->_IO_write_ptr, dst, used)) + used;
@@ -222,12 +158,27 @@ class Sink {
 
     FILE* file = nullptr;
     bool terminated = false;
-    char local[512];
+#if defined(__GLIBC__)
+    bool in_stream = false; // dst is the stream's own buffer
+#endif
     char* dst;
     std::size_t room;
     std::size_t used = 0;
     std::size_t total = 0;
+    char local[512];
 };
+
+// "00" to "99", the digits of each number below 100.
+constexpr struct DigitPairs {
+    char text[200];
+} digit_pairs = [] {
+    DigitPairs pairs{};
+    for (int i = 0; i < 100; i++) {
+        pairs.text[2 * i] = static_cast<char>('0' + i / 10);
+        pairs.text[2 * i + 1] = static_cast<char>('0' + i % 10);
+    }
+    return pairs;
+}();
 
 // Fixed notation of |v| < 2^53 with at most 6 decimals, exactly: v is
 // m * 2^-k, so v * 10^p is the integer m * 10^p shifted right by k, rounded
@@ -253,14 +204,31 @@ char* smallFixed(char* last, double v, int precision) {
         if (rest > half || (rest == half && (q & 1))) q++;
     }
     if (q >> 64) return nullptr;
-    // Written from the end: the decimals, the point, then at least one
-    // digit before it (5 at three decimals is 0.005), then the sign.
+    // Written from the end, two digits at a time: the decimals, the point,
+    // then at least one digit before it (5 at three decimals is 0.005),
+    // then the sign.
     auto d = static_cast<std::uint64_t>(q);
     char* p = last;
-    for (int i = 0; i < precision; i++, d /= 10) *--p = static_cast<char>('0' + d % 10);
+    int decimals = precision;
+    for (; decimals >= 2; decimals -= 2, d /= 100) {
+        p -= 2;
+        std::memcpy(p, digit_pairs.text + 2 * (d % 100), 2);
+    }
+    if (decimals > 0) {
+        *--p = static_cast<char>('0' + d % 10);
+        d /= 10;
+    }
     if (precision > 0) *--p = '.';
-    do *--p = static_cast<char>('0' + d % 10);
-    while ((d /= 10) != 0);
+    for (; d >= 100; d /= 100) {
+        p -= 2;
+        std::memcpy(p, digit_pairs.text + 2 * (d % 100), 2);
+    }
+    if (d >= 10) {
+        p -= 2;
+        std::memcpy(p, digit_pairs.text + 2 * d, 2);
+    } else {
+        *--p = static_cast<char>('0' + d);
+    }
     if (bits >> 63) *--p = '-';
     return p;
 }
@@ -290,80 +258,97 @@ void number(Sink& sink, const Directive& directive, double v) {
     sink.field(directive, text, static_cast<std::size_t>(n));
 }
 
-void convert(Sink& sink, const Directive& directive, va_list& ap) {
+// The length of text, at most limit; names are short, and counting them
+// here costs less than a call.
+std::size_t lengthOf(const char* text, int limit) {
+    if (limit < 0 || limit > 64)
+        return limit < 0 ? std::strlen(text) : strnlen(text, static_cast<std::size_t>(limit));
+    std::size_t n = 0;
+    while (n < static_cast<std::size_t>(limit) && text[n] != '\0') n++;
+    return n;
+}
+
+// Writes one conversion; returns the arguments it took.
+int convert(Sink& sink, const Directive& directive, const Arg* arg) {
     switch (directive.conv) {
     case 'd': {
-        char text[16];
-        auto end = std::to_chars(text, text + sizeof text, va_arg(ap, int)).ptr;
+        char text[32]; // more than an int takes
+        auto end = std::to_chars(text, text + sizeof text, static_cast<int>(arg->i)).ptr;
         sink.field(directive, text, static_cast<std::size_t>(end - text));
-        break;
+        return 1;
     }
     case 'c': {
-        char c = static_cast<char>(va_arg(ap, int));
+        char c = static_cast<char>(arg->i);
         sink.field(directive, &c, 1);
-        break;
+        return 1;
     }
     case 's': {
-        const char* text = va_arg(ap, const char*);
+        const char* text = arg->s;
         if (!text) text = directive.precision < 0 || directive.precision >= 6 ? "(null)" : "";
-        std::size_t n = directive.precision < 0
-                            ? std::strlen(text)
-                            : strnlen(text, static_cast<std::size_t>(directive.precision));
-        sink.field(directive, text, n);
-        break;
+        sink.field(directive, text, lengthOf(text, directive.precision));
+        return 1;
     }
     case '%':
         sink.put("%", 1);
-        break;
+        return 0;
     default:
-        number(sink, directive, va_arg(ap, double));
-        break;
+        number(sink, directive, arg->d);
+        return 1;
     }
 }
 
-int format(Sink& sink, const char* fmt, const Plan& plan, va_list& ap) {
+int format(Sink& sink, const char* fmt, const Plan& plan, const Arg* args) {
     const char* p = fmt;
     for (int i = 0; i < plan.n; i++) {
         const Plan::Step& step = plan.steps[i];
-        sink.put(p, static_cast<std::size_t>(step.start - p));
-        convert(sink, step.directive, ap);
-        p = step.next;
+        sink.put(p, static_cast<std::size_t>(fmt + step.start - p));
+        args += convert(sink, step.directive, args);
+        p = fmt + step.next;
     }
-    sink.put(p, static_cast<std::size_t>(plan.end - p));
+    sink.put(p, static_cast<std::size_t>(fmt + plan.end - p));
     return sink.finish();
 }
 
 } // namespace
 
-void print(Store& s, const char* fmt, ...) {
-    va_list ap;
-    va_start(ap, fmt);
-    if (const Plan* plan = planOf(fmt)) {
-        Sink sink(s.out);
-        format(sink, fmt, *plan, ap);
-    } else {
-        std::vfprintf(s.out, fmt, ap);
-    }
-    va_end(ap);
+const Plan* planOf(const char* fmt) {
+    // Fibonacci hashing: the top bits of the address times 2^64 / phi.
+    std::uint64_t address = reinterpret_cast<std::uintptr_t>(fmt);
+    PlanSet& set = kept[address * 0x9e3779b97f4a7c15u >> (64 - set_bits)];
+    for (KeptPlan& way : set.ways)
+        if (way.fmt == fmt) return way.plan.kind == Plan::Kind::planned ? &way.plan : nullptr;
+    KeptPlan& way = set.ways[set.next++ % 4];
+    way.plan = planFormat(fmt);
+    way.fmt = fmt;
+    return way.plan.kind == Plan::Kind::planned ? &way.plan : nullptr;
 }
 
-int vcompose(char* out, std::size_t cap, const char* fmt, va_list ap) {
-    const Plan* plan = planOf(fmt);
-    if (!plan) return std::vsnprintf(out, cap, fmt, ap);
+void printPlanned(std::FILE* out, const char* fmt, const Plan& plan, const Arg* args) {
+    Sink sink(out);
+    format(sink, fmt, plan, args);
+}
+
+int composePlanned(char* out, std::size_t cap, const char* fmt, const Plan& plan, const Arg* args) {
     Sink sink(out, cap);
-    va_list args;
-    va_copy(args, ap);
-    int n = format(sink, fmt, *plan, args);
-    va_end(args);
-    return n;
+    return format(sink, fmt, plan, args);
 }
 
-int compose(char* out, std::size_t cap, const char* fmt, ...) {
+int libraryPrint(std::FILE* out, const char* fmt, ...) {
     va_list ap;
     va_start(ap, fmt);
-    int n = vcompose(out, cap, fmt, ap);
+    int n = std::vfprintf(out, fmt, ap);
     va_end(ap);
     return n;
 }
+
+int libraryCompose(char* out, std::size_t cap, const char* fmt, ...) {
+    va_list ap;
+    va_start(ap, fmt);
+    int n = std::vsnprintf(out, cap, fmt, ap);
+    va_end(ap);
+    return n;
+}
+
+} // namespace printing
 
 } // namespace zep::detail
