@@ -104,7 +104,7 @@ TEST(Enclosure, BoundsHoldTheExactSolutionOfTheBasis) {
     } families[] = {
         {"shaped", [&] { return zep::detail::testing::matText(shaped.next()); }, 30},
         {"ordinary", [&] { return zep::detail::testing::ordinaryModel(rng); }, 90},
-        {"odd numbers", [&] { return oddModel(random); }, 10},
+        {"odd numbers", [&] { return oddModel(random); }, 5},
     };
     for (const auto& family : families) {
         Tally t;

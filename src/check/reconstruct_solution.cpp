@@ -7,21 +7,31 @@ namespace zep::detail {
 
 namespace {
 
+// The indices 1 to n whose entry of v is not zero, in order, into at;
+// their count.
+int nonZero(const std::int64_t* v, int n, int* at) {
+    int count = 0;
+    for (int i = 1; i <= n; i++)
+        if (v[i] != 0) at[++count] = i;
+    return count;
+}
+
 // B x = b exactly, x of basic column p being x[p] / den: row by row, each
-// row's decimals scaled to whole numbers.
+// row's decimals scaled to whole numbers. Terms of a zero x[p] are zero.
 bool pointHolds(const Store& s, const Decimals& dec, const AddedColumns& added,
                 const std::int64_t* x, std::int64_t den) {
     const int m = s.model.num_cons;
+    int at[tab_rows];
+    const int n = nonZero(x, m, at);
     for (int r = 1; r <= m; r++) {
         int places = dec.rhs[r].places;
-        for (int p = 1; p <= m; p++) {
-            int j = s.tab.basis_index[p];
-            if (j <= s.model.num_vars && x[p] != 0) places = std::max(places, dec.a(r, j).places);
+        for (int i = 1; i <= n; i++) {
+            int j = s.tab.basis_index[at[i]];
+            if (j <= s.model.num_vars) places = std::max(places, dec.a(r, j).places);
         }
         Wide sum = 0;
-        for (int p = 1; p <= m; p++) {
-            int j = s.tab.basis_index[p];
-            if (x[p] == 0) continue;
+        for (int i = 1; i <= n; i++) {
+            int p = at[i], j = s.tab.basis_index[p];
             Wide entry;
             if (j <= s.model.num_vars && s.model.a_read[r][j] != 0)
                 entry = atPlaces(dec.a(r, j), places);
@@ -38,19 +48,20 @@ bool pointHolds(const Store& s, const Decimals& dec, const AddedColumns& added,
 }
 
 // The reduced cost of every column at y (y[r] / den), into b.d; false
-// where a basic column's is not exactly zero.
+// where a basic column's is not exactly zero. Terms of a zero y[r] are
+// zero.
 bool reducedCostsHold(const Store& s, const Decimals& dec, const AddedColumns& added,
                       const std::int64_t* y, std::int64_t den, BasisBounds& b) {
-    const int m = s.model.num_cons;
+    int at[tab_rows];
+    const int n = nonZero(y, s.model.num_cons, at);
     for (int j = 1; j <= s.model.num_vars; j++) {
         int places = dec.cost[j].places;
-        for (int r = 1; r <= m; r++)
-            if (y[r] != 0) places = std::max(places, dec.a(r, j).places);
+        for (int i = 1; i <= n; i++) places = std::max(places, dec.a(at[i], j).places);
         Wide sum = 0;
         if (!accumulate(sum, atPlaces(dec.cost[j], places) * static_cast<int>(s.model.z_mult), den))
             return false;
-        for (int r = 1; r <= m; r++)
-            if (y[r] != 0 && !accumulate(sum, -atPlaces(dec.a(r, j), places), y[r])) return false;
+        for (int i = 1; i <= n; i++)
+            if (!accumulate(sum, -atPlaces(dec.a(at[i], j), places), y[at[i]])) return false;
         if (s.tab.col_status[j] > 0 && sum != 0) return false;
         Wide scale;
         if (!product(powerOfTen(places), den, scale)) return false;

@@ -337,7 +337,7 @@ bool lpName(const char* name) {
 
 void readLpFormat(Store& s) {
     auto r = std::make_unique<LpReader>();
-    startNamedModel(r->m, "LP format");
+    startNamedModel(s, r->m, "LP format");
     setSense(s, 1.0);
     while (nextLine(s, r->m)) readLine(s, *r);
     if (r->section == Section::none)

@@ -142,7 +142,7 @@ double unbounded(const Store& s, double v) {
 
 void read_model_data(Store& s, const Model& model) {
     NamedModel m;
-    startNamedModel(m, model_form);
+    startNamedModel(s, m, model_form);
     readSense(s, m, model);
     readVariables(s, m, model);
     readObjective(s, m, model);

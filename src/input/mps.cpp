@@ -278,7 +278,7 @@ bool mpsOpeningWord(const char* word, int len) {
 
 void readMps(Store& s) {
     auto r = std::make_unique<MpsReader>();
-    startNamedModel(r->m, "MPS");
+    startNamedModel(s, r->m, "MPS");
     setSense(s, 1.0);
     auto original = std::make_unique<char[]>(line_max + 2);
     while (nextLine(s, r->m)) {

@@ -43,14 +43,23 @@ bool sameName(const char* a, const char* b) {
     }
 }
 
+// The same for names that sameName takes as the same.
+std::uint32_t nameKey(const char* name) {
+    std::uint32_t h = 0;
+    for (; *name; name++) h = (h ^ static_cast<std::uint32_t>(Toupper(*name))) * 0x01000193u;
+    return h;
+}
+
 const char* relationText(int relation) {
     return relation > 0 ? "<=" : relation < 0 ? ">=" : "=";
 }
 
 } // namespace
 
-void startNamedModel(NamedModel& m, const char* form) {
+void startNamedModel(const Store& s, NamedModel& m, const char* form) {
     m.form = form;
+    for (int r = 0; r <= s.model.num_cons; r++) m.row_key[r] = nameKey(s.names.row[r]);
+    for (int k = 1; k <= s.model.num_vars; k++) m.var_key[k] = nameKey(s.names.var[k]);
 }
 
 bool nextLine(Store& s, NamedModel& m) {
@@ -97,8 +106,9 @@ const char* readNumber(Store& s, const NamedModel& m, const char* p, double& v) 
 int columnOf(Store& s, NamedModel& m, const char* name, bool add, const char* at) {
     if (std::strlen(name) > name_max)
         refuseLine(s, m, "the variable name %s is longer than %d characters", name, name_max);
+    std::uint32_t key = nameKey(name);
     for (int k = 1; k <= s.model.num_vars; k++) {
-        if (!sameName(s.names.var[k], name)) continue;
+        if (m.var_key[k] != key || !sameName(s.names.var[k], name)) continue;
         checkSpelling(s, m, s.names.var[k], name);
         return k;
     }
@@ -106,14 +116,16 @@ int columnOf(Store& s, NamedModel& m, const char* name, bool add, const char* at
     if (s.model.num_vars == max_names) refuseLine(s, m, "more than %d variables", max_names);
     int k = ++s.model.num_vars;
     s.names.var.set(k, name);
+    m.var_key[k] = key;
     printedForm(s.tab.varname[k], name, s.tab.varname, 1, k);
     noteCutName(s, placeIn(m, at ? at : name), k);
     return k;
 }
 
 int rowOf(Store& s, NamedModel& m, const char* name) {
+    std::uint32_t key = nameKey(name);
     for (int r = 0; r <= s.model.num_cons; r++) {
-        if (!sameName(s.names.row[r], name)) continue;
+        if (m.row_key[r] != key || !sameName(s.names.row[r], name)) continue;
         checkSpelling(s, m, s.names.row[r], name);
         return r;
     }
@@ -125,6 +137,7 @@ void labelRow(Store& s, NamedModel& m, int r, const char* name, const char* at) 
         refuseLine(s, m, "the row label %s is longer than %d characters", name, name_max);
     if (rowOf(s, m, name) >= 0) refuseLine(s, m, "the row label %s is given twice", name);
     s.names.row.set(r, name);
+    m.row_key[r] = nameKey(name);
     printedForm(s.model.rname[r], name, s.model.rname, 0, std::max(r, s.model.num_cons));
     noteCutLabel(s, placeIn(m, at ? at : name), r);
 }

@@ -3,6 +3,8 @@
 // names, with the capacities and name lengths that the store holds.
 #pragma once
 
+#include <cstdint>
+
 #include "store/store.h"
 
 namespace zep::detail {
@@ -18,9 +20,16 @@ struct NamedModel {
     const char* form; // "LP format", "MPS" or model_form: opens each refusal
     int line = 0;
     char text[line_max + 2] = {};
+    // Case-blind hashes of the labels of rows 0 to num_cons and the names of
+    // variables 1 to num_vars kept in the store: a lookup compares its name
+    // only with those of its own hash, since names alike without case hash
+    // alike.
+    std::uint32_t row_key[tab_rows] = {};
+    std::uint32_t var_key[max_names + 1] = {};
 };
 
-void startNamedModel(NamedModel& m, const char* form);
+// Starts a reading into the store, with the names it holds already.
+void startNamedModel(const Store& s, NamedModel& m, const char* form);
 
 // Reads the next line into m.text without its line end; false at the end
 // of the file. A line may not hold a NUL byte or be over line_max long.

@@ -42,6 +42,50 @@ int nameNum(Store& s, const char* name) {
     return k >= 0 ? k : putname(s, name);
 }
 
+NameIndex::NameIndex(const Store& s) {
+    for (int k = 1; k <= s.tab.nnames; k++) add(s, k);
+}
+
+int NameIndex::placeOf(const Store& s, const char* text, std::size_t n) const {
+    std::uint32_t h = 0;
+    for (std::size_t i = 0; i < n; i++) h = (h ^ static_cast<unsigned char>(text[i])) * 0x01000193u;
+    // Linear probing, never full: a slot put in later than another of the
+    // same text stands further on, so the first one found is findname's.
+    // The top bits of a Fibonacci hash: names that differ in one character
+    // land apart.
+    int at = static_cast<int>((h * 0x9E3779B1u) >> (32 - place_bits));
+    for (;; at = (at + 1) & (places - 1)) {
+        const char* kept = s.tab.varname[slot[at]];
+        if (!slot[at] || (kept[n] == '\0' && sameText(kept, text))) return at;
+    }
+}
+
+void NameIndex::add(const Store& s, int k) {
+    // A slot without its terminator matches no name findname takes.
+    const char* text = s.tab.varname[k];
+    std::size_t n = strnlen(text, name_size);
+    if (n == name_size) return;
+    int at = placeOf(s, text, n);
+    if (!slot[at]) slot[at] = static_cast<std::uint8_t>(k);
+}
+
+int NameIndex::nameNum(Store& s, const char* name) {
+    // A name of 13 or more characters is in no slot (see findname); its
+    // new slot holds it cut.
+    std::size_t n = strnlen(name, name_size);
+    if (n == name_size) {
+        int k = putname(s, name);
+        if (k > 0) add(s, k);
+        return k;
+    }
+    int at = placeOf(s, name, n);
+    if (slot[at]) return slot[at];
+    // The new slot holds the name whole: its place is the one found empty.
+    int k = putname(s, name);
+    if (k > 0) slot[at] = static_cast<std::uint8_t>(k);
+    return k;
+}
+
 int addedNameClash(const Store& s) {
     // Only a name that starts as an added column's can clash; most models
     // have none, and then no row need be looked at.

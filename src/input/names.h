@@ -1,6 +1,8 @@
 // The name table: column names to column numbers, find-or-add.
 #pragma once
 
+#include <bit>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 
@@ -12,6 +14,23 @@ namespace zep::detail {
 int findname(Store& s, const char* name);
 int putname(Store& s, const char* name);
 int nameNum(Store& s, const char* name);
+
+// The name table's slots 1 to nnames by their text, for many find-or-adds in
+// a row while no other code adds names: nameNum gives the column that the
+// free function gives (the first slot of the name's text, or a new one).
+class NameIndex {
+  public:
+    explicit NameIndex(const Store& s);
+    int nameNum(Store& s, const char* name);
+
+  private:
+    static constexpr int place_bits = 7;
+    static constexpr int places = 1 << place_bits; // over twice max_names
+    // Where the text of n characters is, or the empty place to put it.
+    int placeOf(const Store& s, const char* text, std::size_t n) const;
+    void add(const Store& s, int k);
+    std::uint8_t slot[places] = {}; // a slot number, 0 for an empty place
+};
 
 // A variable may not take the name that the standard form gives a column it
 // adds (SLK:, SRP: or ART: and a row's label), or names and column numbers
@@ -26,9 +45,22 @@ int addedNameClash(const Store& s);
 template <int Size>
 void printedForm(char (&out)[Size], const char* name, const char (*table)[Size], int first,
                  int last) {
+    static_assert(Size > 8 && std::endian::native == std::endian::little);
+    // An entry can print as form only where its first 8 bytes up to form's
+    // terminator are form's: one masked word compared, where most entries
+    // differ, before the whole text.
+    auto word = [](const char* p) {
+        std::uint64_t w;
+        std::memcpy(&w, p, sizeof w);
+        return w;
+    };
     auto taken = [&](const char* form) {
+        std::size_t len = std::strlen(form);
+        std::uint64_t mask = len >= 7 ? ~std::uint64_t{0} : (std::uint64_t{1} << (8 * len + 8)) - 1;
+        std::uint64_t lead = word(form) & mask;
         for (int i = first; i <= last; i++)
-            if (+table[i] != +out && sameText(table[i], form)) return true;
+            if ((word(table[i]) & mask) == lead && +table[i] != +out && sameText(table[i], form))
+                return true;
         return false;
     };
     char form[Size] = {};

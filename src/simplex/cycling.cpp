@@ -1,19 +1,25 @@
 #include "simplex/cycling.h"
 
+#include <cstring>
+
 namespace zep::detail {
 
 namespace {
 
+// The statuses of columns 0 to last_col as bytes: equal ints have equal
+// bytes.
+std::size_t basisBytes(const Store& s) {
+    return static_cast<std::size_t>(s.tab.last_col + 1) * sizeof s.tab.col_status[0];
+}
+
 void markBasis(const Store& s, CycleGuard& g, int span) {
-    for (int j = 0; j <= s.tab.last_col; j++) g.mark[j] = s.tab.col_status[j];
+    std::memcpy(g.mark, s.tab.col_status, basisBytes(s));
     g.since_mark = 0;
     g.span = span;
 }
 
 bool atMark(const Store& s, const CycleGuard& g) {
-    for (int j = 0; j <= s.tab.last_col; j++)
-        if (g.mark[j] != s.tab.col_status[j]) return false;
-    return true;
+    return std::memcmp(g.mark, s.tab.col_status, basisBytes(s)) == 0;
 }
 
 } // namespace

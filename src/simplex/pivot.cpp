@@ -12,21 +12,6 @@ namespace zep::detail {
 
 namespace {
 
-// How far row r lets the entering column move, given its pivot-column
-// entry times direction (element): the ratio, and ratio_row +r when its
-// basic variable falls to 0, -r when it rises to its upper bound.
-struct RowRatio {
-    double ratio;
-    int ratio_row;
-};
-
-RowRatio rowRatio(const Store& s, int r, double element) {
-    if (element > 0) return {s.tab.a_mat[r][s.tab.rhs_col] / element, r};
-    // An artificial must not rise: it leaves at once, a degenerate step.
-    if (artificialRises(s, r, element)) return {0, r};
-    return {(s.tab.upperb[s.tab.basis_index[r]] - s.tab.a_mat[r][s.tab.rhs_col]) / (-element), -r};
-}
-
 // On a tie the earlier row stays, unless the later one's basic variable is
 // artificial; under Bland's rule the smaller basic column wins instead. A
 // row tied with the entering column's own bound beats it only when its
@@ -95,15 +80,37 @@ SWEEP_CLONES void sweep(double (*a)[tab_cols], int last_row, int width, int piv_
 } // namespace
 
 Leaving ratio_test(Store& s, const Entering& in, bool bland) {
-    double min_ratio = s.tab.upperb[in.piv_col];
+    // How far each row lets the entering column move, given its pivot-column
+    // entry times direction (element): the ratio, with best_row +r when the
+    // basic variable falls to 0, -r when it rises to its upper bound. The
+    // loop reads the store only; what every row shares is read once.
+    const auto& a = s.tab.a_mat;
+    const int col = in.piv_col;
+    const int rhs = s.tab.rhs_col;
+    const double direction = in.direction;
+    const double eps_ratio = s.tol.eps_ratio;
+    double min_ratio = s.tab.upperb[col];
     Leaving out;
     for (int r = 1; r <= s.model.num_cons; r++) {
-        double element = s.tab.a_mat[r][in.piv_col] * in.direction;
-        if (std::fabs(element) < s.tol.eps_ratio) continue;
-        RowRatio limit = rowRatio(s, r, element);
-        if (acceptRow(s, r, limit.ratio, min_ratio, out.best_row, bland)) {
-            min_ratio = limit.ratio;
-            out.best_row = limit.ratio_row;
+        double element = a[r][col] * direction;
+        if (std::fabs(element) < eps_ratio) continue;
+        double ratio;
+        int ratio_row;
+        if (element > 0) {
+            ratio = a[r][rhs] / element;
+            ratio_row = r;
+        } else if (artificialRises(s, r, element)) {
+            // An artificial must not rise: it leaves at once, a degenerate
+            // step.
+            ratio = 0;
+            ratio_row = r;
+        } else {
+            ratio = (s.tab.upperb[s.tab.basis_index[r]] - a[r][rhs]) / (-element);
+            ratio_row = -r;
+        }
+        if (acceptRow(s, r, ratio, min_ratio, out.best_row, bland)) {
+            min_ratio = ratio;
+            out.best_row = ratio_row;
         }
     }
     int piv_row = out.best_row < 0 ? -out.best_row : out.best_row;

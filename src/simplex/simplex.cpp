@@ -68,17 +68,20 @@ PhaseEnd opt(Store& s, std::vector<Step>* steps) {
 // a tie. While the cycling guard has Bland's rule on, the first qualifying
 // column wins instead.
 Entering incoming(const Store& s, bool bland) {
+    // The loop reads the store only; the objective row is found once.
+    const double* obj = s.tab.a_mat[s.tab.obj_row];
+    const int* status = s.tab.col_status;
     double min_cbar = -s.tol.eps_price;
     Entering best;
     bool guarded = artificialBasic(s);
     for (int j = 1; j <= s.tab.last_col; j++) {
-        if (s.tab.col_status[j] > 0 || s.tab.isart[j]) continue;
+        if (status[j] > 0 || s.tab.isart[j]) continue;
         if (guarded && raisesArtificials(s, j)) continue;
-        double d = s.tab.a_mat[s.tab.obj_row][j];
-        double value = s.tab.col_status[j] == 0 ? d : -d;
+        double d = obj[j];
+        double value = status[j] == 0 ? d : -d;
         if (min_cbar >= value) {
             min_cbar = value;
-            best = {j, s.tab.col_status[j] == 0 ? +1.0 : -1.0};
+            best = {j, status[j] == 0 ? +1.0 : -1.0};
             if (bland) break;
         }
     }

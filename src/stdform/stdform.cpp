@@ -11,14 +11,14 @@
 namespace zep::detail {
 
 // The prefix and the label, cut to a name's 12 characters.
-int addslk(Store& s, const char* prefix, const char* label) {
+int addslk(Store& s, NameIndex& names, const char* prefix, const char* label) {
     char name[name_size];
     std::size_t n = strnlen(prefix, name_size - 1);
     std::memcpy(name, prefix, n);
     std::size_t m = strnlen(label, name_size - 1 - n);
     std::memcpy(name + n, label, m);
     name[n + m] = '\0';
-    return nameNum(s, name);
+    return names.nameNum(s, name);
 }
 
 void hit_max(Store& s, int code, int row) {
@@ -41,8 +41,8 @@ namespace {
 
 // Registers the name of a new column of row r; the column number itself
 // always comes from last_col.
-int addColumn(Store& s, const char* prefix, int r) {
-    if (addslk(s, prefix, s.model.rname[r]) < 0) hit_max(s, 2, r);
+int addColumn(Store& s, NameIndex& names, const char* prefix, int r) {
+    if (addslk(s, names, prefix, s.model.rname[r]) < 0) hit_max(s, 2, r);
     s.tab.last_col++;
     s.tab.upperb[s.tab.last_col] = s.tol.infinity;
     return s.tab.last_col;
@@ -54,29 +54,29 @@ void makeBasic(Store& s, int r, int k) {
     s.tab.basis_index[r] = k;
 }
 
-void addArtificial(Store& s, int r) {
-    int k = addColumn(s, "ART:", r);
+void addArtificial(Store& s, NameIndex& names, int r) {
+    int k = addColumn(s, names, "ART:", r);
     s.tab.isart[k] = 1;
     makeBasic(s, r, k);
     s.tab.art_col[r] = k;
     s.tab.num_artif++;
 }
 
-void addColumns(Store& s, int r) {
+void addColumns(Store& s, NameIndex& names, int r) {
     s.tab.art_col[r] = 0;
     if (s.tab.row_type[r] > 0) {
-        int k = addColumn(s, "SLK:", r);
+        int k = addColumn(s, names, "SLK:", r);
         makeBasic(s, r, k);
         s.tab.added_col[r] = k;
     } else if (s.tab.row_type[r] == 0) {
-        addArtificial(s, r);
+        addArtificial(s, names, r);
         s.tab.added_col[r] = s.tab.art_col[r];
     } else {
-        int k = addColumn(s, "SRP:", r);
+        int k = addColumn(s, names, "SRP:", r);
         s.tab.a_mat[r][k] = -1;
         s.tab.col_status[k] = 0;
         s.tab.added_col[r] = k;
-        addArtificial(s, r);
+        addArtificial(s, names, r);
     }
 }
 
@@ -93,8 +93,9 @@ void setprob(Store& s) {
         s.tab.a_mat[0][j] = s.tab.a_mat[0][j] * s.model.z_mult;
     }
     s.tab.num_artif = 0;
+    NameIndex names(s);
     for (int r = 1; r <= s.model.num_cons; r++) {
-        addColumns(s, r);
+        addColumns(s, names, r);
         if (!s.model.has_range[r]) continue;
         s.tab.upperb[s.tab.added_col[r]] = s.model.range[r];
         s.model.upper[s.tab.added_col[r]] = s.model.range[r];
