@@ -118,6 +118,8 @@ Answer answerOf(Session& run) {
     for (int r = 1; r <= s.model.num_cons && a.outcome == Outcome::infeasible; r++)
         if (row_unmet(s, r)) a.unmet_rows.emplace_back(row_name(s, r));
     if (a.outcome != Outcome::optimal) return a;
+    a.variables.reserve(static_cast<std::size_t>(written_vars(s)));
+    a.rows.reserve(static_cast<std::size_t>(s.model.num_cons));
     for (int j = 1; j <= written_vars(s); j++)
         a.variables.push_back(
             {var_name(s, j), plain(written_value(s, j)), plain(reduced_cost(s, j))});

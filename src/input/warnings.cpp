@@ -46,16 +46,25 @@ void noteRelationSpelling(Store& s, Place at, const char* relation) {
 
 namespace {
 
+// Whether printed is written's plain cut: its first cut characters (or all
+// of it) upper-cased, as a whole text. Most names print so.
+bool printsPlain(const char* written, const char* printed, int cut) {
+    int i = 0;
+    for (; i < cut && written[i]; i++)
+        if (printed[i] != static_cast<char>(Toupper(written[i]))) return false;
+    return printed[i] == '\0';
+}
+
 // A printed form that is not the name's plain cut gave way to another
 // name's; that one is the entry of table[first..last] printing as the cut.
 template <int Size>
 bool noteGivenWay(Store& s, Place at, const char* what, const char* written, const char* printed,
                   const char (*table)[Size], int first, int last,
                   const char* (*nameOf)(const Store&, int)) {
+    if (printsPlain(written, printed, Size - 1)) return false;
     char plain[Size] = {};
     std::memcpy(plain, written, strnlen(written, Size - 1));
     strupr(plain);
-    if (std::strcmp(plain, printed) == 0) return false;
     for (int i = first; i <= last; i++) {
         if (+table[i] == printed || std::strcmp(table[i], plain) != 0) continue;
         std::string text =
