@@ -12,6 +12,7 @@
 #include <cstring>
 #include <random>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -137,6 +138,48 @@ TEST(Print, NumbersMatchSnprintf) {
 TEST(PrintLong, NumbersMatchSnprintf) {
     expectNumbersMatchSnprintf(envNumber("ZEP_FORMAT_SEED", 20261207),
                                envNumber("ZEP_FORMAT_COUNT", 1000000));
+}
+
+// The report's formats written as literals, planned while compiling, on the
+// same values as the formats given by pointer above.
+TEST(Print, LiteralFormatsMatchSnprintf) {
+    unsigned seed = envNumber("ZEP_FORMAT_SEED", 20261209);
+    std::printf("formatting seed %u (set ZEP_FORMAT_SEED=%u to repeat)\n", seed, seed);
+    static constexpr auto joined = zep::detail::join("%2d. %-8.8s ", "%16.4lf", " %15.3lf");
+    static_assert(std::string_view(joined.text) == "%2d. %-8.8s %16.4lf %15.3lf");
+    Values values(seed);
+    int failures = 0;
+    auto check = [&](const char* fmt, const char* want, int want_n, const char* got, int got_n) {
+        if (want_n == got_n && std::strcmp(want, got) == 0) return;
+        if (++failures <= 10)
+            ADD_FAILURE() << "format \"" << fmt << "\": snprintf \"" << want << "\", compose \""
+                          << got << "\"";
+    };
+    for (int i = 0; i < 20000; i++) {
+        double v = values.next();
+        char want[512], got[512];
+        int w = std::snprintf(want, sizeof want, "%16.4lf", v);
+        check("%16.4lf", want, w, got, compose(got, sizeof got, "%16.4lf", v));
+        w = std::snprintf(want, sizeof want, "%13.3lf|%lg|%g", v, v, v);
+        check("%13.3lf|%lg|%g", want, w, got, compose(got, sizeof got, "%13.3lf|%lg|%g", v, v, v));
+        w = std::snprintf(want, sizeof want, joined.text, i % 100, "X12345678", v, -v);
+        check(joined.text, want, w, got,
+              compose(got, sizeof got, joined.text, i % 100, "X12345678", v, -v));
+    }
+    EXPECT_EQ(failures, 0);
+}
+
+// A field's blanks may be stored as a whole run ahead of the text: never
+// past the room a caller's buffer has (the sanitizer build watches this).
+TEST(Print, PadsInsideACallersBuffer) {
+    for (std::size_t cap = 1; cap <= 64; cap++) {
+        std::vector<char> out(cap);
+        int n = compose(out.data(), cap, "%30s|%-20s|%3d", "x", "y", 7);
+        EXPECT_EQ(n, 55);
+        EXPECT_EQ(
+            std::string(out.data()),
+            (std::string(29, ' ') + "x|y" + std::string(19, ' ') + "|  7").substr(0, cap - 1));
+    }
 }
 
 struct TextCase {

@@ -23,12 +23,12 @@ __extension__ typedef unsigned __int128 wide;
 // address: parsing a format on every print costs more than its numbers.
 // Four ways to a set, so that the formats of one line rarely push each
 // other out; per thread, as solves run in parallel.
-struct KeptPlan {
+struct KeptWay {
     const char* fmt; // the format this plan is of, or nullptr for none yet
-    Plan plan;
+    KeptPlan plan;
 };
 struct PlanSet {
-    KeptPlan ways[4];
+    KeptWay ways[4];
     unsigned next; // the way the next format taken in replaces
 };
 constexpr int set_bits = 5;
@@ -78,12 +78,13 @@ class Sink {
     }
 
     // Writes a field of the given width, blank-padded on the left or right.
-    [[gnu::always_inline]] void field(const Directive& directive, const char* text, std::size_t n) {
-        std::size_t width = static_cast<std::size_t>(directive.width);
+    [[gnu::always_inline]] void field(const Step& step, const char* text, std::size_t n) {
+        bool left = step.width < 0;
+        std::size_t width = static_cast<std::size_t>(left ? -step.width : step.width);
         std::size_t fill = n < width ? width - n : 0;
-        if (fill > 0 && !directive.left) pad(fill);
+        if (fill > 0 && !left) pad(fill);
         put(text, n);
-        if (fill > 0 && directive.left) pad(fill);
+        if (fill > 0 && left) pad(fill);
     }
 
     int finish() {
@@ -233,29 +234,28 @@ char* smallFixed(char* last, double v, int precision) {
     return p;
 }
 
-void number(Sink& sink, const Directive& directive, double v) {
+void number(Sink& sink, const Step& step, double v) {
     char text[number_size];
     int n;
     if (!std::isfinite(v)) {
         // Infinities and NaNs keep the C library's spelling.
-        n = std::snprintf(text, sizeof text, directive.conv == 'f' ? "%.*f" : "%.*g",
-                          directive.precision, v);
+        n = std::snprintf(text, sizeof text, step.conv == 'f' ? "%.*f" : "%.*g", step.precision, v);
     } else {
-        int precision = directive.precision < 0 ? 6 : directive.precision;
-        if (directive.conv == 'f') {
+        int precision = step.precision < 0 ? 6 : step.precision;
+        if (step.conv == 'f') {
             if (const char* start = smallFixed(text + sizeof text, v, precision)) {
-                sink.field(directive, start, static_cast<std::size_t>(text + sizeof text - start));
+                sink.field(step, start, static_cast<std::size_t>(text + sizeof text - start));
                 return;
             }
         }
         char* end = text + sizeof text;
-        if (directive.conv == 'g')
+        if (step.conv == 'g')
             end = generalText(text, end, v, precision == 0 ? 1 : precision);
         else
             end = fixedText(text, end, v, precision);
         n = static_cast<int>(end - text);
     }
-    sink.field(directive, text, static_cast<std::size_t>(n));
+    sink.field(step, text, static_cast<std::size_t>(n));
 }
 
 // The length of text, at most limit; names are short, and counting them
@@ -269,68 +269,69 @@ std::size_t lengthOf(const char* text, int limit) {
 }
 
 // Writes one conversion; returns the arguments it took.
-int convert(Sink& sink, const Directive& directive, const Arg* arg) {
-    switch (directive.conv) {
+int convert(Sink& sink, const Step& step, const Arg* arg) {
+    switch (step.conv) {
     case 'd': {
         char text[32]; // more than an int takes
         auto end = std::to_chars(text, text + sizeof text, static_cast<int>(arg->i)).ptr;
-        sink.field(directive, text, static_cast<std::size_t>(end - text));
+        sink.field(step, text, static_cast<std::size_t>(end - text));
         return 1;
     }
     case 'c': {
         char c = static_cast<char>(arg->i);
-        sink.field(directive, &c, 1);
+        sink.field(step, &c, 1);
         return 1;
     }
     case 's': {
         const char* text = arg->s;
-        if (!text) text = directive.precision < 0 || directive.precision >= 6 ? "(null)" : "";
-        sink.field(directive, text, lengthOf(text, directive.precision));
+        if (!text) text = step.precision < 0 || step.precision >= 6 ? "(null)" : "";
+        sink.field(step, text, lengthOf(text, step.precision));
         return 1;
     }
     case '%':
         sink.put("%", 1);
         return 0;
     default:
-        number(sink, directive, arg->d);
+        number(sink, step, arg->d);
         return 1;
     }
 }
 
-int format(Sink& sink, const char* fmt, const Plan& plan, const Arg* args) {
+int format(Sink& sink, const char* fmt, const Step* steps, int n, int end, const Arg* args) {
     const char* p = fmt;
-    for (int i = 0; i < plan.n; i++) {
-        const Plan::Step& step = plan.steps[i];
-        sink.put(p, static_cast<std::size_t>(fmt + step.start - p));
-        args += convert(sink, step.directive, args);
-        p = fmt + step.next;
+    for (const Step* step = steps; step != steps + n; step++) {
+        sink.put(p, static_cast<std::size_t>(fmt + step->start - p));
+        args += convert(sink, *step, args);
+        p = fmt + step->next;
     }
-    sink.put(p, static_cast<std::size_t>(fmt + plan.end - p));
+    sink.put(p, static_cast<std::size_t>(fmt + end - p));
     return sink.finish();
 }
 
 } // namespace
 
-const Plan* planOf(const char* fmt) {
+const KeptPlan* planOf(const char* fmt) {
     // Fibonacci hashing: the top bits of the address times 2^64 / phi.
     std::uint64_t address = reinterpret_cast<std::uintptr_t>(fmt);
     PlanSet& set = kept[address * 0x9e3779b97f4a7c15u >> (64 - set_bits)];
-    for (KeptPlan& way : set.ways)
-        if (way.fmt == fmt) return way.plan.kind == Plan::Kind::planned ? &way.plan : nullptr;
-    KeptPlan& way = set.ways[set.next++ % 4];
-    way.plan = planFormat(fmt);
+    for (KeptWay& way : set.ways)
+        if (way.fmt == fmt) return way.plan.kind == PlanKind::planned ? &way.plan : nullptr;
+    KeptWay& way = set.ways[set.next++ % 4];
+    way.plan = planFormat<kept_steps>(fmt);
     way.fmt = fmt;
-    return way.plan.kind == Plan::Kind::planned ? &way.plan : nullptr;
+    return way.plan.kind == PlanKind::planned ? &way.plan : nullptr;
 }
 
-void printPlanned(std::FILE* out, const char* fmt, const Plan& plan, const Arg* args) {
+void printPlanned(std::FILE* out, const char* fmt, const Step* steps, int n, int end,
+                  const Arg* args) {
     Sink sink(out);
-    format(sink, fmt, plan, args);
+    format(sink, fmt, steps, n, end, args);
 }
 
-int composePlanned(char* out, std::size_t cap, const char* fmt, const Plan& plan, const Arg* args) {
+int composePlanned(char* out, std::size_t cap, const char* fmt, const Step* steps, int n, int end,
+                   const Arg* args) {
     Sink sink(out, cap);
-    return format(sink, fmt, plan, args);
+    return format(sink, fmt, steps, n, end, args);
 }
 
 int libraryPrint(std::FILE* out, const char* fmt, ...) {

@@ -26,80 +26,79 @@ constexpr int max_precision = 40;
 constexpr int max_width = 1000;
 
 // One conversion: "%", optional "-", width, "." precision, "l" before f
-// or g, and the conversion character.
-struct Directive {
-    bool left = false;
+// or g, and the conversion character; with where it starts in its format
+// and where the text after it starts. Eight bytes, so that a plan made
+// while compiling is laid out for a print in a few stores.
+struct Step {
+    unsigned short start = 0;
+    unsigned short next = 0;
+    short width = 0;            // negative where the field is left-aligned
+    signed char precision = -1; // -1 where none is given
     char conv = 0;
-    short width = 0;
-    short precision = -1; // -1 where none is given
 };
 
-// The conversions of one format: where each starts, its directive and where
-// the text after it starts; and where the format ends. Offsets, so that a
-// plan made while compiling holds no pointers.
-struct Plan {
-    static constexpr int max_steps = 8;
-    enum class Kind : char { planned, library, unknown };
-    struct Step {
-        unsigned short start;
-        unsigned short next;
-        Directive directive;
-    };
-    Step steps[max_steps] = {};
+// The conversions of one format, up to Most of them, and where the format
+// ends; of kind library where the C library prints it.
+enum class PlanKind : char { planned, library, unknown };
+template <int Most> struct Plan {
+    Step steps[Most > 0 ? Most : 1] = {};
     unsigned short n = 0;
     unsigned short end = 0; // the format's terminator
-    Kind kind = Kind::unknown;
+    PlanKind kind = PlanKind::unknown;
 };
 
 // A width or precision from fmt at i, or -1 past limit.
-constexpr short digits(const char* fmt, int& i, int limit) {
+constexpr int digits(const char* fmt, int& i, int limit) {
     int v = 0;
     while (fmt[i] >= '0' && fmt[i] <= '9') {
         v = v * 10 + (fmt[i++] - '0');
         if (v > limit) return -1;
     }
-    return static_cast<short>(v);
+    return v;
 }
 
 // Reads the conversion after the "%" before i; false for one left to the C
 // library. Leaves i after the conversion.
-constexpr bool parseDirective(const char* fmt, int& i, Directive& directive) {
+constexpr bool parseStep(const char* fmt, int& i, Step& step) {
+    bool left = false;
     while (fmt[i] == '-') {
-        directive.left = true;
+        left = true;
         i++;
     }
     if (fmt[i] == '0') return false; // the zero-padding flag
-    directive.width = digits(fmt, i, max_width);
-    if (directive.width < 0) return false;
+    int width = digits(fmt, i, max_width);
+    if (width < 0) return false;
+    step.width = static_cast<short>(left ? -width : width);
     if (fmt[i] == '.') {
         i++;
-        directive.precision = digits(fmt, i, max_precision);
-        if (directive.precision < 0) return false;
+        int precision = digits(fmt, i, max_precision);
+        if (precision < 0) return false;
+        step.precision = static_cast<signed char>(precision);
     }
     bool long_arg = fmt[i] == 'l';
     if (long_arg) i++;
-    directive.conv = fmt[i++];
-    switch (directive.conv) {
+    step.conv = fmt[i++];
+    switch (step.conv) {
     case 'f':
     case 'g':
         return true;
     case 'd':
-        return !long_arg && directive.precision < 0;
+        return !long_arg && step.precision < 0;
     case 's':
     case 'c':
         return !long_arg;
     case '%':
-        return !long_arg && !directive.left && directive.width == 0 && directive.precision < 0;
+        return !long_arg && !left && width == 0 && step.precision < 0;
     default:
         return false;
     }
 }
 
 // The plan of fmt; of kind library when a conversion is left to the C
-// library, or there are more than a plan holds.
-constexpr Plan planFormat(const char* fmt) {
-    Plan plan;
-    plan.kind = Plan::Kind::library;
+// library, or there are more than the plan holds.
+template <int Most> constexpr Plan<Most> planFormat(const char* fmt) {
+    Plan<Most> plan;
+    plan.kind = PlanKind::library;
     int i = 0;
     while (fmt[i] != '\0') {
         if (i > 60000) return plan;
@@ -107,15 +106,15 @@ constexpr Plan planFormat(const char* fmt) {
             i++;
             continue;
         }
-        if (plan.n == Plan::max_steps) return plan;
-        Plan::Step& step = plan.steps[plan.n++];
+        if (plan.n == Most) return plan;
+        Step& step = plan.steps[plan.n++];
         step.start = static_cast<unsigned short>(i);
         i++;
-        if (!parseDirective(fmt, i, step.directive)) return plan;
+        if (!parseStep(fmt, i, step)) return plan;
         step.next = static_cast<unsigned short>(i);
     }
     plan.end = static_cast<unsigned short>(i);
-    plan.kind = Plan::Kind::planned;
+    plan.kind = PlanKind::planned;
     return plan;
 }
 
@@ -168,43 +167,43 @@ constexpr bool among(char c, const char* set) {
 }
 
 // A format with the types of its arguments: a literal is planned and
-// checked while compiling; a pointer is planned when first printed.
+// checked while compiling (a plan holds a step for each argument, so one
+// with "%%" goes to the C library); a pointer is planned when first
+// printed.
 template <class... Args> struct Format {
+    static constexpr int arity = static_cast<int>(sizeof...(Args));
+
     template <std::size_t N> consteval Format(const char (&literal)[N]) : text(literal) {
-        plan = planFormat(literal);
-        if (plan.kind != Plan::Kind::planned) return;
+        plan = planFormat<arity>(literal);
+        if (plan.kind != PlanKind::planned) return;
         constexpr std::array<const char*, sizeof...(Args)> takes = {conversionsOf<Args>()...};
-        std::size_t arg = 0;
-        for (int i = 0; i < plan.n; i++) {
-            char conv = plan.steps[i].directive.conv;
-            if (conv == '%') continue;
-            if (arg == takes.size() || !among(conv, takes[arg++])) format_and_arguments_disagree();
-        }
-        if (arg != takes.size()) format_and_arguments_disagree();
+        for (int i = 0; i < plan.n; i++)
+            if (!among(plan.steps[i].conv, takes[static_cast<std::size_t>(i)]))
+                format_and_arguments_disagree();
+        if (plan.n != arity) format_and_arguments_disagree();
     }
     template <class P>
     requires std::is_pointer_v<P> Format(const P& pointer) : text(pointer) {}
 
     const char* text;
-    Plan plan;
+    Plan<arity> plan;
 };
 
 template <class... Args> using FormatOf = Format<std::decay_t<Args>...>;
 
+// The most conversions a format given by pointer may have planned.
+constexpr int kept_steps = 8;
+using KeptPlan = Plan<kept_steps>;
+
 // The plan of a format given by pointer, or nullptr where the C library
 // prints it.
-const Plan* planOf(const char* fmt);
+const KeptPlan* planOf(const char* fmt);
 int libraryPrint(std::FILE* out, const char* fmt, ...);
 int libraryCompose(char* out, std::size_t cap, const char* fmt, ...);
-void printPlanned(std::FILE* out, const char* fmt, const Plan& plan, const Arg* args);
-int composePlanned(char* out, std::size_t cap, const char* fmt, const Plan& plan, const Arg* args);
-
-// The plan a print follows, or nullptr for the C library.
-template <class... Args> const Plan* planFor(const Format<Args...>& fmt) {
-    if (fmt.plan.kind == Plan::Kind::planned) return &fmt.plan;
-    if (fmt.plan.kind == Plan::Kind::library) return nullptr;
-    return planOf(fmt.text);
-}
+void printPlanned(std::FILE* out, const char* fmt, const Step* steps, int n, int end,
+                  const Arg* args);
+int composePlanned(char* out, std::size_t cap, const char* fmt, const Step* steps, int n, int end,
+                   const Arg* args);
 
 } // namespace printing
 
@@ -223,21 +222,27 @@ template <std::size_t... N> consteval JoinedFormat<N...> join(const char (&... p
 // Writes the formatted text to s.out, as fprintf(s.out, fmt, ...) does.
 template <class... Args>
 void print(Store& s, printing::FormatOf<Args...> fmt, const Args&... args) {
-    const printing::Arg list[sizeof...(Args) + 1] = {printing::argOf(args)...};
-    if (const printing::Plan* plan = printing::planFor(fmt))
-        printing::printPlanned(s.out, fmt.text, *plan, list);
+    using namespace printing;
+    const Arg list[sizeof...(Args) + 1] = {argOf(args)...};
+    if (fmt.plan.kind == PlanKind::planned)
+        printPlanned(s.out, fmt.text, fmt.plan.steps, fmt.plan.n, fmt.plan.end, list);
+    else if (const KeptPlan* kept = fmt.plan.kind == PlanKind::unknown ? planOf(fmt.text) : nullptr)
+        printPlanned(s.out, fmt.text, kept->steps, kept->n, kept->end, list);
     else
-        printing::libraryPrint(s.out, fmt.text, printing::cArg(args)...);
+        libraryPrint(s.out, fmt.text, cArg(args)...);
 }
 
 // Composes into out as snprintf does: at most cap - 1 characters and a
 // terminator; returns the length of the whole text.
 template <class... Args>
 int compose(char* out, std::size_t cap, printing::FormatOf<Args...> fmt, const Args&... args) {
-    const printing::Arg list[sizeof...(Args) + 1] = {printing::argOf(args)...};
-    if (const printing::Plan* plan = printing::planFor(fmt))
-        return printing::composePlanned(out, cap, fmt.text, *plan, list);
-    return printing::libraryCompose(out, cap, fmt.text, printing::cArg(args)...);
+    using namespace printing;
+    const Arg list[sizeof...(Args) + 1] = {argOf(args)...};
+    if (fmt.plan.kind == PlanKind::planned)
+        return composePlanned(out, cap, fmt.text, fmt.plan.steps, fmt.plan.n, fmt.plan.end, list);
+    if (const KeptPlan* kept = fmt.plan.kind == PlanKind::unknown ? planOf(fmt.text) : nullptr)
+        return composePlanned(out, cap, fmt.text, kept->steps, kept->n, kept->end, list);
+    return libraryCompose(out, cap, fmt.text, cArg(args)...);
 }
 
 } // namespace zep::detail
