@@ -17,15 +17,7 @@ constexpr double power_double[most_places + 1] = {1e0,  1e1,  1e2,  1e3,  1e4,  
 
 } // namespace
 
-bool decimal_of(double v, Decimal& out) {
-    // Whole numbers first, the model's commonest, without a call to trunc.
-    if (std::fabs(v) < 0x1p53) {
-        auto whole = static_cast<std::int64_t>(v);
-        if (static_cast<double>(whole) == v) {
-            out = {whole, 0};
-            return true;
-        }
-    }
+bool fractional_decimal_of(double v, Decimal& out) {
     if (v == std::trunc(v)) return false; // whole, from 2^53 on, or infinite
     // Below 2^52 a step of 10^-places is wider than v's unit in the last
     // place, so at most one decimal of that many places reads back as v;

@@ -7,6 +7,7 @@
 #include <gmpxx.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 #include "check/enclosure.h"
@@ -24,10 +25,22 @@ struct Decimal {
     int places;
 };
 
+// The same for a v that is not a whole number below 2^53.
+bool fractional_decimal_of(double v, Decimal& out);
+
 // The shortest decimal that reads back as v (the value `written` gives),
 // where it has at most 18 decimals and fewer than 16 significant digits;
-// false for any other v.
-bool decimal_of(double v, Decimal& out);
+// false for any other v. Whole numbers, the models' commonest, inline.
+inline bool decimal_of(double v, Decimal& out) {
+    if (std::fabs(v) < 0x1p53) {
+        auto whole = static_cast<std::int64_t>(v);
+        if (static_cast<double>(whole) == v) {
+            out = {whole, 0};
+            return true;
+        }
+    }
+    return fractional_decimal_of(v, out);
+}
 
 constexpr std::int64_t powerOfTen(int k) {
     std::int64_t p = 1;

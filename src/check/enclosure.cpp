@@ -41,11 +41,16 @@ int unitCol(const Store& s, int r) {
 // The tableau's inverse of C by its transpose, rt[t][i] = R[i][t] (so that
 // R's columns are consecutive), and what it takes to trust it: alpha[i], a
 // bound on row i of |I - R C| summed; beta_c, on ||C^-1|| in the maximum
-// norm; size[i], on row i of |C^-1| summed; beta, on ||B^-1||.
+// norm; size[i], on row i of |C^-1| summed; beta, on ||B^-1||. The basic
+// model columns are kept by their transpose too, column[i][r] the entry of
+// the i-th in row r, so that the sums over a row's columns run for all
+// rows at once, each in its own column order.
 struct Inverse {
     int k;
     int pos[tab_rows];   // the basis position of the i-th basic model column
+    int col[tab_rows];   // its column
     int tight[tab_rows]; // the t-th tight row
+    double column[tab_rows][tab_rows];
     double rt[tab_rows][tab_rows];
     double alpha[tab_rows];
     double size[tab_rows];
@@ -65,8 +70,13 @@ bool blocks(const Store& s, Inverse& inv) {
     const int m = s.model.num_cons;
     inv.k = 0;
     int tight = 0;
-    for (int p = 1; p <= m; p++)
-        if (s.tab.basis_index[p] <= s.model.num_vars) inv.pos[++inv.k] = p;
+    for (int p = 1; p <= m; p++) {
+        int j = s.tab.basis_index[p];
+        if (j > s.model.num_vars) continue;
+        inv.pos[++inv.k] = p;
+        inv.col[inv.k] = j;
+        for (int r = 1; r <= m; r++) inv.column[inv.k][r] = s.model.a_read[r][j];
+    }
     for (int r = 1; r <= m; r++) {
         if (basicOwn(s, r) == 0) {
             if (tight == inv.k) return false;
@@ -125,8 +135,7 @@ bool invert(const Store& s, Inverse& inv) {
     }
     double sum[tab_rows], size[tab_rows], column[tab_rows];
     for (int q = 1; q <= k; q++) {
-        int j = s.tab.basis_index[inv.pos[q]];
-        for (int t = 1; t <= k; t++) column[t] = s.model.a_read[inv.tight[t]][j];
+        for (int t = 1; t <= k; t++) column[t] = inv.column[q][inv.tight[t]];
         productColumn(inv.rt, column, k, sum, size);
         for (int i = 1; i <= k; i++) {
             Sum entry{sum[i], size[i], weight[i], k, false};
@@ -145,13 +154,13 @@ bool invert(const Store& s, Inverse& inv) {
         inv.size[i] = up(weight[i] + inv.alpha[i] * inv.beta_c);
         inv.beta = larger(inv.beta, inv.size[i]);
     }
-    for (int r = 1; r <= s.model.num_cons; r++) {
-        if (basicOwn(s, r) == 0) continue;
-        double row = 1;
-        for (int i = 1; i <= k; i++)
-            row = row + std::fabs(s.model.a_read[r][s.tab.basis_index[inv.pos[i]]]) * inv.size[i];
-        inv.beta = larger(inv.beta, up(row));
-    }
+    const int m = s.model.num_cons;
+    double row[tab_rows];
+    for (int r = 1; r <= m; r++) row[r] = 1;
+    for (int i = 1; i <= k; i++)
+        for (int r = 1; r <= m; r++) row[r] = row[r] + std::fabs(inv.column[i][r]) * inv.size[i];
+    for (int r = 1; r <= m; r++)
+        if (basicOwn(s, r) != 0) inv.beta = larger(inv.beta, up(row[r]));
     return std::isfinite(inv.beta);
 }
 
@@ -163,13 +172,30 @@ void boundPoint(const Store& s, const Inverse& inv, BasisBounds& b) {
     const int m = s.model.num_cons, k = inv.k;
     double x[tab_cols] = {};
     for (int p = 1; p <= m; p++) x[s.tab.basis_index[p]] = s.tab.a_mat[p][s.tab.rhs_col];
-    int col[tab_rows];
-    for (int i = 1; i <= k; i++) col[i] = s.tab.basis_index[inv.pos[i]];
+    const int* col = inv.col;
+    // Each row's residual as a Sum would add it (the right-hand side, the
+    // basic model columns in order, the row's own added column), all rows
+    // at once; the bound reads only the sums, the magnitudes, the weight
+    // and the count of terms.
+    double sum[tab_rows], size[tab_rows];
+    for (int r = 1; r <= m; r++) {
+        double term = s.model.rrhs[r] * -1.0;
+        sum[r] = 0.0 + term;
+        size[r] = 0.0 + std::fabs(term);
+    }
+    double weight = 0.0 + 1.0;
+    for (int i = 1; i <= k; i++) {
+        const double v = x[col[i]];
+        weight = weight + std::fabs(v);
+        for (int r = 1; r <= m; r++) {
+            double term = inv.column[i][r] * v;
+            sum[r] = sum[r] + term;
+            size[r] = size[r] + std::fabs(term);
+        }
+    }
     double rho[tab_rows];
     for (int r = 1; r <= m; r++) {
-        Sum res{};
-        res.addModel(s.model.rrhs[r], -1.0);
-        for (int i = 1; i <= k; i++) res.addModel(s.model.a_read[r][col[i]], x[col[i]]);
+        Sum res{sum[r], size[r], weight, 1 + k, false};
         if (int own = s.tab.added_col[r]) res.add(addedSign(s, r) * x[own]);
         rho[r] = std::isfinite(res.sum) ? up(std::fabs(res.sum) + res.error()) : HUGE_VAL;
     }
@@ -186,14 +212,12 @@ void boundPoint(const Store& s, const Inverse& inv, BasisBounds& b) {
         radius[i] = up(up(err[i]) + inv.alpha[i] * spread);
         b.x[col[i]] = around(x[col[i]], radius[i]);
     }
-    for (int r = 1; r <= m; r++) {
-        int own = basicOwn(s, r);
-        if (own == 0) continue;
-        double moved = rho[r];
-        for (int i = 1; i <= k; i++)
-            moved = moved + std::fabs(s.model.a_read[r][col[i]]) * radius[i];
-        b.x[own] = around(x[own], up(moved));
-    }
+    double moved[tab_rows];
+    for (int r = 1; r <= m; r++) moved[r] = rho[r];
+    for (int i = 1; i <= k; i++)
+        for (int r = 1; r <= m; r++) moved[r] = moved[r] + std::fabs(inv.column[i][r]) * radius[i];
+    for (int r = 1; r <= m; r++)
+        if (int own = basicOwn(s, r)) b.x[own] = around(x[own], up(moved[r]));
     Sum objective{};
     if (s.model.obj_const != 0) objective.addModel(s.model.obj_const, s.model.z_mult);
     double spill = 0;

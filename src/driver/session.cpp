@@ -36,7 +36,8 @@ int seekText(void* cookie, off64_t* offset, int whence) {
 
 Session::Session(std::string_view model_text) : Session(model_text, nullptr) {}
 
-Session::Session(std::string_view model_text, FILE* out) : s(std::make_unique<Store>()) {
+Session::Session(std::string_view model_text, FILE* out)
+    : s(std::make_unique_for_overwrite<Store>()) {
     input.text = model_text;
     s->diag.notes = &gathered;
     own_out = out == nullptr;
