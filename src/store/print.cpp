@@ -181,6 +181,15 @@ constexpr struct DigitPairs {
     return pairs;
 }();
 
+// scaled / 2^shift, 0 < shift < the width of T, rounded half to even.
+template <class T> T roundedShift(T scaled, int shift) {
+    T q = scaled >> shift;
+    T rest = scaled - (q << shift);
+    T half = T{1} << (shift - 1);
+    if (rest > half || (rest == half && (q & 1))) q++;
+    return q;
+}
+
 // Fixed notation of |v| < 2^53 with at most 6 decimals, exactly: v is
 // m * 2^-k, so v * 10^p is the integer m * 10^p shifted right by k, rounded
 // half to even as printf rounds. Writes the text so that it ends at last
@@ -194,16 +203,16 @@ char* smallFixed(char* last, double v, int precision) {
     int shift = 1075 - (biased != 0 ? biased : 1);
     if (shift < 0 || precision > 6) return nullptr;
     static constexpr std::uint64_t powers[] = {1, 10, 100, 1000, 10000, 100000, 1000000};
-    wide scaled = static_cast<wide>(m) * powers[precision];
+    // In 64 bits where the product fits them, as it does for the reports'
+    // values; the same integers either way.
+    std::uint64_t narrow;
     wide q = 0;
-    if (shift == 0) {
-        q = scaled;
-    } else if (shift < 127) {
-        q = scaled >> shift;
-        wide rest = scaled - (q << shift);
-        wide half = static_cast<wide>(1) << (shift - 1);
-        if (rest > half || (rest == half && (q & 1))) q++;
-    }
+    if (shift == 0)
+        q = static_cast<wide>(m) * powers[precision];
+    else if (shift < 64 && !__builtin_mul_overflow(m, powers[precision], &narrow))
+        q = roundedShift(narrow, shift);
+    else if (shift < 127)
+        q = roundedShift(static_cast<wide>(m) * powers[precision], shift);
     if (q >> 64) return nullptr;
     // Written from the end, two digits at a time: the decimals, the point,
     // then at least one digit before it (5 at three decimals is 0.005),
