@@ -3,6 +3,8 @@
 
 #include <zep/zep.h>
 
+#include <memory>
+
 #include "text.h"
 
 namespace zep::python {
@@ -10,6 +12,10 @@ namespace zep::python {
 void bindNotes(py::module_& m);
 void bindModel(py::module_& m);
 void bindAnswer(py::module_& m);
+
+// A copy of model that no Python thread changes, for a solve that runs
+// without the interpreter lock: the last one made where model is unchanged.
+std::shared_ptr<const Model> unchangingCopy(const Model& model);
 
 // Notes as dicts, and as the plain values they pickle as.
 py::dict noteDict(const Note& n);

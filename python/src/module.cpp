@@ -2,6 +2,7 @@
 // package zep re-exports it with the error class.
 #include <zep/zep.h>
 
+#include <memory>
 #include <string>
 
 #include "bindings.h"
@@ -56,15 +57,15 @@ PYBIND11_MODULE(_core, m) {
     m.def("solve", [](const zep::Model& model, bool ranging, bool trace, bool final_tableau,
                       bool exchanges, bool fractions, bool picture, bool report) {
         // A copy, so that another thread may change the Model meanwhile.
-        zep::Model own = model;
+        std::shared_ptr<const zep::Model> own = unchangingCopy(model);
         py::gil_scoped_release unlocked;
-        return zep::solve(own, {.ranging = ranging,
-                                .final_tableau = final_tableau,
-                                .trace = trace,
-                                .exchanges = exchanges,
-                                .fractions = fractions,
-                                .picture = picture,
-                                .report = report});
+        return zep::solve(*own, {.ranging = ranging,
+                                 .final_tableau = final_tableau,
+                                 .trace = trace,
+                                 .exchanges = exchanges,
+                                 .fractions = fractions,
+                                 .picture = picture,
+                                 .report = report});
     });
     m.def("listing", [](const zep::Model& model) { return toStr(zep::listing(model)); });
     m.def("write_lp", [](const zep::Model& model) { return toStr(zep::write_lp(model)); });
