@@ -4,10 +4,15 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <random>
 
+#include "check/certificate.h"
 #include "check/exact.h"
 #include "check/verify.h"
 #include "input/matrix.h"
+#include "random_model.h"
 #include "simplex/simplex.h"
 #include "stdform/stdform.h"
 #include "support.h"
@@ -143,6 +148,34 @@ TEST(Certificate, WrittenNumbersAreTheirShortestDecimals) {
     EXPECT_EQ(zep::detail::written(-2.5e-7), mpq_class(-1, 4000000));
     EXPECT_EQ(zep::detail::written(1e20), mpq_class(mpz_class("100000000000000000000")));
     EXPECT_EQ(zep::detail::written(0.0), 0);
+}
+
+// A sum's error bound skips its underflow part where that cannot change
+// the double: it is the whole formula's, bit for bit, on sums of every
+// scale (zero, subnormal, tiny, ordinary, huge, infinite and NaN parts).
+TEST(Certificate, ErrorBoundIsTheWholeFormulasDouble) {
+    using zep::detail::smallest;
+    using zep::detail::unit_roundoff;
+    unsigned seed = zep::detail::testing::testSeed("ZEP_ERROR_BOUND_SEED", 5150);
+    std::mt19937_64 rng(seed);
+    const double scales[] = {0,        smallest, 0x1p-1060, 0x1p-1000, 0x1p-960, 0x1p-903,
+                             0x1p-850, 1e-300,   1e-20,     1,         1e20,     0x1p49,
+                             0x1p51,   1e300,    HUGE_VAL,  NAN};
+    auto draw = [&] {
+        double scale = scales[rng() % (sizeof scales / sizeof scales[0])];
+        return scale * std::ldexp(static_cast<double>(rng() >> 11), -53) * 2;
+    };
+    for (int i = 0; i < 200000; i++) {
+        zep::detail::Sum sum{draw(), draw(), draw(), static_cast<int>(rng() % 200), false};
+        double formula = (2.0 * sum.terms + 8) * unit_roundoff * sum.size +
+                         (sum.weight + sum.terms + 16) * 4 * smallest;
+        double bound = sum.error();
+        std::uint64_t a, b;
+        std::memcpy(&a, &formula, sizeof a);
+        std::memcpy(&b, &bound, sizeof b);
+        ASSERT_EQ(a, b) << "size " << sum.size << " weight " << sum.weight << " terms "
+                        << sum.terms;
+    }
 }
 
 } // namespace

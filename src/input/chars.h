@@ -1,7 +1,17 @@
 // Case conversion and comparison shared by the readers and the command line.
 #pragma once
 
+#include <cstddef>
+
 namespace zep::detail {
+
+// strnlen's answer, inline: the names measured on every lookup are a few
+// characters long, shorter than the call.
+inline std::size_t textLength(const char* s, std::size_t max) {
+    std::size_t n = 0;
+    while (n < max && s[n] != '\0') n++;
+    return n;
+}
 
 // Only plain ASCII letters change; bytes above 127 are negative as signed
 // characters and pass through untouched. Inline: name lookups compare

@@ -104,7 +104,8 @@ const char* readNumber(Store& s, const NamedModel& m, const char* p, double& v) 
 }
 
 int columnOf(Store& s, NamedModel& m, const char* name, bool add, const char* at) {
-    if (std::strlen(name) > name_max)
+    std::size_t length = textLength(name, name_max + 1);
+    if (length > name_max)
         refuseLine(s, m, "the variable name %s is longer than %d characters", name, name_max);
     std::uint32_t key = nameKey(name);
     for (int k = 1; k <= s.model.num_vars; k++) {
@@ -115,7 +116,7 @@ int columnOf(Store& s, NamedModel& m, const char* name, bool add, const char* at
     if (!add) return -1;
     if (s.model.num_vars == max_names) refuseLine(s, m, "more than %d variables", max_names);
     int k = ++s.model.num_vars;
-    s.names.var.set(k, name);
+    s.names.var.set(k, {name, length});
     m.var_key[k] = key;
     printedForm(s.tab.varname[k], name, s.tab.varname, 1, k);
     noteCutName(s, placeIn(m, at ? at : name), k);
@@ -133,10 +134,11 @@ int rowOf(Store& s, NamedModel& m, const char* name) {
 }
 
 void labelRow(Store& s, NamedModel& m, int r, const char* name, const char* at) {
-    if (std::strlen(name) > name_max)
+    std::size_t length = textLength(name, name_max + 1);
+    if (length > name_max)
         refuseLine(s, m, "the row label %s is longer than %d characters", name, name_max);
     if (rowOf(s, m, name) >= 0) refuseLine(s, m, "the row label %s is given twice", name);
-    s.names.row.set(r, name);
+    s.names.row.set(r, {name, length});
     m.row_key[r] = nameKey(name);
     printedForm(s.model.rname[r], name, s.model.rname, 0, std::max(r, s.model.num_cons));
     noteCutLabel(s, placeIn(m, at ? at : name), r);

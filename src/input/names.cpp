@@ -14,7 +14,7 @@ int findname(Store& s, const char* name) {
     // terminator's place first, then from the end, since the added
     // columns' names (SLK:R1, SLK:R2, ...) differ there. A shorter slot's
     // terminator differs from the name's character at its place.
-    std::size_t n = strnlen(name, name_size);
+    std::size_t n = textLength(name, name_size);
     if (n == name_size) return -1;
     for (int k = 1; k <= s.tab.nnames; k++) {
         const char* slot = s.tab.varname[k];
@@ -31,7 +31,7 @@ int putname(Store& s, const char* name) {
     s.tab.nnames++;
     // NUL-padded to the whole slot, cut to 12 characters.
     char* slot = s.tab.varname[s.tab.nnames];
-    std::size_t n = strnlen(name, name_size - 1);
+    std::size_t n = textLength(name, name_size - 1);
     std::memcpy(slot, name, n);
     std::memset(slot + n, 0, name_size - n);
     return s.tab.nnames;
@@ -63,7 +63,7 @@ int NameIndex::placeOf(const Store& s, const char* text, std::size_t n) const {
 void NameIndex::add(const Store& s, int k) {
     // A slot without its terminator matches no name findname takes.
     const char* text = s.tab.varname[k];
-    std::size_t n = strnlen(text, name_size);
+    std::size_t n = textLength(text, name_size);
     if (n == name_size) return;
     int at = placeOf(s, text, n);
     if (!slot[at]) slot[at] = static_cast<std::uint8_t>(k);
@@ -72,7 +72,7 @@ void NameIndex::add(const Store& s, int k) {
 int NameIndex::nameNum(Store& s, const char* name) {
     // A name of 13 or more characters is in no slot (see findname); its
     // new slot holds it cut.
-    std::size_t n = strnlen(name, name_size);
+    std::size_t n = textLength(name, name_size);
     if (n == name_size) {
         int k = putname(s, name);
         if (k > 0) add(s, k);

@@ -55,7 +55,7 @@ void printedForm(char (&out)[Size], const char* name, const char (*table)[Size],
         return w;
     };
     auto taken = [&](const char* form) {
-        std::size_t len = std::strlen(form);
+        std::size_t len = textLength(form, Size - 1);
         std::uint64_t mask = len >= 7 ? ~std::uint64_t{0} : (std::uint64_t{1} << (8 * len + 8)) - 1;
         std::uint64_t lead = word(form) & mask;
         for (int i = first; i <= last; i++)
@@ -64,12 +64,12 @@ void printedForm(char (&out)[Size], const char* name, const char (*table)[Size],
         return false;
     };
     char form[Size] = {};
-    std::memcpy(form, name, strnlen(name, Size - 1));
+    std::memcpy(form, name, textLength(name, Size - 1));
     for (int n = 2; taken(strupr(form)); n++) {
         char suffix[Size];
         int len = std::snprintf(suffix, sizeof suffix, "~%d", n);
         std::memset(form, 0, Size);
-        std::memcpy(form, name, strnlen(name, static_cast<std::size_t>(Size - 1 - len)));
+        std::memcpy(form, name, textLength(name, static_cast<std::size_t>(Size - 1 - len)));
         std::strcat(form, suffix);
     }
     std::memcpy(out, form, Size);

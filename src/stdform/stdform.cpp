@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "input/chars.h"
 #include "input/names.h"
 #include "stdform/phase1_row.h"
 #include "store/failure.h"
@@ -13,9 +14,9 @@ namespace zep::detail {
 // The prefix and the label, cut to a name's 12 characters.
 int addslk(Store& s, NameIndex& names, const char* prefix, const char* label) {
     char name[name_size];
-    std::size_t n = strnlen(prefix, name_size - 1);
+    std::size_t n = textLength(prefix, name_size - 1);
     std::memcpy(name, prefix, n);
-    std::size_t m = strnlen(label, name_size - 1 - n);
+    std::size_t m = textLength(label, name_size - 1 - n);
     std::memcpy(name + n, label, m);
     name[n + m] = '\0';
     return names.nameNum(s, name);
