@@ -36,8 +36,10 @@ int seekText(void* cookie, off64_t* offset, int whence) {
 
 Session::Session(std::string_view model_text) : Session(model_text, nullptr) {}
 
-Session::Session(std::string_view model_text, FILE* out)
-    : s(std::make_unique_for_overwrite<Store>()) {
+// The Store default-initialised: each field once, from its initialiser,
+// without zeroing it all first (WebAssembly's library lacks
+// make_unique_for_overwrite).
+Session::Session(std::string_view model_text, FILE* out) : s(new Store) {
     input.text = model_text;
     s->diag.notes = &gathered;
     own_out = out == nullptr;
