@@ -6,12 +6,12 @@ and 2 processes.
     python3 bench/python_bench.py [BUILD-DIR]     (default build/release)
     python3 bench/python_bench.py --instructions [BUILD-DIR]
 
-The second counts instead, under valgrind's callgrind, the instructions of
-one solve through each of zep::solve and zep.solve (runs of 41 solves less
-runs of 21, over 20, so that what the first solves pay once, such as the
-interpreter's first collections, is left out; the interpreter with a fixed
-hash seed, so that its start costs the same each time), which the machine's
-load does not change.
+The second counts instead, under valgrind's callgrind, the instructions of one
+solve through each of zep::solve and zep.solve (runs of 241 solves less runs
+of 41, over 200, so that what the first solves pay once is left out and the
+interpreter's collections are shared out over many solves; the interpreter
+with a fixed hash seed, so that its start costs the same each time), which the
+machine's load does not change.
 
 Needs the build's zep_bench_models_write (Google Benchmark and GLPK
 installed) and zep_api_time, and its Python module (python3-pybind11).
@@ -104,7 +104,7 @@ def instructions(command):
 
 
 def per_solve_instructions(command_for):
-    return (instructions(command_for(41)) - instructions(command_for(21))) / 20
+    return (instructions(command_for(241)) - instructions(command_for(41))) / 200
 
 
 SOLVE_N = "import sys, zep\nm = zep.read_model(open(sys.argv[1], 'rb').read())\n" \
