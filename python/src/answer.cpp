@@ -205,17 +205,12 @@ line, as str; report_bytes: the same bytes as zep prints them. notes: the
 model's notes and what solving noticed, as Note objects (the programs'
 warnings). picture: with picture=True, the SVG text zep-solve --svg=FILE
 writes, or "" with the reason in picture_note.)")
-        .def_readonly("outcome", &Answer::outcome)
-        .def_readonly("objective", &Answer::objective)
-        .def_readonly("iterations", &Answer::iterations)
-        .def_readonly("exact", &Answer::exact)
         .def_readonly("variables", &Answer::variables)
         .def_readonly("rows", &Answer::rows)
         .def_readonly("cost_ranges", &Answer::cost_ranges)
         .def_readonly("rhs_ranges", &Answer::rhs_ranges)
         .def_property_readonly("unbounded_variable",
                                [](const Answer& a) { return toStr(a.unbounded_variable); })
-        .def_readonly("unbounded_decreases", &Answer::unbounded_decreases)
         .def_property_readonly("unmet_rows",
                                [](const Answer& a) { return toStrList(a.unmet_rows); })
         .def_readonly("notes", &Answer::notes)

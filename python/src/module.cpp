@@ -50,6 +50,7 @@ PYBIND11_MODULE(_core, m) {
     bindNotes(m);
     bindModel(m);
     bindAnswer(m);
+    bindQuick(m);
 
     // The package's functions of the same names call these (zep/__init__.py),
     // so that they pickle by name for a process pool.
