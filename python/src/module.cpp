@@ -57,7 +57,9 @@ PYBIND11_MODULE(_core, m) {
     m.def("read_model", [](py::handle text) { return zep::read_model(fromText(text, "text")); });
     m.def("solve", [](const zep::Model& model, bool ranging, bool trace, bool final_tableau,
                       bool exchanges, bool fractions, bool picture, bool report) {
-        // A copy, so that another thread may change the Model meanwhile.
+        // A copy, so that another thread may change the Model meanwhile;
+        // declared before the lock is let go, so that its share is dropped
+        // with the lock held again (unchangingCopy counts on that).
         std::shared_ptr<const zep::Model> own = unchangingCopy(model);
         py::gil_scoped_release unlocked;
         return zep::solve(*own, {.ranging = ranging,

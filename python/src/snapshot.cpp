@@ -3,7 +3,8 @@
 // reads a copy made under the lock. A model solved again unchanged (a loop
 // over one model, a batch on threads) reuses its last copy, found by the
 // Model's address and compared whole, bit for bit, which costs a fraction
-// of copying its rows.
+// of copying its rows. A copy no solve reads any more is overwritten in
+// place by the next model, whose rows then mostly fit the storage it has.
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -89,10 +90,12 @@ bool same(const Model& a, const Model& b) {
 
 // The copies last made, by the address of the Model each is of; used and
 // changed only under the interpreter lock. A copy stays alive while a solve
-// reads it, however soon it is replaced here.
+// reads it, however soon it is replaced here. Solves take and drop their
+// shares of a copy under the lock too, so a count of one there means no
+// solve reads it.
 struct Kept {
     const Model* of = nullptr;
-    std::shared_ptr<const Model> copy;
+    std::shared_ptr<Model> copy;
 };
 std::array<Kept, 16> kept;
 
@@ -102,7 +105,10 @@ std::shared_ptr<const Model> unchangingCopy(const Model& model) {
     auto address = reinterpret_cast<std::uintptr_t>(&model);
     Kept& way = kept[(address * 0x9e3779b97f4a7c15u) >> 60];
     if (way.of != &model || !same(*way.copy, model)) {
-        way.copy = std::make_shared<const Model>(model);
+        if (way.copy.use_count() == 1)
+            *way.copy = model;
+        else
+            way.copy = std::make_shared<Model>(model);
         way.of = &model;
     }
     return way.copy;

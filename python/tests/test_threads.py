@@ -19,6 +19,20 @@ def test_threads_match_a_serial_run():
         assert list(pool.map(answer, model_fields)) == serial
 
 
+def test_threads_solving_more_models_than_copies_kept_match_a_serial_run():
+    # 64 models take turns in the module's 16 kept copies: a copy a solve
+    # still reads must not be overwritten by the next model's.
+    models = [zep.Model(**s) for s in random_models(64, seed=24)]
+    print("seed 24")
+    serial = [zep.solve(m).to_dict() for m in models]
+
+    def solve_all(_):
+        return [zep.solve(m).to_dict() for m in models]
+
+    with ThreadPoolExecutor(4) as pool:
+        assert all(answers == serial for answers in pool.map(solve_all, range(8)))
+
+
 def test_processes_match_a_serial_run():
     model_fields = random_models(40, seed=23)
     serial = [zep.solve(zep.Model(**s)) for s in model_fields]
