@@ -26,6 +26,18 @@ py::list noteDicts(const std::vector<Note>& notes);
 py::list noteStates(const std::vector<Note>& notes);
 std::vector<Note> notesFromStates(py::handle states);
 
+// The C++ value a pybind11 instance holds; null, with TypeError set, for
+// one made without its constructor (Answer.__new__(Answer)).
+template <class T> const T* held(PyObject* self) {
+    auto* instance = reinterpret_cast<py::detail::instance*>(self);
+    py::detail::value_and_holder v = instance->get_value_and_holder();
+    if (!v) {
+        PyErr_SetString(PyExc_TypeError, "the object was not initialised");
+        return nullptr;
+    }
+    return v.value_ptr<T>();
+}
+
 // The sense, relation and outcome as the words a dict holds.
 const char* senseWord(Sense sense);
 const char* relationWord(Relation relation);

@@ -11,18 +11,6 @@ namespace zep::python {
 
 namespace {
 
-// The C++ value a pybind11 instance holds; null, with TypeError set, for
-// one made without its constructor (Answer.__new__(Answer)).
-template <class T> const T* held(PyObject* self) {
-    auto* instance = reinterpret_cast<py::detail::instance*>(self);
-    py::detail::value_and_holder v = instance->get_value_and_holder();
-    if (!v) {
-        PyErr_SetString(PyExc_TypeError, "the object was not initialised");
-        return nullptr;
-    }
-    return v.value_ptr<T>();
-}
-
 // Outcome's members, by value, to return as themselves.
 std::vector<PyObject*> outcomes;
 
