@@ -15,6 +15,8 @@ void bindAnswer(py::module_& m);
 // After the others: Answer's outcome, objective, iterations, exact and
 // unbounded_decreases, and the enums' == and !=, read and compared directly.
 void bindQuick(py::module_& m);
+// zep.solve, after the others.
+void bindSolve(py::module_& m);
 
 // A copy of model that no Python thread changes, for a solve that runs
 // without the interpreter lock: the last one made where model is unchanged.

@@ -27,80 +27,6 @@ void raiseError(const Error& e) {
     PyErr_SetObject(error_type, instance.ptr());
 }
 
-// What pybind11's dispatch does with an exception a call let out: the
-// registered translators (zep::Error's above, then pybind11's own) make
-// the Python exception.
-PyObject* raiseCaught() {
-    try {
-        throw;
-    } catch (py::error_already_set& e) {
-        e.restore();
-        return nullptr;
-    } catch (...) {
-        if (py::detail::apply_exception_translators(
-                py::detail::get_local_internals().registered_exception_translators) ||
-            py::detail::apply_exception_translators(
-                py::detail::get_internals().registered_exception_translators))
-            return nullptr;
-        PyErr_SetString(PyExc_SystemError, "an exception escaped the translators");
-        return nullptr;
-    }
-}
-
-// The types of the arguments and result, looked up once.
-const py::detail::type_info* model_type = nullptr;
-const py::detail::type_info* answer_type = nullptr;
-
-void* movedAnswer(const void* answer) {
-    return new Answer(std::move(*static_cast<Answer*>(const_cast<void*>(answer))));
-}
-
-// zep._core.solve(model, ranging, trace, final_tableau, exchanges,
-// fractions, picture, report), as the package's solve calls it: a function
-// of the interpreter's fast calling convention rather than pybind11's
-// dispatch, which looked up the types and built and freed its argument
-// records at each call, a sixth of the module's cost on a small model.
-PyObject* solveCall(PyObject*, PyObject* const* args, Py_ssize_t count) {
-    constexpr int switches = 7;
-    try {
-        if (count != 1 + switches) throw py::type_error("solve() takes 8 arguments");
-        if (!PyObject_TypeCheck(args[0], model_type->type))
-            throw py::type_error("solve(): the model must be a zep.Model");
-        const Model* model = held<Model>(args[0]);
-        if (!model) return nullptr;
-        bool on[switches];
-        for (int k = 0; k < switches; k++) {
-            py::detail::make_caster<bool> flag;
-            if (!flag.load(args[k + 1], true))
-                throw py::type_error("solve(): the switches must be bool");
-            on[k] = static_cast<bool>(flag);
-        }
-        // A copy, so that another thread may change the Model meanwhile; its
-        // share is dropped with the lock held again (unchangingCopy counts on
-        // that).
-        std::shared_ptr<const Model> own = unchangingCopy(*model);
-        Answer answer = [&] {
-            py::gil_scoped_release unlocked;
-            return zep::solve(*own, {.ranging = on[0],
-                                     .final_tableau = on[2],
-                                     .trace = on[1],
-                                     .exchanges = on[3],
-                                     .fractions = on[4],
-                                     .picture = on[5],
-                                     .report = on[6]});
-        }();
-        return py::detail::type_caster_generic::cast(&answer, py::return_value_policy::move, {},
-                                                     answer_type, nullptr, movedAnswer)
-            .ptr();
-    } catch (...) {
-        return raiseCaught();
-    }
-}
-
-PyMethodDef solve_method = {
-    "solve", reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(solveCall)), METH_FASTCALL,
-    "zep::solve(model, options), the options in zep.solve's order."};
-
 } // namespace
 
 } // namespace zep::python
@@ -127,12 +53,10 @@ PYBIND11_MODULE(_core, m) {
     bindQuick(m);
 
     // The package's functions of the same names call these (zep/__init__.py),
-    // so that they pickle by name for a process pool.
+    // so that they pickle by name for a process pool; solve is the package's
+    // own (solve.cpp).
     m.def("read_model", [](py::handle text) { return zep::read_model(fromText(text, "text")); });
-    model_type = py::detail::get_type_info(typeid(zep::Model));
-    answer_type = py::detail::get_type_info(typeid(zep::Answer));
-    m.attr("solve") = py::reinterpret_steal<py::object>(
-        PyCFunction_NewEx(&solve_method, nullptr, m.attr("__name__").ptr()));
+    bindSolve(m);
     m.def("listing", [](const zep::Model& model) { return toStr(zep::listing(model)); });
     m.def("write_lp", [](const zep::Model& model) { return toStr(zep::write_lp(model)); });
     m.def("write_mps", [](const zep::Model& model) { return toStr(zep::write_mps(model)); });

@@ -1,5 +1,6 @@
 """Errors: zep.Error with the programs' message and status, and the place
 where the library knows it."""
+import inspect
 import pickle
 
 import pytest
@@ -52,3 +53,23 @@ def test_wrong_types_are_type_errors():
         zep.read_model(42)
     with pytest.raises(TypeError):
         zep.solve("MAX P) X  C1) X <= 4")
+
+
+@pytest.mark.parametrize(
+    "call",
+    [
+        lambda m: zep.solve(),
+        lambda m: zep.solve(m, True),
+        lambda m: zep.solve(m, model=m),
+        lambda m: zep.solve(m, rangin=True),
+        lambda m: zep.solve(m, ranging="yes"),
+        lambda m: zep.solve(zep.Model.__new__(zep.Model)),
+    ],
+)
+def test_solve_is_called_as_its_signature_says(call):
+    model = zep.read_model("MAX P) X  C1) X <= 4")
+    with pytest.raises(TypeError):
+        call(model)
+    assert zep.solve(model=model, report=False).objective == 4
+    assert str(inspect.signature(zep.solve)).startswith("(model, *, ranging=False,")
+    assert pickle.loads(pickle.dumps(zep.solve)) is zep.solve

@@ -23,6 +23,7 @@ from ._core import (
     Sense,
     VariableValue,
     __version__,
+    solve,
 )
 from ._error import Error
 
@@ -48,6 +49,11 @@ __all__ = [
 ]
 
 
+# These call the module's functions of the same names, so that they pickle
+# by name for a process pool; solve is the module's own, made a function of
+# this package for that.
+
+
 def read_model(text):
     """Read a model written in one of the forms zep-solve reads (the
     algebraic form, the matrix form, the CPLEX LP format or MPS), told apart
@@ -57,43 +63,6 @@ def read_model(text):
     zep-solve ends with for the same text.
     """
     return _core.read_model(text)
-
-
-def solve(
-    model,
-    *,
-    ranging=False,
-    trace=False,
-    final_tableau=False,
-    exchanges=False,
-    fractions=False,
-    picture=False,
-    report=True,
-):
-    """Solve a Model with zep's two-phase simplex and check the answer.
-
-    The switches are zep-solve's option letters: ranging (r) adds the cost
-    and right-hand-side ranging tables, final_tableau (f) the final tableau,
-    trace (t) the starting tableau and every step, exchanges (x) one line
-    per basis exchange. They change the report and, for ranging, the
-    answer's cost_ranges and rhs_ranges. fractions (zep-solve --fractions)
-    prints every tableau and the report's values as exact fractions in
-    lowest terms, the floating-point run's own pivots replayed exactly;
-    the answer's numbers stay floats. picture (zep-solve --svg=FILE) puts
-    the SVG picture of a model with two variables in the answer's picture,
-    or the reason for none in its picture_note. report=False leaves the
-    report text out (report is then ""), for a caller that wants only the
-    numbers: they are proven all the same, and the solve is cheaper.
-
-    Returns an Answer, whose report is what zep-solve prints after its
-    "Processing" line. Raises zep.Error for a model zep cannot hold (more
-    than 30 constraints or 50 columns, a negative right-hand side, a name
-    with a blank). The interpreter lock is released while zep solves, so
-    threads solve in parallel.
-    """
-    return _core.solve(
-        model, ranging, trace, final_tableau, exchanges, fractions, picture, report
-    )
 
 
 def listing(model):
