@@ -202,3 +202,15 @@ def test_plain_bounds_are_the_models_own():
 def test_help_shows_the_docstrings():
     assert "ranging (r)" in zep.solve.__doc__
     assert "Model(sense=" in zep.Model.__doc__
+
+
+def test_enum_members_equal_only_themselves_also_pickled():
+    for enum in (zep.Outcome, zep.Sense, zep.Relation, zep.NoteKind):
+        members = list(enum.__members__.values())
+        for a in members:
+            again = pickle.loads(pickle.dumps(a))
+            assert again == a and not (again != a) and hash(again) == hash(a)
+            assert a != int(a) and not (a == int(a)) and a != None  # noqa: E711
+            for b in members:
+                assert (a == b) == (a is b) and (a != b) == (a is not b)
+    assert zep.Outcome.optimal != zep.Sense.minimize
